@@ -1,0 +1,39 @@
+#include "headless_run.h"
+
+#include "flight.h"
+#include "sampler.h"
+#include "simulation.h"
+
+void StartHeadless(Simulation& sim, std::int32_t count)
+{
+    RunState& run = sim.run;
+    FindSpectrumMax(sim.source);
+    run.setCount = count;
+    run.stopAtCount = true;
+    sim.band.PassLower = NotComputed;
+    sim.band.PassUpper = 0.0;
+    run.launchedCount = 0;
+    run.detectedCount = 0;
+    run.running = true;
+    UpdatePassBand(sim);
+    RunHeadless(sim);
+}
+
+void RunHeadless(Simulation& sim)
+{
+    RunState& run = sim.run;
+    ParticleState& particle = sim.MeasuredParticle;
+    auto reachedSetCount = [&run] { return run.stopAtCount && run.launchedCount >= run.setCount; };
+    if (reachedSetCount())
+        run.running = false;
+    if (!run.running)
+        return;
+    LaunchParticle(sim, particle, 0, true);
+    while (run.running) {
+        DriveParticle(sim, particle);
+        if (reachedSetCount())
+            run.running = false;
+        if (run.running)
+            LaunchParticle(sim, particle, particle.Id, true);
+    }
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+struct RunState;
+
+// What the simulation shows of itself in the window: the counters, the
+// measuring time, the pass-band readouts and the tracks. Headless callers
+// have no view, and then nothing is formatted or drawn.
+class MeasurementView {
+public:
+    virtual ~MeasurementView() = default;
+
+    // A particle was launched: the launched count and the measuring time changed.
+    virtual void ShowLaunched(const RunState& run) = 0;
+    virtual void ShowDetected(std::int32_t detectedCount) = 0;
+    virtual void ShowPassBand(const std::string& lower, const std::string& upper,
+                              const std::string& width) = 0;
+
+    virtual bool TracksShown() const = 0;
+    // A straight piece of track on the overlay, colour as 0x00BBGGRR.
+    virtual void DrawTrackPiece(int fromX, int fromY, int toX, int toY, std::uint32_t colour) = 0;
+};

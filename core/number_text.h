@@ -1,0 +1,28 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+// The number texts of the settings inputs, always with '.' as the decimal
+// point whatever the user's locale.
+
+// Leading blanks, then a signed decimal integer or a hexadecimal one after
+// "$", "x", "X", "0x" or "0X"; nothing may follow; it must fit 32 bits.
+std::optional<std::int32_t> ParseIntegerText(std::string_view text);
+
+// Leading blanks, an optional sign, digits with an optional '.' and fraction,
+// an optional exponent; nothing may follow.
+std::optional<double> ParseDecimalText(std::string_view text);
+
+// Up to 15 significant digits without trailing zeros: fixed for magnitudes
+// from 0.00001 to below 10^15, otherwise with an exponent ("1.5", "150", "1E-6").
+std::string GeneralNumberText(double value);
+
+// Fixed notation with the given decimals, right-aligned in the given width
+// and wider when needed, like printf's "%10.5f".
+std::string FixedText(double value, int width, int decimals);
+
+// Shortest text that reads back as the same double.
+std::string ExactNumberText(double value);

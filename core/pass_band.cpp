@@ -1,0 +1,83 @@
+#include "pass_band.h"
+
+#include "flight.h"
+#include "number_text.h"
+#include "physics_constants.h"
+#include "simulation.h"
+
+namespace {
+
+constexpr double FirstSearchStep = 1.680003966173184e-13;   // J, 2^20 eV
+constexpr int TrialsPerEdge = 20;                            // the last step is 1 eV
+constexpr double EVPerMeV = 1e6;
+
+}
+
+void LaunchReference(Simulation& sim, double energy)
+{
+    sim.DetectorReached = true;
+    if (sim.filter.magneticField == 0.0)
+        return;
+    ParticleState& reference = sim.ReferenceParticle;
+    reference.Id = ReferenceId;
+    reference.Alive = true;
+    sim.DetectorReached = false;
+    reference.Phase = InFieldRegion;
+    reference.Energy = energy;
+    PrepareLaunch(reference);
+    DriveParticle(sim, reference);
+}
+
+double FindPassEdge(Simulation& sim, bool upper)
+{
+    if (sim.filter.magneticField == 0.0)
+        return NoFieldEdge;
+    sim.DetectorReached = false;
+    double step = upper ? FirstSearchStep : -FirstSearchStep;
+    double energy = sim.filter.tunedEnergy + step;
+    for (int trial = 0; trial < TrialsPerEdge; ++trial) {
+        // A trial at or below zero flies nothing and repeats the last verdict.
+        if (energy > 0.0)
+            LaunchReference(sim, energy);
+        step = step / 2;
+        if (sim.DetectorReached)
+            energy = energy + step;
+        else
+            energy = energy - step;
+    }
+    return energy / JoulesPerEV;
+}
+
+void UpdatePassBand(Simulation& sim)
+{
+    PassBand& band = sim.band;
+    band.PassLower = FindPassEdge(sim, false) / EVPerMeV;
+    band.PassUpper = FindPassEdge(sim, true) / EVPerMeV;
+    const double endpoint = sim.source.EndpointEnergy;
+    if (band.PassLower > endpoint)
+        band.PassLower = endpoint;
+    if (band.PassUpper > endpoint)
+        band.PassUpper = endpoint;
+    ShowPassBand(sim);
+}
+
+std::string PassBandText(double megaElectronVolts)
+{
+    return FixedText(1000 * megaElectronVolts, 10, 3);
+}
+
+void ShowPassBand(Simulation& sim)
+{
+    PassBand& band = sim.band;
+    if (band.PassLower == NotComputed || sim.filter.magneticField == 0.0) {
+        if (sim.view) {
+            const std::string text = "Nem számolható";
+            sim.view->ShowPassBand(text, text, text);
+        }
+        return;
+    }
+    band.PassWidth = band.PassUpper - band.PassLower;
+    if (sim.view)
+        sim.view->ShowPassBand(PassBandText(band.PassLower), PassBandText(band.PassUpper),
+                               PassBandText(band.PassWidth));
+}

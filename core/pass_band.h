@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string>
+
+struct Simulation;
+
+// The energies the filter lets through to the detector, in MeV.
+// PassLower = NotComputed marks a band not searched since the last Start.
+struct PassBand {
+    double PassLower = 0.0;
+    double PassUpper = 0.0;
+    double PassWidth = 0.0;
+};
+
+inline constexpr double NotComputed = 1e12;
+inline constexpr double NoFieldEdge = -9999.0;   // eV, the edge search without a magnetic field
+
+// Flies the reference particle at a kinetic energy in joules, uncounted and
+// undrawn; DetectorReached then tells whether it arrived.
+void LaunchReference(Simulation& sim, double energy);
+
+// One edge of the band in eV, found by bisection from the tuned energy.
+double FindPassEdge(Simulation& sim, bool upper);
+
+// Searches both edges, clamps them to the source's endpoint and shows them.
+void UpdatePassBand(Simulation& sim);
+
+void ShowPassBand(Simulation& sim);
+
+// A readout as the window shows it: "%10.3f" in keV.
+std::string PassBandText(double megaElectronVolts);

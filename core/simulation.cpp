@@ -1,0 +1,8 @@
+#include "simulation.h"
+
+void InitialiseSimulation(Simulation& sim)
+{
+    BuildCrossWalls(sim.walls);
+    BuildSideWalls(sim.walls);
+    LoadSourceSpectrum(BuiltinSourceText(), sim.source);
+}

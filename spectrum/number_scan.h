@@ -1,0 +1,15 @@
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+// Reads a decimal number written with '.' whatever the user's locale:
+// leading blanks, an optional sign, digits with an optional '.' and fraction,
+// an optional exponent. Trailing blanks are allowed only when asked for;
+// anything else after the number, or a value beyond a double's range, fails.
+std::optional<double> ScanNumber(std::string_view text, bool trailingBlanks);
+
+inline std::optional<double> ScanWholeNumber(std::string_view text)
+{
+    return ScanNumber(text, true);
+}

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <cstdint>
+
+// The program's own linear congruential generator. It is never seeded, so every
+// program run draws the same sequence.
+struct RandomState {
+    std::uint32_t value = 0;
+};
+
+// The next number in [0, 1), exactly state / 2^32.
+inline long double RandomUniform(RandomState& state)
+{
+    state.value = state.value * 134775813u + 1u;
+    return static_cast<long double>(state.value) / 4294967296.0L;
+}

@@ -1,0 +1,44 @@
+#include "sampler.h"
+
+namespace {
+
+constexpr double SmallestCandidate = 1e-4;   // MeV
+constexpr int MaxTests = 10000;
+// Candidates below the smallest energy or outside the spline are drawn again.
+// A spectrum that covers no energy of the range would be searched for ever;
+// no real source needs anywhere near this many redraws for one particle.
+constexpr int MaxRedraws = 1000000;
+constexpr int GridPoints = 1501;
+
+}
+
+void FindSpectrumMax(SourceSpectrum& source)
+{
+    source.SpectrumMax = 0.0;
+    for (int i = 0; i < GridPoints; ++i) {
+        const double x = i * source.SampleStep;
+        const SplineValue v = EvalSpline(source.Segments, x);
+        if (v.found && v.value > source.SpectrumMax)
+            source.SpectrumMax = v.value;
+    }
+}
+
+double DrawEnergy(const SourceSpectrum& source, RandomState& random, double range)
+{
+    int redraws = 0;
+    for (int tries = 1; tries <= MaxTests; ++tries) {
+        double candidate;
+        SplineValue v{0.0, false};
+        while (!v.found) {
+            candidate = static_cast<double>(RandomUniform(random) * range);
+            if (candidate >= SmallestCandidate)
+                v = EvalSpline(source.Segments, candidate);
+            if (!v.found && ++redraws > MaxRedraws)
+                return 0.0;
+        }
+        const double u = static_cast<double>(RandomUniform(random) * source.SpectrumMax);
+        if (u <= v.value)
+            return candidate;
+    }
+    return 0.0;
+}

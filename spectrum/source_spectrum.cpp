@@ -1,0 +1,99 @@
+#include "source_spectrum.h"
+
+#include "number_scan.h"
+
+#include <cstddef>
+
+namespace {
+
+struct TableRow {
+    double energy;
+    double intensity;
+};
+
+std::string Trimmed(const std::string& text)
+{
+    std::size_t begin = 0;
+    std::size_t end = text.size();
+    while (begin < end && static_cast<unsigned char>(text[begin]) <= 32)
+        ++begin;
+    while (end > begin && static_cast<unsigned char>(text[end - 1]) <= 32)
+        --end;
+    return text.substr(begin, end - begin);
+}
+
+std::string Quoted(const std::string& text)
+{
+    return "'" + text + "'";
+}
+
+std::optional<SourceError> ReadRow(const std::string& line, int lineNumber, TableRow& row)
+{
+    const std::size_t tab = line.find('\t');
+    if (tab == std::string::npos)
+        return SourceError{lineNumber, "nincs TAB az energia és az intenzitás között"};
+    const std::string energyField = Trimmed(line.substr(0, tab));
+    const std::string intensityField = Trimmed(line.substr(tab + 1));
+    const std::optional<double> energy = ScanWholeNumber(energyField);
+    if (!energy)
+        return SourceError{lineNumber, "az energia nem szám: " + Quoted(energyField)};
+    const std::optional<double> intensity = ScanWholeNumber(intensityField);
+    if (!intensity)
+        return SourceError{lineNumber, "az intenzitás nem szám: " + Quoted(intensityField)};
+    if (*intensity < 0.0)
+        return SourceError{lineNumber, "az intenzitás negatív: " + Quoted(intensityField)};
+    row = {*energy, *intensity};
+    return std::nullopt;
+}
+
+}
+
+std::optional<SourceError> LoadSourceSpectrum(const std::vector<std::string>& lines,
+                                              SourceSpectrum& source)
+{
+    if (lines.empty())
+        return SourceError{0, "a forrás szövege üres"};
+    source.Name = lines[0];
+    const std::string endpointText = lines.size() > 1 ? lines[1] : std::string();
+    const std::optional<double> endpoint = ScanWholeNumber(endpointText);
+    if (!endpoint)
+        return SourceError{2, Quoted(endpointText) + " is not a valid floating point value"};
+    source.EndpointEnergy = *endpoint;
+
+    TPoints knots;
+    for (std::size_t i = 2; i < lines.size(); ++i) {
+        const int lineNumber = static_cast<int>(i) + 1;
+        TableRow row{};
+        if (auto error = ReadRow(lines[i], lineNumber, row))
+            return error;
+        if (!knots.empty() && !(row.energy > knots.back().x))
+            return SourceError{lineNumber, "az energiák nem növekvő sorrendűek"};
+        knots.push_back({row.energy, row.intensity});
+    }
+    if (knots.size() < 2)
+        return SourceError{0, "legalább két táblázatsor kell"};
+
+    const double startSlope = (knots[1].y - knots[0].y) / (knots[1].x - knots[0].x);
+    source.Segments = BuildSpline(knots, startSlope, 0.0);
+    source.Knots = std::move(knots);
+    source.SampleRange = 1.1 * source.Knots.back().x;
+    source.SampleStep = source.SampleRange / 1500;
+    return std::nullopt;
+}
+
+std::vector<std::string> SplitLines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find('\n', start);
+        if (end == std::string::npos)
+            end = text.size();
+        std::string line = text.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        lines.push_back(std::move(line));
+        start = end + 1;
+    }
+    return lines;
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "spline3.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+// A beta source: a display name, the endpoint energy and the intensity spline.
+// Energies in MeV, intensities relative.
+struct SourceSpectrum {
+    std::string Name;
+    double EndpointEnergy = 0.0;
+    TPoints Knots;
+    TResult Segments;
+    double SampleRange = 1.5;     // candidate energies are drawn from [0, SampleRange)
+    double SampleStep = 0.001;    // grid spacing of the maximum search
+    double SpectrumMax = 0.0;
+};
+
+struct SourceError {
+    int line;              // 1-based line of the source text; 0 when the text as a whole is wrong
+    std::string message;
+};
+
+// Reads a source text: a name line, the endpoint energy, then rows of
+// energy TAB intensity. A text that cannot give a spectrum is refused with the
+// line at fault; the spectrum then keeps its knots, spline and sampling range.
+std::optional<SourceError> LoadSourceSpectrum(const std::vector<std::string>& lines,
+                                              SourceSpectrum& source);
+
+std::vector<std::string> SplitLines(const std::string& text);
+
+// The C-14 source the window carries.
+const std::vector<std::string>& BuiltinSourceText();
