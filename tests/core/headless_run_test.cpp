@@ -1,0 +1,73 @@
+#include "headless_run.h"
+#include "ready_simulation.h"
+#include "recording_view.h"
+#include "settings_rules.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+std::unique_ptr<Simulation> Measured(double keV, double microtesla, int slitStep, int count,
+                                     MeasurementView* view = nullptr)
+{
+    auto sim = ReadySimulation();
+    sim->view = view;
+    ApplySlitStep(sim->walls, slitStep);
+    ApplyEnergyEntry(sim->filter, keV, microtesla);
+    StartHeadless(*sim, count);
+    return sim;
+}
+
+TEST(HeadlessRun, TenThousandParticlesAt50keV)
+{
+    const auto sim = Measured(50, 1000, 0, 10000);
+    EXPECT_EQ(sim->run.launchedCount, 10000);
+    EXPECT_EQ(sim->run.detectedCount, 677);
+    EXPECT_EQ(PassBandText(sim->band.PassLower), "    46.741");
+    EXPECT_EQ(PassBandText(sim->band.PassUpper), "    53.863");
+    EXPECT_EQ(PassBandText(sim->band.PassWidth), "     7.122");
+    EXPECT_FALSE(sim->run.running);
+}
+
+TEST(HeadlessRun, SameSettingsSameCounts)
+{
+    const auto first = Measured(100, 1000, 10, 3000);
+    const auto second = Measured(100, 1000, 10, 3000);
+    EXPECT_EQ(first->run.detectedCount, second->run.detectedCount);
+    EXPECT_EQ(first->random.value, second->random.value);
+}
+
+TEST(HeadlessRun, ViewSeesEveryLaunchAndDetection)
+{
+    RecordingView view;
+    view.tracksShown = false;
+    const auto sim = Measured(50, 1000, 0, 1000, &view);
+    EXPECT_EQ(view.launched.size(), 1000u);
+    EXPECT_EQ(view.launched.back(), 1000);
+    EXPECT_EQ(static_cast<int>(view.detected.size()), sim->run.detectedCount);
+    EXPECT_EQ(view.readouts[2], "     7.122");
+    EXPECT_TRUE(view.pieces.empty());
+}
+
+TEST(HeadlessRun, ExactlyTheSetCountIsFlown)
+{
+    const auto sim = Measured(50, 1000, 0, 1);
+    EXPECT_EQ(sim->run.launchedCount, 1);
+    EXPECT_FALSE(sim->MeasuredParticle.Alive);
+    // The first particle of every run has the same energy.
+    EXPECT_NEAR(sim->MeasuredParticle.Energy / JoulesPerMeV, 0.0055229, 5e-8);
+}
+
+TEST(HeadlessRun, NothingIsLaunchedOnceTheSetCountIsReached)
+{
+    auto sim = ReadySimulation();
+    sim->run.running = true;
+    sim->run.stopAtCount = true;
+    sim->run.setCount = 10;
+    sim->run.launchedCount = 10;
+    RunHeadless(*sim);
+    EXPECT_FALSE(sim->run.running);
+    EXPECT_EQ(sim->run.launchedCount, 10);
+}
+
+}

@@ -1,0 +1,114 @@
+#include "pass_band.h"
+#include "ready_simulation.h"
+#include "recording_view.h"
+#include "settings_rules.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+class PassBandTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        sim = ReadySimulation();
+        sim->view = &view;
+    }
+
+    void Tune(double keV, double microtesla)
+    {
+        ApplyEnergyEntry(sim->filter, keV, microtesla);
+        UpdatePassBand(*sim);
+    }
+
+    std::unique_ptr<Simulation> sim;
+    RecordingView view;
+};
+
+TEST_F(PassBandTest, WithoutMagneticFieldNothingCanBeComputed)
+{
+    Tune(50, 0);
+    EXPECT_EQ(view.readouts, (std::vector<std::string>{"Nem számolható", "Nem számolható", "Nem számolható"}));
+    EXPECT_EQ(sim->band.PassLower, -0.009999);
+    EXPECT_EQ(FindPassEdge(*sim, true), NoFieldEdge);
+
+    sim->DetectorReached = false;
+    LaunchReference(*sim, 0.05 * JoulesPerMeV);
+    EXPECT_TRUE(sim->DetectorReached);
+}
+
+TEST_F(PassBandTest, NotComputedMarkShowsNoNumbers)
+{
+    Tune(50, 1000);
+    sim->band.PassLower = NotComputed;
+    ShowPassBand(*sim);
+    EXPECT_EQ(view.readouts[2], "Nem számolható");
+}
+
+TEST_F(PassBandTest, BandAround50keV)
+{
+    Tune(50, 1000);
+    EXPECT_EQ(view.readouts, (std::vector<std::string>{"    46.741", "    53.863", "     7.122"}));
+    EXPECT_EQ(sim->band.PassWidth, sim->band.PassUpper - sim->band.PassLower);
+}
+
+TEST_F(PassBandTest, ReferenceFlightsTouchNoCounterOrDisplay)
+{
+    sim->run.launchedCount = 7;
+    sim->run.detectedCount = 3;
+    ApplyEnergyEntry(sim->filter, 50, 1000);
+    LaunchReference(*sim, sim->filter.tunedEnergy);
+    EXPECT_TRUE(sim->DetectorReached);
+    UpdatePassBand(*sim);
+    EXPECT_EQ(sim->run.launchedCount, 7);
+    EXPECT_EQ(sim->run.detectedCount, 3);
+    EXPECT_TRUE(view.launched.empty());
+    EXPECT_TRUE(view.detected.empty());
+    EXPECT_TRUE(view.pieces.empty());
+    EXPECT_EQ(sim->ReferenceParticle.Id, ReferenceId);
+    EXPECT_EQ(sim->ReferenceParticle.Colour, 0u);
+}
+
+TEST_F(PassBandTest, UpperEdgeIsClampedToTheEndpoint)
+{
+    Tune(156, 1000);
+    EXPECT_EQ(sim->band.PassUpper, 0.156);
+    EXPECT_EQ(view.readouts[1], "   156.000");
+    Tune(200, 1000);
+    EXPECT_EQ(sim->band.PassUpper, 0.156);
+    EXPECT_EQ(sim->band.PassLower, 0.156);
+    EXPECT_EQ(view.readouts[2], "     0.000");
+}
+
+TEST_F(PassBandTest, EdgesLieAnOddNumberOfElectronvoltsFromTheTunedEnergy)
+{
+    for (double keV : {10.0, 50.0, 100.0, 1500.0}) {
+        for (double microtesla : {300.0, 1000.0, 5000.0}) {
+            ApplyEnergyEntry(sim->filter, keV, microtesla);
+            const double tunedEV = sim->filter.tunedEnergy / JoulesPerEV;
+            const double above = FindPassEdge(*sim, true) - tunedEV;
+            const double below = tunedEV - FindPassEdge(*sim, false);
+            for (double distance : {above, below}) {
+                const double whole = std::round(distance);
+                EXPECT_NEAR(distance, whole, 1e-3) << keV << " keV, " << microtesla << " µT";
+                EXPECT_EQ(std::fmod(whole, 2.0), 1.0) << keV << " keV, " << microtesla << " µT";
+                EXPECT_GE(whole, 1.0);
+                EXPECT_LE(whole, (1 << 21) - 1.0);
+            }
+        }
+    }
+}
+
+TEST_F(PassBandTest, TrialsBelowZeroRepeatTheLastVerdict)
+{
+    // At 1 keV the lower search starts far below zero: it climbs by the halving
+    // steps, and still ends within the 2^21 eV window.
+    ApplyEnergyEntry(sim->filter, 1, 1000);
+    const double lower = FindPassEdge(*sim, false);
+    EXPECT_GT(lower, 1000.0 - (1 << 21));
+    EXPECT_LT(lower, 1000.0);
+}
+
+}

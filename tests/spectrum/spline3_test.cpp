@@ -1,0 +1,89 @@
+#include "source_spectrum.h"
+#include "spline3.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TResult BuiltinSpline()
+{
+    SourceSpectrum source;
+    LoadSourceSpectrum(BuiltinSourceText(), source);
+    return source.Segments;
+}
+
+TEST(Spline3, BuiltinFirstSegmentCoefficients)
+{
+    const TResult spline = BuiltinSpline();
+    ASSERT_EQ(spline.size(), 16u);
+    // Elimination without pivoting by magnitude loses digits: compare loosely.
+    EXPECT_NEAR(static_cast<double>(spline[0].a), -2.71309e7, 0.001e7);
+    EXPECT_NEAR(static_cast<double>(spline[0].b), 2.71303e5, 0.001e5);
+    EXPECT_NEAR(static_cast<double>(spline[0].c), 11922, 0.5);
+    EXPECT_NEAR(static_cast<double>(spline[0].d), 1039.48, 0.01);
+    EXPECT_EQ(spline[0].lower, 0.0L);
+    EXPECT_EQ(spline[0].upper, static_cast<long double>(0.01));
+}
+
+TEST(Spline3, BuiltinValues)
+{
+    const TResult spline = BuiltinSpline();
+    SourceSpectrum source;
+    LoadSourceSpectrum(BuiltinSourceText(), source);
+    for (const Knot& knot : source.Knots) {
+        const SplineValue v = EvalSpline(spline, knot.x);
+        EXPECT_TRUE(v.found);
+        EXPECT_NEAR(v.value, knot.y, 0.002) << "at " << knot.x;
+    }
+    EXPECT_NEAR(EvalSpline(spline, 0.005).value, 1102.48, 0.01);
+    EXPECT_NEAR(EvalSpline(spline, 0.155).value, 0.921, 0.001);
+    EXPECT_NEAR(EvalSpline(spline, 0.16).value, 0.0, 0.002);
+}
+
+TEST(Spline3, SharedKnotUsesTheLeftSegmentAndOutsideIsNotFound)
+{
+    const TResult spline = BuiltinSpline();
+    const SplineSegment& left = spline[0];
+    const long double x = 0.01L;
+    const double leftValue = static_cast<double>(((x * x) * (left.a * x) + (x * x) * left.b) + left.c * x + left.d);
+    EXPECT_EQ(EvalSpline(spline, 0.01).value, leftValue);
+
+    for (double outside : {-0.001, 0.17}) {
+        const SplineValue v = EvalSpline(spline, outside);
+        EXPECT_FALSE(v.found);
+        EXPECT_EQ(v.value, 0.0);
+    }
+    EXPECT_FALSE(EvalSpline(TResult{}, 0.05).found);
+}
+
+TEST(Spline3, TwoKnotsGiveOneClampedCubic)
+{
+    // Through (1, 2) and (3, 4) with slopes 0 at both ends: 3 − 3t² + 2t³ shape.
+    const TResult spline = BuildSpline({{1.0, 2.0}, {3.0, 4.0}}, 0.0, 0.0);
+    ASSERT_EQ(spline.size(), 1u);
+    EXPECT_NEAR(EvalSpline(spline, 1.0).value, 2.0, 1e-12);
+    EXPECT_NEAR(EvalSpline(spline, 3.0).value, 4.0, 1e-12);
+    EXPECT_NEAR(EvalSpline(spline, 2.0).value, 3.0, 1e-12);
+    const SplineSegment& s = spline[0];
+    const long double slopeAtStart = 3 * s.a + 2 * s.b + s.c;
+    EXPECT_NEAR(static_cast<double>(slopeAtStart), 0.0, 1e-12);
+}
+
+TEST(Spline3, SolveLinearExchangesRowsPastAZeroPivot)
+{
+    // 0·a + 1·b = 2, 1·a + 1·b = 5: the first column's pivot is in the second row.
+    TMatrix m{{0.0, 1.0, 2.0}, {1.0, 1.0, 5.0}};
+    SolveLinear(m);
+    EXPECT_EQ(m[0][2], 3.0);
+    EXPECT_EQ(m[1][2], 2.0);
+}
+
+TEST(Spline3, SolveLinearSkipsAColumnWithoutPivot)
+{
+    TMatrix m{{0.0, 2.0, 4.0}, {0.0, 0.0, 0.0}};
+    SolveLinear(m);
+    EXPECT_EQ(m[0][1], 1.0);
+    EXPECT_EQ(m[0][2], 2.0);
+}
+
+}
