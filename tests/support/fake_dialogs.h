@@ -1,0 +1,45 @@
+#pragma once
+
+#include "dialogs.h"
+
+#include <QDialog>
+#include <QString>
+
+#include <functional>
+#include <vector>
+
+// Records every box the program shows and answers it as the test says.
+class FakeDialogs : public Dialogs {
+public:
+    struct Message {
+        QString title;
+        QString text;
+        Icon icon;
+    };
+
+    void ShowMessage(QWidget*, const QString& title, const QString& text, Icon icon) override
+    {
+        messages.push_back({title, text, icon});
+    }
+
+    bool AskYesNo(QWidget*, const QString& title, const QString& text) override
+    {
+        questions.push_back({title, text, Icon::None});
+        if (onQuestion)
+            onQuestion();
+        return answerYes;
+    }
+
+    int RunModal(QDialog& dialog) override
+    {
+        ++modalRuns;
+        return onModal ? onModal(dialog) : QDialog::Rejected;
+    }
+
+    std::vector<Message> messages;
+    std::vector<Message> questions;
+    bool answerYes = false;
+    int modalRuns = 0;
+    std::function<void()> onQuestion;
+    std::function<int(QDialog&)> onModal;
+};

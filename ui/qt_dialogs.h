@@ -1,0 +1,11 @@
+#pragma once
+
+#include "dialogs.h"
+
+// The real boxes, as the user sees them.
+class QtDialogs : public Dialogs {
+public:
+    void ShowMessage(QWidget* parent, const QString& title, const QString& text, Icon icon) override;
+    bool AskYesNo(QWidget* parent, const QString& title, const QString& text) override;
+    int RunModal(QDialog& dialog) override;
+};
