@@ -1,0 +1,106 @@
+#include "contestant_code.h"
+#include "work_folder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class WorkFolder : public testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(temporary.isValid()); }
+    void TearDown() override
+    {
+        QFile::setPermissions(temporary.path(), Writable);
+        QDir::setCurrent(startFolder);
+    }
+
+    QString ProgramFolder() const { return temporary.path() + u'/'; }
+
+    static QString Canonical(const QString& path) { return QFileInfo(path).canonicalFilePath(); }
+
+    // Read-only permissions do not stop root, so where they fail to, a
+    // regular file takes the folder's name instead.
+    void BlockFolder(const QString& code)
+    {
+        const QString probe = QStringLiteral("probe");
+        QFile::setPermissions(temporary.path(), ReadOnly);
+        if (!QDir(temporary.path()).mkdir(probe))
+            return;
+        QDir(temporary.path()).rmdir(probe);
+        QFile::setPermissions(temporary.path(), Writable);
+        QFile occupant(ProgramFolder() + code);
+        ASSERT_TRUE(occupant.open(QIODevice::WriteOnly));
+    }
+
+    static constexpr QFile::Permissions ReadOnly = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup
+        | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther;
+    static constexpr QFile::Permissions Writable = ReadOnly | QFile::WriteOwner;
+
+    const QString startFolder = QDir::currentPath();
+    QTemporaryDir temporary;
+};
+
+TEST_F(WorkFolder, AContestantGetsAFolderOfTheirOwn)
+{
+    const WorkPlace place = EnterWorkPlace(ProgramFolder(), QStringLiteral("21"));
+    EXPECT_TRUE(place.error.isEmpty());
+    EXPECT_EQ(place.workFolder, ProgramFolder() + QStringLiteral("21/"));
+    EXPECT_EQ(place.dialogFolder, place.workFolder);
+    EXPECT_TRUE(QFileInfo(place.workFolder).isDir());
+    EXPECT_EQ(Canonical(QDir::currentPath()), Canonical(place.workFolder));
+}
+
+TEST_F(WorkFolder, ALaterRunReusesTheFolderAndItsContents)
+{
+    const WorkPlace first = EnterWorkPlace(ProgramFolder(), QStringLiteral("71"));
+    QFile picture(first.workFolder + QStringLiteral("01_kep.jpg"));
+    ASSERT_TRUE(picture.open(QIODevice::WriteOnly));
+    picture.close();
+    QDir::setCurrent(startFolder);
+
+    const WorkPlace second = EnterWorkPlace(ProgramFolder(), QStringLiteral("71"));
+    EXPECT_TRUE(second.error.isEmpty());
+    EXPECT_EQ(second.workFolder, first.workFolder);
+    EXPECT_TRUE(QFileInfo::exists(second.workFolder + QStringLiteral("01_kep.jpg")));
+    EXPECT_EQ(Canonical(QDir::currentPath()), Canonical(second.workFolder));
+}
+
+TEST_F(WorkFolder, TheFolderKeepsTheCodeAsTyped)
+{
+    EXPECT_EQ(EnterWorkPlace(ProgramFolder(), QStringLiteral("+21")).workFolder, ProgramFolder() + QStringLiteral("+21/"));
+    EXPECT_EQ(EnterWorkPlace(ProgramFolder(), QStringLiteral("021")).workFolder, ProgramFolder() + QStringLiteral("021/"));
+    EXPECT_TRUE(QFileInfo(ProgramFolder() + QStringLiteral("+21")).isDir());
+    EXPECT_TRUE(QFileInfo(ProgramFolder() + QStringLiteral("021")).isDir());
+    EXPECT_FALSE(QFileInfo::exists(ProgramFolder() + QStringLiteral("21")));
+}
+
+TEST_F(WorkFolder, TheJuryWorksInTheProgramFolder)
+{
+    const WorkPlace place = EnterWorkPlace(ProgramFolder(), QString(JuryCode));
+    EXPECT_TRUE(place.error.isEmpty());
+    EXPECT_TRUE(place.workFolder.isEmpty());
+    EXPECT_EQ(place.dialogFolder, ProgramFolder());
+    EXPECT_EQ(Canonical(QDir::currentPath()), Canonical(ProgramFolder()));
+    EXPECT_EQ(QDir(temporary.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
+}
+
+TEST_F(WorkFolder, AFolderThatCannotBeMadeIsReported)
+{
+    BlockFolder(QStringLiteral("42"));
+    const WorkPlace place = EnterWorkPlace(ProgramFolder(), QStringLiteral("42"));
+
+    const QString folder = ProgramFolder() + QStringLiteral("42/");
+    EXPECT_EQ(place.error, QStringLiteral("A versenyző mappája nem hozható létre: ") + folder);
+    EXPECT_EQ(WorkPlaceErrorTitle, QLatin1StringView("*** HIBA ***"));
+    EXPECT_EQ(place.workFolder, folder);
+    EXPECT_EQ(place.dialogFolder, folder);
+    EXPECT_FALSE(QFileInfo(folder).isDir());
+    EXPECT_EQ(QDir::currentPath(), startFolder);
+}
+
+}

@@ -1,0 +1,45 @@
+#include "about_box.h"
+#include "help_dialog.h"
+#include "password_dialog.h"
+#include "qt_dialogs.h"
+#include "simulation.h"
+#include "tform1.h"
+
+#include <QApplication>
+#include <QFont>
+
+#include <cstdio>
+
+namespace {
+
+bool DisplayAvailable()
+{
+    return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
+        || !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+}
+
+}
+
+int main(int argc, char* argv[])
+{
+    if (!DisplayAvailable()) {
+        std::fputs("vantor: nincs grafikus kijelző (a DISPLAY nincs beállítva), az ablak nem nyitható meg.\n", stderr);
+        return 1;
+    }
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("Vantor");
+    // The window's own typeface is not on this platform; its metric twin is.
+    QFont::insertSubstitution("MS Sans Serif", "Liberation Sans");
+
+    QtDialogs dialogs;
+    Simulation sim;
+    WindowServices services{dialogs, QCoreApplication::applicationDirPath() + "/", [] { QCoreApplication::exit(0); }};
+    TForm1 form(sim, services);
+    sim.view = &form;
+    TAboutBox aboutBox(&form);
+    TPasswordDlg passwordDlg(dialogs, &form);
+    THelpDlg helpDlg(&form);
+    form.SetDialogs(&aboutBox, &passwordDlg, &helpDlg);
+    form.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,7 @@
+#include "help_dialog.h"
+
+THelpDlg::THelpDlg(QWidget* parent)
+    : QDialog(parent)
+{
+    setObjectName("HelpDlg");
+}

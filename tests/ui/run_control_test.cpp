@@ -1,0 +1,193 @@
+#include "window_fixture.h"
+
+#include "overlay_canvas.h"
+#include "up_down.h"
+
+#include <QTimer>
+
+#include <regex>
+
+namespace {
+
+using RunControl = WindowTest;
+
+bool IsElapsedTime(const QString& text)
+{
+    return std::regex_match(text.toStdString(), std::regex(R"(\d+:\d\d:\d\d)"));
+}
+
+TEST_F(RunControl, ContinueIsOnlyPossibleAfterAStart)
+{
+    EXPECT_FALSE(Find<QPushButton>("Button4")->isEnabled());
+}
+
+TEST_F(RunControl, StartStopsByItselfAtTheSetCount)
+{
+    Enter("BField", "1000");
+    Enter("Edit7", "50");
+    Find<QCheckBox>("CheckBox1")->setChecked(true);
+    Click("Button3");
+    EXPECT_EQ(Text("Edit9"), "1000");
+    EXPECT_EQ(sim.run.launchedCount, 1000);
+    EXPECT_EQ(Find<QPushButton>("Button4")->text(), "Folytatás");
+    EXPECT_TRUE(Find<QPushButton>("Button3")->isEnabled());
+    EXPECT_TRUE(IsElapsedTime(Text("Edit1"))) << Text("Edit1").toStdString();
+    EXPECT_EQ(Text("Edit8"), QString::number(sim.run.detectedCount));
+    EXPECT_GT(sim.run.detectedCount, 0);
+    EXPECT_EQ(Text("Edit14"), "     7.122");
+    EXPECT_FALSE(sim.run.running);
+}
+
+TEST_F(RunControl, SettingsAreGreyedDuringARunAndStopIsSeenAtTheNextThousand)
+{
+    std::vector<bool> enabledDuringRun;
+    QTimer::singleShot(0, form.get(), [&] {
+        for (const char* name : {"CheckBox3", "Edit7", "BField", "Edit6", "CheckBox1", "Button7", "Button5",
+                                 "CheckBox5", "Blende3", "UpDown3", "UpDown4", "Button3"})
+            enabledDuringRun.push_back(form->findChild<QWidget*>(name)->isEnabled());
+        enabledDuringRun.push_back(Find<QCheckBox>("CheckBox4")->isEnabled());
+        Click("Button4");
+    });
+    Click("Button3");
+    ASSERT_EQ(enabledDuringRun.size(), 13u);
+    for (std::size_t i = 0; i + 1 < enabledDuringRun.size(); ++i)
+        EXPECT_FALSE(enabledDuringRun[i]) << i;
+    EXPECT_TRUE(enabledDuringRun.back());
+    EXPECT_EQ(sim.run.launchedCount, 1000);
+    EXPECT_EQ(Text("Edit9"), "1000");
+    EXPECT_TRUE(Find("Edit7")->isEnabled());
+    EXPECT_TRUE(Find<QCheckBox>("CheckBox5")->isEnabled());
+}
+
+TEST_F(RunControl, ContinueAfterTheSetCountRunsWithoutLimit)
+{
+    Find<QCheckBox>("CheckBox1")->setChecked(true);
+    Click("Button3");
+    ASSERT_EQ(sim.run.launchedCount, 1000);
+    int turns = 0;
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, form.get(), [&] {
+        if (++turns == 3)
+            Click("Button4");
+    });
+    timer.start(0);
+    Click("Button4");
+    EXPECT_FALSE(Find<QCheckBox>("CheckBox1")->isChecked());
+    EXPECT_FALSE(sim.run.stopAtCount);
+    EXPECT_GT(sim.run.launchedCount, 1000);
+    EXPECT_EQ(sim.run.launchedCount % 1000, 0);
+    EXPECT_EQ(Find<QPushButton>("Button4")->text(), "Folytatás");
+}
+
+TEST_F(RunControl, RaisedCountContinuesToTheNewCount)
+{
+    Find<QCheckBox>("CheckBox1")->setChecked(true);
+    Click("Button3");
+    Enter("Edit6", "2500");
+    Click("Button4");
+    EXPECT_TRUE(Find<QCheckBox>("CheckBox1")->isChecked());
+    EXPECT_EQ(sim.run.launchedCount, 2500);
+    EXPECT_EQ(Text("Edit9"), "2500");
+}
+
+TEST_F(RunControl, DetectorCountIsKeptWhenAskedTo)
+{
+    Find<QCheckBox>("CheckBox1")->setChecked(true);
+    Enter("BField", "1000");
+    Enter("Edit7", "50");
+    Click("Button3");
+    const int first = sim.run.detectedCount;
+    Find<QCheckBox>("CheckBox5")->setChecked(false);
+    Click("Button3");
+    EXPECT_GT(sim.run.detectedCount, first);
+    EXPECT_EQ(Text("Edit9"), "1000");
+
+    Click("Button5");
+    EXPECT_EQ(sim.run.detectedCount, 0);
+    EXPECT_EQ(Text("Edit8"), "0");
+    EXPECT_EQ(sim.run.launchedCount, 1000);
+    Click("Button7");
+    EXPECT_EQ(sim.run.launchedCount, 0);
+    EXPECT_EQ(Text("Edit9"), "0");
+}
+
+TEST_F(RunControl, TracksAreDrawnAndCleared)
+{
+    Find<QCheckBox>("CheckBox1")->setChecked(true);
+    Enter("Edit6", "100");
+    Click("Button3");
+    // The hundredth particle, light red, is drawn last along the axis.
+    EXPECT_EQ(form->Overlay().Image().pixelColor(200, 300), QColor(255, 128, 128));
+    Click("Button7");
+    EXPECT_EQ(form->Overlay().Image().pixelColor(200, 300).alpha(), 0);
+}
+
+TEST_F(RunControl, StartWithABadCountChangesNothing)
+{
+    Find("Edit6")->setText("abc");
+    Click("Button3");
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text, "'abc' is not a valid integer value.");
+    EXPECT_EQ(dialogs.messages[0].title, "Vantor");
+    EXPECT_EQ(sim.run.launchedCount, 0);
+    EXPECT_FALSE(Find<QPushButton>("Button4")->isEnabled());
+    EXPECT_EQ(Text("Edit14"), "0");
+}
+
+TEST_F(RunControl, StartShowsTheBandEvenWithoutField)
+{
+    Find<QCheckBox>("CheckBox1")->setChecked(true);
+    Enter("Edit6", "10");
+    Click("Button3");
+    EXPECT_EQ(Text("Edit14"), "Nem számolható");
+}
+
+TEST_F(RunControl, TheEndQuestion)
+{
+    form->show();
+    dialogs.answerYes = false;
+    form->close();
+    ASSERT_EQ(dialogs.questions.size(), 1u);
+    EXPECT_EQ(dialogs.questions[0].title, "*** MEGERŐSÍTÉS ***");
+    EXPECT_EQ(dialogs.questions[0].text, "Minden el van mentve? Befejezzük? (I/N)");
+    EXPECT_TRUE(form->isVisible());
+    form->findChild<QAction*>("Vge1")->trigger();
+    form->findChild<QAction*>("Vge2")->trigger();
+    EXPECT_EQ(dialogs.questions.size(), 3u);
+    EXPECT_TRUE(form->isVisible());
+    dialogs.answerYes = true;
+    form->close();
+    EXPECT_FALSE(form->isVisible());
+}
+
+TEST_F(RunControl, ConfirmingTheEndDuringARunStopsIt)
+{
+    form->show();
+    dialogs.answerYes = true;
+    QTimer::singleShot(0, form.get(), [&] { form->close(); });
+    Click("Button3");
+    EXPECT_FALSE(sim.run.running);
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_EQ(sim.run.launchedCount, 1000);
+}
+
+TEST_F(RunControl, AnsweringNoDuringARunKeepsItGoing)
+{
+    form->show();
+    dialogs.answerYes = false;
+    int turns = 0;
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, form.get(), [&] {
+        ++turns;
+        if (turns == 1)
+            form->close();
+        if (turns == 3)
+            Click("Button4");
+    });
+    timer.start(0);
+    Click("Button3");
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_GE(sim.run.launchedCount, 3000);
+}
+
+}

@@ -1,0 +1,174 @@
+#include "window_fixture.h"
+
+#include "palette.h"
+#include "up_down.h"
+#include "widget_factory.h"
+
+#include <QFrame>
+#include <QToolButton>
+
+namespace {
+
+using SettingsInputs = WindowTest;
+
+const QString EnergyRefused = "Hibás adat!! Ide csak nem-negatív szám írható!";
+const QString FieldRefused = "Hibás adat!! Ide csak pozitív egész szám írható!";
+const QString CountRefused = "Hibás adat!  Ide csak pozitív egész szám írható!!";
+
+TEST_F(SettingsInputs, ElectricFieldFollowsEnergyAndInduction)
+{
+    Enter("BField", "1000");
+    Enter("Edit7", "100");
+    EXPECT_EQ(Text("EField"), "164352.47974");
+    Enter("Edit7", "156");
+    EXPECT_EQ(Text("EField"), "192677.10396");
+    Enter("Edit7", "0");
+    EXPECT_EQ(Text("EField"), "   0.00000");
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(SettingsInputs, EnergyEntriesAndRefusals)
+{
+    Enter("Edit7", "1,5");
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].title, "***  HIBA!! ***");
+    EXPECT_EQ(dialogs.messages[0].text, EnergyRefused);
+    EXPECT_EQ(BoxColour(Find("Edit7")), QColor(Palette::ErrorColor));
+    EXPECT_EQ(Text("Edit7"), "1,5");
+    QTRY_VERIFY(Find("Edit7")->hasFocus());
+    EXPECT_EQ(Find("Edit7")->selectedText(), "1,5");
+
+    Enter("Edit7", "-1");
+    EXPECT_EQ(LastMessage(), EnergyRefused);
+    Enter("Edit7", "2e2");
+    EXPECT_EQ(Text("Edit7"), "200");
+    Enter("Edit7", "0150.0");
+    EXPECT_EQ(Text("Edit7"), "150");
+    EXPECT_EQ(BoxColour(Find("Edit7")), QColor(Palette::NormalColor));
+    EXPECT_EQ(dialogs.messages.size(), 2u);
+}
+
+TEST_F(SettingsInputs, RefusedEntryChangesNoSetting)
+{
+    Enter("BField", "1000");
+    Enter("Edit7", "50");
+    const FilterSettings before = sim.filter;
+    Enter("Edit7", "abc");
+    Enter("BField", "12.5");
+    EXPECT_EQ(sim.filter.tunedEnergy, before.tunedEnergy);
+    EXPECT_EQ(sim.filter.magneticField, before.magneticField);
+    EXPECT_EQ(sim.filter.electricField, before.electricField);
+}
+
+TEST_F(SettingsInputs, InductionEntries)
+{
+    for (const char* refused : {"-5", "12.5", "abc"}) {
+        Enter("BField", refused);
+        EXPECT_EQ(LastMessage(), FieldRefused) << refused;
+        EXPECT_EQ(BoxColour(Find("BField")), QColor(Palette::ErrorColor));
+    }
+    Enter("BField", " 120");
+    EXPECT_EQ(Text("BField"), "120");
+    EXPECT_EQ(sim.filter.magneticField, 120 / 1e6);
+    EXPECT_EQ(BoxColour(Find("BField")), QColor(Palette::NormalColor));
+
+    Enter("BField", "0");
+    EXPECT_EQ(Text("Edit14"), "Nem számolható");
+    EXPECT_EQ(sim.filter.electricField, 0.0);
+}
+
+TEST_F(SettingsInputs, PassBandFollowsTheSettings)
+{
+    Enter("BField", "1000");
+    Enter("Edit7", "50");
+    EXPECT_EQ(Text("Edit14"), "     7.122");
+    EXPECT_EQ(Text("Edit12"), "    46.741");
+    EXPECT_EQ(Text("Edit13"), "    53.863");
+}
+
+TEST_F(SettingsInputs, ParticleCount)
+{
+    Enter("Edit6", "0");
+    EXPECT_EQ(LastMessage(), CountRefused);
+    EXPECT_EQ(BoxColour(Find("Edit6")), QColor(Palette::ErrorColor));
+    Enter("Edit6", "  500");
+    EXPECT_EQ(Text("Edit6"), "500");
+    EXPECT_EQ(sim.run.setCount, 500);
+    EXPECT_EQ(BoxColour(Find("Edit6")), QColor(Palette::NormalColor));
+    Enter("Edit6", "$10");
+    EXPECT_EQ(sim.run.setCount, 16);
+    EXPECT_EQ(Text("Edit6"), "16");
+}
+
+TEST_F(SettingsInputs, SlitSteps)
+{
+    auto* up = form->findChild<QWidget*>("UpDown3")->findChild<QToolButton*>("Up");
+    auto* down = form->findChild<QWidget*>("UpDown3")->findChild<QToolButton*>("Down");
+    QTest::mouseClick(up, Qt::LeftButton);
+    EXPECT_EQ(Text("Blende3"), "1.5");
+    EXPECT_EQ(Find<QFrame>("Shape6")->geometry(), QRect(182, 642, 29, 5));
+    EXPECT_EQ(Find<QFrame>("Shape7")->geometry(), QRect(217, 642, 29, 5));
+    EXPECT_EQ(sim.walls.JawWidth, 29);
+    QTest::mouseClick(down, Qt::LeftButton);
+    EXPECT_EQ(Text("Blende3"), "1");
+    QTest::mouseClick(down, Qt::LeftButton);
+    EXPECT_EQ(Text("Edit3"), "0");
+    for (int i = 0; i < 25; ++i)
+        QTest::mouseClick(up, Qt::LeftButton);
+    EXPECT_EQ(Text("Blende3"), "10.5");
+    EXPECT_EQ(Find<QFrame>("Shape6")->width(), 11);
+    EXPECT_EQ(Find<QFrame>("Shape7")->geometry().right() + 1, 246);
+    EXPECT_DOUBLE_EQ(sim.walls.Walls[RightJawWall].X1, 0.0105);
+}
+
+TEST_F(SettingsInputs, FieldsOffAndOn)
+{
+    Enter("BField", "1000");
+    Enter("Edit7", "100");
+    Click("CheckBox3");
+    EXPECT_EQ(sim.filter.magneticField, 0.0);
+    EXPECT_EQ(sim.filter.electricField, 0.0);
+    for (const char* name : {"BField", "Edit7", "EField"})
+        EXPECT_EQ(BoxColour(Find(name)), QColor(Palette::OffColor)) << name;
+    EXPECT_TRUE(Find("Edit7")->isReadOnly());
+    EXPECT_TRUE(Find("BField")->isReadOnly());
+    Enter("Edit7", "5");
+    EXPECT_EQ(Text("Edit7"), "100");
+    EXPECT_EQ(sim.filter.magneticField, 0.0);
+
+    Click("CheckBox3");
+    EXPECT_EQ(sim.filter.magneticField, 0.001);
+    EXPECT_NEAR(sim.filter.electricField, 164352.47974, 1e-6);
+    EXPECT_EQ(BoxColour(Find("EField")), QColor(Qt::white));
+    EXPECT_FALSE(Find("Edit7")->isReadOnly());
+    EXPECT_FALSE(form->findChild<QWidget*>("UpDown4")->isHidden());
+}
+
+TEST_F(SettingsInputs, FieldStepper)
+{
+    auto* stepper = form->findChild<UpDown*>("UpDown4");
+    ASSERT_TRUE(stepper);
+    stepper->setPosition(3);
+    EXPECT_EQ(Text("BField"), "150");
+    EXPECT_DOUBLE_EQ(sim.filter.magneticField, 1.5e-4);
+}
+
+TEST_F(SettingsInputs, ConversionFailureOfAnotherFieldShowsTheGeneralBox)
+{
+    Find("Edit7")->setText("x1");
+    Enter("BField", "100");
+    ASSERT_FALSE(dialogs.messages.empty());
+    EXPECT_EQ(dialogs.messages.back().title, "Vantor");
+    EXPECT_EQ(dialogs.messages.back().text, "'x1' is not a valid floating point value.");
+    EXPECT_EQ(dialogs.messages.back().icon, Dialogs::Icon::Error);
+}
+
+TEST_F(SettingsInputs, DoubleClickSelectsTheWholeText)
+{
+    QLineEdit* edit = Find("Edit6");
+    edit->deselect();
+    QTest::mouseDClick(edit, Qt::LeftButton);
+    EXPECT_EQ(edit->selectedText(), "1000");
+}
+
+}

@@ -1,0 +1,72 @@
+#include "window_fixture.h"
+
+#include "overlay_canvas.h"
+
+#include <QDir>
+
+namespace {
+
+using Startup = WindowTest;
+
+int AcceptCode(QDialog& dialog, const QString& code)
+{
+    dialog.show();
+    auto* password = dialog.findChild<QLineEdit*>("Password");
+    password->setText(code);
+    QTest::mouseClick(dialog.findChild<QPushButton*>("OKBtn"), Qt::LeftButton);
+    return dialog.result();
+}
+
+TEST_F(Startup, IdentificationFollowsTheFirstActivation)
+{
+    dialogs.onModal = [](QDialog& dialog) { return AcceptCode(dialog, " 21 "); };
+    QTRY_COMPARE(dialogs.modalRuns, 1);
+    EXPECT_EQ(form->windowTitle(), "Országos Kelvora FizikaVerseny 2024     Versenyző kódja: 21");
+    EXPECT_EQ(form->ContestantCode(), "21");
+    EXPECT_EQ(form->WorkFolder(), programFolder.path() + "/21/");
+    EXPECT_TRUE(QDir(programFolder.path() + "/21").exists());
+    EXPECT_EQ(QDir::currentPath(), QDir(programFolder.path() + "/21").canonicalPath());
+    EXPECT_EQ(ended, 0);
+    form->FormActivate();
+    QTest::qWait(100);
+    EXPECT_EQ(dialogs.modalRuns, 1);
+}
+
+TEST_F(Startup, JuryWorksInTheProgramFolder)
+{
+    dialogs.onModal = [](QDialog& dialog) { return AcceptCode(dialog, "Ravel3081"); };
+    form->Timer1Timer();
+    EXPECT_TRUE(form->WorkFolder().isEmpty());
+    EXPECT_TRUE(form->windowTitle().endsWith("Versenyző kódja: Ravel3081"));
+    EXPECT_EQ(QDir::currentPath(), QDir(programFolder.path()).canonicalPath());
+}
+
+TEST_F(Startup, CancellingEndsTheProgram)
+{
+    dialogs.onModal = [](QDialog&) { return QDialog::Rejected; };
+    form->Timer1Timer();
+    EXPECT_EQ(ended, 1);
+    EXPECT_EQ(form->windowTitle(), "Béta sugárzás spektrumának mérése");
+    EXPECT_TRUE(QDir(programFolder.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
+}
+
+TEST_F(Startup, AFolderThatCannotBeMadeIsReported)
+{
+    QFile blocker(programFolder.path() + "/22");
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    dialogs.onModal = [](QDialog& dialog) { return AcceptCode(dialog, "22"); };
+    form->Timer1Timer();
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].title, "*** HIBA ***");
+    EXPECT_TRUE(dialogs.messages[0].text.contains("nem hozható létre"));
+}
+
+TEST_F(Startup, OverlayPenIsReadyForTheTracks)
+{
+    EXPECT_EQ(form->Overlay().PenColour(), 0x0000FFu);
+    EXPECT_EQ(form->Overlay().PenWidth(), 1);
+    EXPECT_EQ(form->Overlay().PenPosition(), QPoint(201, 50));
+}
+
+}

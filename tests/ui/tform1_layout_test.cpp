@@ -1,0 +1,129 @@
+#include "window_fixture.h"
+
+#include "palette.h"
+#include "widget_factory.h"
+
+#include <QAction>
+#include <QFrame>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace {
+
+using TForm1Layout = WindowTest;
+
+QRect Geometry(QWidget* widget)
+{
+    return widget->geometry();
+}
+
+int VisibleActions(QMenu* menu)
+{
+    int visible = 0;
+    for (QAction* action : menu->actions())
+        visible += action->isVisible() ? 1 : 0;
+    return visible;
+}
+
+TEST_F(TForm1Layout, ControlsAtTheirPlaces)
+{
+    EXPECT_EQ(Geometry(Find<QFrame>("Panel2")), QRect(14, 8, 637, 801));
+    EXPECT_EQ(Geometry(Find<QFrame>("Panel7")), QRect(408, 15, 217, 202));
+    EXPECT_EQ(Geometry(Find<QFrame>("Panel5")), QRect(408, 228, 217, 144));
+    EXPECT_EQ(Geometry(Find<QFrame>("Panel3")), QRect(408, 384, 218, 185));
+    EXPECT_EQ(Geometry(Find<QFrame>("Panel6")), QRect(408, 579, 217, 208));
+    EXPECT_EQ(Geometry(Find("Edit7")), QRect(69, 46, 87, 24));
+    EXPECT_EQ(Geometry(Find("BField")), QRect(69, 103, 87, 24));
+    EXPECT_EQ(Geometry(Find("EField")), QRect(64, 161, 96, 24));
+    EXPECT_EQ(Geometry(Find<QPushButton>("Button3")), QRect(9, 41, 79, 25));
+    EXPECT_EQ(Geometry(Find<QPushButton>("Button4")), QRect(98, 42, 107, 25));
+    EXPECT_EQ(Geometry(Find("Edit6")), QRect(90, 41, 103, 24));
+    EXPECT_EQ(Geometry(Find("Edit9")), QRect(91, 97, 102, 24));
+    EXPECT_EQ(Geometry(Find("Edit8")), QRect(99, 33, 101, 24));
+    EXPECT_EQ(Geometry(Find("Blende3")), QRect(60, 121, 81, 24));
+    EXPECT_EQ(Geometry(Find("Edit14")), QRect(60, 171, 101, 23));
+    EXPECT_EQ(Geometry(Find<QLabel>("Panel9")), QRect(104, 57, 209, 25));
+    EXPECT_EQ(Find<QLabel>("StaticText18")->font().pixelSize(), 19);
+    EXPECT_TRUE(Find<QLabel>("StaticText18")->font().bold());
+    EXPECT_EQ(Find<QLabel>("StaticText18")->font().family(), "Arial");
+}
+
+TEST_F(TForm1Layout, CaptionsAndDefaults)
+{
+    EXPECT_EQ(form->windowTitle(), "Béta sugárzás spektrumának mérése");
+    EXPECT_EQ(Find<QPushButton>("Button3")->text(), "Start");
+    EXPECT_EQ(Find<QPushButton>("Button4")->text(), "Stop");
+    EXPECT_EQ(Find<QPushButton>("Button7")->text(), "Részecskék törlése");
+    EXPECT_EQ(Find<QPushButton>("Button5")->text(), "Töröl");
+    EXPECT_EQ(Find<QCheckBox>("CheckBox3")->text(), "Be/Ki");
+    EXPECT_TRUE(Find<QCheckBox>("CheckBox3")->isChecked());
+    EXPECT_TRUE(Find<QCheckBox>("CheckBox4")->isChecked());
+    EXPECT_FALSE(Find<QCheckBox>("CheckBox1")->isChecked());
+    EXPECT_TRUE(Find<QCheckBox>("CheckBox5")->isChecked());
+    EXPECT_EQ(Text("Edit7"), "0");
+    EXPECT_EQ(Text("Edit6"), "1000");
+    EXPECT_EQ(Text("Blende3"), "0.5");
+    EXPECT_EQ(Text("Edit1"), "0");
+    for (const char* readOnly : {"EField", "Edit1", "Edit9", "Edit8", "Blende3", "Edit14", "Edit12", "Edit13"})
+        EXPECT_TRUE(Find(readOnly)->isReadOnly()) << readOnly;
+    for (const char* hidden : {"Edit4", "Edit5", "Edit3", "Edit12", "Edit13"})
+        EXPECT_TRUE(Find(hidden)->isHidden()) << hidden;
+    EXPECT_TRUE(form->findChild<QWidget*>("UpDown4")->isHidden());
+    EXPECT_FALSE(form->findChild<QWidget*>("UpDown3")->isHidden());
+    EXPECT_EQ(Find<QLabel>("Panel9")->text(), "Béta-forrás: radiokarbon (C-14)");
+}
+
+TEST_F(TForm1Layout, MenusShowOnlyTheirVisibleItems)
+{
+    auto* file = form->findChild<QMenu*>("File1");
+    auto* help = form->findChild<QMenu*>("Sg1");
+    ASSERT_TRUE(file && help);
+    EXPECT_EQ(VisibleActions(file), 2);
+    EXPECT_EQ(VisibleActions(help), 1);
+    EXPECT_FALSE(form->findChild<QAction*>("Loadsource1")->isVisible());
+    EXPECT_FALSE(form->findChild<QAction*>("Feladatok1")->isVisible());
+    EXPECT_FALSE(form->findChild<QAction*>("Aprogramhasznlata1")->isVisible());
+    EXPECT_EQ(form->findChild<QAction*>("Vge1")->text(), "Vége");
+    auto* popup = form->findChild<QMenu*>("PopupMenu2");
+    ASSERT_TRUE(popup);
+    ASSERT_EQ(popup->actions().size(), 1);
+    EXPECT_EQ(popup->actions().front()->text(), "Mentés képként");
+    EXPECT_EQ(form->contextMenuPolicy(), Qt::CustomContextMenu);
+}
+
+TEST_F(TForm1Layout, ApparatusShapesArePlaced)
+{
+    EXPECT_EQ(Find<QFrame>("Shape6")->geometry(), QRect(182, 642, 30, 5));
+    EXPECT_EQ(Find<QFrame>("Shape7")->geometry(), QRect(216, 642, 30, 5));
+    EXPECT_EQ(Find<QFrame>("Shape8")->geometry(), QRect(169, 647, 91, 54));
+    EXPECT_EQ(Find<QLabel>("StaticText4")->pos(), QPoint(286, 637));
+    EXPECT_EQ(Find<QLabel>("StaticText5")->pos(), QPoint(271, 667));
+}
+
+TEST_F(TForm1Layout, InputColoursAfterActivation)
+{
+    EXPECT_EQ(BoxColour(Find("Edit7")), QColor(Palette::NormalColor));
+    EXPECT_EQ(BoxColour(Find("BField")), QColor(Palette::NormalColor));
+    EXPECT_EQ(BoxColour(Find("Edit6")), QColor(Palette::NormalColor));
+    EXPECT_EQ(BoxColour(Find("EField")), QColor(Qt::white));
+    EXPECT_EQ(BoxColour(Find("Blende3")), QColor(Qt::white));
+}
+
+TEST_F(TForm1Layout, LaterActivationsChangeNothing)
+{
+    Find<QLabel>("Panel9")->setText("x");
+    SetBoxColour(Find("Edit7"), QColor(Palette::ErrorColor));
+    form->FormActivate();
+    EXPECT_EQ(Find<QLabel>("Panel9")->text(), "x");
+    EXPECT_EQ(BoxColour(Find("Edit7")), QColor(Palette::ErrorColor));
+}
+
+TEST_F(TForm1Layout, WallsAndSourceAreReadyAfterActivation)
+{
+    EXPECT_DOUBLE_EQ(sim.walls.Walls[LeftJawWall].X2, -0.001);
+    EXPECT_DOUBLE_EQ(sim.walls.Walls[RightPlateWall].X1, 0.0255);
+    EXPECT_EQ(sim.source.Knots.size(), 17u);
+}
+
+}

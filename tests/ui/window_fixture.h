@@ -1,0 +1,66 @@
+#pragma once
+
+#include "fake_dialogs.h"
+#include "password_dialog.h"
+#include "simulation.h"
+#include "tform1.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+// A main window after its first activation, with boxes answered by the test
+// and the program folder in a temporary place.
+class WindowTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        savedCurrent = QDir::currentPath();
+        form = std::make_unique<TForm1>(sim, WindowServices{dialogs, programFolder.path() + "/", [this] { ++ended; }});
+        sim.view = form.get();
+        passwordDlg = new TPasswordDlg(dialogs, form.get());
+        form->SetDialogs(nullptr, passwordDlg, nullptr);
+        form->FormActivate();
+    }
+
+    void TearDown() override { QDir::setCurrent(savedCurrent); }
+
+    template <class T = QLineEdit>
+    T* Find(const char* name)
+    {
+        T* child = form->findChild<T*>(name);
+        EXPECT_NE(child, nullptr) << name;
+        return child;
+    }
+
+    // Types into a box and presses Enter, as the user enters a value.
+    void Enter(const char* name, const QString& text)
+    {
+        QLineEdit* edit = Find(name);
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClicks(edit, text);
+        QTest::keyClick(edit, Qt::Key_Return);
+    }
+
+    void Click(const char* name) { QTest::mouseClick(Find<QAbstractButton>(name), Qt::LeftButton); }
+
+    QString Text(const char* name) { return Find(name)->text(); }
+
+    QString LastMessage() const { return dialogs.messages.empty() ? QString() : dialogs.messages.back().text; }
+
+    QTemporaryDir programFolder;
+    QString savedCurrent;
+    FakeDialogs dialogs;
+    Simulation sim;
+    int ended = 0;
+    std::unique_ptr<TForm1> form;
+    TPasswordDlg* passwordDlg = nullptr;
+};

@@ -1,0 +1,156 @@
+#include "tform1.h"
+
+#include "flight.h"
+#include "overlay_canvas.h"
+#include "picture_widgets.h"
+#include "sampler.h"
+#include "simulation.h"
+#include "up_down.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QLineEdit>
+#include <QPushButton>
+
+void TForm1::Button3Click()
+{
+    RunState& run = m_sim.run;
+    FindSpectrumMax(m_sim.source);
+    std::int32_t count = 0;
+    if (!ReadInteger(Edit6->text(), count))
+        return;
+    run.setCount = count;
+    run.stopAtCount = CheckBox1->isChecked();
+    m_sim.band.PassLower = NotComputed;
+    m_sim.band.PassUpper = 0.0;
+    Edit12->clear();
+    Edit13->clear();
+    Edit14->setText("Nem határozható meg");
+    Button7Click();
+    if (CheckBox5->isChecked())
+        Button5Click();
+    Button4->setEnabled(true);
+    Button4->setText("Stop");
+    Button3->setEnabled(false);
+    run.running = true;
+    EnableSettings();
+    UpdatePassBand(m_sim);
+    run.accumulatedTime = 0.0;
+    run.startTime = NowInDays();
+    Edit1->setText("Mérés fut");
+    RunLoop();
+    Button4->setText("Folytatás");
+    Button3->setEnabled(true);
+    ::ShowPassBand(m_sim);
+}
+
+void TForm1::Button4Click()
+{
+    if (m_sim.run.running)
+        StopRun();
+    else
+        ContinueRun();
+}
+
+void TForm1::StopRun()
+{
+    RunState& run = m_sim.run;
+    run.running = false;
+    EnableSettings();
+    ::ShowPassBand(m_sim);
+    Button4->setText("Folytatás");
+    Button3->setEnabled(true);
+    run.accumulatedTime = run.accumulatedTime + (NowInDays() - run.startTime);
+    RefreshRunDisplays();
+    Edit1->setText(QString::fromStdString(ElapsedTimeText(run.accumulatedTime)));
+}
+
+void TForm1::ContinueRun()
+{
+    RunState& run = m_sim.run;
+    // A measurement stopped at its set count goes on without a limit.
+    if (run.launchedCount >= run.setCount) {
+        run.stopAtCount = false;
+        CheckBox1->setChecked(false);
+    }
+    Button4->setText("Stop");
+    Button3->setEnabled(false);
+    run.running = true;
+    EnableSettings();
+    run.startTime = NowInDays();
+    Edit1->setText("Mérés fut");
+    RunLoop();
+}
+
+void TForm1::RunLoop()
+{
+    RunState& run = m_sim.run;
+    ParticleState& particle = m_sim.MeasuredParticle;
+    auto reachedSetCount = [&] { return CheckBox1->isChecked() && run.launchedCount >= run.setCount; };
+    if (reachedSetCount())
+        run.running = false;
+    if (!run.running)
+        return;
+    LaunchParticle(m_sim, particle, 0, true);
+    while (run.running) {
+        DriveParticle(m_sim, particle);
+        if (reachedSetCount())
+            Button4Click();
+        if (run.running)
+            LaunchParticle(m_sim, particle, particle.Id, true);
+        // The window gets its turn, and Stop its chance, every thousand particles.
+        if (run.launchedCount % 1000 == 0)
+            ProcessPendingEvents();
+    }
+    ProcessPendingEvents();
+}
+
+void TForm1::ProcessPendingEvents()
+{
+    RefreshRunDisplays();
+    QCoreApplication::processEvents();
+}
+
+void TForm1::RefreshRunDisplays()
+{
+    const RunState& run = m_sim.run;
+    if (m_launchesToShow) {
+        Edit9->setText(QString::number(run.launchedCount));
+        Edit1->setText(QString::fromStdString(ElapsedTimeText(MeasuringTime(run, NowInDays()))));
+        m_launchesToShow = false;
+    }
+    if (m_detectionsToShow) {
+        Edit8->setText(QString::number(run.detectedCount));
+        m_detectionsToShow = false;
+    }
+    Image2->RepaintDirty();
+}
+
+void TForm1::EnableSettings()
+{
+    const bool enabled = !m_sim.run.running;
+    for (QWidget* setting : std::initializer_list<QWidget*>{CheckBox3, Edit7, UpDown4, BField, Edit6, CheckBox1,
+                                                            Button7, Button5, CheckBox5, Blende3, UpDown3})
+        setting->setEnabled(enabled);
+}
+
+void TForm1::Button7Click()
+{
+    m_overlayCanvas->Clear();
+    Image2->RepaintDirty();
+    Edit9->setText("0");
+    m_sim.run.launchedCount = 0;
+    m_launchesToShow = false;
+}
+
+void TForm1::Button5Click()
+{
+    m_sim.run.detectedCount = 0;
+    Edit8->setText(QString::number(m_sim.run.detectedCount));
+    m_detectionsToShow = false;
+}
+
+void TForm1::CheckBox1Click()
+{
+    m_sim.run.stopAtCount = CheckBox1->isChecked();
+}
