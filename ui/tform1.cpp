@@ -1,6 +1,7 @@
 #include "tform1.h"
 
 #include "anchors.h"
+#include "about_box.h"
 #include "apparatus_painter.h"
 #include "contestant_code.h"
 #include "dialogs.h"
@@ -48,7 +49,7 @@ TForm1::TForm1(Simulation& sim, WindowServices services, QWidget* parent)
     : QMainWindow(parent),
       m_sim(sim),
       m_services(std::move(services)),
-      m_overlayCanvas(new OverlayCanvas(QSize(385, 778))),
+      m_overlayCanvas(new OverlayCanvas(ApparatusVisibleSize)),
       Timer1(new QTimer(this))
 {
     setObjectName("Form1");
@@ -132,6 +133,10 @@ void TForm1::BuildMenus()
     Vge1 = menuBar()->addAction("Vége");
     Vge1->setObjectName("Vge1");
     connect(Vge1, &QAction::triggered, this, &QWidget::close);
+    connect(Nvjegy1, &QAction::triggered, this, [this] {
+        if (m_aboutBox)
+            m_services.dialogs.RunModal(*m_aboutBox);
+    });
 
     PopupMenu2 = new QMenu(this);
     PopupMenu2->setObjectName("PopupMenu2");
@@ -143,13 +148,13 @@ void TForm1::BuildDrawing()
 {
     Image1 = new ApparatusImage(Panel2);
     Image1->setObjectName("Image1");
-    Image1->setGeometry(14, 11, 385, 778);
+    Image1->move(ApparatusPictureOrigin);
     Shape6 = MakeShape(Panel2, "Shape6", {177, 484, 30, 5}, Qt::black);
     Shape7 = MakeShape(Panel2, "Shape7", {213, 484, 30, 5}, Qt::black);
     Shape8 = MakeShape(Panel2, "Shape8", {166, 665, 86, 54}, QColor(Palette::Green));
     Image2 = new OverlayImage(*m_overlayCanvas, Panel2);
     Image2->setObjectName("Image2");
-    Image2->setGeometry(14, 11, 385, 778);
+    Image2->move(ApparatusPictureOrigin);
 
     StaticText4 = MakeStaticText(Panel2, "StaticText4", "Blende", {258, 492, 49, 20}, Qt::white, Qt::black);
     StaticText5 = MakeStaticText(Panel2, "StaticText5", "Detektor", {282, 668, 57, 20}, Qt::white, QColor(Palette::Green));
