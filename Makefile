@@ -15,7 +15,11 @@ build: deps $(CONFIGURED)
 	@cmake --build $(BUILD)
 
 run: build
-	@$(BUILD)/cli/vantor-cli measure --energy 50 --field 1000 --slit 0 --count 10000
+	@if [ -z "$$DISPLAY$$WAYLAND_DISPLAY$$QT_QPA_PLATFORM" ]; then \
+		echo "make run: nincs grafikus kijelző (DISPLAY), a Vantor ablaka nem nyitható meg; a fej nélküli mérés: $(BUILD)/cli/vantor-cli --help"; \
+	else \
+		$(BUILD)/app/vantor; \
+	fi
 
 test: build
 	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2
