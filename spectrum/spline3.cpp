@@ -115,7 +115,8 @@ SplineValue EvalSpline(const TResult& spline, double x)
 {
     const long double t = x;
     for (const SplineSegment& s : spline) {
-        if (s.lower <= t && t <= s.upper) {
+        // Segments below x are the ones passed over, and they fail on their upper end.
+        if (t <= s.upper && s.lower <= t) {
             const long double value = ((t * t) * (s.a * t) + (t * t) * s.b) + s.c * t + s.d;
             return {static_cast<double>(value), true};
         }

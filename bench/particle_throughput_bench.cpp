@@ -1,0 +1,32 @@
+#include "measurement_setup.h"
+
+#include "flight.h"
+#include "simulation.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+// One iteration launches and flies one particle of a headless run.
+void ParticleThroughput(benchmark::State& state, MeasurementSettings settings)
+{
+    Simulation sim;
+    SetUpMeasurement(sim, settings);
+    ParticleState& particle = sim.MeasuredParticle;
+    for (auto _ : state) {
+        LaunchParticle(sim, particle, particle.Id, true);
+        DriveParticle(sim, particle);
+    }
+    state.counters["particles/s"] =
+        benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
+}
+
+}
+
+BENCHMARK_CAPTURE(ParticleThroughput, tuned_50keV_1000uT_slit0, MeasurementSettings{50, 1000, 0});
+BENCHMARK_CAPTURE(ParticleThroughput, tuned_100keV_1000uT_slit10, MeasurementSettings{100, 1000, 10});
+// Without an induction the tuning gives no electric field either: both fields are off.
+BENCHMARK_CAPTURE(ParticleThroughput, fields_off_50keV, MeasurementSettings{50, 0, 0});
+// Off the pass energy the particles gyrate in the strong field, which makes the
+// flights several times longer: about 170 field steps on average against 46.
+BENCHMARK_CAPTURE(ParticleThroughput, tuned_50keV_50000uT_slit0, MeasurementSettings{50, 50000, 0});
