@@ -30,3 +30,6 @@ BENCHMARK_CAPTURE(ParticleThroughput, fields_off_50keV, MeasurementSettings{50, 
 // Off the pass energy the particles gyrate in the strong field, which makes the
 // flights several times longer: about 170 field steps on average against 46.
 BENCHMARK_CAPTURE(ParticleThroughput, tuned_50keV_50000uT_slit0, MeasurementSettings{50, 50000, 0});
+// Tuned to zero energy the electric field is off: in 2 T every particle circles
+// near the source until its 1000 field steps are used up.
+BENCHMARK_CAPTURE(ParticleThroughput, circling_2T_until_1000_steps, MeasurementSettings{0, 2000000, 0});

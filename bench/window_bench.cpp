@@ -1,0 +1,78 @@
+#include "silent_dialogs.h"
+#include "simulation.h"
+#include "tform1.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+namespace {
+
+// The real window, offscreen, tuned to 50 keV at 1000 µT with the narrowest slit.
+struct RunningWindow {
+    RunningWindow()
+        : form(sim, WindowServices{dialogs, QCoreApplication::applicationDirPath() + "/", [] {}})
+    {
+        sim.view = &form;
+        form.show();
+        form.FormActivate();
+        form.findChild<QLineEdit*>("BField")->setText("1000");
+        form.BFieldExit();
+        form.findChild<QLineEdit*>("Edit7")->setText("50");
+        form.Edit7Exit();
+        form.findChild<QCheckBox*>("CheckBox1")->setChecked(true);
+    }
+
+    void Measure(int particles, bool tracksShown)
+    {
+        form.findChild<QCheckBox*>("CheckBox4")->setChecked(tracksShown);
+        form.findChild<QLineEdit*>("Edit6")->setText(QString::number(particles));
+        form.Button3Click();
+    }
+
+    SilentDialogs dialogs;
+    Simulation sim;
+    TForm1 form;
+};
+
+// Particles per second of Start with tracks hidden, counters and window turns included.
+void WindowRunTracksHidden(benchmark::State& state)
+{
+    RunningWindow window;
+    constexpr int Particles = 100000;
+    for (auto _ : state)
+        window.Measure(Particles, false);
+    state.counters["particles/s"] =
+        benchmark::Counter(static_cast<double>(state.iterations()) * Particles, benchmark::Counter::kIsRate);
+}
+
+// One turn of the window with tracks shown: a thousand particles drawn, then
+// the counters and the tracks repainted. Start's own preparations are included,
+// so this is an upper bound of a turn.
+void WindowTurnTracksShown(benchmark::State& state)
+{
+    RunningWindow window;
+    for (auto _ : state)
+        window.Measure(1000, true);
+}
+
+}
+
+BENCHMARK(WindowRunTracksHidden)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(WindowTurnTracksShown)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("Vantor");
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
