@@ -4,71 +4,155 @@
 #include "settings_rules.h"
 
 #include <cmath>
+#include <functional>
+#include <map>
 #include <optional>
+#include <set>
 
 namespace {
+
+// A scan of more points than this is a typing error rather than a measurement.
+constexpr double MaxScanPoints = 100000;
+constexpr int MaxThreads = 256;
 
 CommandLineError Refused(const std::string& option, const std::string& value, const std::string& why)
 {
     return {"vantor-cli: hibás " + option + " érték '" + value + "': " + why};
 }
 
-std::optional<CommandLineError> ReadMeasureOption(const std::string& option, const std::string& value,
-                                                  MeasureOptions& options)
+CommandLineError Unknown(const std::string& option)
 {
-    if (option == "--energy") {
-        const std::optional<double> energy = ParseDecimalText(value);
-        if (!energy || !std::isfinite(*energy) || !IsValidPassEnergy(*energy))
-            return Refused(option, value, "nem-negatív számot kell megadni keV-ben");
-        options.energyKeV = *energy;
-    } else if (option == "--field") {
-        const std::optional<std::int32_t> field = ParseIntegerText(value);
-        if (!field || !IsValidFieldMicrotesla(*field))
-            return Refused(option, value, "nem-negatív egész számot kell megadni µT-ban");
-        options.fieldMicrotesla = *field;
-    } else if (option == "--slit") {
-        const std::optional<std::int32_t> step = ParseIntegerText(value);
-        if (!step || !IsValidSlitStep(*step))
-            return Refused(option, value, "0 és 19 közötti egész számot kell megadni");
-        options.slitStep = *step;
-    } else if (option == "--count") {
-        const std::optional<std::int32_t> count = ParseIntegerText(value);
-        if (!count || !IsValidParticleCount(*count))
-            return Refused(option, value, "pozitív egész számot kell megadni");
-        options.count = *count;
-    } else {
-        return CommandLineError{"vantor-cli: ismeretlen kapcsoló: '" + option + "'"};
-    }
+    return {"vantor-cli: ismeretlen kapcsoló: '" + option + "'"};
+}
+
+using Reader = std::function<bool(const std::string& value, Options& options)>;
+
+struct OptionRule {
+    Reader read;        // empty for a flag without a value
+    std::string why;    // what a refused value should have been
+};
+
+Reader Decimal(double Options::*field, bool (*valid)(double))
+{
+    return [field, valid](const std::string& value, Options& options) {
+        const std::optional<double> read = ParseDecimalText(value);
+        if (!read || !std::isfinite(*read) || !valid(*read))
+            return false;
+        options.*field = *read;
+        return true;
+    };
+}
+
+Reader Integer(std::int32_t Options::*field, bool (*valid)(std::int32_t))
+{
+    return [field, valid](const std::string& value, Options& options) {
+        const std::optional<std::int32_t> read = ParseIntegerText(value);
+        if (!read || !valid(*read))
+            return false;
+        options.*field = *read;
+        return true;
+    };
+}
+
+Reader Path(std::string Options::*field)
+{
+    return [field](const std::string& value, Options& options) {
+        if (value.empty())
+            return false;
+        options.*field = value;
+        return true;
+    };
+}
+
+bool IsPositive(double value)
+{
+    return value > 0.0;
+}
+
+bool IsValidThreadCount(std::int32_t threads)
+{
+    return threads >= 1 && threads <= MaxThreads;
+}
+
+const std::map<std::string, OptionRule>& Rules()
+{
+    static const std::map<std::string, OptionRule> rules{
+        {"--energy", {Decimal(&Options::energyKeV, IsValidPassEnergy), "nem-negatív számot kell megadni keV-ben"}},
+        {"--field", {Integer(&Options::fieldMicrotesla, IsValidFieldMicrotesla),
+                     "nem-negatív egész számot kell megadni µT-ban"}},
+        {"--slit", {Integer(&Options::slitStep, IsValidSlitStep), "0 és 19 közötti egész számot kell megadni"}},
+        {"--count", {Integer(&Options::count, IsValidParticleCount), "pozitív egész számot kell megadni"}},
+        {"--from", {Decimal(&Options::fromKeV, IsValidPassEnergy), "nem-negatív számot kell megadni keV-ben"}},
+        {"--to", {Decimal(&Options::toKeV, IsValidPassEnergy), "nem-negatív számot kell megadni keV-ben"}},
+        {"--step", {Decimal(&Options::stepKeV, IsPositive), "pozitív számot kell megadni keV-ben"}},
+        {"--threads", {Integer(&Options::threads, IsValidThreadCount), "1 és 256 közötti egész számot kell megadni"}},
+        {"--csv", {Path(&Options::csvPath), "fájlnevet kell megadni"}},
+        {"--plot", {Path(&Options::plotPath), "fájlnevet kell megadni"}},
+        {"--source", {Path(&Options::sourcePath), "fájlnevet kell megadni"}},
+        {"--json", {Reader{}, ""}},
+    };
+    return rules;
+}
+
+struct CommandRules {
+    std::set<std::string> allowed;
+    std::vector<std::pair<std::string, std::string>> required;   // option and what it is
+};
+
+const CommandRules& RulesOf(Command command)
+{
+    static const CommandRules measure{
+        {"--energy", "--field", "--slit", "--count", "--json", "--threads", "--source"},
+        {{"--energy", "az áteresztett energia keV-ben"}, {"--field", "a mágneses indukció µT-ban"}}};
+    static const CommandRules scan{
+        {"--field", "--slit", "--count", "--from", "--to", "--step", "--csv", "--plot", "--threads", "--source"},
+        {{"--field", "a mágneses indukció µT-ban"},
+         {"--from", "az első áteresztett energia keV-ben"},
+         {"--to", "az utolsó áteresztett energia keV-ben"},
+         {"--step", "a lépés keV-ben"}}};
+    return command == Command::Scan ? scan : measure;
+}
+
+std::optional<CommandLineError> CheckScanRange(const Options& options)
+{
+    if (options.toKeV < options.fromKeV)
+        return CommandLineError{"vantor-cli: a --to értéke nem lehet kisebb a --from értékénél"};
+    if ((options.toKeV - options.fromKeV) / options.stepKeV >= MaxScanPoints)
+        return CommandLineError{"vantor-cli: hibás --step érték: túl sok pont lenne (legfeljebb 100000)"};
     return std::nullopt;
 }
 
-std::variant<CommandLine, CommandLineError> ParseMeasure(const std::vector<std::string>& arguments)
+std::variant<CommandLine, CommandLineError> ParseOptions(Command command, const std::vector<std::string>& arguments)
 {
-    CommandLine line;
-    line.command = Command::Measure;
-    bool energyGiven = false;
-    bool fieldGiven = false;
+    CommandLine line{command, {}};
+    const CommandRules& commandRules = RulesOf(command);
+    std::set<std::string> given;
     for (std::size_t i = 1; i < arguments.size(); ++i) {
         const std::string& option = arguments[i];
-        if (option == "--json") {
-            line.measure.json = true;
-            continue;
-        }
         if (option == "--help" || option == "-h")
             return CommandLine{Command::Help, {}};
-        if (option != "--energy" && option != "--field" && option != "--slit" && option != "--count")
-            return CommandLineError{"vantor-cli: ismeretlen kapcsoló: '" + option + "'"};
+        const auto rule = Rules().find(option);
+        if (rule == Rules().end() || !commandRules.allowed.contains(option))
+            return Unknown(option);
+        given.insert(option);
+        if (!rule->second.read) {
+            line.options.json = true;
+            continue;
+        }
         if (i + 1 >= arguments.size())
             return CommandLineError{"vantor-cli: a " + option + " kapcsoló után hiányzik az érték"};
-        if (auto error = ReadMeasureOption(option, arguments[++i], line.measure))
-            return *error;
-        energyGiven = energyGiven || option == "--energy";
-        fieldGiven = fieldGiven || option == "--field";
+        const std::string& value = arguments[++i];
+        if (!rule->second.read(value, line.options))
+            return Refused(option, value, rule->second.why);
     }
-    if (!energyGiven)
-        return CommandLineError{"vantor-cli: hiányzik az --energy kapcsoló (az áteresztett energia keV-ben)"};
-    if (!fieldGiven)
-        return CommandLineError{"vantor-cli: hiányzik a --field kapcsoló (a mágneses indukció µT-ban)"};
+    for (const auto& [option, meaning] : commandRules.required) {
+        if (!given.contains(option))
+            return CommandLineError{"vantor-cli: hiányzik a(z) " + option + " kapcsoló (" + meaning + ")"};
+    }
+    if (command == Command::Scan) {
+        if (auto error = CheckScanRange(line.options))
+            return *error;
+    }
     return line;
 }
 
@@ -84,39 +168,75 @@ std::variant<CommandLine, CommandLineError> ParseCommandLine(const std::vector<s
     if (first == "--version")
         return CommandLine{Command::Version, {}};
     if (first == "measure")
-        return ParseMeasure(arguments);
+        return ParseOptions(Command::Measure, arguments);
+    if (first == "scan")
+        return ParseOptions(Command::Scan, arguments);
     return CommandLineError{"vantor-cli: ismeretlen parancs: '" + first + "'"};
+}
+
+std::vector<double> ScanEnergies(const Options& options)
+{
+    // Counted from the first energy rather than added up, so that no rounding
+    // drift loses the last point.
+    const auto steps = static_cast<long>(std::floor((options.toKeV - options.fromKeV) / options.stepKeV + 1e-9));
+    std::vector<double> energies;
+    for (long i = 0; i <= steps; ++i)
+        energies.push_back(options.fromKeV + static_cast<double>(i) * options.stepKeV);
+    return energies;
 }
 
 std::string HelpText()
 {
     return R"(Használat:
-  vantor-cli measure --energy KEV --field MIKROTESLA [--slit LÉPÉS] [--count N] [--json]
+  vantor-cli measure --energy KEV --field MIKROTESLA [--slit LÉPÉS] [--count N]
+                     [--threads N] [--source FÁJL] [--json]
+  vantor-cli scan --field MIKROTESLA --from KEV --to KEV --step KEV [--slit LÉPÉS]
+                  [--count N] [--csv FÁJL] [--plot FÁJL.png] [--threads N] [--source FÁJL]
   vantor-cli --version
   vantor-cli --help
 
-A measure parancs fej nélkül elvégzi azt, amit a frissen indított program
-Start gombja: a C-14 forrásból N részecskét indít a Wien-szűrőn át, és kiírja
-a kibocsátott és a detektált részecskék számát, valamint a szűrő energiaablakát.
+A measure parancs ablak nélkül elvégzi azt, amit a frissen indított program
+Start gombja: a forrásból N részecskét indít a Wien-szűrőn át, és kiírja a
+kibocsátott és a detektált részecskék számát, valamint a szűrő energiaablakát.
 A beállítások úgy érvényesülnek, mint az ablakban: előbb az indukció, majd az
 energia beírása. Ugyanazok a kapcsolók mindig ugyanazt az eredményt adják.
 
+A scan parancs a teljes mérést végzi el: az áteresztett energiát --from-tól
+--to-ig (a végpontot is beleértve) --step lépésekben állítja, és minden pontban
+úgy mér, mintha a versenyző egyetlen programfutásban mindegyik pontnál Startot
+nyomna (a véletlenszám-sorozat pontról pontra folytatódik). Kiírja a pontonkénti
+beütésszámot, az ablakszélességet és a keV-re jutó beütésszámot, összeveti a
+forrás spektrumával, és kérésre CSV-fájlba és PNG-rajzba menti.
+
 Kapcsolók:
   --energy KEV        az áteresztett energia keV-ben, nem-negatív szám ("." a
-                      tizedesjel, például 50 vagy 12.5); kötelező
-  --field MIKROTESLA  a mágneses indukció egész µT-ban, nem-negatív; 0 esetén a
-                      terek ki vannak kapcsolva és az ablak "Nem számolható";
-                      kötelező
+                      tizedesjel, például 50 vagy 12.5)
+  --field MIKROTESLA  a mágneses indukció egész µT-ban, nem-negatív; 0 esetén az
+                      ablak "Nem számolható"
   --slit LÉPÉS        a rés lépése, 0 és 19 között (félszélesség
                       (LÉPÉS + 2) × 0,5 mm); alapértelmezés 0
-  --count N           az indítandó részecskék száma, legalább 1;
+  --count N           az egy mérésben indítandó részecskék száma, legalább 1;
                       alapértelmezés 1000
-  --json              egyetlen JSON objektum a launched, detected,
-                      passLowerKeV, passUpperKeV, passWidthKeV kulcsokkal
-                      (null, ha az ablak nem számolható)
+  --from, --to KEV    a scan első és utolsó áteresztett energiája keV-ben
+  --step KEV          a scan lépése keV-ben, pozitív szám
+  --csv FÁJL          a scan eredménye CSV-ben: energy_keV, launched, detected,
+                      pass_lower_keV, pass_upper_keV, pass_width_keV,
+                      rate_per_keV, rate_error_per_keV, source_intensity,
+                      source_scaled
+  --plot FÁJL.png     a keV-re jutó beütésszám hibasávokkal és a forrás
+                      illesztett spektruma egy rajzon
+  --threads N         ennyi szálon repülnek a részecskék (1–256); az eredmény
+                      független tőle; alapértelmezés: a gép összes magja
+  --source FÁJL       forrásfájl a beépített C-14 helyett: névsor, végpont-
+                      energia MeV-ben, majd "energia<TAB>intenzitás" sorok
+                      növekvő energiával (lásd data/sources/)
+  --json              a measure eredménye egyetlen JSON objektumként a
+                      launched, detected, passLowerKeV, passUpperKeV,
+                      passWidthKeV kulcsokkal (null, ha az ablak nem számolható)
   --version           a program verziószáma
   --help              ez a leírás
 
-Kilépési kód: 0 siker, 2 hibás argumentum.
+Kilépési kód: 0 siker, 2 hibás argumentum vagy használhatatlan forrásfájl,
+1 ha egy kimeneti fájl nem írható.
 )";
 }

@@ -5,19 +5,27 @@
 #include <variant>
 #include <vector>
 
-struct MeasureOptions {
+// The settings of a measurement or a scan, with the window's defaults.
+struct Options {
     double energyKeV = 0.0;
     std::int32_t fieldMicrotesla = 0;
     std::int32_t slitStep = 0;
     std::int32_t count = 1000;
     bool json = false;
+    double fromKeV = 0.0;
+    double toKeV = 0.0;
+    double stepKeV = 0.0;
+    std::string csvPath;
+    std::string plotPath;
+    std::string sourcePath;   // empty: the built-in C-14 source
+    std::int32_t threads = 0;   // 0: every core of the machine
 };
 
-enum class Command { Help, Version, Measure };
+enum class Command { Help, Version, Measure, Scan };
 
 struct CommandLine {
     Command command = Command::Help;
-    MeasureOptions measure;
+    Options options;
 };
 
 // A refused command line, in one line that names the argument at fault.
@@ -26,5 +34,8 @@ struct CommandLineError {
 };
 
 std::variant<CommandLine, CommandLineError> ParseCommandLine(const std::vector<std::string>& arguments);
+
+// The pass energies of a scan, from the first to the last inclusive.
+std::vector<double> ScanEnergies(const Options& options);
 
 std::string HelpText();

@@ -1,10 +1,23 @@
 #include "command_line.h"
 #include "measure_command.h"
+#include "scan_command.h"
 #include "vantor_version.h"
 
 #include <iostream>
 #include <string>
 #include <vector>
+
+namespace {
+
+int Report(const CommandOutcome& outcome)
+{
+    std::cout << outcome.output;
+    if (!outcome.error.empty())
+        std::cerr << outcome.error << '\n';
+    return outcome.exitStatus;
+}
+
+}
 
 int main(int argc, char* argv[])
 {
@@ -12,19 +25,20 @@ int main(int argc, char* argv[])
     const auto parsed = ParseCommandLine(arguments);
     if (const auto* error = std::get_if<CommandLineError>(&parsed)) {
         std::cerr << error->message << '\n';
-        return 2;
+        return ExitRefused;
     }
     const CommandLine& line = std::get<CommandLine>(parsed);
     switch (line.command) {
     case Command::Help:
         std::cout << HelpText();
-        break;
+        return 0;
     case Command::Version:
         std::cout << VantorVersion << '\n';
-        break;
+        return 0;
     case Command::Measure:
-        std::cout << RunMeasureCommand(line.measure);
-        break;
+        return Report(RunMeasureCommand(line.options));
+    case Command::Scan:
+        return Report(RunScanCommand(line.options));
     }
     return 0;
 }

@@ -3,6 +3,7 @@
 #include "command_line.h"
 #include "headless_run.h"
 #include "number_text.h"
+#include "run_setup.h"
 #include "settings_rules.h"
 #include "simulation.h"
 
@@ -45,12 +46,12 @@ std::string TextReport(const Simulation& sim)
 
 }
 
-std::string RunMeasureCommand(const MeasureOptions& options)
+CommandOutcome RunMeasureCommand(const Options& options)
 {
     Simulation sim;
-    InitialiseSimulation(sim);
-    ApplySlitStep(sim.walls, options.slitStep);
+    if (auto error = PrepareSimulation(options, sim))
+        return {ExitRefused, "", *error};
     ApplyEnergyEntry(sim.filter, options.energyKeV, options.fieldMicrotesla);
-    StartHeadless(sim, options.count);
-    return options.json ? JsonReport(sim) : TextReport(sim);
+    StartHeadless(sim, options.count, ThreadsToUse(options));
+    return {0, options.json ? JsonReport(sim) : TextReport(sim), ""};
 }

@@ -1,9 +1,9 @@
 #pragma once
 
-#include <string>
+#include "command_outcome.h"
 
-struct MeasureOptions;
+struct Options;
 
-// Measures as a Start in a freshly started program and returns the report,
-// as text or as one JSON object.
-std::string RunMeasureCommand(const MeasureOptions& options);
+// Measures as a Start in a freshly started program and reports the counts
+// and the pass band, as text or as one JSON object.
+CommandOutcome RunMeasureCommand(const Options& options);

@@ -4,7 +4,7 @@
 #include "sampler.h"
 #include "simulation.h"
 
-void StartHeadless(Simulation& sim, std::int32_t count)
+void StartHeadless(Simulation& sim, std::int32_t count, int threads, const RunProgress& progress)
 {
     RunState& run = sim.run;
     FindSpectrumMax(sim.source);
@@ -16,7 +16,10 @@ void StartHeadless(Simulation& sim, std::int32_t count)
     run.detectedCount = 0;
     run.running = true;
     UpdatePassBand(sim);
-    RunHeadless(sim);
+    if (threads > 1 || progress)
+        RunHeadlessParallel(sim, threads, progress);
+    else
+        RunHeadless(sim);
 }
 
 void RunHeadless(Simulation& sim)

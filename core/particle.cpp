@@ -36,6 +36,13 @@ std::uint32_t TrackColour(std::int32_t launchedCount)
     return (launchedCount / 100) % 2 != 0 ? TrackLightRed : TrackRed;
 }
 
+void PlaceAtLaunch(ParticleState& p, double energyMeV)
+{
+    p.Phase = InFieldRegion;
+    p.Energy = energyMeV * JoulesPerMeV;
+    PrepareLaunch(p);
+}
+
 void LaunchParticle(Simulation& sim, ParticleState& p, std::int32_t id, bool fly)
 {
     RunState& run = sim.run;
@@ -44,10 +51,7 @@ void LaunchParticle(Simulation& sim, ParticleState& p, std::int32_t id, bool fly
         p.Alive = false;
         return;
     }
-    p.Phase = InFieldRegion;
-    const double energyMeV = DrawEnergy(sim.source, sim.random, sim.source.SampleRange);
-    p.Energy = energyMeV * JoulesPerMeV;
-    PrepareLaunch(p);
+    PlaceAtLaunch(p, DrawEnergy(sim.source, sim.random, sim.source.SampleRange));
     p.Alive = fly;
     if (fly)
         ++run.launchedCount;

@@ -45,6 +45,10 @@ struct ParticleState {
 // down with the relativistic speed of that energy.
 void PrepareLaunch(ParticleState& particle);
 
+// Puts a measured particle of a source energy in MeV at the launch point, in
+// the field region; a launch and a flight shared among threads both start so.
+void PlaceAtLaunch(ParticleState& particle, double energyMeV);
+
 // Launches the next particle of a measurement with an energy drawn from the
 // source. At the set count it launches nothing and leaves Alive false.
 void LaunchParticle(Simulation& sim, ParticleState& particle, std::int32_t id, bool fly);

@@ -52,7 +52,7 @@ std::optional<SourceError> LoadSourceSpectrum(const std::vector<std::string>& li
                                               SourceSpectrum& source)
 {
     if (lines.empty())
-        return SourceError{0, "a forrás szövege üres"};
+        return SourceError{1, "a forrás szövege üres"};
     source.Name = lines[0];
     const std::string endpointText = lines.size() > 1 ? lines[1] : std::string();
     const std::optional<double> endpoint = ScanWholeNumber(endpointText);
@@ -71,7 +71,7 @@ std::optional<SourceError> LoadSourceSpectrum(const std::vector<std::string>& li
         knots.push_back({row.energy, row.intensity});
     }
     if (knots.size() < 2)
-        return SourceError{0, "legalább két táblázatsor kell"};
+        return SourceError{static_cast<int>(lines.size()) + 1, "legalább két táblázatsor kell"};
 
     const double startSlope = (knots[1].y - knots[0].y) / (knots[1].x - knots[0].x);
     source.Segments = BuildSpline(knots, startSlope, 0.0);

@@ -19,7 +19,7 @@ struct SourceSpectrum {
 };
 
 struct SourceError {
-    int line;              // 1-based line of the source text; 0 when the text as a whole is wrong
+    int line;              // 1-based line of the source text; past its end when a line is missing
     std::string message;
 };
 

@@ -22,20 +22,20 @@ TEST(CommandLine, MeasureOptions)
     const auto* line = std::get_if<CommandLine>(&parsed);
     ASSERT_TRUE(line);
     EXPECT_EQ(line->command, Command::Measure);
-    EXPECT_EQ(line->measure.energyKeV, 12.5);
-    EXPECT_EQ(line->measure.fieldMicrotesla, 16);
-    EXPECT_EQ(line->measure.slitStep, 19);
-    EXPECT_EQ(line->measure.count, 7);
-    EXPECT_TRUE(line->measure.json);
+    EXPECT_EQ(line->options.energyKeV, 12.5);
+    EXPECT_EQ(line->options.fieldMicrotesla, 16);
+    EXPECT_EQ(line->options.slitStep, 19);
+    EXPECT_EQ(line->options.count, 7);
+    EXPECT_TRUE(line->options.json);
 }
 
 TEST(CommandLine, DefaultsAreThoseOfTheWindow)
 {
     const auto parsed = Parse({"measure", "--field", "0", "--energy", "0"});
     const auto& line = std::get<CommandLine>(parsed);
-    EXPECT_EQ(line.measure.slitStep, 0);
-    EXPECT_EQ(line.measure.count, 1000);
-    EXPECT_FALSE(line.measure.json);
+    EXPECT_EQ(line.options.slitStep, 0);
+    EXPECT_EQ(line.options.count, 1000);
+    EXPECT_FALSE(line.options.json);
 }
 
 TEST(CommandLine, EveryRefusalNamesItsArgument)
@@ -54,7 +54,13 @@ TEST(CommandLine, EveryRefusalNamesItsArgument)
     EXPECT_NE(ErrorOf({"measure", "--energy"}).find("--energy"), std::string::npos);
     EXPECT_NE(ErrorOf({"measure", "--field", "1"}).find("--energy"), std::string::npos);
     EXPECT_NE(ErrorOf({"measure", "--energy", "1"}).find("--field"), std::string::npos);
-    EXPECT_NE(ErrorOf({"scan"}).find("'scan'"), std::string::npos);
+    EXPECT_NE(ErrorOf({"frobnicate"}).find("'frobnicate'"), std::string::npos);
+    EXPECT_NE(ErrorOf({"measure", "--energy", "5", "--field", "1", "--csv", "x.csv"}).find("'--csv'"),
+              std::string::npos);
+    EXPECT_NE(ErrorOf({"measure", "--energy", "5", "--field", "1", "--threads", "0"}).find("--threads"),
+              std::string::npos);
+    EXPECT_NE(ErrorOf({"measure", "--energy", "5", "--field", "1", "--source", ""}).find("--source"),
+              std::string::npos);
     EXPECT_FALSE(ErrorOf({}).empty());
 }
 
@@ -65,6 +71,57 @@ TEST(CommandLine, HelpAndVersion)
     EXPECT_EQ(std::get<CommandLine>(Parse({"--version"})).command, Command::Version);
     for (const char* option : {"--energy", "--field", "--slit", "--count", "--json", "--version"})
         EXPECT_NE(HelpText().find(option), std::string::npos) << option;
+}
+
+std::vector<std::string> Scan(std::vector<std::string> more)
+{
+    std::vector<std::string> arguments{"scan", "--field", "1000", "--from", "10", "--to", "150", "--step", "10"};
+    arguments.insert(arguments.end(), more.begin(), more.end());
+    return arguments;
+}
+
+TEST(CommandLine, ScanOptions)
+{
+    const auto parsed = Parse(Scan({"--slit", "5", "--count", "100", "--csv", "a.csv", "--plot", "a.png",
+                                    "--threads", "2", "--source", "p32.for"}));
+    const auto* line = std::get_if<CommandLine>(&parsed);
+    ASSERT_TRUE(line);
+    EXPECT_EQ(line->command, Command::Scan);
+    EXPECT_EQ(line->options.slitStep, 5);
+    EXPECT_EQ(line->options.threads, 2);
+    EXPECT_EQ(line->options.csvPath, "a.csv");
+    EXPECT_EQ(line->options.plotPath, "a.png");
+    EXPECT_EQ(line->options.sourcePath, "p32.for");
+    EXPECT_EQ(ScanEnergies(line->options).size(), 15u);
+    EXPECT_EQ(ScanEnergies(line->options).back(), 150.0);
+}
+
+TEST(CommandLine, ScanEnergiesKeepTheLastPointDespiteRounding)
+{
+    Options options;
+    options.fromKeV = 0.1;
+    options.toKeV = 0.7;
+    options.stepKeV = 0.1;
+    EXPECT_EQ(ScanEnergies(options).size(), 7u);
+    options.toKeV = 0.1;
+    EXPECT_EQ(ScanEnergies(options).size(), 1u);
+}
+
+TEST(CommandLine, ScanRefusals)
+{
+    EXPECT_NE(ErrorOf({"scan", "--from", "10", "--to", "20", "--step", "1"}).find("--field"), std::string::npos);
+    EXPECT_NE(ErrorOf({"scan", "--field", "1", "--to", "20", "--step", "1"}).find("--from"), std::string::npos);
+    EXPECT_NE(ErrorOf({"scan", "--field", "1", "--from", "10", "--step", "1"}).find("--to"), std::string::npos);
+    EXPECT_NE(ErrorOf({"scan", "--field", "1", "--from", "10", "--to", "20"}).find("--step"), std::string::npos);
+    EXPECT_NE(ErrorOf(Scan({"--step", "0"})).find("--step érték '0'"), std::string::npos);
+    EXPECT_NE(ErrorOf(Scan({"--step", "-1"})).find("--step"), std::string::npos);
+    EXPECT_NE(ErrorOf(Scan({"--step", "1e-9"})).find("túl sok pont"), std::string::npos);
+    EXPECT_NE(ErrorOf(Scan({"--from", "-1"})).find("--from"), std::string::npos);
+    EXPECT_NE(ErrorOf(Scan({"--to", "5"})).find("--to"), std::string::npos);
+    EXPECT_NE(ErrorOf(Scan({"--json"})).find("'--json'"), std::string::npos);
+    EXPECT_NE(ErrorOf(Scan({"--energy", "5"})).find("'--energy'"), std::string::npos);
+    EXPECT_NE(ErrorOf(Scan({"--threads", "257"})).find("--threads"), std::string::npos);
+    EXPECT_NE(ErrorOf(Scan({"--csv"})).find("hiányzik az érték"), std::string::npos);
 }
 
 }

@@ -1,0 +1,264 @@
+#include "about_box.h"
+#include "about_data.h"
+
+#include <QFrame>
+#include <QImage>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QColor White(255, 255, 255);
+const QColor NormalColor(255, 255, 192);
+const QColor Teal(0, 128, 128);
+const QColor MoneyGreen(192, 220, 192);
+
+class AboutBox : public testing::Test {
+protected:
+    void Open()
+    {
+        box.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&box));
+    }
+
+    QLabel* Label(const char* name) const { return box.findChild<QLabel*>(QLatin1StringView(name)); }
+    QString Text(const char* name) const { return Label(name) ? Label(name)->text() : QString(); }
+    QPushButton* OKButton() const { return box.findChild<QPushButton*>(QStringLiteral("OKButton")); }
+
+    // Where a label starts and how high it is are designed; its width may
+    // only grow to fit its text.
+    void ExpectPlaced(const char* name, const QRect& designed) const
+    {
+        SCOPED_TRACE(name);
+        const QLabel* label = Label(name);
+        ASSERT_NE(label, nullptr);
+        EXPECT_EQ(label->parentWidget()->objectName(), QStringLiteral("Panel1"));
+        EXPECT_EQ(label->pos(), designed.topLeft());
+        EXPECT_EQ(label->height(), designed.height());
+        EXPECT_GE(label->width(), designed.width());
+        EXPECT_GE(label->width(), label->sizeHint().width());
+    }
+
+    void ExpectFont(const char* name, const QString& family, int pixels) const
+    {
+        SCOPED_TRACE(name);
+        ASSERT_NE(Label(name), nullptr);
+        const QFont font = Label(name)->font();
+        EXPECT_EQ(font.family(), family);
+        EXPECT_TRUE(font.bold());
+        EXPECT_EQ(font.pixelSize(), pixels);
+    }
+
+    QColor TextColor(const char* name) const { return Label(name)->palette().color(QPalette::WindowText); }
+
+    TAboutBox box;
+};
+
+TEST(AboutVersion, ComesFromTheBuild)
+{
+    const VersionNumbers version = ReadFileVersion();
+    EXPECT_EQ(version.major, 2);
+    EXPECT_EQ(version.minor, 2);
+    EXPECT_EQ(version.release, 0);
+    EXPECT_EQ(version.build, 3);
+    EXPECT_EQ(VersionLine(version), QStringLiteral("Verzió:  2.2.0.3"));
+}
+
+TEST(AboutVersion, NumbersOfSeveralDigitsStayWhole)
+{
+    EXPECT_EQ(VersionLine({2, 10, 0, 123}), QStringLiteral("Verzió:  2.10.0.123"));
+    EXPECT_EQ(VersionLine({65535, 0, 65535, 10}), QStringLiteral("Verzió:  65535.0.65535.10"));
+}
+
+TEST(AboutPicture, IsA64By64Jpeg)
+{
+    const QByteArray jpeg = ProgramPictureJpeg();
+    ASSERT_GE(jpeg.size(), 2);
+    EXPECT_EQ(static_cast<unsigned char>(jpeg[0]), 0xFF);
+    EXPECT_EQ(static_cast<unsigned char>(jpeg[1]), 0xD8);
+    EXPECT_EQ(LoadProgramPicture().size(), QSize(64, 64));
+}
+
+TEST(AboutCredits, AreAHeadingAndFourLines)
+{
+    const Credits credits = LoadCredits();
+    EXPECT_FALSE(credits.heading.isEmpty());
+    for (const QString& line : credits.lines) {
+        EXPECT_FALSE(line.isEmpty());
+        EXPECT_TRUE(line.endsWith(QStringLiteral("(2024)"))) << line.toStdString();
+    }
+}
+
+TEST_F(AboutBox, IsAFixedSizeBoxWithItsCaption)
+{
+    EXPECT_EQ(box.objectName(), QStringLiteral("AboutBox"));
+    EXPECT_EQ(box.windowTitle(), QStringLiteral("Névjegy"));
+    EXPECT_EQ(box.minimumSize(), QSize(378, 247));
+    EXPECT_EQ(box.maximumSize(), QSize(378, 247));
+}
+
+TEST_F(AboutBox, ControlsStandWhereDesigned)
+{
+    const auto* panel = box.findChild<QFrame*>(QStringLiteral("Panel1"));
+    ASSERT_NE(panel, nullptr);
+    EXPECT_EQ(panel->geometry(), QRect(8, 8, 361, 185));
+
+    const QLabel* icon = Label("ProgramIcon");
+    ASSERT_NE(icon, nullptr);
+    EXPECT_EQ(icon->parentWidget(), panel);
+    EXPECT_EQ(icon->geometry(), QRect(16, 17, 64, 64));
+
+    ExpectPlaced("ProductName", QRect(91, 15, 262, 18));
+    ExpectPlaced("Version", QRect(119, 40, 154, 15));
+    ExpectPlaced("Label5", QRect(98, 58, 244, 20));
+    ExpectPlaced("Label6", QRect(155, 84, 44, 15));
+    ExpectPlaced("CreditsHeading", QRect(30, 136, 57, 15));
+    for (const auto& [name, position] : {std::pair{"Label1", QPoint(113, 112)}, std::pair{"Label4", QPoint(114, 130)},
+                                         std::pair{"Label2", QPoint(113, 145)}, std::pair{"Label3", QPoint(113, 163)}}) {
+        SCOPED_TRACE(name);
+        ASSERT_NE(Label(name), nullptr);
+        EXPECT_EQ(Label(name)->parentWidget(), panel);
+        EXPECT_EQ(Label(name)->pos(), position);
+        EXPECT_GE(Label(name)->width(), Label(name)->sizeHint().width());
+        EXPECT_LE(Label(name)->geometry().right(), panel->contentsRect().right());
+    }
+
+    ASSERT_NE(OKButton(), nullptr);
+    EXPECT_EQ(OKButton()->parentWidget(), &box);
+    EXPECT_EQ(OKButton()->geometry(), QRect(167, 204, 75, 25));
+    EXPECT_EQ(OKButton()->text(), QStringLiteral("OK"));
+    EXPECT_TRUE(OKButton()->isDefault());
+}
+
+TEST_F(AboutBox, ShowsTheTaskAndTheTitle)
+{
+    EXPECT_EQ(Text("ProductName"), QStringLiteral("Országos Kelvora Fizikaverseny  "));
+    EXPECT_EQ(Text("Version"), QStringLiteral("Számítógépes feladat 2024"));
+    EXPECT_EQ(Text("Label5"), QStringLiteral("Vantor"));
+    EXPECT_EQ(Text("Label6"), QStringLiteral("Verzió:  "));
+
+    const QString arial = QStringLiteral("Arial");
+    ExpectFont("ProductName", arial, 15);
+    ExpectFont("Version", arial, 12);
+    ExpectFont("Label5", QStringLiteral("Arial Narrow"), 16);
+    ExpectFont("Label6", arial, 12);
+    ExpectFont("CreditsHeading", arial, 12);
+    for (const char* name : {"Label1", "Label4", "Label2", "Label3"})
+        ExpectFont(name, arial, 11);
+    for (const char* name : {"ProductName", "Version", "Label6", "CreditsHeading", "Label1", "Label4", "Label2", "Label3"})
+        EXPECT_EQ(TextColor(name), White) << name;
+}
+
+TEST_F(AboutBox, ShowsTheCreditsInTheirLabels)
+{
+    const Credits credits = LoadCredits();
+    EXPECT_EQ(Text("CreditsHeading"), credits.heading);
+    EXPECT_EQ(Text("Label1"), credits.lines[0]);
+    EXPECT_EQ(Text("Label4"), credits.lines[1]);
+    EXPECT_EQ(Text("Label2"), credits.lines[2]);
+    EXPECT_EQ(Text("Label3"), credits.lines[3]);
+    for (const char* name : {"CreditsHeading", "Label1", "Label4", "Label2", "Label3"})
+        EXPECT_FALSE(Text(name).isEmpty()) << name;
+}
+
+TEST_F(AboutBox, ShowsTheProgramPictureStretched)
+{
+    const QLabel* icon = Label("ProgramIcon");
+    ASSERT_NE(icon, nullptr);
+    EXPECT_TRUE(icon->hasScaledContents());
+    EXPECT_EQ(icon->pixmap().size(), QSize(64, 64));
+}
+
+TEST_F(AboutBox, TitleTurnsNormalColorOnActivation)
+{
+    EXPECT_EQ(TextColor("Label5"), QColor(255, 255, 0));
+    Open();
+    EXPECT_EQ(TextColor("Label5"), NormalColor);
+}
+
+TEST_F(AboutBox, PanelIsTealOnMoneyGreen)
+{
+    const auto* panel = box.findChild<QFrame*>(QStringLiteral("Panel1"));
+    ASSERT_NE(panel, nullptr);
+    EXPECT_EQ(panel->palette().color(QPalette::Window), Teal);
+    EXPECT_EQ(panel->frameShape(), QFrame::Box);
+    EXPECT_EQ(panel->frameShadow(), QFrame::Sunken);
+
+    Open();
+    const QImage shot = box.grab().toImage();
+    EXPECT_EQ(QColor(shot.pixel(3, 3)), MoneyGreen);
+    EXPECT_EQ(QColor(shot.pixel(8 + 10, 8 + 175)), Teal);
+}
+
+TEST_F(AboutBox, ShowsTheSameVersionAtEveryOpening)
+{
+    for (int opening = 0; opening < 3; ++opening) {
+        Open();
+        EXPECT_EQ(Text("Label6"), QStringLiteral("Verzió:  2.2.0.3")) << "opening " << opening;
+        EXPECT_GE(Label("Label6")->width(), Label("Label6")->sizeHint().width());
+        box.hide();
+    }
+}
+
+TEST_F(AboutBox, WidensTheVersionLabelForLongNumbers)
+{
+    Open();
+    box.ShowVersion({2, 10, 0, 123});
+    EXPECT_EQ(Text("Label6"), QStringLiteral("Verzió:  2.10.0.123"));
+    box.ShowVersion({65535, 65535, 65535, 65535});
+    EXPECT_EQ(Text("Label6"), QStringLiteral("Verzió:  65535.65535.65535.65535"));
+    EXPECT_GE(Label("Label6")->width(), Label("Label6")->sizeHint().width());
+    EXPECT_EQ(Label("Label6")->height(), 15);
+}
+
+TEST_F(AboutBox, RebuildsTheVersionLineWhenActivatedAgain)
+{
+    Open();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&box));
+    box.ShowVersion({9, 9, 9, 9});
+
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    box.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&box));
+    EXPECT_EQ(Text("Label6"), QStringLiteral("Verzió:  2.2.0.3"));
+}
+
+TEST_F(AboutBox, StandsCentredOnItsParent)
+{
+    QWidget parent;
+    parent.setGeometry(100, 80, 680, 600);
+    parent.show();
+    TAboutBox child(&parent);
+    child.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&child));
+    const QPoint offset = child.frameGeometry().center() - parent.frameGeometry().center();
+    EXPECT_LE(offset.manhattanLength(), 2);
+}
+
+TEST_F(AboutBox, OKClosesWithAccepted)
+{
+    QSignalSpy finished(&box, &QDialog::finished);
+    Open();
+    QTest::mouseClick(OKButton(), Qt::LeftButton);
+    EXPECT_FALSE(box.isVisible());
+    EXPECT_EQ(box.result(), QDialog::Accepted);
+    ASSERT_EQ(finished.count(), 1);
+    EXPECT_EQ(finished.first().first().toInt(), int(QDialog::Accepted));
+}
+
+TEST_F(AboutBox, EnterClosesWithAccepted)
+{
+    Open();
+    QTest::keyClick(&box, Qt::Key_Return);
+    EXPECT_FALSE(box.isVisible());
+    EXPECT_EQ(box.result(), QDialog::Accepted);
+}
+
+}

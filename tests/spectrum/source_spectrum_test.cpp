@@ -113,15 +113,15 @@ INSTANTIATE_TEST_SUITE_P(
                     RefusedText{{"0\t1", "0.01\t-2"}, 4, "az intenzitás negatív"},
                     RefusedText{{"0\t1", "0\t2"}, 4, "nem növekvő"},
                     RefusedText{{"0\t1", "0.02\t2", "0.01\t3"}, 5, "nem növekvő"},
-                    RefusedText{{"0\t1"}, 0, "legalább két táblázatsor"},
-                    RefusedText{{}, 0, "legalább két táblázatsor"}));
+                    RefusedText{{"0\t1"}, 4, "legalább két táblázatsor"},
+                    RefusedText{{}, 3, "legalább két táblázatsor"}));
 
 TEST(SourceSpectrum, EmptyTextIsRefused)
 {
     SourceSpectrum source;
     const auto error = LoadSourceSpectrum({}, source);
     ASSERT_TRUE(error);
-    EXPECT_EQ(error->line, 0);
+    EXPECT_EQ(error->line, 1);
 }
 
 TEST(SourceSpectrum, SplitLinesDropsCarriageReturns)

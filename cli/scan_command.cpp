@@ -1,0 +1,51 @@
+#include "scan_command.h"
+
+#include "command_line.h"
+#include "progress_line.h"
+#include "run_setup.h"
+#include "scan.h"
+#include "scan_plot.h"
+#include "scan_report.h"
+#include "simulation.h"
+
+#include <fstream>
+
+namespace {
+
+std::optional<std::string> WriteCsv(const std::vector<ScanPoint>& points, const std::string& path)
+{
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    file << ScanCsv(points);
+    file.close();
+    if (!file)
+        return "vantor-cli: a CSV-fájl nem írható: " + path;
+    return std::nullopt;
+}
+
+}
+
+CommandOutcome RunScanCommand(const Options& options)
+{
+    Simulation sim;
+    if (auto error = PrepareSimulation(options, sim))
+        return {ExitRefused, "", *error};
+
+    const std::size_t pointCount = ScanEnergies(options).size();
+    std::vector<ScanPoint> points;
+    {
+        ProgressLine progress(pointCount, static_cast<std::int64_t>(pointCount) * options.count);
+        points = MeasureScan(sim, options, ThreadsToUse(options),
+                             [&progress](std::size_t point, std::int64_t flown) { progress.Show(point, flown); });
+    }
+
+    CommandOutcome outcome{0, ScanTable(points), ""};
+    if (!options.csvPath.empty()) {
+        if (auto error = WriteCsv(points, options.csvPath))
+            return {ExitFailed, outcome.output, *error};
+    }
+    if (!options.plotPath.empty()) {
+        if (auto error = WriteScanPlot(points, options.plotPath))
+            return {ExitFailed, outcome.output, *error};
+    }
+    return outcome;
+}

@@ -1,0 +1,9 @@
+#pragma once
+
+#include "command_outcome.h"
+
+struct Options;
+
+// Scans the pass energy as the options say, prints the table, and writes the
+// CSV file and the plot when asked for. A progress line goes to a terminal.
+CommandOutcome RunScanCommand(const Options& options);

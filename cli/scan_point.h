@@ -1,0 +1,23 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+// One pass energy of a scan: what a Start at that energy counted, the band
+// the filter let through, and the source's own intensity there.
+struct ScanPoint {
+    double energyKeV = 0.0;
+    std::int32_t launched = 0;
+    std::int32_t detected = 0;
+    // The band in keV; absent when it cannot be computed (no magnetic field).
+    std::optional<double> passLowerKeV;
+    std::optional<double> passUpperKeV;
+    std::optional<double> passWidthKeV;
+    // Detected particles per keV of band width, and its Poisson error.
+    std::optional<double> ratePerKeV;
+    std::optional<double> rateErrorPerKeV;
+    // The source spectrum's spline at the pass energy, and the same scaled to
+    // the measured rates by least squares.
+    double sourceIntensity = 0.0;
+    double sourceScaled = 0.0;
+};

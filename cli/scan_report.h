@@ -1,0 +1,13 @@
+#pragma once
+
+#include "scan_point.h"
+
+#include <string>
+#include <vector>
+
+// The scan as a table for the terminal.
+std::string ScanTable(const std::vector<ScanPoint>& points);
+
+// The scan as CSV with a header row; numbers in full precision with '.', an
+// empty field where the band cannot be computed.
+std::string ScanCsv(const std::vector<ScanPoint>& points);
