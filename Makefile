@@ -26,6 +26,7 @@ test: build
 
 bench: build
 	@$(BUILD)/bench/vantor-bench
+	@$(BUILD)/bench/vantor-scan-bench
 	@QT_QPA_PLATFORM=offscreen $(BUILD)/bench/vantor-window-bench
 
 clean:

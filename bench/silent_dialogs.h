@@ -10,4 +10,5 @@ public:
     void ShowMessage(QWidget*, const QString&, const QString&, Icon) override {}
     bool AskYesNo(QWidget*, const QString&, const QString&) override { return true; }
     int RunModal(QDialog&) override { return QDialog::Rejected; }
+    QString AskSavePath(QWidget*, const SaveDialogRequest&) override { return {}; }
 };

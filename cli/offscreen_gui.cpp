@@ -1,6 +1,26 @@
 #include "offscreen_gui.h"
 
+#include <QDir>
+#include <QFile>
 #include <QGuiApplication>
+
+#include <unistd.h>
+
+namespace {
+
+// Without a desktop session there is no runtime folder, and Qt would warn
+// about it on every plot; a private one keeps standard error for results.
+void EnsureRuntimeFolder()
+{
+    if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
+        return;
+    const QString folder = QDir::tempPath() + "/vantor-runtime-" + QString::number(getuid());
+    QDir().mkpath(folder);
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    qputenv("XDG_RUNTIME_DIR", folder.toLocal8Bit());
+}
+
+}
 
 void EnsureGuiApplication()
 {
@@ -8,6 +28,7 @@ void EnsureGuiApplication()
         return;
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    EnsureRuntimeFolder();
     // The application keeps references to argc and argv for its whole life.
     static int argc = 1;
     static char name[] = "vantor-cli";

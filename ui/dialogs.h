@@ -5,6 +5,15 @@
 class QDialog;
 class QWidget;
 
+// How a save dialog is set up. The filter lists its choices as
+// "description|pattern|description|pattern"; the default extension (".jpg",
+// or empty for none) is added to a name typed without one.
+struct SaveDialogRequest {
+    QString initialFolder;
+    QString filter;
+    QString defaultExtension;
+};
+
 // Every modal box and dialog of the program is shown through here, so that
 // tests can answer them without blocking.
 class Dialogs {
@@ -19,4 +28,7 @@ public:
     virtual bool AskYesNo(QWidget* parent, const QString& title, const QString& text) = 0;
     // Shows the dialog modally and returns its result code.
     virtual int RunModal(QDialog& dialog) = 0;
+    // Asks where to save, confirming before an existing file is replaced;
+    // the chosen path, or empty for Cancel.
+    virtual QString AskSavePath(QWidget* parent, const SaveDialogRequest& request) = 0;
 };

@@ -1,0 +1,51 @@
+#include "picture_numbering.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStringList>
+
+#include <algorithm>
+
+namespace {
+
+bool IsDecimalDigit(QChar c)
+{
+    return c >= u'0' && c <= u'9';
+}
+
+int TwoDigitPrefix(const QString& name)
+{
+    if (name.size() < 2 || !IsDecimalDigit(name[0]) || !IsDecimalDigit(name[1]))
+        return 0;
+    return (name[0].unicode() - u'0') * 10 + (name[1].unicode() - u'0');
+}
+
+QString NumberText(int number)
+{
+    return QString::number(number).rightJustified(2, u'0');
+}
+
+bool InUse(const QStringList& names, const QString& prefix)
+{
+    return std::any_of(names.cbegin(), names.cend(), [&](const QString& name) { return name.startsWith(prefix); });
+}
+
+}
+
+QString NumberedPicturePath(const QString& workFolder, const QString& chosenPath)
+{
+    // Folders and hidden or system entries hold numbers too.
+    const QDir folder(workFolder.isEmpty() ? QStringLiteral(".") : workFolder);
+    const QStringList names = folder.entryList({QStringLiteral("*.jpg")},
+                                               QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    int largest = 0;
+    for (const QString& name : names)
+        largest = std::max(largest, TwoDigitPrefix(name));
+    const QString name = QFileInfo(chosenPath).fileName();
+    for (int number = largest + 1;; ++number) {
+        const QString prefix = NumberText(number) + u'_';
+        const QString path = workFolder + prefix + name + QStringLiteral(".jpg");
+        if (!InUse(names, prefix) && !QFileInfo::exists(path))
+            return path;
+    }
+}

@@ -1,1 +1,17 @@
 #pragma once
+
+#include <QString>
+
+// Where "Képernyő mentése" puts a picture: workFolder (ending with '/', or
+// empty for the current folder) + number + "_" + name + ".jpg", where name
+// is the file-name part of chosenPath, any extension typed kept, so that
+// 'spektrum.jpg' gives '04_spektrum.jpg.jpg'.
+//
+// The number is one more than the largest two-digit prefix among the *.jpg
+// names of the folder (names whose first two characters are decimal digits;
+// '7_abc.jpg' and 'ab.jpg' do not count), or 1 when there is none. A number
+// already in use, by a name beginning with it and "_" or by the resulting
+// name itself, is passed over for the next one, so an earlier picture is
+// never replaced. Numbers have two digits up to 99 and go on with 100, 101,
+// ... rather than starting again.
+QString NumberedPicturePath(const QString& workFolder, const QString& chosenPath);

@@ -1,0 +1,49 @@
+#include "picture_saving.h"
+
+#include "jpeg_writer.h"
+#include "picture_numbering.h"
+
+#include <QCoreApplication>
+#include <QWidget>
+
+#include <utility>
+
+PictureSaver::PictureSaver(Dialogs& dialogs, QString programFolder, std::function<QString()> workFolder)
+    : m_dialogs(dialogs), m_programFolder(std::move(programFolder)), m_workFolder(std::move(workFolder))
+{
+}
+
+void PictureSaver::SetInitialFolder(const QString& folder)
+{
+    m_saveDialog1.initialFolder = folder;
+}
+
+void PictureSaver::Mentskpknt1Click(QWidget& clientArea)
+{
+    if (m_saveDialog1.initialFolder.isEmpty())
+        m_saveDialog1.initialFolder = m_programFolder;
+    m_saveDialog1.filter = QStringLiteral("Kép fájlok (*.jpg)|*.jpg| Minden fájl (*.*)|*.*");
+    m_saveDialog1.defaultExtension = QStringLiteral(".jpg");
+    const QString path = m_dialogs.AskSavePath(clientArea.window(), m_saveDialog1);
+    if (!path.isEmpty())
+        Save(clientArea, path);
+}
+
+void PictureSaver::Kpernymentse1Click(QWidget& clientArea)
+{
+    const QString workFolder = m_workFolder();
+    m_saveDialog1.initialFolder = workFolder;
+    m_saveDialog1.defaultExtension.clear();
+    const QString chosen = m_dialogs.AskSavePath(clientArea.window(), m_saveDialog1);
+    if (!chosen.isEmpty())
+        Save(clientArea, NumberedPicturePath(workFolder, chosen));
+}
+
+void PictureSaver::Save(QWidget& clientArea, const QString& path)
+{
+    const std::optional<QString> error = WriteJpeg(clientArea.grab().toImage(), path);
+    if (!error)
+        return;
+    const QString text = error->endsWith(u'.') ? *error : *error + u'.';
+    m_dialogs.ShowMessage(clientArea.window(), QCoreApplication::applicationName(), text, Dialogs::Icon::Error);
+}

@@ -1,1 +1,38 @@
 #pragma once
+
+#include "dialogs.h"
+
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+
+// The window's two commands that keep pictures of its client area as JPEG
+// evidence, and the one save dialog they share, whose settings stay from one
+// use to the next. Failures are shown in the general error box, titled with
+// the application name, and the program goes on.
+class PictureSaver {
+public:
+    // workFolder reads the working folder when a picture is saved, since it
+    // is known only after identification.
+    PictureSaver(Dialogs& dialogs, QString programFolder, std::function<QString()> workFolder);
+
+    // Where the dialog starts next time; identification points it at the
+    // working place.
+    void SetInitialFolder(const QString& folder);
+
+    // "Mentés képként": saves to exactly the path chosen in the dialog.
+    void Mentskpknt1Click(QWidget& clientArea);
+    // "Képernyő mentése": saves into the working folder under a numbered name
+    // made from the chosen one (see NumberedPicturePath).
+    void Kpernymentse1Click(QWidget& clientArea);
+
+private:
+    void Save(QWidget& clientArea, const QString& path);
+
+    Dialogs& m_dialogs;
+    QString m_programFolder;
+    std::function<QString()> m_workFolder;
+    SaveDialogRequest m_saveDialog1;
+};

@@ -8,4 +8,5 @@ public:
     void ShowMessage(QWidget* parent, const QString& title, const QString& text, Icon icon) override;
     bool AskYesNo(QWidget* parent, const QString& title, const QString& text) override;
     int RunModal(QDialog& dialog) override;
+    QString AskSavePath(QWidget* parent, const SaveDialogRequest& request) override;
 };

@@ -50,6 +50,7 @@ TForm1::TForm1(Simulation& sim, WindowServices services, QWidget* parent)
       m_sim(sim),
       m_services(std::move(services)),
       m_overlayCanvas(new OverlayCanvas(ApparatusVisibleSize)),
+      m_pictureSaver(m_services.dialogs, m_services.programFolder, [this] { return m_workFolder; }),
       Timer1(new QTimer(this))
 {
     setObjectName("Form1");
@@ -115,6 +116,7 @@ void TForm1::BuildMenus()
     Loadsource1->setVisible(false);
     Kpernymentse1 = File1->addAction("Képernyő mentése");
     Kpernymentse1->setObjectName("Kpernymentse1");
+    connect(Kpernymentse1, &QAction::triggered, this, [this] { m_pictureSaver.Kpernymentse1Click(*centralWidget()); });
     Vge2 = File1->addAction("Vége");
     Vge2->setObjectName("Vge2");
     connect(Vge2, &QAction::triggered, this, &QWidget::close);
@@ -142,6 +144,7 @@ void TForm1::BuildMenus()
     PopupMenu2->setObjectName("PopupMenu2");
     Mentskpknt1 = PopupMenu2->addAction("Mentés képként");
     Mentskpknt1->setObjectName("Mentskpknt1");
+    connect(Mentskpknt1, &QAction::triggered, this, [this] { m_pictureSaver.Mentskpknt1Click(*centralWidget()); });
 }
 
 void TForm1::BuildDrawing()
@@ -361,7 +364,7 @@ void TForm1::Timer1Timer()
     setWindowTitle(IdentifiedCaption(m_contestantCode));
     const WorkPlace place = EnterWorkPlace(m_services.programFolder, m_contestantCode);
     m_workFolder = place.workFolder;
-    m_dialogFolder = place.dialogFolder;
+    m_pictureSaver.SetInitialFolder(place.dialogFolder);
     if (!place.error.isEmpty())
         m_services.dialogs.ShowMessage(this, QString(WorkPlaceErrorTitle), place.error, Dialogs::Icon::Error);
 }

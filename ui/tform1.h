@@ -1,6 +1,7 @@
 #pragma once
 
 #include "measurement_view.h"
+#include "picture_saving.h"
 #include "window_services.h"
 
 #include <QMainWindow>
@@ -60,8 +61,6 @@ public:
 
     QString ContestantCode() const { return m_contestantCode; }
     QString WorkFolder() const { return m_workFolder; }
-    // Where the file dialogs start.
-    QString DialogFolder() const { return m_dialogFolder; }
     const OverlayCanvas& Overlay() const { return *m_overlayCanvas; }
 
     // MeasurementView
@@ -107,7 +106,6 @@ private:
     bool m_runStarted = false;
     QString m_contestantCode;
     QString m_workFolder;
-    QString m_dialogFolder;
     QString m_errorText;
 
     TAboutBox* m_aboutBox = nullptr;
@@ -115,6 +113,7 @@ private:
     THelpDlg* m_helpDlg = nullptr;
 
     OverlayCanvas* m_overlayCanvas;
+    PictureSaver m_pictureSaver;
     QTimer* Timer1;
     bool m_tracksShown = true;
     bool m_launchesToShow = false;

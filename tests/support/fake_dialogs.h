@@ -36,10 +36,19 @@ public:
         return onModal ? onModal(dialog) : QDialog::Rejected;
     }
 
+    QString AskSavePath(QWidget*, const SaveDialogRequest& request) override
+    {
+        saveRequests.push_back(request);
+        return savePath;
+    }
+
     std::vector<Message> messages;
     std::vector<Message> questions;
     bool answerYes = false;
     int modalRuns = 0;
     std::function<void()> onQuestion;
     std::function<int(QDialog&)> onModal;
+    std::vector<SaveDialogRequest> saveRequests;
+    // What the save dialog answers; empty for Cancel.
+    QString savePath;
 };

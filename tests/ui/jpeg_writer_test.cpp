@@ -1,0 +1,193 @@
+#include "jpeg_writer.h"
+
+#include <QColor>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QMainWindow>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+
+#include <jpeglib.h>
+
+namespace {
+
+// The IJG example luminance table, in natural order, which quality 90 scales
+// to a fifth.
+constexpr std::array<int, 64> StandardLuminance = {
+    16, 11, 10, 16, 24,  40,  51,  61,  12, 12, 14, 19, 26,  58,  60,  55,
+    14, 13, 16, 24, 40,  57,  69,  56,  14, 17, 22, 29, 51,  87,  80,  62,
+    18, 22, 37, 56, 68,  109, 103, 77,  24, 35, 55, 64, 81,  104, 113, 92,
+    49, 64, 78, 87, 103, 121, 120, 101, 72, 92, 95, 98, 112, 100, 103, 99,
+};
+
+// What a decoder learns from a file's headers.
+struct JpegHeader {
+    int width = 0;
+    int height = 0;
+    int components = 0;
+    J_COLOR_SPACE colourSpace = JCS_UNKNOWN;
+    bool progressive = true;
+    std::array<int, 64> luminance{};
+};
+
+bool StartsLikeJpeg(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) && file.read(2) == QByteArray("\xFF\xD8");
+}
+
+JpegHeader ReadHeader(const QString& path)
+{
+    JpegHeader header;
+    FILE* in = std::fopen(QFile::encodeName(path).constData(), "rb");
+    if (!in)
+        return header;
+    jpeg_decompress_struct cinfo;
+    jpeg_error_mgr errors;
+    cinfo.err = jpeg_std_error(&errors);
+    jpeg_create_decompress(&cinfo);
+    jpeg_stdio_src(&cinfo, in);
+    jpeg_read_header(&cinfo, TRUE);
+    header.width = int(cinfo.image_width);
+    header.height = int(cinfo.image_height);
+    header.components = cinfo.num_components;
+    header.colourSpace = cinfo.jpeg_color_space;
+    header.progressive = cinfo.progressive_mode;
+    if (const JQUANT_TBL* table = cinfo.quant_tbl_ptrs[0])
+        for (std::size_t i = 0; i < header.luminance.size(); ++i)
+            header.luminance[i] = table->quantval[i];
+    jpeg_destroy_decompress(&cinfo);
+    std::fclose(in);
+    return header;
+}
+
+QByteArray Contents(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+class JpegWriter : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(folder.isValid());
+        auto* clientArea = new QWidget;
+        clientArea->setAutoFillBackground(true);
+        clientArea->setPalette(QPalette(QColor(40, 120, 200)));
+        window.setCentralWidget(clientArea);
+        window.resize(72, 40);
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        picture = clientArea->grab().toImage();
+    }
+
+    QString Path(const QString& name) const { return folder.filePath(name); }
+
+    // Hidden too, so that a temporary file left behind would show.
+    QStringList Entries() const
+    {
+        return QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    }
+
+    QTemporaryDir folder;
+    QMainWindow window;
+    QImage picture;
+};
+
+TEST_F(JpegWriter, AGrabbedWindowDecodesBackInFullColour)
+{
+    const QString path = Path(QStringLiteral("kep.jpg"));
+    ASSERT_EQ(WriteJpeg(picture, path), std::nullopt);
+    ASSERT_TRUE(StartsLikeJpeg(path));
+
+    const JpegHeader header = ReadHeader(path);
+    EXPECT_EQ(header.width, picture.width());
+    EXPECT_EQ(header.height, picture.height());
+    EXPECT_EQ(header.components, 3);
+    EXPECT_EQ(header.colourSpace, JCS_YCbCr);
+
+    const QImage decoded(path);
+    ASSERT_EQ(decoded.size(), picture.size());
+    const QColor centre = decoded.pixelColor(decoded.width() / 2, decoded.height() / 2);
+    EXPECT_NEAR(centre.red(), 40, 6);
+    EXPECT_NEAR(centre.green(), 120, 6);
+    EXPECT_NEAR(centre.blue(), 200, 6);
+}
+
+TEST_F(JpegWriter, ThePictureIsBaselineAtQuality90)
+{
+    const QString path = Path(QStringLiteral("kep.jpg"));
+    ASSERT_EQ(WriteJpeg(picture, path), std::nullopt);
+    ASSERT_TRUE(StartsLikeJpeg(path));
+
+    const JpegHeader header = ReadHeader(path);
+    EXPECT_FALSE(header.progressive);
+    EXPECT_EQ(header.luminance[0], 3);
+    for (std::size_t i = 0; i < StandardLuminance.size(); ++i)
+        EXPECT_EQ(header.luminance[i], (StandardLuminance[i] * 20 + 50) / 100) << "entry " << i;
+}
+
+TEST_F(JpegWriter, ImageMagickEstimatesQuality90)
+{
+    const QString identify = QStandardPaths::findExecutable(QStringLiteral("identify"));
+    if (identify.isEmpty())
+        GTEST_SKIP() << "ImageMagick's identify is not installed";
+    const QString path = Path(QStringLiteral("kep.jpg"));
+    ASSERT_EQ(WriteJpeg(picture, path), std::nullopt);
+
+    QProcess process;
+    process.start(identify, {QStringLiteral("-format"), QStringLiteral("%Q"), path});
+    ASSERT_TRUE(process.waitForFinished());
+    EXPECT_EQ(process.readAllStandardOutput().trimmed(), QByteArray("90"));
+}
+
+TEST_F(JpegWriter, AnExistingFileIsReplaced)
+{
+    const QString path = Path(QStringLiteral("kep.jpg"));
+    QFile earlier(path);
+    ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
+    earlier.write("earlier");
+    earlier.close();
+
+    ASSERT_EQ(WriteJpeg(picture, path), std::nullopt);
+    EXPECT_TRUE(StartsLikeJpeg(path));
+    EXPECT_EQ(QImage(path).size(), picture.size());
+    EXPECT_EQ(Entries(), QStringList{QStringLiteral("kep.jpg")});
+}
+
+TEST_F(JpegWriter, AFileInAMissingFolderCannotBeCreated)
+{
+    const QString path = Path(QStringLiteral("nincs/kep.jpg"));
+    EXPECT_EQ(WriteJpeg(picture, path), QStringLiteral("Cannot create file ") + path);
+    EXPECT_TRUE(Entries().isEmpty());
+}
+
+TEST_F(JpegWriter, AFailedWriteLeavesNothingUnderANewName)
+{
+    const std::optional<QString> error = WriteJpeg(QImage(), Path(QStringLiteral("kep.jpg")));
+    ASSERT_TRUE(error.has_value());
+    EXPECT_FALSE(error->isEmpty());
+    EXPECT_TRUE(Entries().isEmpty());
+}
+
+TEST_F(JpegWriter, AFailedWriteLeavesAnEarlierFileAsItWas)
+{
+    const QString path = Path(QStringLiteral("kep.jpg"));
+    ASSERT_EQ(WriteJpeg(picture, path), std::nullopt);
+    const QByteArray earlier = Contents(path);
+
+    EXPECT_TRUE(WriteJpeg(QImage(), path).has_value());
+    EXPECT_EQ(Contents(path), earlier);
+    EXPECT_EQ(Entries(), QStringList{QStringLiteral("kep.jpg")});
+}
+
+}

@@ -1,0 +1,290 @@
+#include "fake_dialogs.h"
+#include "picture_saving.h"
+#include "qt_dialogs.h"
+
+#include <QApplication>
+#include <QColor>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QImage>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace {
+
+const QString JpegFilter = QStringLiteral("Kép fájlok (*.jpg)|*.jpg| Minden fájl (*.*)|*.*");
+
+// A contestant's folder inside the program folder, the current directory as
+// after identification, and a window whose client area is one colour.
+class PictureSaving : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(programDir.isValid());
+        ASSERT_TRUE(QDir(programDir.path()).mkdir(QStringLiteral("21")));
+        ASSERT_TRUE(QDir::setCurrent(workFolder));
+        clientArea = new QWidget;
+        clientArea->setAutoFillBackground(true);
+        clientArea->setPalette(QPalette(QColor(0, 160, 80)));
+        window.setCentralWidget(clientArea);
+        window.menuBar()->addMenu(QStringLiteral("Fájl"));
+        window.resize(96, 64);
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    }
+
+    void TearDown() override { QDir::setCurrent(startFolder); }
+
+    static QStringList Entries(const QString& folder)
+    {
+        return QDir(folder).entryList(QDir::Files | QDir::Hidden);
+    }
+
+    void Place(const QString& path)
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("earlier");
+    }
+
+    // Answers the dialog of "Képernyő mentése" with chosenPath.
+    void SaveNumbered(const QString& chosenPath)
+    {
+        dialogs.savePath = chosenPath;
+        saver.Kpernymentse1Click(*clientArea);
+    }
+
+    // Answers the dialog of "Mentés képként" with chosenPath.
+    void SaveAs(const QString& chosenPath)
+    {
+        dialogs.savePath = chosenPath;
+        saver.Mentskpknt1Click(*clientArea);
+    }
+
+    // The file holds a picture of the client area, not of the whole window.
+    void ExpectPictureOfClientArea(const QString& path)
+    {
+        const QImage picture(path);
+        ASSERT_FALSE(picture.isNull()) << path.toStdString();
+        EXPECT_EQ(picture.size(), clientArea->size());
+        EXPECT_LT(clientArea->height(), window.height());
+        const QColor centre = picture.pixelColor(picture.width() / 2, picture.height() / 2);
+        EXPECT_NEAR(centre.red(), 0, 6);
+        EXPECT_NEAR(centre.green(), 160, 6);
+        EXPECT_NEAR(centre.blue(), 80, 6);
+    }
+
+    const QString startFolder = QDir::currentPath();
+    QTemporaryDir programDir;
+    const QString programFolder = programDir.path() + u'/';
+    QString workFolder = programFolder + QStringLiteral("21/");
+    FakeDialogs dialogs;
+    PictureSaver saver{dialogs, programFolder, [this] { return workFolder; }};
+    QMainWindow window;
+    QWidget* clientArea = nullptr;
+};
+
+TEST_F(PictureSaving, AnEmptyContestantFolderGetsPicture01)
+{
+    SaveNumbered(workFolder + QStringLiteral("spektrum"));
+
+    EXPECT_EQ(Entries(workFolder), QStringList{QStringLiteral("01_spektrum.jpg")});
+    ExpectPictureOfClientArea(workFolder + QStringLiteral("01_spektrum.jpg"));
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(PictureSaving, TheNumberFollowsTheLargestInTheFolder)
+{
+    Place(workFolder + QStringLiteral("03_meres.jpg"));
+    SaveNumbered(workFolder + QStringLiteral("spektrum"));
+
+    ExpectPictureOfClientArea(workFolder + QStringLiteral("04_spektrum.jpg"));
+}
+
+TEST_F(PictureSaving, ANumberedPictureNeverReplacesAnEarlierOne)
+{
+    SaveNumbered(workFolder + QStringLiteral("spektrum"));
+    SaveNumbered(workFolder + QStringLiteral("spektrum"));
+
+    EXPECT_EQ(Entries(workFolder), (QStringList{QStringLiteral("01_spektrum.jpg"), QStringLiteral("02_spektrum.jpg")}));
+}
+
+TEST_F(PictureSaving, ATypedExtensionStaysInTheNumberedName)
+{
+    SaveNumbered(workFolder + QStringLiteral("spektrum.jpg"));
+
+    ExpectPictureOfClientArea(workFolder + QStringLiteral("01_spektrum.jpg.jpg"));
+}
+
+TEST_F(PictureSaving, ANumberedPictureLandsInTheWorkFolderWhereverTheDialogPointed)
+{
+    SaveNumbered(programFolder + QStringLiteral("spektrum"));
+
+    ExpectPictureOfClientArea(workFolder + QStringLiteral("01_spektrum.jpg"));
+    EXPECT_TRUE(Entries(programFolder).isEmpty());
+}
+
+TEST_F(PictureSaving, TheJuryNumbersInTheProgramFolder)
+{
+    workFolder.clear();
+    ASSERT_TRUE(QDir::setCurrent(programFolder));
+    Place(programFolder + QStringLiteral("03_meres.jpg"));
+    SaveNumbered(programFolder + QStringLiteral("21/spektrum"));
+
+    ExpectPictureOfClientArea(programFolder + QStringLiteral("04_spektrum.jpg"));
+    ASSERT_EQ(dialogs.saveRequests.size(), 1u);
+    EXPECT_TRUE(dialogs.saveRequests[0].initialFolder.isEmpty());
+}
+
+TEST_F(PictureSaving, SavingAsAsksInTheProgramFolderForJpegFiles)
+{
+    saver.Mentskpknt1Click(*clientArea);
+
+    ASSERT_EQ(dialogs.saveRequests.size(), 1u);
+    EXPECT_EQ(dialogs.saveRequests[0].initialFolder, programFolder);
+    EXPECT_EQ(dialogs.saveRequests[0].filter, JpegFilter);
+    EXPECT_EQ(dialogs.saveRequests[0].defaultExtension, QStringLiteral(".jpg"));
+}
+
+TEST_F(PictureSaving, SavingAsStartsWhereIdentificationPointed)
+{
+    saver.SetInitialFolder(workFolder);
+    saver.Mentskpknt1Click(*clientArea);
+
+    ASSERT_EQ(dialogs.saveRequests.size(), 1u);
+    EXPECT_EQ(dialogs.saveRequests[0].initialFolder, workFolder);
+}
+
+TEST_F(PictureSaving, NumberedSavingAsksInTheWorkFolderWithoutDefaultExtension)
+{
+    saver.Kpernymentse1Click(*clientArea);
+
+    ASSERT_EQ(dialogs.saveRequests.size(), 1u);
+    EXPECT_EQ(dialogs.saveRequests[0].initialFolder, workFolder);
+    EXPECT_TRUE(dialogs.saveRequests[0].filter.isEmpty());
+    EXPECT_TRUE(dialogs.saveRequests[0].defaultExtension.isEmpty());
+}
+
+TEST_F(PictureSaving, ACancelledDialogSavesNothingAndKeepsItsSettings)
+{
+    saver.Mentskpknt1Click(*clientArea);
+    saver.Kpernymentse1Click(*clientArea);
+    saver.Mentskpknt1Click(*clientArea);
+
+    ASSERT_EQ(dialogs.saveRequests.size(), 3u);
+    EXPECT_EQ(dialogs.saveRequests[1].initialFolder, workFolder);
+    EXPECT_EQ(dialogs.saveRequests[1].filter, JpegFilter);
+    EXPECT_TRUE(dialogs.saveRequests[1].defaultExtension.isEmpty());
+    EXPECT_EQ(dialogs.saveRequests[2].initialFolder, workFolder);
+    EXPECT_EQ(dialogs.saveRequests[2].defaultExtension, QStringLiteral(".jpg"));
+    EXPECT_TRUE(Entries(workFolder).isEmpty());
+    EXPECT_TRUE(Entries(programFolder).isEmpty());
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(PictureSaving, SavingAsWritesExactlyTheChosenPath)
+{
+    SaveAs(programFolder + QStringLiteral("kep"));
+
+    EXPECT_EQ(Entries(programFolder), QStringList{QStringLiteral("kep")});
+    ExpectPictureOfClientArea(programFolder + QStringLiteral("kep"));
+}
+
+TEST_F(PictureSaving, SavingAsReplacesAnExistingFile)
+{
+    const QString path = workFolder + QStringLiteral("spektrum.jpg");
+    Place(path);
+    SaveAs(path);
+
+    EXPECT_EQ(Entries(workFolder), QStringList{QStringLiteral("spektrum.jpg")});
+    ExpectPictureOfClientArea(path);
+}
+
+TEST_F(PictureSaving, AnUncreatableFileIsReportedAndTheProgramGoesOn)
+{
+    const QString missing = programFolder + QStringLiteral("nincs/kep.jpg");
+    SaveAs(missing);
+
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].title, QStringLiteral("Vantor"));
+    EXPECT_EQ(dialogs.messages[0].text, QStringLiteral("Cannot create file ") + missing + u'.');
+    EXPECT_EQ(dialogs.messages[0].icon, Dialogs::Icon::Error);
+    EXPECT_FALSE(QDir(programFolder + QStringLiteral("nincs")).exists());
+
+    SaveAs(programFolder + QStringLiteral("kep.jpg"));
+    EXPECT_EQ(dialogs.messages.size(), 1u);
+    ExpectPictureOfClientArea(programFolder + QStringLiteral("kep.jpg"));
+}
+
+TEST_F(PictureSaving, AMissingWorkFolderIsReportedWithTheNumberedPath)
+{
+    workFolder = programFolder + QStringLiteral("22/");
+    SaveNumbered(programFolder + QStringLiteral("spektrum"));
+
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text,
+              QStringLiteral("Cannot create file ") + workFolder + QStringLiteral("01_spektrum.jpg."));
+    EXPECT_EQ(Entries(programFolder), QStringList());
+}
+
+// The real dialog, answered as soon as it is open.
+class SaveDialog : public testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(folder.isValid()); }
+
+    QString Ask(const SaveDialogRequest& request, const std::function<void(QFileDialog&)>& answer)
+    {
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+                poll.stop();
+                answer(*dialog);
+            }
+        });
+        poll.start(10);
+        return QtDialogs().AskSavePath(nullptr, request);
+    }
+
+    QTemporaryDir folder;
+};
+
+TEST_F(SaveDialog, IsBuiltFromTheRequestAndAddsTheDefaultExtension)
+{
+    const QString chosen = Ask({folder.path(), JpegFilter, QStringLiteral(".jpg")}, [&](QFileDialog& dialog) {
+        EXPECT_TRUE(dialog.testOption(QFileDialog::DontUseNativeDialog));
+        EXPECT_EQ(dialog.acceptMode(), QFileDialog::AcceptSave);
+        EXPECT_TRUE(dialog.isSizeGripEnabled());
+        EXPECT_EQ(dialog.directory().absolutePath(), QDir(folder.path()).absolutePath());
+        // Qt trims the blank that leads the second description.
+        EXPECT_EQ(dialog.nameFilters(),
+                  (QStringList{QStringLiteral("Kép fájlok (*.jpg)"), QStringLiteral("Minden fájl (*.*)")}));
+        EXPECT_EQ(dialog.defaultSuffix(), QStringLiteral("jpg"));
+        dialog.selectFile(QStringLiteral("spektrum"));
+        static_cast<QDialog&>(dialog).accept();
+    });
+    EXPECT_EQ(chosen, folder.filePath(QStringLiteral("spektrum.jpg")));
+}
+
+TEST_F(SaveDialog, AddsThePatternToADescriptionWithoutIt)
+{
+    Ask({folder.path(), QStringLiteral("Képek|*.jpg;*.jpeg"), QString()}, [](QFileDialog& dialog) {
+        EXPECT_EQ(dialog.nameFilters(), QStringList{QStringLiteral("Képek (*.jpg *.jpeg)")});
+        EXPECT_TRUE(dialog.defaultSuffix().isEmpty());
+        dialog.reject();
+    });
+}
+
+TEST_F(SaveDialog, CancelGivesAnEmptyPath)
+{
+    EXPECT_TRUE(Ask({folder.path(), QString(), QString()}, [](QFileDialog& dialog) { dialog.reject(); }).isEmpty());
+}
+
+}
