@@ -5,6 +5,7 @@
 #include "apparatus_painter.h"
 #include "contestant_code.h"
 #include "dialogs.h"
+#include "help_dialog.h"
 #include "overlay_canvas.h"
 #include "palette.h"
 #include "password_dialog.h"
@@ -131,6 +132,14 @@ void TForm1::BuildMenus()
     Aprogramhasznlata1 = Sg1->addAction("A program használata és Feladatok");
     Aprogramhasznlata1->setObjectName("Aprogramhasznlata1");
     Aprogramhasznlata1->setVisible(false);
+    connect(Feladatok1, &QAction::triggered, this, [this] {
+        if (m_helpDlg)
+            m_helpDlg->ShowHelpPage(0);
+    });
+    connect(Aprogramhasznlata1, &QAction::triggered, this, [this] {
+        if (m_helpDlg)
+            m_helpDlg->ShowHelpPage(1);
+    });
 
     Vge1 = menuBar()->addAction("Vége");
     Vge1->setObjectName("Vge1");

@@ -1,5 +1,6 @@
 #include "window_fixture.h"
 
+#include "help_dialog.h"
 #include "palette.h"
 #include "widget_factory.h"
 
@@ -124,6 +125,21 @@ TEST_F(TForm1Layout, WallsAndSourceAreReadyAfterActivation)
     EXPECT_DOUBLE_EQ(sim.walls.Walls[LeftJawWall].X2, -0.001);
     EXPECT_DOUBLE_EQ(sim.walls.Walls[RightPlateWall].X1, 0.0255);
     EXPECT_EQ(sim.source.Knots.size(), 17u);
+}
+
+}
+
+namespace {
+
+TEST_F(TForm1Layout, HiddenHelpItemsStillOpenTheirPages)
+{
+    THelpDlg help(form.get());
+    form->SetDialogs(nullptr, passwordDlg, &help);
+    form->findChild<QAction*>("Aprogramhasznlata1")->trigger();
+    EXPECT_TRUE(help.isVisible());
+    EXPECT_EQ(help.windowTitle(), "Súgó (A program használata + Feladatok)");
+    form->findChild<QAction*>("Feladatok1")->trigger();
+    EXPECT_EQ(help.windowTitle(), "Súgó (Elméleti bevezető )");
 }
 
 }
