@@ -172,3 +172,21 @@ TEST_F(SettingsInputs, DoubleClickSelectsTheWholeText)
 }
 
 }
+
+namespace {
+
+// A Hungarian user writes decimal commas everywhere else; the window keeps to points.
+TEST_F(SettingsInputs, NumbersKeepThePointInAHungarianLocale)
+{
+    const QLocale saved;
+    QLocale::setDefault(QLocale(QLocale::Hungarian, QLocale::Hungary));
+    Enter("BField", "1000");
+    Enter("Edit7", "100.5");
+    QLocale::setDefault(saved);
+    EXPECT_EQ(Text("Edit7"), "100.5");
+    EXPECT_TRUE(Text("EField").contains('.'));
+    EXPECT_FALSE(Text("EField").contains(','));
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+}
