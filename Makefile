@@ -1,5 +1,7 @@
 BUILD := build
 CONFIGURED := $(BUILD)/build.ninja
+SANITIZE_BUILD := build-sanitize
+SANITIZE_CONFIGURED := $(SANITIZE_BUILD)/build.ninja
 
 .PHONY: all deps build run test bench clean
 
@@ -24,10 +26,35 @@ run: build
 test: build
 	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2
 
+.PHONY: test-sanitize
+
+# With debug information the sanitizers' reports name the source lines.
+$(SANITIZE_CONFIGURED):
+	@cmake -S . -B $(SANITIZE_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTOR_SANITIZE=ON >/dev/null
+
+# No leak is suppressed: Qt leaves none of its own unreachable when these tests end.
+test-sanitize: deps $(SANITIZE_CONFIGURED)
+	@cmake --build $(SANITIZE_BUILD)
+	@cd $(SANITIZE_BUILD) && QT_QPA_PLATFORM=offscreen \
+		ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:check_initialization_order=1:detect_stack_use_after_return=1 \
+		UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+		ctest --output-on-failure -j2
+
 bench: build
 	@$(BUILD)/bench/vantor-bench
 	@$(BUILD)/bench/vantor-scan-bench
 	@QT_QPA_PLATFORM=offscreen $(BUILD)/bench/vantor-window-bench
 
 clean:
-	@rm -rf $(BUILD)
+	@rm -rf $(BUILD) $(SANITIZE_BUILD)
+
+FUZZ_BUILD := build-fuzz
+FUZZ_SECONDS ?= 60
+
+.PHONY: fuzz
+
+fuzz:
+	@scripts/install-deps fuzz
+	@CC=clang-14 CXX=clang++-14 cmake -S fuzz -B $(FUZZ_BUILD) -G Ninja >/dev/null
+	@cmake --build $(FUZZ_BUILD)
+	@fuzz/run $(FUZZ_BUILD) $(FUZZ_SECONDS)

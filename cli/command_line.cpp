@@ -113,11 +113,19 @@ const CommandRules& RulesOf(Command command)
     return command == Command::Scan ? scan : measure;
 }
 
+// The steps of a scan after its first point. Counted from the first energy
+// rather than added up, so that no rounding drift loses the last point; the
+// limit on the points counts them the same way.
+double ScanSteps(const Options& options)
+{
+    return std::floor((options.toKeV - options.fromKeV) / options.stepKeV + 1e-9);
+}
+
 std::optional<CommandLineError> CheckScanRange(const Options& options)
 {
     if (options.toKeV < options.fromKeV)
         return CommandLineError{"vantor-cli: a --to értéke nem lehet kisebb a --from értékénél"};
-    if ((options.toKeV - options.fromKeV) / options.stepKeV >= MaxScanPoints)
+    if (ScanSteps(options) >= MaxScanPoints)
         return CommandLineError{"vantor-cli: hibás --step érték: túl sok pont lenne (legfeljebb 100000)"};
     return std::nullopt;
 }
@@ -176,9 +184,7 @@ std::variant<CommandLine, CommandLineError> ParseCommandLine(const std::vector<s
 
 std::vector<double> ScanEnergies(const Options& options)
 {
-    // Counted from the first energy rather than added up, so that no rounding
-    // drift loses the last point.
-    const auto steps = static_cast<long>(std::floor((options.toKeV - options.fromKeV) / options.stepKeV + 1e-9));
+    const auto steps = static_cast<long>(ScanSteps(options));
     std::vector<double> energies;
     for (long i = 0; i <= steps; ++i)
         energies.push_back(options.fromKeV + static_cast<double>(i) * options.stepKeV);
@@ -228,8 +234,9 @@ Kapcsolók:
   --threads N         ennyi szálon repülnek a részecskék (1–256); az eredmény
                       független tőle; alapértelmezés: a gép összes magja
   --source FÁJL       forrásfájl a beépített C-14 helyett: névsor, végpont-
-                      energia MeV-ben, majd "energia<TAB>intenzitás" sorok
-                      növekvő energiával (lásd data/sources/)
+                      energia MeV-ben, majd 2–200 "energia<TAB>intenzitás"
+                      sor nem negatív, növekvő energiákkal és nem negatív
+                      intenzitásokkal (lásd data/sources/)
   --json              a measure eredménye egyetlen JSON objektumként a
                       launched, detected, passLowerKeV, passUpperKeV,
                       passWidthKeV kulcsokkal (null, ha az ablak nem számolható)

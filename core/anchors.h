@@ -1,7 +1,9 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cmath>
+#include <limits>
 
 // The apparatus picture is laid out from eight anchor points. A0 is the image
 // pixel of the simulation origin; A1 to A7 are offsets from it. The right-hand
@@ -24,18 +26,33 @@ inline constexpr std::array<AnchorPoint, 8> ApparatusAnchors{{
 
 inline constexpr double MetresPerPixel = 0.0005;
 
-// Nearest integer with exact halves going to the even neighbour.
+// Nearest integer with exact halves going to the even neighbour. A value
+// beyond the int range is held at its end, and NaN, which has no nearest
+// integer, gives 0: converting either is undefined.
 inline int RoundHalfEven(double value)
 {
-    return static_cast<int>(std::nearbyint(value));
+    if (std::isnan(value))
+        return 0;
+    constexpr double Lowest = std::numeric_limits<int>::min();
+    constexpr double Highest = std::numeric_limits<int>::max();
+    return static_cast<int>(std::clamp(std::nearbyint(value), Lowest, Highest));
+}
+
+// A point too far out for an int pixel is held short of the int's ends by
+// enough that the anchor's offset and the step grid's extra row still fit.
+inline constexpr int FarthestPixel = std::numeric_limits<int>::max() - 1024;
+
+inline int PixelOf(double metres, int anchor)
+{
+    return std::clamp(RoundHalfEven(metres / MetresPerPixel), -FarthestPixel, FarthestPixel) + anchor;
 }
 
 inline int PixelXOf(double x)
 {
-    return RoundHalfEven(x / MetresPerPixel) + ApparatusAnchors[0].x;
+    return PixelOf(x, ApparatusAnchors[0].x);
 }
 
 inline int PixelYOf(double y)
 {
-    return RoundHalfEven(y / MetresPerPixel) + ApparatusAnchors[0].y;
+    return PixelOf(y, ApparatusAnchors[0].y);
 }

@@ -26,7 +26,9 @@ void RunHeadless(Simulation& sim)
 {
     RunState& run = sim.run;
     ParticleState& particle = sim.MeasuredParticle;
-    auto reachedSetCount = [&run] { return run.stopAtCount && run.launchedCount >= run.setCount; };
+    auto reachedSetCount = [&run] {
+        return (run.stopAtCount && run.launchedCount >= run.setCount) || CountersFull(run);
+    };
     if (reachedSetCount())
         run.running = false;
     if (!run.running)

@@ -2,6 +2,7 @@
 
 #include "number_scan.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <cstdlib>
@@ -59,6 +60,10 @@ std::string GeneralNumberText(double value)
 {
     if (value == 0.0)
         return "0";
+    // Rounded to fifteen digits, the doubles nearest the largest one would be
+    // written above it, as a text that no longer reads back as a number.
+    constexpr double LargestFifteenDigitValue = 1.79769313486231e308;
+    value = std::clamp(value, -LargestFifteenDigitValue, LargestFifteenDigitValue);
     char buffer[64];
     // d.dddddddddddddde±XX: fifteen significant digits, correctly rounded.
     const auto scientific = std::to_chars(buffer, buffer + sizeof buffer, value,

@@ -47,7 +47,7 @@ void LaunchParticle(Simulation& sim, ParticleState& p, std::int32_t id, bool fly
 {
     RunState& run = sim.run;
     p.Id = id;
-    if (run.stopAtCount && run.launchedCount >= run.setCount) {
+    if ((run.stopAtCount && run.launchedCount >= run.setCount) || CountersFull(run)) {
         p.Alive = false;
         return;
     }

@@ -50,7 +50,8 @@ void PrepareLaunch(ParticleState& particle);
 void PlaceAtLaunch(ParticleState& particle, double energyMeV);
 
 // Launches the next particle of a measurement with an energy drawn from the
-// source. At the set count it launches nothing and leaves Alive false.
+// source. At the set count, or with a counter full, it launches nothing and
+// leaves Alive false.
 void LaunchParticle(Simulation& sim, ParticleState& particle, std::int32_t id, bool fly);
 
 std::uint32_t TrackColour(std::int32_t launchedCount);

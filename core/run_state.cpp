@@ -4,11 +4,18 @@
 #include <cmath>
 #include <cstdio>
 #include <ctime>
+#include <limits>
 
 namespace {
 
 constexpr double MillisecondsPerDay = 86400000.0;
 
+}
+
+bool CountersFull(const RunState& run)
+{
+    constexpr std::int32_t Largest = std::numeric_limits<std::int32_t>::max();
+    return run.launchedCount == Largest || run.detectedCount == Largest;
 }
 
 double NowInDays()

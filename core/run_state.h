@@ -15,6 +15,10 @@ struct RunState {
     double accumulatedTime = 0.0;
 };
 
+// True when the launched or the detected count could not count one more
+// particle; no particle may be launched then.
+bool CountersFull(const RunState& run);
+
 // The current local date-time in days, to the millisecond.
 double NowInDays();
 

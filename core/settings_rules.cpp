@@ -8,9 +8,17 @@
 
 double PassElectricField(double kineticEnergy, double magneticField)
 {
+    // An energy read from "-0" is a zero too: no field, rather than a field of -0.
+    if (kineticEnergy == 0.0)
+        return 0.0;
     const double w = kineticEnergy;
     const double total = w + RestEnergy;
-    const double speed = SpeedOfLight * std::sqrt(w * (2 * RestEnergy + w) / (total * total));
+    const double square = total * total;
+    // Beyond about 1e154 J the squares overflow to infinity and their quotient
+    // is no number, while the speed has been c to the last digit long before.
+    if (std::isinf(square))
+        return SpeedOfLight * magneticField;
+    const double speed = SpeedOfLight * std::sqrt(w * (2 * RestEnergy + w) / square);
     return speed * magneticField;
 }
 

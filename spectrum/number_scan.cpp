@@ -19,6 +19,35 @@ std::size_t SkipDigits(std::string_view text, std::size_t at)
     return at;
 }
 
+// Far beyond any exponent a double can reach and any number of digits a text
+// can hold, yet small enough that adding the two cannot overflow.
+constexpr long long ExponentCap = 1'000'000'000'000'000'000;
+
+long long ExponentValue(std::string_view digits, bool negative)
+{
+    long long value = 0;
+    for (char c : digits) {
+        if (value > ExponentCap / 10) {
+            value = ExponentCap;
+            break;
+        }
+        value = value * 10 + (c - '0');
+    }
+    return negative ? -value : value;
+}
+
+// The power of ten of the first significant digit: a number beyond a double's
+// range is too large when it is positive and too small when it is negative,
+// whatever the sign of the exponent written (1000e-1 is no small number).
+long long LeadingPower(std::string_view integerDigits, std::string_view fractionDigits, long long exponent)
+{
+    const std::size_t integerLead = integerDigits.find_first_not_of('0');
+    if (integerLead != std::string_view::npos)
+        return exponent + static_cast<long long>(integerDigits.size() - integerLead - 1);
+    const std::size_t fractionLead = fractionDigits.find_first_not_of('0');
+    return exponent - static_cast<long long>(fractionLead + 1);
+}
+
 }
 
 std::optional<double> ScanNumber(std::string_view text, bool trailingBlanks)
@@ -41,16 +70,18 @@ std::optional<double> ScanNumber(std::string_view text, bool trailingBlanks)
         return std::nullopt;
 
     std::size_t end = mantissaEnd;
-    bool negativeExponent = false;
+    long long exponent = 0;
     if (end < text.size() && (text[end] == 'e' || text[end] == 'E')) {
-        std::size_t exponent = end + 1;
-        if (exponent < text.size() && (text[exponent] == '+' || text[exponent] == '-')) {
-            negativeExponent = text[exponent] == '-';
-            ++exponent;
+        std::size_t exponentStart = end + 1;
+        bool negativeExponent = false;
+        if (exponentStart < text.size() && (text[exponentStart] == '+' || text[exponentStart] == '-')) {
+            negativeExponent = text[exponentStart] == '-';
+            ++exponentStart;
         }
-        const std::size_t exponentEnd = SkipDigits(text, exponent);
-        if (exponentEnd == exponent)
+        const std::size_t exponentEnd = SkipDigits(text, exponentStart);
+        if (exponentEnd == exponentStart)
             return std::nullopt;
+        exponent = ExponentValue(text.substr(exponentStart, exponentEnd - exponentStart), negativeExponent);
         end = exponentEnd;
     }
 
@@ -65,7 +96,10 @@ std::optional<double> ScanNumber(std::string_view text, bool trailingBlanks)
     double magnitude = 0.0;
     const auto [stop, error] = std::from_chars(text.data() + numberStart, text.data() + end, magnitude);
     if (error == std::errc::result_out_of_range) {
-        if (!negativeExponent)
+        const std::string_view integerDigits = text.substr(numberStart, integerEnd - numberStart);
+        const std::string_view fractionDigits =
+            mantissaEnd > integerEnd ? text.substr(integerEnd + 1, mantissaEnd - integerEnd - 1) : std::string_view();
+        if (LeadingPower(integerDigits, fractionDigits, exponent) >= 0)
             return std::nullopt;
         magnitude = 0.0;   // too small for a double: it reads as zero
     } else if (error != std::errc() || stop != text.data() + end) {

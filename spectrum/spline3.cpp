@@ -116,10 +116,14 @@ SplineValue EvalSpline(const TResult& spline, double x)
     const long double t = x;
     for (const SplineSegment& s : spline) {
         // Segments below x are the ones passed over, and they fail on their upper end.
-        if (t <= s.upper && s.lower <= t) {
-            const long double value = ((t * t) * (s.a * t) + (t * t) * s.b) + s.c * t + s.d;
-            return {static_cast<double>(value), true};
-        }
+        if (t <= s.upper && s.lower <= t)
+            return {static_cast<double>(SegmentValue(s, x)), true};
     }
     return {0.0, false};
+}
+
+long double SegmentValue(const SplineSegment& s, double x)
+{
+    const long double t = x;
+    return ((t * t) * (s.a * t) + (t * t) * s.b) + s.c * t + s.d;
 }

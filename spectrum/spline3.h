@@ -34,5 +34,8 @@ TResult BuildSpline(const TPoints& knots, double startSlope, double endSlope);
 
 SplineValue EvalSpline(const TResult& spline, double x);
 
+// One piece's polynomial at x, at extended precision.
+long double SegmentValue(const SplineSegment& segment, double x);
+
 // Gauss-Jordan elimination in place, taking the first nonzero entry as pivot.
 void SolveLinear(TMatrix& matrix);

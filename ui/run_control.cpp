@@ -68,6 +68,9 @@ void TForm1::StopRun()
 void TForm1::ContinueRun()
 {
     RunState& run = m_sim.run;
+    // With a counter full the measurement cannot go on, and stays stopped.
+    if (CountersFull(run))
+        return;
     // A measurement stopped at its set count goes on without a limit.
     if (run.launchedCount >= run.setCount) {
         run.stopAtCount = false;
@@ -86,7 +89,10 @@ void TForm1::RunLoop()
 {
     RunState& run = m_sim.run;
     ParticleState& particle = m_sim.MeasuredParticle;
-    auto reachedSetCount = [&] { return CheckBox1->isChecked() && run.launchedCount >= run.setCount; };
+    // Full counters end the run as the set count does: nothing more can be counted.
+    auto reachedSetCount = [&] {
+        return (CheckBox1->isChecked() && run.launchedCount >= run.setCount) || CountersFull(run);
+    };
     if (reachedSetCount())
         run.running = false;
     if (!run.running)

@@ -346,8 +346,9 @@ void TForm1::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
-    // A measurement in progress ends with the program.
-    m_sim.run.running = false;
+    // A measurement in progress ends with the program, as if Stop were pressed.
+    if (m_sim.run.running)
+        StopRun();
     event->accept();
 }
 

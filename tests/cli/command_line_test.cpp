@@ -107,6 +107,20 @@ TEST(CommandLine, ScanEnergiesKeepTheLastPointDespiteRounding)
     EXPECT_EQ(ScanEnergies(options).size(), 1u);
 }
 
+// The refusal counts the points as the scan does: an end just below the
+// limit no longer lets one point more through.
+TEST(CommandLine, AScanHasAtMostOneHundredThousandPoints)
+{
+    const auto most = Parse({"scan", "--field", "1", "--from", "0", "--to", "99999", "--step", "1"});
+    ASSERT_TRUE(std::holds_alternative<CommandLine>(most));
+    EXPECT_EQ(ScanEnergies(std::get<CommandLine>(most).options).size(), 100000u);
+    EXPECT_NE(ErrorOf({"scan", "--field", "1", "--from", "0", "--to", "99999.9999999995", "--step", "1"})
+                  .find("túl sok pont"),
+              std::string::npos);
+    EXPECT_NE(ErrorOf({"scan", "--field", "1", "--from", "0", "--to", "100000", "--step", "1"}).find("túl sok pont"),
+              std::string::npos);
+}
+
 TEST(CommandLine, ScanRefusals)
 {
     EXPECT_NE(ErrorOf({"scan", "--from", "10", "--to", "20", "--step", "1"}).find("--field"), std::string::npos);

@@ -1,9 +1,12 @@
 #include "headless_run.h"
 #include "ready_simulation.h"
 #include "recording_view.h"
+#include "sampler.h"
 #include "settings_rules.h"
 
 #include <gtest/gtest.h>
+
+#include <limits>
 
 namespace {
 
@@ -68,6 +71,24 @@ TEST(HeadlessRun, NothingIsLaunchedOnceTheSetCountIsReached)
     RunHeadless(*sim);
     EXPECT_FALSE(sim->run.running);
     EXPECT_EQ(sim->run.launchedCount, 10);
+}
+
+TEST(HeadlessRun, AFullCounterEndsTheRun)
+{
+    auto sim = ReadySimulation();
+    FindSpectrumMax(sim->source);
+    sim->run.running = true;
+    sim->run.launchedCount = std::numeric_limits<std::int32_t>::max() - 3;
+    RunHeadless(*sim);
+    EXPECT_FALSE(sim->run.running);
+    EXPECT_EQ(sim->run.launchedCount, std::numeric_limits<std::int32_t>::max());
+
+    sim->run.running = true;
+    sim->run.launchedCount = 0;
+    sim->run.detectedCount = std::numeric_limits<std::int32_t>::max();
+    RunHeadless(*sim);
+    EXPECT_FALSE(sim->run.running);
+    EXPECT_EQ(sim->run.launchedCount, 0);
 }
 
 }

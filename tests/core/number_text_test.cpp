@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace {
 
 TEST(NumberText, IntegerSyntax)
@@ -53,6 +55,16 @@ TEST(NumberText, GeneralText)
     EXPECT_EQ(GeneralNumberText(1e15), "1E15");
     EXPECT_EQ(GeneralNumberText(0.1 + 0.2), "0.3");
     EXPECT_EQ(GeneralNumberText(1000 * 1e-6 * 1e6), "1000");
+}
+
+TEST(NumberText, GeneralTextOfTheLargestDoublesReadsBack)
+{
+    const double largest = std::numeric_limits<double>::max();
+    EXPECT_EQ(GeneralNumberText(largest), "1.79769313486231E308");
+    EXPECT_EQ(GeneralNumberText(-largest), "-1.79769313486231E308");
+    EXPECT_TRUE(ParseDecimalText(GeneralNumberText(largest)));
+    EXPECT_EQ(GeneralNumberText(1.79769313486231e308), "1.79769313486231E308");
+    EXPECT_EQ(GeneralNumberText(1e308), "1E308");
 }
 
 TEST(NumberText, FixedText)

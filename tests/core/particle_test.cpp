@@ -8,6 +8,7 @@
 
 #include <bit>
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -86,6 +87,28 @@ TEST(Particle, LaunchStopsAtTheSetCount)
     EXPECT_EQ(sim->run.launchedCount, 5);
     EXPECT_TRUE(view.launched.empty());
     EXPECT_EQ(sim->random.value, 0u);
+}
+
+TEST(Particle, NothingIsLaunchedWithACounterFull)
+{
+    constexpr std::int32_t Largest = std::numeric_limits<std::int32_t>::max();
+    auto sim = ReadySimulation();
+    FindSpectrumMax(sim->source);
+    sim->run.launchedCount = Largest;
+    LaunchParticle(*sim, sim->MeasuredParticle, 0, true);
+    EXPECT_FALSE(sim->MeasuredParticle.Alive);
+    EXPECT_EQ(sim->run.launchedCount, Largest);
+
+    sim->run.launchedCount = 0;
+    sim->run.detectedCount = Largest;
+    LaunchParticle(*sim, sim->MeasuredParticle, 0, true);
+    EXPECT_FALSE(sim->MeasuredParticle.Alive);
+    EXPECT_EQ(sim->run.launchedCount, 0);
+
+    sim->run.detectedCount = Largest - 1;
+    LaunchParticle(*sim, sim->MeasuredParticle, 0, true);
+    EXPECT_TRUE(sim->MeasuredParticle.Alive);
+    EXPECT_EQ(sim->run.launchedCount, 1);
 }
 
 }

@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+
 namespace {
 
 std::string ElectricFieldText(double keV, double microtesla)
@@ -20,6 +23,17 @@ TEST(SettingsRules, ElectricFieldFollowsEnergyAndInduction)
     EXPECT_EQ(ElectricFieldText(156, 1000), "192677.10396");
     EXPECT_EQ(ElectricFieldText(0, 1000), "   0.00000");
     EXPECT_EQ(ElectricFieldText(100, 0), "   0.00000");
+}
+
+TEST(SettingsRules, ElectricFieldOfZeroAndOfHugeEnergies)
+{
+    EXPECT_EQ(ElectricFieldText(-0.0, 1000), "   0.00000");
+    EXPECT_EQ(ElectricFieldText(-0.0, 0), "   0.00000");
+    EXPECT_FALSE(std::signbit(PassElectricField(-0.0, -1e-6)));
+    // c·B once the energy is too large for the relativistic speed formula's squares.
+    EXPECT_EQ(ElectricFieldText(1e300, 1000), "299792.45800");
+    EXPECT_EQ(ElectricFieldText(1e300, 0), "   0.00000");
+    EXPECT_DOUBLE_EQ(PassElectricField(std::numeric_limits<double>::infinity(), 1e-3), 299792.458);
 }
 
 TEST(SettingsRules, EnergyEntryTunesTheFilter)

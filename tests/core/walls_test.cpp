@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace {
 
 WallTable BuiltWalls(int jawWidth)
@@ -69,6 +71,29 @@ TEST(Anchors, HalvesRoundToEven)
     EXPECT_EQ(RoundHalfEven(-2.6), -3);
     EXPECT_EQ(PixelXOf(2.5 * MetresPerPixel), 202);
     EXPECT_EQ(PixelXOf(3.5 * MetresPerPixel), 204);
+}
+
+TEST(Anchors, RoundingBeyondTheIntRangeHoldsAtItsEnds)
+{
+    constexpr int Largest = std::numeric_limits<int>::max();
+    constexpr int Smallest = std::numeric_limits<int>::min();
+    EXPECT_EQ(RoundHalfEven(2147483647.0), Largest);
+    EXPECT_EQ(RoundHalfEven(-2147483648.0), Smallest);
+    EXPECT_EQ(RoundHalfEven(2147483647.5), Largest);
+    EXPECT_EQ(RoundHalfEven(1e300), Largest);
+    EXPECT_EQ(RoundHalfEven(-std::numeric_limits<double>::infinity()), Smallest);
+    EXPECT_EQ(RoundHalfEven(std::numeric_limits<double>::quiet_NaN()), 0);
+}
+
+TEST(Anchors, FarPointsKeepPixelsWithinAnInt)
+{
+    EXPECT_EQ(PixelXOf(1e6 * MetresPerPixel), 1000200);
+    EXPECT_EQ(PixelYOf(-1e6 * MetresPerPixel), -999700);
+    EXPECT_EQ(PixelXOf(1e300), FarthestPixel + 200);
+    EXPECT_EQ(PixelYOf(1e300), FarthestPixel + 300);
+    EXPECT_EQ(PixelXOf(-1e300), -FarthestPixel + 200);
+    EXPECT_EQ(PixelYOf(std::numeric_limits<double>::quiet_NaN()), 300);
+    EXPECT_GT(std::numeric_limits<int>::max() - PixelYOf(1e300), 0);
 }
 
 TEST(Anchors, LaunchPointIsPixel200x200)

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace {
 
 TEST(NumberScan, AcceptsDecimalForms)
@@ -20,6 +22,26 @@ TEST(NumberScan, RefusesWhatIsNotOneNumber)
                              "--1", "1 2", "0x10"}) {
         EXPECT_FALSE(ScanNumber(text, true)) << text;
     }
+}
+
+// Found by fuzz/fuzz_decimal_text: whether a number is too large or too small
+// for a double follows from all its digits, not from its exponent's sign.
+TEST(NumberScan, RangeOfTheNumberWrittenNotOfItsExponent)
+{
+    EXPECT_FALSE(ScanNumber("1" + std::string(400, '0') + "e-10", false));
+    EXPECT_EQ(ScanNumber("1" + std::string(300, '0') + "e-10", false), 1e290);
+    EXPECT_EQ(ScanNumber("0." + std::string(330, '0') + "2", false), 0.0);
+    EXPECT_EQ(ScanNumber("0.0001e-321", false), 0.0);
+    EXPECT_FALSE(ScanNumber("1e99999999999999999999999", false));
+    EXPECT_EQ(ScanNumber("-1e-99999999999999999999999", false), 0.0);
+    EXPECT_FALSE(ScanNumber(".976667699999999999999999E+99999999999999999999999999999999999999", false));
+    constexpr const char* found =
+        "123456789012344444444444444444444434444444444444444444444444444444444444444444444444444444444444"
+        "444444444444444444344444444444444444444444444444444444444444444444444444444444444444444444444444"
+        "444444444444444444444445644444444444444444444444444444444444444444444444444444444444444444444444"
+        "444444445678944444444444444444444445644444444444444444444444444444444444444444444444444444444444"
+        "4444444444444444444456789234567890.5e-3";
+    EXPECT_FALSE(ScanNumber(found, false));
 }
 
 TEST(NumberScan, TrailingBlanksOnlyWhenAskedFor)

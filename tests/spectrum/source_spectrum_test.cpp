@@ -111,6 +111,8 @@ INSTANTIATE_TEST_SUITE_P(
                     RefusedText{{"0\t1", "0.01\t"}, 4, "az intenzitás nem szám: ''"},
                     RefusedText{{"0\t1", "0.01\t2\t3"}, 4, "az intenzitás nem szám"},
                     RefusedText{{"0\t1", "0.01\t-2"}, 4, "az intenzitás negatív"},
+                    RefusedText{{"-0.01\t1", "0.01\t2"}, 3, "az energia negatív: '-0.01'"},
+                    RefusedText{{"0\t1e308", "1e-300\t-0"}, 3, "véges spline"},
                     RefusedText{{"0\t1", "0\t2"}, 4, "nem növekvő"},
                     RefusedText{{"0\t1", "0.02\t2", "0.01\t3"}, 5, "nem növekvő"},
                     RefusedText{{"0\t1"}, 4, "legalább két táblázatsor"},
@@ -122,6 +124,66 @@ TEST(SourceSpectrum, EmptyTextIsRefused)
     const auto error = LoadSourceSpectrum({}, source);
     ASSERT_TRUE(error);
     EXPECT_EQ(error->line, 1);
+}
+
+// Inputs found by fuzz/fuzz_source_text.
+TEST(SourceSpectrum, AnEnergyWhoseCubeOverflowsIsRefused)
+{
+    const std::string energy = std::string(19, '9') + std::string(123, '6') + std::string(10, '9') + "2";
+    SourceSpectrum source;
+    const auto error = LoadSourceSpectrum(SplitLines("T\x94" "eszt\n999\n2E0\t1\n" + energy + "\t0\n"), source);
+    ASSERT_TRUE(error);
+    EXPECT_EQ(error->line, 3);
+    EXPECT_NE(error->message.find("véges spline"), std::string::npos) << error->message;
+    EXPECT_TRUE(source.Segments.empty());
+}
+
+TEST(SourceSpectrum, ATableWithoutAPositiveEnergyIsRefused)
+{
+    using namespace std::string_literals;
+    SourceSpectrum source;
+    const auto error = LoadSourceSpectrum(SplitLines("\n1.1\n\0\0\0\0\0\0\0-2\t0\n\x01\0" "0\t0\n"s), source);
+    ASSERT_TRUE(error);
+    EXPECT_EQ(error->line, 3);
+    EXPECT_EQ(error->message, "az energia negatív: '-2'");
+    EXPECT_EQ(source.SampleRange, 1.5);
+}
+
+std::vector<std::string> Rows(int count)
+{
+    std::vector<std::string> rows;
+    for (int i = 0; i < count; ++i)
+        rows.push_back(std::to_string(i) + "\t" + std::to_string(count - i));
+    return rows;
+}
+
+// The spline's dense system grows with the cube of the rows: a table of 700
+// rows took minutes to load.
+TEST(SourceSpectrum, AtMostTwoHundredRows)
+{
+    SourceSpectrum source;
+    const auto longest = LoadSourceSpectrum(TextWithRows(Rows(200)), source);
+    EXPECT_FALSE(longest && longest->message == "legfeljebb 200 táblázatsor lehet");
+    const auto error = LoadSourceSpectrum(TextWithRows(Rows(201)), source);
+    ASSERT_TRUE(error);
+    EXPECT_EQ(error->line, 203);
+    EXPECT_EQ(error->message, "legfeljebb 200 táblázatsor lehet");
+    EXPECT_TRUE(source.Knots.empty());
+}
+
+TEST(SourceSpectrum, ASplineThatMissesItsRowsIsRefused)
+{
+    // A smooth spectrum in forty rows: the elimination loses every digit.
+    std::vector<std::string> rows;
+    for (int i = 0; i < 40; ++i) {
+        const double x = i * 0.005;
+        rows.push_back(std::to_string(x) + "\t" + std::to_string(1000 * x * (0.2 - x) * (0.2 - x) / 0.0012));
+    }
+    SourceSpectrum source;
+    const auto error = LoadSourceSpectrum(TextWithRows(rows), source);
+    ASSERT_TRUE(error);
+    EXPECT_NE(error->message.find("nem halad át a sorokon"), std::string::npos) << error->message;
+    EXPECT_TRUE(source.Knots.empty());
 }
 
 TEST(SourceSpectrum, SplitLinesDropsCarriageReturns)

@@ -5,6 +5,7 @@
 
 #include <QTimer>
 
+#include <limits>
 #include <regex>
 
 namespace {
@@ -76,6 +77,26 @@ TEST_F(RunControl, ContinueAfterTheSetCountRunsWithoutLimit)
     EXPECT_FALSE(sim.run.stopAtCount);
     EXPECT_GT(sim.run.launchedCount, 1000);
     EXPECT_EQ(sim.run.launchedCount % 1000, 0);
+    EXPECT_EQ(Find<QPushButton>("Button4")->text(), "Folytatás");
+}
+
+TEST_F(RunControl, ContinuingWithoutLimitStopsWhereTheCountEnds)
+{
+    constexpr std::int32_t Largest = std::numeric_limits<std::int32_t>::max();
+    Find<QCheckBox>("CheckBox1")->setChecked(true);
+    Click("Button3");
+    sim.run.launchedCount = Largest - 1500;
+    Click("Button4");
+    EXPECT_EQ(sim.run.launchedCount, Largest);
+    EXPECT_FALSE(sim.run.running);
+    EXPECT_EQ(Text("Edit9"), "2147483647");
+    EXPECT_EQ(Find<QPushButton>("Button4")->text(), "Folytatás");
+    EXPECT_TRUE(Find<QPushButton>("Button3")->isEnabled());
+    EXPECT_TRUE(Find("Edit6")->isEnabled());
+
+    Click("Button4");
+    EXPECT_EQ(sim.run.launchedCount, Largest);
+    EXPECT_FALSE(sim.run.running);
     EXPECT_EQ(Find<QPushButton>("Button4")->text(), "Folytatás");
 }
 
