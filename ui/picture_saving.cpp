@@ -3,7 +3,6 @@
 #include "jpeg_writer.h"
 #include "picture_numbering.h"
 
-#include <QCoreApplication>
 #include <QWidget>
 
 #include <utility>
@@ -44,6 +43,5 @@ void PictureSaver::Save(QWidget& clientArea, const QString& path)
     const std::optional<QString> error = WriteJpeg(clientArea.grab().toImage(), path);
     if (!error)
         return;
-    const QString text = error->endsWith(u'.') ? *error : *error + u'.';
-    m_dialogs.ShowMessage(clientArea.window(), QCoreApplication::applicationName(), text, Dialogs::Icon::Error);
+    m_dialogs.ShowGeneralError(clientArea.window(), *error);
 }

@@ -18,7 +18,6 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -359,8 +358,7 @@ void TForm1::ShowErrorBox(const QString& errorText)
 
 void TForm1::ShowConversionError(const QString& message)
 {
-    const QString text = message.endsWith('.') ? message : message + '.';
-    m_services.dialogs.ShowMessage(this, QCoreApplication::applicationName(), text, Dialogs::Icon::Error);
+    m_services.dialogs.ShowGeneralError(this, message);
 }
 
 void TForm1::Timer1Timer()
