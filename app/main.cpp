@@ -1,9 +1,9 @@
-#include "about_box.h"
-#include "help_dialog.h"
-#include "password_dialog.h"
-#include "qt_dialogs.h"
-#include "simulation.h"
-#include "tform1.h"
+#include "core/simulation.h"
+#include "dialogs/qt_dialogs.h"
+#include "help/about_box.h"
+#include "help/help_dialog.h"
+#include "identification/password_dialog.h"
+#include "ui/tform1.h"
 
 #include <QApplication>
 #include <QFont>

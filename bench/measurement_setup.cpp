@@ -1,8 +1,8 @@
-#include "measurement_setup.h"
+#include "bench/measurement_setup.h"
 
-#include "sampler.h"
-#include "settings_rules.h"
-#include "simulation.h"
+#include "core/settings_rules.h"
+#include "core/simulation.h"
+#include "spectrum/sampler.h"
 
 void SetUpMeasurement(Simulation& sim, const MeasurementSettings& settings)
 {

@@ -1,7 +1,7 @@
-#include "measurement_setup.h"
+#include "bench/measurement_setup.h"
 
-#include "flight.h"
-#include "simulation.h"
+#include "core/flight.h"
+#include "core/simulation.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,7 +1,7 @@
-#include "measurement_setup.h"
+#include "bench/measurement_setup.h"
 
-#include "pass_band.h"
-#include "simulation.h"
+#include "core/pass_band.h"
+#include "core/simulation.h"
 
 #include <benchmark/benchmark.h>
 

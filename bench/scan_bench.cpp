@@ -1,7 +1,7 @@
-#include "command_line.h"
-#include "run_setup.h"
-#include "scan.h"
-#include "simulation.h"
+#include "cli/command_line.h"
+#include "cli/run_setup.h"
+#include "cli/scan.h"
+#include "core/simulation.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,6 +1,6 @@
-#include "silent_dialogs.h"
-#include "simulation.h"
-#include "tform1.h"
+#include "bench/silent_dialogs.h"
+#include "core/simulation.h"
+#include "ui/tform1.h"
 
 #include <QApplication>
 #include <QCheckBox>

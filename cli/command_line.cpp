@@ -1,7 +1,7 @@
-#include "command_line.h"
+#include "cli/command_line.h"
 
-#include "number_text.h"
-#include "settings_rules.h"
+#include "core/number_text.h"
+#include "core/settings_rules.h"
 
 #include <cmath>
 #include <functional>

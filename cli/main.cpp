@@ -1,7 +1,7 @@
-#include "command_line.h"
-#include "measure_command.h"
-#include "scan_command.h"
-#include "vantor_version.h"
+#include "cli/command_line.h"
+#include "cli/measure_command.h"
+#include "cli/scan_command.h"
+#include "generated/vantor_version.h"
 
 #include <iostream>
 #include <string>

@@ -1,11 +1,11 @@
-#include "measure_command.h"
+#include "cli/measure_command.h"
 
-#include "command_line.h"
-#include "headless_run.h"
-#include "number_text.h"
-#include "run_setup.h"
-#include "settings_rules.h"
-#include "simulation.h"
+#include "cli/command_line.h"
+#include "cli/run_setup.h"
+#include "core/headless_run.h"
+#include "core/number_text.h"
+#include "core/settings_rules.h"
+#include "core/simulation.h"
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "offscreen_gui.h"
+#include "cli/offscreen_gui.h"
 
 #include <QDir>
 #include <QFile>

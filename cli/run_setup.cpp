@@ -1,8 +1,8 @@
-#include "run_setup.h"
+#include "cli/run_setup.h"
 
-#include "command_line.h"
-#include "settings_rules.h"
-#include "simulation.h"
+#include "cli/command_line.h"
+#include "core/settings_rules.h"
+#include "core/simulation.h"
 
 #include <fstream>
 #include <sstream>

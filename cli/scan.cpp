@@ -1,9 +1,9 @@
-#include "scan.h"
+#include "cli/scan.h"
 
-#include "command_line.h"
-#include "headless_run.h"
-#include "settings_rules.h"
-#include "simulation.h"
+#include "cli/command_line.h"
+#include "core/headless_run.h"
+#include "core/settings_rules.h"
+#include "core/simulation.h"
 
 #include <cmath>
 

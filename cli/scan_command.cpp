@@ -1,12 +1,12 @@
-#include "scan_command.h"
+#include "cli/scan_command.h"
 
-#include "command_line.h"
-#include "progress_line.h"
-#include "run_setup.h"
-#include "scan.h"
-#include "scan_plot.h"
-#include "scan_report.h"
-#include "simulation.h"
+#include "cli/command_line.h"
+#include "cli/progress_line.h"
+#include "cli/run_setup.h"
+#include "cli/scan.h"
+#include "cli/scan_plot.h"
+#include "cli/scan_report.h"
+#include "core/simulation.h"
 
 #include <fstream>
 

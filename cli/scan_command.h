@@ -1,6 +1,6 @@
 #pragma once
 
-#include "command_outcome.h"
+#include "cli/command_outcome.h"
 
 struct Options;
 

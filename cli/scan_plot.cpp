@@ -1,7 +1,7 @@
-#include "scan_plot.h"
+#include "cli/scan_plot.h"
 
-#include "offscreen_gui.h"
-#include "scan_plot_layout.h"
+#include "cli/offscreen_gui.h"
+#include "cli/scan_plot_layout.h"
 
 #include <QFont>
 #include <QImage>

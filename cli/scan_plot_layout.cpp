@@ -1,4 +1,4 @@
-#include "scan_plot_layout.h"
+#include "cli/scan_plot_layout.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "scan_point.h"
+#include "cli/scan_point.h"
 
 #include <QPointF>
 #include <QRectF>

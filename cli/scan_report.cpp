@@ -1,6 +1,6 @@
-#include "scan_report.h"
+#include "cli/scan_report.h"
 
-#include "number_text.h"
+#include "core/number_text.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "flight.h"
+#include "core/flight.h"
 
-#include "anchors.h"
-#include "physics_constants.h"
-#include "simulation.h"
+#include "core/anchors.h"
+#include "core/physics_constants.h"
+#include "core/simulation.h"
 
 #include <algorithm>
 #include <array>

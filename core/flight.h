@@ -1,6 +1,6 @@
 #pragma once
 
-#include "walls.h"
+#include "core/walls.h"
 
 struct ParticleState;
 struct Simulation;

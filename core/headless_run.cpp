@@ -1,8 +1,8 @@
-#include "headless_run.h"
+#include "core/headless_run.h"
 
-#include "flight.h"
-#include "sampler.h"
-#include "simulation.h"
+#include "core/flight.h"
+#include "core/simulation.h"
+#include "spectrum/sampler.h"
 
 void StartHeadless(Simulation& sim, std::int32_t count, int threads, const RunProgress& progress)
 {

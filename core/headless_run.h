@@ -1,6 +1,6 @@
 #pragma once
 
-#include "parallel_run.h"
+#include "core/parallel_run.h"
 
 #include <cstdint>
 

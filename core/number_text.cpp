@@ -1,6 +1,6 @@
-#include "number_text.h"
+#include "core/number_text.h"
 
-#include "number_scan.h"
+#include "spectrum/number_scan.h"
 
 #include <algorithm>
 #include <cctype>

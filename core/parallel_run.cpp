@@ -1,8 +1,8 @@
-#include "parallel_run.h"
+#include "core/parallel_run.h"
 
-#include "flight.h"
-#include "sampler.h"
-#include "simulation.h"
+#include "core/flight.h"
+#include "core/simulation.h"
+#include "spectrum/sampler.h"
 
 #include <algorithm>
 #include <atomic>

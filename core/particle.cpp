@@ -1,10 +1,10 @@
-#include "particle.h"
+#include "core/particle.h"
 
-#include "anchors.h"
-#include "physics_constants.h"
-#include "sampler.h"
-#include "simulation.h"
-#include "walls.h"
+#include "core/anchors.h"
+#include "core/physics_constants.h"
+#include "core/simulation.h"
+#include "core/walls.h"
+#include "spectrum/sampler.h"
 
 #include <cmath>
 

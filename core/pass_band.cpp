@@ -1,9 +1,9 @@
-#include "pass_band.h"
+#include "core/pass_band.h"
 
-#include "flight.h"
-#include "number_text.h"
-#include "physics_constants.h"
-#include "simulation.h"
+#include "core/flight.h"
+#include "core/number_text.h"
+#include "core/physics_constants.h"
+#include "core/simulation.h"
 
 namespace {
 

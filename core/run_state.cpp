@@ -1,4 +1,4 @@
-#include "run_state.h"
+#include "core/run_state.h"
 
 #include <chrono>
 #include <cmath>

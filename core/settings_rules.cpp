@@ -1,8 +1,8 @@
-#include "settings_rules.h"
+#include "core/settings_rules.h"
 
-#include "filter_settings.h"
-#include "physics_constants.h"
-#include "walls.h"
+#include "core/filter_settings.h"
+#include "core/physics_constants.h"
+#include "core/walls.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "simulation.h"
+#include "core/simulation.h"
 
 void InitialiseSimulation(Simulation& sim)
 {

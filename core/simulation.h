@@ -1,13 +1,13 @@
 #pragma once
 
-#include "filter_settings.h"
-#include "measurement_view.h"
-#include "particle.h"
-#include "pass_band.h"
-#include "random_uniform.h"
-#include "run_state.h"
-#include "source_spectrum.h"
-#include "walls.h"
+#include "core/filter_settings.h"
+#include "core/measurement_view.h"
+#include "core/particle.h"
+#include "core/pass_band.h"
+#include "core/run_state.h"
+#include "core/walls.h"
+#include "spectrum/random_uniform.h"
+#include "spectrum/source_spectrum.h"
 
 // Every record of one running program. The window holds one; tests and
 // headless tools hold their own.

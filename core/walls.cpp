@@ -1,6 +1,6 @@
-#include "walls.h"
+#include "core/walls.h"
 
-#include "anchors.h"
+#include "core/anchors.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include "command_line.h"
-#include "fuzz_check.h"
-#include "settings_rules.h"
+#include "cli/command_line.h"
+#include "core/settings_rules.h"
+#include "fuzz/fuzz_check.h"
 
 #include <cmath>
 #include <cstddef>

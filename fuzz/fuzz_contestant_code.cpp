@@ -1,5 +1,5 @@
-#include "contestant_code.h"
-#include "fuzz_check.h"
+#include "fuzz/fuzz_check.h"
+#include "identification/contestant_code.h"
 
 #include <QString>
 

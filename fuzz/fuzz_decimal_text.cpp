@@ -1,6 +1,6 @@
-#include "fuzz_check.h"
-#include "number_scan.h"
-#include "number_text.h"
+#include "core/number_text.h"
+#include "fuzz/fuzz_check.h"
+#include "spectrum/number_scan.h"
 
 #include <algorithm>
 #include <cmath>

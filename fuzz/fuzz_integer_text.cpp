@@ -1,5 +1,5 @@
-#include "fuzz_check.h"
-#include "number_text.h"
+#include "core/number_text.h"
+#include "fuzz/fuzz_check.h"
 
 #include <charconv>
 #include <cstddef>

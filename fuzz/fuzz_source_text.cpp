@@ -1,7 +1,7 @@
-#include "fuzz_check.h"
-#include "random_uniform.h"
-#include "sampler.h"
-#include "source_spectrum.h"
+#include "fuzz/fuzz_check.h"
+#include "spectrum/random_uniform.h"
+#include "spectrum/sampler.h"
+#include "spectrum/source_spectrum.h"
 
 #include <cmath>
 #include <cstddef>

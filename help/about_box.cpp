@@ -1,6 +1,6 @@
-#include "about_box.h"
+#include "help/about_box.h"
 
-#include "about_data.h"
+#include "help/about_data.h"
 
 #include <QEvent>
 #include <QFrame>

@@ -1,6 +1,6 @@
-#include "about_data.h"
+#include "help/about_data.h"
 
-#include "vantor_version.h"
+#include "generated/vantor_version.h"
 
 #include <QFile>
 #include <QStringList>

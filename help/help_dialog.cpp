@@ -1,4 +1,4 @@
-#include "help_dialog.h"
+#include "help/help_dialog.h"
 
 #include <QFrame>
 #include <QMouseEvent>

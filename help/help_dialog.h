@@ -1,6 +1,6 @@
 #pragma once
 
-#include "help_pages.h"
+#include "help/help_pages.h"
 
 #include <QDialog>
 #include <QImage>

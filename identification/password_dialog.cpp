@@ -1,7 +1,7 @@
-#include "password_dialog.h"
+#include "identification/password_dialog.h"
 
-#include "contestant_code.h"
-#include "dialogs.h"
+#include "dialogs/dialogs.h"
+#include "identification/contestant_code.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,6 +1,6 @@
-#include "work_folder.h"
+#include "identification/work_folder.h"
 
-#include "contestant_code.h"
+#include "identification/contestant_code.h"
 
 #include <QDir>
 #include <QFileInfo>

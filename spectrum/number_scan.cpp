@@ -1,4 +1,4 @@
-#include "number_scan.h"
+#include "spectrum/number_scan.h"
 
 #include <cctype>
 #include <charconv>

@@ -1,4 +1,4 @@
-#include "sampler.h"
+#include "spectrum/sampler.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "random_uniform.h"
-#include "source_spectrum.h"
+#include "spectrum/random_uniform.h"
+#include "spectrum/source_spectrum.h"
 
 // Sets SpectrumMax to the largest spline value on the grid of 1501 points
 // spaced SampleStep apart.

@@ -1,6 +1,6 @@
-#include "source_spectrum.h"
+#include "spectrum/source_spectrum.h"
 
-#include "number_scan.h"
+#include "spectrum/number_scan.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "spline3.h"
+#include "spectrum/spline3.h"
 
 #include <optional>
 #include <string>

@@ -1,4 +1,4 @@
-#include "spline3.h"
+#include "spectrum/spline3.h"
 
 #include <cstddef>
 #include <utility>

@@ -1,7 +1,7 @@
-#include "apparatus_painter.h"
+#include "ui/apparatus_painter.h"
 
-#include "anchors.h"
-#include "palette.h"
+#include "core/anchors.h"
+#include "ui/palette.h"
 
 #include <QFont>
 #include <QPainter>

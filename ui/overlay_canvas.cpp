@@ -1,4 +1,4 @@
-#include "overlay_canvas.h"
+#include "ui/overlay_canvas.h"
 
 #include <QLineF>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "picture_numbering.h"
+#include "ui/picture_numbering.h"
 
 #include <QDir>
 #include <QFileInfo>

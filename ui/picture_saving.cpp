@@ -1,7 +1,7 @@
-#include "picture_saving.h"
+#include "ui/picture_saving.h"
 
-#include "jpeg_writer.h"
-#include "picture_numbering.h"
+#include "ui/jpeg_writer.h"
+#include "ui/picture_numbering.h"
 
 #include <QWidget>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dialogs.h"
+#include "dialogs/dialogs.h"
 
 #include <QString>
 

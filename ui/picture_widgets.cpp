@@ -1,7 +1,7 @@
-#include "picture_widgets.h"
+#include "ui/picture_widgets.h"
 
-#include "apparatus_painter.h"
-#include "overlay_canvas.h"
+#include "ui/apparatus_painter.h"
+#include "ui/overlay_canvas.h"
 
 #include <QPaintEvent>
 #include <QPainter>

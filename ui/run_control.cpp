@@ -1,11 +1,11 @@
-#include "tform1.h"
+#include "ui/tform1.h"
 
-#include "flight.h"
-#include "overlay_canvas.h"
-#include "picture_widgets.h"
-#include "sampler.h"
-#include "simulation.h"
-#include "up_down.h"
+#include "core/flight.h"
+#include "core/simulation.h"
+#include "spectrum/sampler.h"
+#include "ui/overlay_canvas.h"
+#include "ui/picture_widgets.h"
+#include "ui/up_down.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>

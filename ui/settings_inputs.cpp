@@ -1,12 +1,12 @@
-#include "tform1.h"
+#include "ui/tform1.h"
 
-#include "number_text.h"
-#include "palette.h"
-#include "pass_band.h"
-#include "settings_rules.h"
-#include "simulation.h"
-#include "up_down.h"
-#include "widget_factory.h"
+#include "core/number_text.h"
+#include "core/pass_band.h"
+#include "core/settings_rules.h"
+#include "core/simulation.h"
+#include "ui/palette.h"
+#include "ui/up_down.h"
+#include "ui/widget_factory.h"
 
 #include <QCheckBox>
 #include <QFocusEvent>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "measurement_view.h"
-#include "picture_saving.h"
-#include "window_services.h"
+#include "core/measurement_view.h"
+#include "ui/picture_saving.h"
+#include "ui/window_services.h"
 
 #include <QMainWindow>
 

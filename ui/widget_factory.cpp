@@ -1,4 +1,4 @@
-#include "widget_factory.h"
+#include "ui/widget_factory.h"
 
 #include <QCheckBox>
 #include <QFrame>

@@ -1,6 +1,6 @@
-#include "tform1.h"
+#include "ui/tform1.h"
 
-#include "overlay_canvas.h"
+#include "ui/overlay_canvas.h"
 
 #include <QLineEdit>
 

@@ -1,5 +1,5 @@
-#include "scan_plot.h"
-#include "scan_plot_layout.h"
+#include "cli/scan_plot.h"
+#include "cli/scan_plot_layout.h"
 
 #include <QDir>
 #include <QImage>

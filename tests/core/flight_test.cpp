@@ -1,8 +1,8 @@
-#include "anchors.h"
-#include "flight.h"
-#include "ready_simulation.h"
-#include "recording_view.h"
-#include "settings_rules.h"
+#include "core/anchors.h"
+#include "core/flight.h"
+#include "core/settings_rules.h"
+#include "tests/support/ready_simulation.h"
+#include "tests/support/recording_view.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "headless_run.h"
-#include "ready_simulation.h"
-#include "recording_view.h"
-#include "sampler.h"
-#include "settings_rules.h"
+#include "core/headless_run.h"
+#include "core/settings_rules.h"
+#include "spectrum/sampler.h"
+#include "tests/support/ready_simulation.h"
+#include "tests/support/recording_view.h"
 
 #include <gtest/gtest.h>
 

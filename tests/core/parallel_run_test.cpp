@@ -1,7 +1,7 @@
-#include "headless_run.h"
-#include "parallel_run.h"
-#include "ready_simulation.h"
-#include "settings_rules.h"
+#include "core/headless_run.h"
+#include "core/parallel_run.h"
+#include "core/settings_rules.h"
+#include "tests/support/ready_simulation.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "particle.h"
-#include "physics_constants.h"
-#include "ready_simulation.h"
-#include "recording_view.h"
-#include "sampler.h"
+#include "core/particle.h"
+#include "core/physics_constants.h"
+#include "spectrum/sampler.h"
+#include "tests/support/ready_simulation.h"
+#include "tests/support/recording_view.h"
 
 #include <gtest/gtest.h>
 

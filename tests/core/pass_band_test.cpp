@@ -1,7 +1,7 @@
-#include "pass_band.h"
-#include "ready_simulation.h"
-#include "recording_view.h"
-#include "settings_rules.h"
+#include "core/pass_band.h"
+#include "core/settings_rules.h"
+#include "tests/support/ready_simulation.h"
+#include "tests/support/recording_view.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "filter_settings.h"
-#include "run_state.h"
+#include "core/filter_settings.h"
+#include "core/run_state.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "filter_settings.h"
-#include "number_text.h"
-#include "settings_rules.h"
-#include "walls.h"
+#include "core/filter_settings.h"
+#include "core/number_text.h"
+#include "core/settings_rules.h"
+#include "core/walls.h"
 
 #include <gtest/gtest.h>
 

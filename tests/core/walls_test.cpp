@@ -1,5 +1,5 @@
-#include "anchors.h"
-#include "walls.h"
+#include "core/anchors.h"
+#include "core/walls.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "about_box.h"
-#include "about_data.h"
+#include "help/about_box.h"
+#include "help/about_data.h"
 
 #include <QFrame>
 #include <QImage>

@@ -1,5 +1,5 @@
-#include "help_dialog.h"
-#include "help_pages.h"
+#include "help/help_dialog.h"
+#include "help/help_pages.h"
 
 #include <QFrame>
 #include <QMouseEvent>

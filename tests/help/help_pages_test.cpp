@@ -1,4 +1,4 @@
-#include "help_pages.h"
+#include "help/help_pages.h"
 
 #include <QColor>
 #include <QTextDocument>

@@ -1,4 +1,4 @@
-#include "contestant_code.h"
+#include "identification/contestant_code.h"
 
 #include <gtest/gtest.h>
 

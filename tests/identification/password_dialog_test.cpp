@@ -1,5 +1,5 @@
-#include "fake_dialogs.h"
-#include "password_dialog.h"
+#include "identification/password_dialog.h"
+#include "tests/support/fake_dialogs.h"
 
 #include <QLabel>
 #include <QLineEdit>

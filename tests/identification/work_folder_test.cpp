@@ -1,5 +1,5 @@
-#include "contestant_code.h"
-#include "work_folder.h"
+#include "identification/contestant_code.h"
+#include "identification/work_folder.h"
 
 #include <QDir>
 #include <QFile>

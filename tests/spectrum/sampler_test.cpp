@@ -1,5 +1,5 @@
-#include "random_uniform.h"
-#include "sampler.h"
+#include "spectrum/random_uniform.h"
+#include "spectrum/sampler.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "source_spectrum.h"
+#include "spectrum/source_spectrum.h"
 
 #include <gtest/gtest.h>
 

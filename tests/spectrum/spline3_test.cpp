@@ -1,5 +1,5 @@
-#include "source_spectrum.h"
-#include "spline3.h"
+#include "spectrum/source_spectrum.h"
+#include "spectrum/spline3.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "physics_constants.h"
-#include "simulation.h"
+#include "core/physics_constants.h"
+#include "core/simulation.h"
 
 #include <memory>
 

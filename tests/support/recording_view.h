@@ -1,7 +1,7 @@
 #pragma once
 
-#include "measurement_view.h"
-#include "run_state.h"
+#include "core/measurement_view.h"
+#include "core/run_state.h"
 
 #include <string>
 #include <vector>

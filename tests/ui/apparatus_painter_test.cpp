@@ -1,6 +1,6 @@
-#include "apparatus_painter.h"
-#include "palette.h"
-#include "picture_widgets.h"
+#include "ui/apparatus_painter.h"
+#include "ui/palette.h"
+#include "ui/picture_widgets.h"
 
 #include <QColor>
 #include <QImage>

@@ -1,8 +1,8 @@
-#include "window_fixture.h"
+#include "tests/ui/window_fixture.h"
 
-#include "flight.h"
-#include "measurement_view.h"
-#include "up_down.h"
+#include "core/flight.h"
+#include "core/measurement_view.h"
+#include "ui/up_down.h"
 
 #include <QElapsedTimer>
 #include <QRegularExpression>

@@ -1,8 +1,8 @@
-#include "window_fixture.h"
+#include "tests/ui/window_fixture.h"
 
-#include "palette.h"
-#include "settings_rules.h"
-#include "widget_factory.h"
+#include "core/settings_rules.h"
+#include "ui/palette.h"
+#include "ui/widget_factory.h"
 
 #include <QClipboard>
 #include <QDeadlineTimer>

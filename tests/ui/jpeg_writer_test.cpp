@@ -1,4 +1,4 @@
-#include "jpeg_writer.h"
+#include "ui/jpeg_writer.h"
 
 #include <QColor>
 #include <QDir>

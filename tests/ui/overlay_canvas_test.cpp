@@ -1,6 +1,6 @@
-#include "apparatus_painter.h"
-#include "overlay_canvas.h"
-#include "picture_widgets.h"
+#include "ui/apparatus_painter.h"
+#include "ui/overlay_canvas.h"
+#include "ui/picture_widgets.h"
 
 #include <QElapsedTimer>
 #include <QPaintEvent>

@@ -1,6 +1,6 @@
-#include "fake_dialogs.h"
-#include "picture_saving.h"
-#include "qt_dialogs.h"
+#include "dialogs/qt_dialogs.h"
+#include "tests/support/fake_dialogs.h"
+#include "ui/picture_saving.h"
 
 #include <QApplication>
 #include <QColor>

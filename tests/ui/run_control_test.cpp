@@ -1,7 +1,7 @@
-#include "window_fixture.h"
+#include "tests/ui/window_fixture.h"
 
-#include "overlay_canvas.h"
-#include "up_down.h"
+#include "ui/overlay_canvas.h"
+#include "ui/up_down.h"
 
 #include <QTimer>
 

@@ -1,8 +1,8 @@
-#include "window_fixture.h"
+#include "tests/ui/window_fixture.h"
 
-#include "palette.h"
-#include "up_down.h"
-#include "widget_factory.h"
+#include "ui/palette.h"
+#include "ui/up_down.h"
+#include "ui/widget_factory.h"
 
 #include <QFrame>
 #include <QToolButton>

@@ -1,6 +1,6 @@
-#include "window_fixture.h"
+#include "tests/ui/window_fixture.h"
 
-#include "overlay_canvas.h"
+#include "ui/overlay_canvas.h"
 
 #include <QDir>
 

@@ -1,8 +1,8 @@
-#include "window_fixture.h"
+#include "tests/ui/window_fixture.h"
 
-#include "help_dialog.h"
-#include "palette.h"
-#include "widget_factory.h"
+#include "help/help_dialog.h"
+#include "ui/palette.h"
+#include "ui/widget_factory.h"
 
 #include <QAction>
 #include <QFrame>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "fake_dialogs.h"
-#include "password_dialog.h"
-#include "simulation.h"
-#include "tform1.h"
+#include "core/simulation.h"
+#include "identification/password_dialog.h"
+#include "tests/support/fake_dialogs.h"
+#include "ui/tform1.h"
 
 #include <QCheckBox>
 #include <QDir>

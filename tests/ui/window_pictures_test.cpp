@@ -1,4 +1,4 @@
-#include "window_fixture.h"
+#include "tests/ui/window_fixture.h"
 
 #include <QAction>
 #include <QFileInfo>

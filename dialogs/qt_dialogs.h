@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dialogs.h"
+#include "dialogs/dialogs.h"
 
 // The real boxes, as the user sees them.
 class QtDialogs : public Dialogs {

@@ -1,4 +1,4 @@
-#include "qt_dialogs.h"
+#include "dialogs/qt_dialogs.h"
 
 #include <QDialog>
 #include <QFileDialog>
