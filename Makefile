@@ -51,10 +51,13 @@ clean:
 FUZZ_BUILD := build-fuzz
 FUZZ_SECONDS ?= 60
 
-.PHONY: fuzz
+.PHONY: fuzz fuzz-build
 
-fuzz:
+# Building alone is what CI does, so that a target cannot break unnoticed.
+fuzz-build:
 	@scripts/install-deps fuzz
 	@CC=clang-14 CXX=clang++-14 cmake -S fuzz -B $(FUZZ_BUILD) -G Ninja >/dev/null
 	@cmake --build $(FUZZ_BUILD)
+
+fuzz: fuzz-build
 	@fuzz/run $(FUZZ_BUILD) $(FUZZ_SECONDS)

@@ -1,8 +1,5 @@
 #include "core/simulation.h"
 #include "dialogs/qt_dialogs.h"
-#include "help/about_box.h"
-#include "help/help_dialog.h"
-#include "identification/password_dialog.h"
 #include "ui/tform1.h"
 
 #include <QApplication>
@@ -36,10 +33,6 @@ int main(int argc, char* argv[])
     WindowServices services{dialogs, QCoreApplication::applicationDirPath() + "/", [] { QCoreApplication::exit(0); }};
     TForm1 form(sim, services);
     sim.view = &form;
-    TAboutBox aboutBox(&form);
-    TPasswordDlg passwordDlg(dialogs, &form);
-    THelpDlg helpDlg(&form);
-    form.SetDialogs(&aboutBox, &passwordDlg, &helpDlg);
     form.show();
     return QApplication::exec();
 }

@@ -1,19 +1,20 @@
 #include "bench/measurement_setup.h"
 
+#include "core/measurement.h"
 #include "core/settings_rules.h"
 #include "core/simulation.h"
-#include "spectrum/sampler.h"
 
 void SetUpMeasurement(Simulation& sim, const MeasurementSettings& settings)
 {
     InitialiseSimulation(sim);
     ApplySlitStep(sim.walls, settings.slitStep);
     ApplyEnergyEntry(sim.filter, settings.energyKeV, settings.fieldMicrotesla);
-    FindSpectrumMax(sim.source);
-    sim.band.PassLower = NotComputed;
-    sim.band.PassUpper = 0.0;
-    sim.run.launchedCount = 0;
-    sim.run.detectedCount = 0;
-    sim.run.stopAtCount = false;
+    BeginMeasurement(sim, {.setCount = 0, .stopAtSetCount = true, .clearDetector = true});
+}
+
+void FlyMore(Simulation& sim, std::int32_t particles)
+{
+    sim.run.setCount = sim.run.launchedCount + particles;
     sim.run.running = true;
+    RunParticles(sim);
 }

@@ -11,7 +11,9 @@ struct MeasurementSettings {
     std::int32_t slitStep;
 };
 
-// Prepares a run as `vantor-cli measure` does, without searching the pass band
-// and without a set count, so that particles can be launched for as long as a
-// benchmark needs them.
+// Starts a measurement as Start does in a freshly started program, with a set
+// count of zero: each benchmark raises it by the particles it wants flown.
 void SetUpMeasurement(Simulation& sim, const MeasurementSettings& settings);
+
+// Flies the next `particles` of the measurement through the one particle loop.
+void FlyMore(Simulation& sim, std::int32_t particles);

@@ -2,8 +2,9 @@
 
 #include "cli/command_line.h"
 #include "cli/run_setup.h"
-#include "core/headless_run.h"
-#include "core/number_text.h"
+#include "core/band_readout.h"
+#include "core/measurement.h"
+#include "core/pass_band.h"
 #include "core/settings_rules.h"
 #include "core/simulation.h"
 
@@ -11,31 +12,30 @@
 
 namespace {
 
-bool BandComputed(const Simulation& sim)
+// A readout as a JSON number: the window's digits, without its padding.
+std::string JsonReadout(bool known, double megaElectronVolts)
 {
-    return sim.band.PassLower != NotComputed && sim.filter.magneticField != 0.0;
-}
-
-std::string JsonNumber(bool known, double megaElectronVolts)
-{
-    return known ? ExactNumberText(1000 * megaElectronVolts) : "null";
+    if (!known)
+        return "null";
+    const std::string text = PassBandText(megaElectronVolts);
+    return text.substr(text.find_first_not_of(' '));
 }
 
 std::string JsonReport(const Simulation& sim)
 {
-    const bool known = BandComputed(sim);
+    const bool known = BandKnown(sim);
     return "{\"launched\": " + std::to_string(sim.run.launchedCount)
         + ", \"detected\": " + std::to_string(sim.run.detectedCount)
-        + ", \"passLowerKeV\": " + JsonNumber(known, sim.band.PassLower)
-        + ", \"passUpperKeV\": " + JsonNumber(known, sim.band.PassUpper)
-        + ", \"passWidthKeV\": " + JsonNumber(known, sim.band.PassWidth) + "}\n";
+        + ", \"passLowerKeV\": " + JsonReadout(known, sim.band.PassLower)
+        + ", \"passUpperKeV\": " + JsonReadout(known, sim.band.PassUpper)
+        + ", \"passWidthKeV\": " + JsonReadout(known, sim.band.PassWidth) + "}\n";
 }
 
 std::string TextReport(const Simulation& sim)
 {
-    const bool known = BandComputed(sim);
+    const bool known = BandKnown(sim);
     auto readout = [known](double megaElectronVolts) {
-        return known ? PassBandText(megaElectronVolts) : std::string("Nem számolható");
+        return known ? PassBandText(megaElectronVolts) : std::string(NotComputableText);
     };
     return "Kibocsátott: " + std::to_string(sim.run.launchedCount) + "\n"
         + "Beütésszám: " + std::to_string(sim.run.detectedCount) + "\n"
@@ -52,6 +52,6 @@ CommandOutcome RunMeasureCommand(const Options& options)
     if (auto error = PrepareSimulation(options, sim))
         return {ExitRefused, "", *error};
     ApplyEnergyEntry(sim.filter, options.energyKeV, options.fieldMicrotesla);
-    StartHeadless(sim, options.count, ThreadsToUse(options));
+    MeasureHeadless(sim, options.count, ThreadsToUse(options));
     return {0, options.json ? JsonReport(sim) : TextReport(sim), ""};
 }

@@ -1,7 +1,8 @@
 #include "cli/scan.h"
 
 #include "cli/command_line.h"
-#include "core/headless_run.h"
+#include "core/measurement.h"
+#include "core/pass_band.h"
 #include "core/settings_rules.h"
 #include "core/simulation.h"
 
@@ -17,7 +18,7 @@ ScanPoint PointOf(const Simulation& sim, double energyKeV)
     point.energyKeV = energyKeV;
     point.launched = sim.run.launchedCount;
     point.detected = sim.run.detectedCount;
-    if (sim.filter.magneticField != 0.0) {
+    if (BandKnown(sim)) {
         point.passLowerKeV = KeVPerMeV * sim.band.PassLower;
         point.passUpperKeV = KeVPerMeV * sim.band.PassUpper;
         point.passWidthKeV = KeVPerMeV * sim.band.PassWidth;
@@ -63,7 +64,7 @@ std::vector<ScanPoint> MeasureScan(Simulation& sim, const Options& options, int 
         RunProgress pointProgress;
         if (progress)
             pointProgress = [&](std::int64_t flown) { progress(index, flownBefore + flown); };
-        StartHeadless(sim, options.count, threads, pointProgress);
+        MeasureHeadless(sim, options.count, threads, pointProgress);
         flownBefore += sim.run.launchedCount;
         points.push_back(PointOf(sim, energyKeV));
     }

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "core/pass_band.h"
+
 #include <cstdint>
-#include <string>
+#include <optional>
 
 struct RunState;
 
@@ -15,8 +17,8 @@ public:
     // A particle was launched: the launched count and the measuring time changed.
     virtual void ShowLaunched(const RunState& run) = 0;
     virtual void ShowDetected(std::int32_t detectedCount) = 0;
-    virtual void ShowPassBand(const std::string& lower, const std::string& upper,
-                              const std::string& width) = 0;
+    // The band the filter lets through, or nothing when it cannot be computed.
+    virtual void ShowPassBand(const std::optional<PassBand>& band) = 0;
 
     virtual bool TracksShown() const = 0;
     // A straight piece of track on the overlay, colour as 0x00BBGGRR.

@@ -123,7 +123,7 @@ void BatchDone::operator()() noexcept
 
 }
 
-void RunHeadlessParallel(Simulation& sim, int threads, const RunProgress& progress)
+void RunParticlesParallel(Simulation& sim, int threads, const RunProgress& progress)
 {
     RunState& run = sim.run;
     const std::int64_t count = std::max<std::int64_t>(0, std::int64_t{run.setCount} - run.launchedCount);

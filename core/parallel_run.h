@@ -13,4 +13,4 @@ using RunProgress = std::function<void(std::int64_t flown)>;
 // the one random sequence, and every particle flies alone, so the counts and
 // the random state afterwards are those of the loop on one thread, whatever
 // the number of threads. The measured particle's record is not kept up.
-void RunHeadlessParallel(Simulation& sim, int threads, const RunProgress& progress = {});
+void RunParticlesParallel(Simulation& sim, int threads, const RunProgress& progress = {});

@@ -1,7 +1,6 @@
 #include "core/pass_band.h"
 
 #include "core/flight.h"
-#include "core/number_text.h"
 #include "core/physics_constants.h"
 #include "core/simulation.h"
 
@@ -48,6 +47,17 @@ double FindPassEdge(Simulation& sim, bool upper)
     return energy / JoulesPerEV;
 }
 
+void ForgetPassBand(PassBand& band)
+{
+    band.PassLower = NotComputed;
+    band.PassUpper = 0.0;
+}
+
+bool BandKnown(const Simulation& sim)
+{
+    return sim.band.PassLower != NotComputed && sim.filter.magneticField != 0.0;
+}
+
 void UpdatePassBand(Simulation& sim)
 {
     PassBand& band = sim.band;
@@ -58,26 +68,16 @@ void UpdatePassBand(Simulation& sim)
         band.PassLower = endpoint;
     if (band.PassUpper > endpoint)
         band.PassUpper = endpoint;
+    band.PassWidth = band.PassUpper - band.PassLower;
     ShowPassBand(sim);
 }
 
-std::string PassBandText(double megaElectronVolts)
+void ShowPassBand(const Simulation& sim)
 {
-    return FixedText(1000 * megaElectronVolts, 10, 3);
-}
-
-void ShowPassBand(Simulation& sim)
-{
-    PassBand& band = sim.band;
-    if (band.PassLower == NotComputed || sim.filter.magneticField == 0.0) {
-        if (sim.view) {
-            const std::string text = "Nem számolható";
-            sim.view->ShowPassBand(text, text, text);
-        }
+    if (!sim.view)
         return;
-    }
-    band.PassWidth = band.PassUpper - band.PassLower;
-    if (sim.view)
-        sim.view->ShowPassBand(PassBandText(band.PassLower), PassBandText(band.PassUpper),
-                               PassBandText(band.PassWidth));
+    if (BandKnown(sim))
+        sim.view->ShowPassBand(sim.band);
+    else
+        sim.view->ShowPassBand(std::nullopt);
 }

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <string>
-
 struct Simulation;
 
 // The energies the filter lets through to the detector, in MeV.
@@ -22,10 +20,14 @@ void LaunchReference(Simulation& sim, double energy);
 // One edge of the band in eV, found by bisection from the tuned energy.
 double FindPassEdge(Simulation& sim, bool upper);
 
+// Marks the band as not searched, as Start does before its search.
+void ForgetPassBand(PassBand& band);
+
+// Whether the band has numbers to show: searched, and with a magnetic field.
+bool BandKnown(const Simulation& sim);
+
 // Searches both edges, clamps them to the source's endpoint and shows them.
 void UpdatePassBand(Simulation& sim);
 
-void ShowPassBand(Simulation& sim);
-
-// A readout as the window shows it: "%10.3f" in keV.
-std::string PassBandText(double megaElectronVolts);
+// Hands the view the band, or nothing when it is not known.
+void ShowPassBand(const Simulation& sim);

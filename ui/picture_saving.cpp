@@ -17,7 +17,7 @@ void PictureSaver::SetInitialFolder(const QString& folder)
     m_saveDialog1.initialFolder = folder;
 }
 
-void PictureSaver::Mentskpknt1Click(QWidget& clientArea)
+void PictureSaver::SavePictureAs(QWidget& clientArea)
 {
     if (m_saveDialog1.initialFolder.isEmpty())
         m_saveDialog1.initialFolder = m_programFolder;
@@ -28,7 +28,7 @@ void PictureSaver::Mentskpknt1Click(QWidget& clientArea)
         Save(clientArea, path);
 }
 
-void PictureSaver::Kpernymentse1Click(QWidget& clientArea)
+void PictureSaver::SaveNumberedPicture(QWidget& clientArea)
 {
     const QString workFolder = m_workFolder();
     m_saveDialog1.initialFolder = workFolder;

@@ -23,10 +23,10 @@ public:
     void SetInitialFolder(const QString& folder);
 
     // "Mentés képként": saves to exactly the path chosen in the dialog.
-    void Mentskpknt1Click(QWidget& clientArea);
+    void SavePictureAs(QWidget& clientArea);
     // "Képernyő mentése": saves into the working folder under a numbered name
     // made from the chosen one (see NumberedPicturePath).
-    void Kpernymentse1Click(QWidget& clientArea);
+    void SaveNumberedPicture(QWidget& clientArea);
 
 private:
     void Save(QWidget& clientArea, const QString& path);

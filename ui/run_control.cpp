@@ -1,8 +1,8 @@
 #include "ui/tform1.h"
 
-#include "core/flight.h"
+#include "core/measurement.h"
+#include "core/pass_band.h"
 #include "core/simulation.h"
-#include "spectrum/sampler.h"
 #include "ui/overlay_canvas.h"
 #include "ui/picture_widgets.h"
 #include "ui/up_down.h"
@@ -14,15 +14,9 @@
 
 void TForm1::Button3Click()
 {
-    RunState& run = m_sim.run;
-    FindSpectrumMax(m_sim.source);
     std::int32_t count = 0;
     if (!ReadInteger(Edit6->text(), count))
         return;
-    run.setCount = count;
-    run.stopAtCount = CheckBox1->isChecked();
-    m_sim.band.PassLower = NotComputed;
-    m_sim.band.PassUpper = 0.0;
     Edit12->clear();
     Edit13->clear();
     Edit14->setText("Nem határozható meg");
@@ -32,11 +26,10 @@ void TForm1::Button3Click()
     Button4->setEnabled(true);
     Button4->setText("Stop");
     Button3->setEnabled(false);
-    run.running = true;
+    BeginMeasurement(m_sim, {.setCount = count,
+                             .stopAtSetCount = CheckBox1->isChecked(),
+                             .clearDetector = CheckBox5->isChecked()});
     EnableSettings();
-    UpdatePassBand(m_sim);
-    run.accumulatedTime = 0.0;
-    run.startTime = NowInDays();
     Edit1->setText("Mérés fut");
     RunLoop();
     Button4->setText("Folytatás");
@@ -87,28 +80,7 @@ void TForm1::ContinueRun()
 
 void TForm1::RunLoop()
 {
-    RunState& run = m_sim.run;
-    ParticleState& particle = m_sim.MeasuredParticle;
-    // Full counters end the run as the set count does: nothing more can be counted.
-    auto reachedSetCount = [&] {
-        return (CheckBox1->isChecked() && run.launchedCount >= run.setCount) || CountersFull(run);
-    };
-    if (reachedSetCount())
-        run.running = false;
-    if (!run.running)
-        return;
-    LaunchParticle(m_sim, particle, 0, true);
-    while (run.running) {
-        DriveParticle(m_sim, particle);
-        if (reachedSetCount())
-            Button4Click();
-        if (run.running)
-            LaunchParticle(m_sim, particle, particle.Id, true);
-        // The window gets its turn, and Stop its chance, every thousand particles.
-        if (run.launchedCount % 1000 == 0)
-            ProcessPendingEvents();
-    }
-    ProcessPendingEvents();
+    RunParticles(m_sim, {.setCountReached = [this] { StopRun(); }, .turn = [this] { ProcessPendingEvents(); }});
 }
 
 void TForm1::ProcessPendingEvents()

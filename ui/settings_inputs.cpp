@@ -239,14 +239,13 @@ void TForm1::Edit7Exit()
         return;
     }
     Edit7->setText(GeneralText(*keV));
-    FilterSettings& filter = m_sim.filter;
-    filter.tunedEnergy = EnteredEnergyJoules(*keV);
+    // The energy is taken even when the induction cannot be read.
+    m_sim.filter.tunedEnergy = EnteredEnergyJoules(*keV);
     double microtesla = 0.0;
     if (!ReadDecimal(BField->text(), microtesla))
         return;
-    filter.magneticField = MicroteslaToTesla(microtesla);
-    filter.electricField = PassElectricField(filter.tunedEnergy, filter.magneticField);
-    EField->setText(FieldText(filter.electricField));
+    ApplyEnergyEntry(m_sim.filter, *keV, microtesla);
+    EField->setText(FieldText(m_sim.filter.electricField));
     UpdatePassBand(m_sim);
 }
 

@@ -49,7 +49,7 @@ TForm1::TForm1(Simulation& sim, WindowServices services, QWidget* parent)
     : QMainWindow(parent),
       m_sim(sim),
       m_services(std::move(services)),
-      m_overlayCanvas(new OverlayCanvas(ApparatusVisibleSize)),
+      m_overlayCanvas(std::make_unique<OverlayCanvas>(ApparatusVisibleSize)),
       m_pictureSaver(m_services.dialogs, m_services.programFolder, [this] { return m_workFolder; }),
       Timer1(new QTimer(this))
 {
@@ -84,19 +84,12 @@ TForm1::TForm1(Simulation& sim, WindowServices services, QWidget* parent)
     connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
     ConnectHandlers();
     FormCreate();
+    m_aboutBox = new TAboutBox(this);
+    m_passwordDlg = new TPasswordDlg(m_services.dialogs, this);
+    m_helpDlg = new THelpDlg(this);
 }
 
-TForm1::~TForm1()
-{
-    delete m_overlayCanvas;
-}
-
-void TForm1::SetDialogs(TAboutBox* aboutBox, TPasswordDlg* passwordDlg, THelpDlg* helpDlg)
-{
-    m_aboutBox = aboutBox;
-    m_passwordDlg = passwordDlg;
-    m_helpDlg = helpDlg;
-}
+TForm1::~TForm1() = default;
 
 void TForm1::FormCreate()
 {
@@ -116,7 +109,8 @@ void TForm1::BuildMenus()
     Loadsource1->setVisible(false);
     Kpernymentse1 = File1->addAction("Képernyő mentése");
     Kpernymentse1->setObjectName("Kpernymentse1");
-    connect(Kpernymentse1, &QAction::triggered, this, [this] { m_pictureSaver.Kpernymentse1Click(*centralWidget()); });
+    connect(Kpernymentse1, &QAction::triggered, this,
+            [this] { m_pictureSaver.SaveNumberedPicture(*centralWidget()); });
     Vge2 = File1->addAction("Vége");
     Vge2->setObjectName("Vge2");
     connect(Vge2, &QAction::triggered, this, &QWidget::close);
@@ -131,28 +125,19 @@ void TForm1::BuildMenus()
     Aprogramhasznlata1 = Sg1->addAction("A program használata és Feladatok");
     Aprogramhasznlata1->setObjectName("Aprogramhasznlata1");
     Aprogramhasznlata1->setVisible(false);
-    connect(Feladatok1, &QAction::triggered, this, [this] {
-        if (m_helpDlg)
-            m_helpDlg->ShowHelpPage(0);
-    });
-    connect(Aprogramhasznlata1, &QAction::triggered, this, [this] {
-        if (m_helpDlg)
-            m_helpDlg->ShowHelpPage(1);
-    });
+    connect(Feladatok1, &QAction::triggered, this, [this] { m_helpDlg->ShowHelpPage(0); });
+    connect(Aprogramhasznlata1, &QAction::triggered, this, [this] { m_helpDlg->ShowHelpPage(1); });
 
     Vge1 = menuBar()->addAction("Vége");
     Vge1->setObjectName("Vge1");
     connect(Vge1, &QAction::triggered, this, &QWidget::close);
-    connect(Nvjegy1, &QAction::triggered, this, [this] {
-        if (m_aboutBox)
-            m_services.dialogs.RunModal(*m_aboutBox);
-    });
+    connect(Nvjegy1, &QAction::triggered, this, [this] { m_services.dialogs.RunModal(*m_aboutBox); });
 
     PopupMenu2 = new QMenu(this);
     PopupMenu2->setObjectName("PopupMenu2");
     Mentskpknt1 = PopupMenu2->addAction("Mentés képként");
     Mentskpknt1->setObjectName("Mentskpknt1");
-    connect(Mentskpknt1, &QAction::triggered, this, [this] { m_pictureSaver.Mentskpknt1Click(*centralWidget()); });
+    connect(Mentskpknt1, &QAction::triggered, this, [this] { m_pictureSaver.SavePictureAs(*centralWidget()); });
 }
 
 void TForm1::BuildDrawing()

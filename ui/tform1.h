@@ -6,6 +6,8 @@
 
 #include <QMainWindow>
 
+#include <memory>
+
 class ApparatusImage;
 class OverlayCanvas;
 class OverlayImage;
@@ -33,31 +35,29 @@ public:
     TForm1(Simulation& sim, WindowServices services, QWidget* parent = nullptr);
     ~TForm1() override;
 
-    void SetDialogs(TAboutBox* aboutBox, TPasswordDlg* passwordDlg, THelpDlg* helpDlg);
-
     // The one-time initialisation runs at the first activation only.
     void FormActivate();
-    bool FormCloseQuery();
-    void Timer1Timer();
+    bool FormCloseQuery();   // the closing question; true to close
+    void Timer1Timer();      // identification, just after the window first shows
 
     // Measurement control.
-    void Button3Click();
-    void Button4Click();
-    void Button5Click();
-    void Button7Click();
-    void CheckBox1Click();
+    void Button3Click();     // Start
+    void Button4Click();     // Stop, or Continue ("Folytatás") when stopped
+    void Button5Click();     // detector: clear the detected count ("Töröl")
+    void Button7Click();     // clear the launched count and the tracks ("Részecskék törlése")
+    void CheckBox1Click();   // stop at the set count
 
     // Settings inputs.
-    void Edit3Change();
-    void Edit4Change();
-    void Edit5Change();
-    void BFieldChange();
-    void BFieldExit();
-    void EFieldExit();
-    void Edit7Change();
-    void Edit7Exit();
-    void CheckBox3Click();
-    void Edit6Exit();
+    void Edit3Change();      // slit step, from the slit's stepper
+    void Edit4Change();      // induction step, from the induction's stepper
+    void Edit5Change();      // electric field step
+    void BFieldChange();     // induction typed: the electric field follows
+    void BFieldExit();       // induction entered: checked, band searched
+    void EFieldExit();       // electric field entered
+    void Edit7Change();      // pass energy typed
+    void Edit7Exit();        // pass energy entered: checked, filter tuned, band searched
+    void CheckBox3Click();   // fields on or off
+    void Edit6Exit();        // set particle count entered
 
     QString ContestantCode() const { return m_contestantCode; }
     QString WorkFolder() const { return m_workFolder; }
@@ -66,7 +66,7 @@ public:
     // MeasurementView
     void ShowLaunched(const RunState& run) override;
     void ShowDetected(std::int32_t detectedCount) override;
-    void ShowPassBand(const std::string& lower, const std::string& upper, const std::string& width) override;
+    void ShowPassBand(const std::optional<PassBand>& band) override;
     bool TracksShown() const override;
     void DrawTrackPiece(int fromX, int fromY, int toX, int toY, std::uint32_t colour) override;
 
@@ -103,16 +103,16 @@ private:
     Simulation& m_sim;
     WindowServices m_services;
     bool m_activationPending = true;
-    bool m_runStarted = false;
     QString m_contestantCode;
     QString m_workFolder;
     QString m_errorText;
 
-    TAboutBox* m_aboutBox = nullptr;
-    TPasswordDlg* m_passwordDlg = nullptr;
-    THelpDlg* m_helpDlg = nullptr;
+    // The program's other windows, children of this one.
+    TAboutBox* m_aboutBox;
+    TPasswordDlg* m_passwordDlg;
+    THelpDlg* m_helpDlg;
 
-    OverlayCanvas* m_overlayCanvas;
+    std::unique_ptr<OverlayCanvas> m_overlayCanvas;
     PictureSaver m_pictureSaver;
     QTimer* Timer1;
     bool m_tracksShown = true;

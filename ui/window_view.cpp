@@ -1,5 +1,6 @@
 #include "ui/tform1.h"
 
+#include "core/band_readout.h"
 #include "ui/overlay_canvas.h"
 
 #include <QLineEdit>
@@ -17,11 +18,14 @@ void TForm1::ShowDetected(std::int32_t)
     m_detectionsToShow = true;
 }
 
-void TForm1::ShowPassBand(const std::string& lower, const std::string& upper, const std::string& width)
+void TForm1::ShowPassBand(const std::optional<PassBand>& band)
 {
-    Edit12->setText(QString::fromStdString(lower));
-    Edit13->setText(QString::fromStdString(upper));
-    Edit14->setText(QString::fromStdString(width));
+    auto readout = [&band](double PassBand::*value) {
+        return QString::fromStdString(band ? PassBandText((*band).*value) : NotComputableText);
+    };
+    Edit12->setText(readout(&PassBand::PassLower));
+    Edit13->setText(readout(&PassBand::PassUpper));
+    Edit14->setText(readout(&PassBand::PassWidth));
 }
 
 bool TForm1::TracksShown() const

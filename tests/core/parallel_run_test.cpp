@@ -1,4 +1,4 @@
-#include "core/headless_run.h"
+#include "core/measurement.h"
 #include "core/parallel_run.h"
 #include "core/settings_rules.h"
 #include "tests/support/ready_simulation.h"
@@ -18,7 +18,7 @@ Outcome Measure(int threads, std::int32_t count, int slitStep = 0)
     auto sim = ReadySimulation();
     ApplySlitStep(sim->walls, slitStep);
     ApplyEnergyEntry(sim->filter, 50, 1000);
-    StartHeadless(*sim, count, threads);
+    MeasureHeadless(*sim, count, threads);
     return {sim->run.launchedCount, sim->run.detectedCount, sim->random.value};
 }
 
@@ -48,7 +48,7 @@ TEST(ParallelRun, ProgressReachesTheCount)
     ApplyEnergyEntry(sim->filter, 50, 1000);
     std::int64_t last = 0;
     int calls = 0;
-    StartHeadless(*sim, 20000, 2, [&](std::int64_t flown) {
+    MeasureHeadless(*sim, 20000, 2, [&](std::int64_t flown) {
         EXPECT_GT(flown, last);
         last = flown;
         ++calls;
@@ -63,7 +63,7 @@ TEST(ParallelRun, NothingToFlyAtTheSetCount)
     sim->run.running = true;
     sim->run.setCount = 5;
     sim->run.launchedCount = 5;
-    RunHeadlessParallel(*sim, 2);
+    RunParticlesParallel(*sim, 2);
     EXPECT_FALSE(sim->run.running);
     EXPECT_EQ(sim->run.launchedCount, 5);
     EXPECT_EQ(sim->random.value, 0u);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/band_readout.h"
 #include "core/measurement_view.h"
 #include "core/run_state.h"
 
@@ -19,9 +20,12 @@ class RecordingView : public MeasurementView {
 public:
     void ShowLaunched(const RunState& run) override { launched.push_back(run.launchedCount); }
     void ShowDetected(std::int32_t detectedCount) override { detected.push_back(detectedCount); }
-    void ShowPassBand(const std::string& lower, const std::string& upper, const std::string& width) override
+    void ShowPassBand(const std::optional<PassBand>& band) override
     {
-        readouts = {lower, upper, width};
+        if (band)
+            readouts = {PassBandText(band->PassLower), PassBandText(band->PassUpper), PassBandText(band->PassWidth)};
+        else
+            readouts = {NotComputableText, NotComputableText, NotComputableText};
     }
     bool TracksShown() const override { return tracksShown; }
     void DrawTrackPiece(int fromX, int fromY, int toX, int toY, std::uint32_t colour) override

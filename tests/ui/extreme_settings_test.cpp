@@ -30,10 +30,7 @@ public:
         m_window.ShowLaunched(run);
     }
     void ShowDetected(std::int32_t detectedCount) override { m_window.ShowDetected(detectedCount); }
-    void ShowPassBand(const std::string& lower, const std::string& upper, const std::string& width) override
-    {
-        m_window.ShowPassBand(lower, upper, width);
-    }
+    void ShowPassBand(const std::optional<PassBand>& band) override { m_window.ShowPassBand(band); }
     bool TracksShown() const override { return m_window.TracksShown(); }
     void DrawTrackPiece(int fromX, int fromY, int toX, int toY, std::uint32_t colour) override
     {

@@ -59,14 +59,14 @@ protected:
     void SaveNumbered(const QString& chosenPath)
     {
         dialogs.savePath = chosenPath;
-        saver.Kpernymentse1Click(*clientArea);
+        saver.SaveNumberedPicture(*clientArea);
     }
 
     // Answers the dialog of "Mentés képként" with chosenPath.
     void SaveAs(const QString& chosenPath)
     {
         dialogs.savePath = chosenPath;
-        saver.Mentskpknt1Click(*clientArea);
+        saver.SavePictureAs(*clientArea);
     }
 
     // The file holds a picture of the client area, not of the whole window.
@@ -146,7 +146,7 @@ TEST_F(PictureSaving, TheJuryNumbersInTheProgramFolder)
 
 TEST_F(PictureSaving, SavingAsAsksInTheProgramFolderForJpegFiles)
 {
-    saver.Mentskpknt1Click(*clientArea);
+    saver.SavePictureAs(*clientArea);
 
     ASSERT_EQ(dialogs.saveRequests.size(), 1u);
     EXPECT_EQ(dialogs.saveRequests[0].initialFolder, programFolder);
@@ -157,7 +157,7 @@ TEST_F(PictureSaving, SavingAsAsksInTheProgramFolderForJpegFiles)
 TEST_F(PictureSaving, SavingAsStartsWhereIdentificationPointed)
 {
     saver.SetInitialFolder(workFolder);
-    saver.Mentskpknt1Click(*clientArea);
+    saver.SavePictureAs(*clientArea);
 
     ASSERT_EQ(dialogs.saveRequests.size(), 1u);
     EXPECT_EQ(dialogs.saveRequests[0].initialFolder, workFolder);
@@ -165,7 +165,7 @@ TEST_F(PictureSaving, SavingAsStartsWhereIdentificationPointed)
 
 TEST_F(PictureSaving, NumberedSavingAsksInTheWorkFolderWithoutDefaultExtension)
 {
-    saver.Kpernymentse1Click(*clientArea);
+    saver.SaveNumberedPicture(*clientArea);
 
     ASSERT_EQ(dialogs.saveRequests.size(), 1u);
     EXPECT_EQ(dialogs.saveRequests[0].initialFolder, workFolder);
@@ -175,9 +175,9 @@ TEST_F(PictureSaving, NumberedSavingAsksInTheWorkFolderWithoutDefaultExtension)
 
 TEST_F(PictureSaving, ACancelledDialogSavesNothingAndKeepsItsSettings)
 {
-    saver.Mentskpknt1Click(*clientArea);
-    saver.Kpernymentse1Click(*clientArea);
-    saver.Mentskpknt1Click(*clientArea);
+    saver.SavePictureAs(*clientArea);
+    saver.SaveNumberedPicture(*clientArea);
+    saver.SavePictureAs(*clientArea);
 
     ASSERT_EQ(dialogs.saveRequests.size(), 3u);
     EXPECT_EQ(dialogs.saveRequests[1].initialFolder, workFolder);

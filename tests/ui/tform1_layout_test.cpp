@@ -133,13 +133,13 @@ namespace {
 
 TEST_F(TForm1Layout, HiddenHelpItemsStillOpenTheirPages)
 {
-    THelpDlg help(form.get());
-    form->SetDialogs(nullptr, passwordDlg, &help);
+    const THelpDlg* help = form->findChild<THelpDlg*>();
+    ASSERT_NE(help, nullptr);
     form->findChild<QAction*>("Aprogramhasznlata1")->trigger();
-    EXPECT_TRUE(help.isVisible());
-    EXPECT_EQ(help.windowTitle(), "Súgó (A program használata + Feladatok)");
+    EXPECT_TRUE(help->isVisible());
+    EXPECT_EQ(help->windowTitle(), "Súgó (A program használata + Feladatok)");
     form->findChild<QAction*>("Feladatok1")->trigger();
-    EXPECT_EQ(help.windowTitle(), "Súgó (Elméleti bevezető )");
+    EXPECT_EQ(help->windowTitle(), "Súgó (Elméleti bevezető )");
 }
 
 }

@@ -25,8 +25,7 @@ protected:
         savedCurrent = QDir::currentPath();
         form = std::make_unique<TForm1>(sim, WindowServices{dialogs, programFolder.path() + "/", [this] { ++ended; }});
         sim.view = form.get();
-        passwordDlg = new TPasswordDlg(dialogs, form.get());
-        form->SetDialogs(nullptr, passwordDlg, nullptr);
+        passwordDlg = form->findChild<TPasswordDlg*>();
         form->FormActivate();
     }
 

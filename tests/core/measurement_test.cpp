@@ -1,4 +1,4 @@
-#include "core/headless_run.h"
+#include "core/measurement.h"
 #include "core/settings_rules.h"
 #include "spectrum/sampler.h"
 #include "tests/support/ready_simulation.h"
@@ -17,11 +17,11 @@ std::unique_ptr<Simulation> Measured(double keV, double microtesla, int slitStep
     sim->view = view;
     ApplySlitStep(sim->walls, slitStep);
     ApplyEnergyEntry(sim->filter, keV, microtesla);
-    StartHeadless(*sim, count);
+    MeasureHeadless(*sim, count);
     return sim;
 }
 
-TEST(HeadlessRun, TenThousandParticlesAt50keV)
+TEST(Measurement, TenThousandParticlesAt50keV)
 {
     const auto sim = Measured(50, 1000, 0, 10000);
     EXPECT_EQ(sim->run.launchedCount, 10000);
@@ -32,7 +32,7 @@ TEST(HeadlessRun, TenThousandParticlesAt50keV)
     EXPECT_FALSE(sim->run.running);
 }
 
-TEST(HeadlessRun, SameSettingsSameCounts)
+TEST(Measurement, SameSettingsSameCounts)
 {
     const auto first = Measured(100, 1000, 10, 3000);
     const auto second = Measured(100, 1000, 10, 3000);
@@ -40,7 +40,7 @@ TEST(HeadlessRun, SameSettingsSameCounts)
     EXPECT_EQ(first->random.value, second->random.value);
 }
 
-TEST(HeadlessRun, ViewSeesEveryLaunchAndDetection)
+TEST(Measurement, ViewSeesEveryLaunchAndDetection)
 {
     RecordingView view;
     view.tracksShown = false;
@@ -52,7 +52,7 @@ TEST(HeadlessRun, ViewSeesEveryLaunchAndDetection)
     EXPECT_TRUE(view.pieces.empty());
 }
 
-TEST(HeadlessRun, ExactlyTheSetCountIsFlown)
+TEST(Measurement, ExactlyTheSetCountIsFlown)
 {
     const auto sim = Measured(50, 1000, 0, 1);
     EXPECT_EQ(sim->run.launchedCount, 1);
@@ -61,34 +61,72 @@ TEST(HeadlessRun, ExactlyTheSetCountIsFlown)
     EXPECT_NEAR(sim->MeasuredParticle.Energy / JoulesPerMeV, 0.0055229, 5e-8);
 }
 
-TEST(HeadlessRun, NothingIsLaunchedOnceTheSetCountIsReached)
+TEST(Measurement, NothingIsLaunchedOnceTheSetCountIsReached)
 {
     auto sim = ReadySimulation();
     sim->run.running = true;
     sim->run.stopAtCount = true;
     sim->run.setCount = 10;
     sim->run.launchedCount = 10;
-    RunHeadless(*sim);
+    RunParticles(*sim);
     EXPECT_FALSE(sim->run.running);
     EXPECT_EQ(sim->run.launchedCount, 10);
 }
 
-TEST(HeadlessRun, AFullCounterEndsTheRun)
+TEST(Measurement, AFullCounterEndsTheRun)
 {
     auto sim = ReadySimulation();
     FindSpectrumMax(sim->source);
     sim->run.running = true;
     sim->run.launchedCount = std::numeric_limits<std::int32_t>::max() - 3;
-    RunHeadless(*sim);
+    RunParticles(*sim);
     EXPECT_FALSE(sim->run.running);
     EXPECT_EQ(sim->run.launchedCount, std::numeric_limits<std::int32_t>::max());
 
     sim->run.running = true;
     sim->run.launchedCount = 0;
     sim->run.detectedCount = std::numeric_limits<std::int32_t>::max();
-    RunHeadless(*sim);
+    RunParticles(*sim);
     EXPECT_FALSE(sim->run.running);
     EXPECT_EQ(sim->run.launchedCount, 0);
+}
+
+}
+
+namespace {
+
+// The window's way through the loop: a turn every thousand launched particles
+// and once at the end, the set count handed to the caller, the detector kept
+// across Starts when asked.
+TEST(Measurement, CallbacksAtTurnsAndAtTheSetCount)
+{
+    auto sim = ReadySimulation();
+    ApplyEnergyEntry(sim->filter, 50, 1000);
+    MeasureHeadless(*sim, 1000);
+    const std::int32_t detectedBefore = sim->run.detectedCount;
+
+    BeginMeasurement(*sim, {.setCount = 1500, .stopAtSetCount = false, .clearDetector = false});
+    EXPECT_EQ(sim->run.launchedCount, 0);
+    EXPECT_EQ(sim->run.detectedCount, detectedBefore);
+    std::vector<std::int32_t> turns;
+    RunParticles(*sim, {.setCountReached = [] { ADD_FAILURE() << "no set count without the stop"; },
+                        .turn = [&] {
+                            turns.push_back(sim->run.launchedCount);
+                            if (sim->run.launchedCount >= 3000)
+                                sim->run.running = false;
+                        }});
+    EXPECT_EQ(turns, (std::vector<std::int32_t>{1000, 2000, 3000, 3000}));
+    EXPECT_GT(sim->run.detectedCount, detectedBefore);
+
+    BeginMeasurement(*sim, {.setCount = 2500, .stopAtSetCount = true, .clearDetector = true});
+    int reached = 0;
+    RunParticles(*sim, {.setCountReached = [&] {
+                            ++reached;
+                            sim->run.running = false;
+                        },
+                        .turn = {}});
+    EXPECT_EQ(reached, 1);
+    EXPECT_EQ(sim->run.launchedCount, 2500);
 }
 
 }

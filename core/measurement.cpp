@@ -1,0 +1,67 @@
+#include "core/measurement.h"
+
+#include "core/flight.h"
+#include "core/pass_band.h"
+#include "core/simulation.h"
+#include "spectrum/sampler.h"
+
+namespace {
+
+// Full counters end the run as the set count does: nothing more can be counted.
+bool ReachedSetCount(const RunState& run)
+{
+    return (run.stopAtCount && run.launchedCount >= run.setCount) || CountersFull(run);
+}
+
+}
+
+void BeginMeasurement(Simulation& sim, const MeasurementStart& start)
+{
+    RunState& run = sim.run;
+    FindSpectrumMax(sim.source);
+    run.setCount = start.setCount;
+    run.stopAtCount = start.stopAtSetCount;
+    ForgetPassBand(sim.band);
+    run.launchedCount = 0;
+    if (start.clearDetector)
+        run.detectedCount = 0;
+    run.running = true;
+    UpdatePassBand(sim);
+    run.accumulatedTime = 0.0;
+    run.startTime = NowInDays();
+}
+
+void RunParticles(Simulation& sim, const RunCallbacks& callbacks)
+{
+    RunState& run = sim.run;
+    ParticleState& particle = sim.MeasuredParticle;
+    if (ReachedSetCount(run))
+        run.running = false;
+    if (!run.running)
+        return;
+    LaunchParticle(sim, particle, 0, true);
+    while (run.running) {
+        DriveParticle(sim, particle);
+        if (ReachedSetCount(run)) {
+            if (callbacks.setCountReached)
+                callbacks.setCountReached();
+            else
+                run.running = false;
+        }
+        if (run.running)
+            LaunchParticle(sim, particle, particle.Id, true);
+        if (callbacks.turn && run.launchedCount % ParticlesPerTurn == 0)
+            callbacks.turn();
+    }
+    if (callbacks.turn)
+        callbacks.turn();
+}
+
+void MeasureHeadless(Simulation& sim, std::int32_t count, int threads, const RunProgress& progress)
+{
+    BeginMeasurement(sim, {.setCount = count, .stopAtSetCount = true, .clearDetector = true});
+    if (threads > 1 || progress)
+        RunParticlesParallel(sim, threads, progress);
+    else
+        RunParticles(sim);
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "core/parallel_run.h"
+
+#include <cstdint>
+#include <functional>
+
+struct Simulation;
+
+// How a measurement is started: Start in the window, a headless measurement,
+// a point of a scan.
+struct MeasurementStart {
+    std::int32_t setCount = 0;
+    bool stopAtSetCount = true;
+    bool clearDetector = true;
+};
+
+// What Start prepares before the first particle: the spectrum maximum, the
+// band forgotten and searched anew for the current settings, the launched
+// count (and the detected count, when asked) cleared, the measuring time
+// begun, and the run marked running.
+void BeginMeasurement(Simulation& sim, const MeasurementStart& start);
+
+// The window gets a turn after every this many launched particles.
+inline constexpr std::int32_t ParticlesPerTurn = 1000;
+
+// What the caller of the particle loop does at its moments.
+struct RunCallbacks {
+    // The set count is reached, or a counter is full; when left empty the run
+    // simply ends. The window stops the run as its Stop button does.
+    std::function<void()> setCountReached;
+    // Every ParticlesPerTurn launched particles and once at the end: the
+    // window repaints and handles what the user did, Stop included.
+    std::function<void()> turn;
+};
+
+// Launches and flies particles one after another for as long as the run is
+// running.
+void RunParticles(Simulation& sim, const RunCallbacks& callbacks = {});
+
+// A Start in a freshly started program, run to its set count without a
+// window. With more than one thread, or with progress to report, the flights
+// are shared among threads, with the same counts.
+void MeasureHeadless(Simulation& sim, std::int32_t count, int threads = 1, const RunProgress& progress = {});
