@@ -1,5 +1,6 @@
 #include "identification/password_dialog.h"
 #include "tests/support/fake_dialogs.h"
+#include "tests/support/wait_for.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -152,7 +153,7 @@ TEST_F(PasswordDialog, EnterPressesOk)
     Open();
     QTest::keyClicks(Password(), QStringLiteral("71"));
     QTest::keyClick(Password(), Qt::Key_Return);
-    QTRY_VERIFY(!dialog.isVisible());
+    ASSERT_TRUE(WaitFor("the dialog to close", [&] { return !dialog.isVisible(); }));
     ExpectClosedWith(QDialog::Accepted);
     EXPECT_EQ(dialog.ContestantCode(), QStringLiteral("71"));
 }

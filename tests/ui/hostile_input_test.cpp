@@ -5,7 +5,6 @@
 #include "ui/widget_factory.h"
 
 #include <QClipboard>
-#include <QDeadlineTimer>
 #include <QGuiApplication>
 #include <QLocale>
 #include <QRegularExpression>
@@ -160,15 +159,6 @@ bool IsTypeable(const QString& text)
     return true;
 }
 
-// Waits for a condition while the window gets its turns.
-bool WaitFor(const std::function<bool()>& condition, int milliseconds = 10000)
-{
-    QDeadlineTimer deadline(milliseconds);
-    while (!condition() && !deadline.hasExpired())
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    return condition();
-}
-
 struct Box {
     const char* name;
     QString HostileText::*shown;
@@ -267,7 +257,7 @@ protected:
             EXPECT_EQ(BoxColour(edit), QColor(Palette::ErrorColor)) << what;
             EXPECT_EQ(edit->text(), held) << what;
             // Leaving by the focus loses the selection, and the focus returns selecting the text again.
-            EXPECT_TRUE(WaitFor([&] { return edit->selectedText() == held; })) << what;
+            EXPECT_TRUE(WaitFor("the text selected again", [&] { return edit->selectedText() == held; })) << what;
             ExpectUnchanged(before, box.name, what);
             return;
         }
@@ -297,13 +287,6 @@ protected:
             Check(box, row, [&](QLineEdit* edit) { typed ? Type(edit, row.text) : Paste(edit, row.text); },
                   pressEnter);
         }
-    }
-
-    void ShowActive()
-    {
-        form->show();
-        form->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
     }
 
     // A button with no handler on focus: leaving a box for it runs only the box's own exit.
@@ -351,7 +334,7 @@ TEST_F(HostileInput, PastedAndLeftByTheFocus)
             Check(*box, row, [&](QLineEdit* edit) { Paste(edit, row.text); }, leave);
             QLineEdit* edit = Find(box->name);
             if (refused)
-                EXPECT_TRUE(WaitFor([&] { return edit->hasFocus(); })) << box->name << ", " << row.kind;
+                EXPECT_TRUE(WaitFor("the focus back in the box", [&] { return edit->hasFocus(); })) << box->name << ", " << row.kind;
             else
                 EXPECT_TRUE(Elsewhere()->hasFocus()) << box->name << ", " << row.kind;
         }
@@ -397,7 +380,7 @@ TEST_F(HostileInput, ElectricFieldTextsAreCheckedSilentlyWhenLeft)
         if (row.electric.isNull()) {
             EXPECT_EQ(BoxColour(field), QColor(Palette::ErrorColor)) << row.kind;
             EXPECT_EQ(sim.filter.electricField, before) << row.kind;
-            EXPECT_TRUE(WaitFor([&] { return field->hasFocus(); })) << row.kind;
+            EXPECT_TRUE(WaitFor("the focus back in the field", [&] { return field->hasFocus(); })) << row.kind;
             EXPECT_EQ(field->selectedText(), field->text()) << row.kind;
         } else {
             EXPECT_EQ(BoxColour(field), QColor(Palette::NormalColor)) << row.kind;
@@ -536,7 +519,7 @@ protected:
     {
         TurnScript script(std::move(steps), StopIfRunning());
         Click("Button3");
-        EXPECT_TRUE(WaitFor([&] { return script.StepsDone() && !sim.run.running; }, 60000));
+        EXPECT_TRUE(WaitFor("every step done and the run ended", [&] { return script.StepsDone() && !sim.run.running; }, 60000));
     }
 
     // Buttons, settings and counters agree with whether a run is going.

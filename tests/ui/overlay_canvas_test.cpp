@@ -1,3 +1,4 @@
+#include "tests/support/wait_for.h"
 #include "ui/apparatus_painter.h"
 #include "ui/overlay_canvas.h"
 #include "ui/picture_widgets.h"
@@ -380,7 +381,7 @@ TEST(OverlayImage, RepaintsOnlyWhatWasDrawn)
     canvas.LineTo(110, 120);
     overlay.RepaintDirty();
     EXPECT_TRUE(canvas.DirtyRect().isEmpty());
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !recorder.painted.isEmpty(); }));
+    ASSERT_TRUE(WaitFor("a paint event", [&] { return !recorder.painted.isEmpty(); }));
     EXPECT_TRUE(recorder.painted.contains(QRect(QPoint(100, 100), QPoint(110, 120))));
     EXPECT_FALSE(recorder.painted.contains(QPoint(300, 600)));
 }

@@ -29,13 +29,14 @@ TEST_F(SettingsInputs, ElectricFieldFollowsEnergyAndInduction)
 
 TEST_F(SettingsInputs, EnergyEntriesAndRefusals)
 {
+    ShowActive();
     Enter("Edit7", "1,5");
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].title, "***  HIBA!! ***");
     EXPECT_EQ(dialogs.messages[0].text, EnergyRefused);
     EXPECT_EQ(BoxColour(Find("Edit7")), QColor(Palette::ErrorColor));
     EXPECT_EQ(Text("Edit7"), "1,5");
-    QTRY_VERIFY(Find("Edit7")->hasFocus());
+    ASSERT_TRUE(WaitFor("the focus in the energy box", [&] { return Find("Edit7")->hasFocus(); }));
     EXPECT_EQ(Find("Edit7")->selectedText(), "1,5");
 
     Enter("Edit7", "-1");

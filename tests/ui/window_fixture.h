@@ -3,6 +3,7 @@
 #include "core/simulation.h"
 #include "identification/password_dialog.h"
 #include "tests/support/fake_dialogs.h"
+#include "tests/support/wait_for.h"
 #include "ui/tform1.h"
 
 #include <QCheckBox>
@@ -47,6 +48,14 @@ protected:
         edit->selectAll();
         QTest::keyClicks(edit, text);
         QTest::keyClick(edit, Qt::Key_Return);
+    }
+
+    // Focus exists only in the active window.
+    void ShowActive()
+    {
+        form->show();
+        form->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
     }
 
     void Click(const char* name) { QTest::mouseClick(Find<QAbstractButton>(name), Qt::LeftButton); }
