@@ -4,7 +4,6 @@
 #include "core/measurement_view.h"
 #include "ui/up_down.h"
 
-#include <QElapsedTimer>
 #include <QRegularExpression>
 #include <QTimer>
 
@@ -62,14 +61,6 @@ bool Matches(const QString& text, const char* pattern)
 {
     return QRegularExpression(QRegularExpression::anchoredPattern(pattern)).match(text).hasMatch();
 }
-
-// Turn times of an unoptimised or instrumented build say nothing about how
-// the program answers its user.
-#if defined(NDEBUG) && !defined(__SANITIZE_ADDRESS__)
-constexpr bool TimedBuild = true;
-#else
-constexpr bool TimedBuild = false;
-#endif
 
 constexpr int LargestCount = std::numeric_limits<std::int32_t>::max();
 // A particle's field steps, each drawn, and its one step of free flight.
@@ -139,35 +130,6 @@ protected:
         EXPECT_TRUE(dialogs.messages.empty()) << what;
     }
 
-    // The longest of the turns of a run after its first, in milliseconds:
-    // each is the flight of 1000 particles and the repainting of the window.
-    qint64 SlowestTurn(const Setting& setting, bool tracksShown)
-    {
-        Tune(setting);
-        Find<QCheckBox>("CheckBox4")->setChecked(tracksShown);
-        std::vector<qint64> turnTimes;
-        QElapsedTimer clock;
-        QTimer turns;
-        QObject::connect(&turns, &QTimer::timeout, form.get(), [&] {
-            if (!sim.run.running)
-                return;
-            turnTimes.push_back(clock.elapsed());
-            if (turnTimes.size() == 4)
-                Click("Button4");
-        });
-        turns.start(0);
-        clock.start();
-        Click("Button3");
-        turns.stop();
-        EXPECT_EQ(sim.run.launchedCount, 4000) << Describe(setting);
-        qint64 slowest = 0;
-        for (std::size_t i = 1; i < turnTimes.size(); ++i)
-            slowest = std::max(slowest, turnTimes[i] - turnTimes[i - 1]);
-        std::printf("slowest turn %lld ms at %s, tracks %s\n", static_cast<long long>(slowest),
-                    Describe(setting).c_str(), tracksShown ? "shown" : "hidden");
-        return slowest;
-    }
-
     std::unique_ptr<PieceCounter> counter;
 };
 
@@ -224,21 +186,6 @@ TEST_F(ExtremeSettings, TheLargestSetCountStopsExactlyThere)
     EXPECT_FALSE(sim.run.running);
     EXPECT_EQ(Find<QPushButton>("Button4")->text(), "Folytatás");
     EXPECT_TRUE(Find<QCheckBox>("CheckBox1")->isChecked());
-}
-
-// Tuned to zero energy in 2 T every particle circles for its 1000 field steps,
-// each drawn: the slowest turn of all settings.
-TEST_F(ExtremeSettings, OneTurnTakesWellUnderASecond)
-{
-    if (!TimedBuild)
-        GTEST_SKIP() << "turn times are measured in an optimised build without sanitizers";
-    qint64 slowest = 0;
-    slowest = std::max(slowest, SlowestTurn({"50", "2000000", 0}, true));
-    slowest = std::max(slowest, SlowestTurn({"0", "2000000", 0}, true));
-    slowest = std::max(slowest, SlowestTurn({"0", "2000000", 0}, false));
-    slowest = std::max(slowest, SlowestTurn({"10000", "2000000", 19}, true));
-    RecordProperty("slowest_turn_ms", static_cast<int>(slowest));
-    EXPECT_LT(slowest, 1000);
 }
 
 }
