@@ -58,3 +58,11 @@ fuzz:
 	@CC=clang-14 CXX=clang++-14 cmake -S fuzz -B $(FUZZ_BUILD) -G Ninja >/dev/null
 	@cmake --build $(FUZZ_BUILD)
 	@fuzz/run $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
+.PHONY: mutants
+
+# For developers, not CI: puts each fault of scripts/mutants.txt into a copy of
+# the tree in build-mutants/ and reports the faults that no headless test notices.
+mutants:
+	@scripts/install-deps mutants
+	@scripts/mutants
