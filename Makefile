@@ -61,3 +61,11 @@ fuzz-build:
 
 fuzz: fuzz-build
 	@fuzz/run $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
+.PHONY: mutants
+
+# For developers, not CI: puts each fault of scripts/mutants.txt into a copy of
+# the tree in build-mutants/ and reports the faults that no headless test notices.
+mutants:
+	@scripts/install-deps mutants
+	@scripts/mutants

@@ -1,8 +1,7 @@
 #include "core/anchors.h"
 #include "core/flight.h"
 #include "core/settings_rules.h"
-#include "tests/support/ready_simulation.h"
-#include "tests/support/recording_view.h"
+#include "tests/support/simulation_fixture.h"
 
 #include <gtest/gtest.h>
 
@@ -12,14 +11,8 @@ namespace {
 
 // Flies one 50 keV-class particle from the launch point with tracks shown, so
 // that every field step draws one piece.
-class FlightTest : public testing::Test {
+class FlightTest : public SimulationTest {
 protected:
-    void SetUp() override
-    {
-        sim = ReadySimulation();
-        sim->view = &view;
-    }
-
     ParticleState Fly(double megaElectronVolts, double magneticField, double electricField)
     {
         sim->filter.magneticField = magneticField;
@@ -34,9 +27,6 @@ protected:
     {
         return static_cast<int>(view.pieces.size()) - (p.Phase == InFreeFlight ? 1 : 0);
     }
-
-    std::unique_ptr<Simulation> sim;
-    RecordingView view;
 };
 
 TEST_F(FlightTest, WithoutFieldsTheParticleFliesStraightToTheDetector)
@@ -77,6 +67,7 @@ TEST_F(FlightTest, BalancedFieldsLetThePassEnergyThrough)
 
 TEST_F(FlightTest, MagneticFieldBendsIntoTheLeftPlate)
 {
+    sim->DetectorReached = true;   // as an earlier flight may leave it
     const ParticleState p = Fly(0.05, 0.01, 0);
     EXPECT_EQ(FieldSteps(p), 15);
     EXPECT_FALSE(p.Alive);
@@ -95,6 +86,19 @@ TEST_F(FlightTest, ElectricFieldPushesIntoTheRightPlate)
     EXPECT_EQ(sim->run.detectedCount, 0);
 }
 
+TEST_F(FlightTest, StrongElectricFieldShortensTheSteps)
+{
+    // At 5e7 V/m the electric limit, a tenth of m0·v/(qE), makes the steps
+    // 1.4069e-12 s (0.17 mm) long: the entry line, crossed in step 3, is not
+    // tested yet, and the right plate is reached where (qE/m0)·t²/2 = 0.0255 m,
+    // at t = 7.615e-11 s, in step 55.
+    const ParticleState p = Fly(0.05, 0, 5e7);
+    EXPECT_EQ(FieldSteps(p), 55);
+    EXPECT_EQ(p.X, sim->walls.Walls[RightPlateWall].X1);
+    EXPECT_NEAR(p.Y, -0.05 + p.Speed * 7.615e-11, 0.00001);
+    EXPECT_NEAR(p.T / 54, 1.4069e-12, 0.0001e-12);
+}
+
 TEST_F(FlightTest, WeakElectricFieldShiftsTheTrack)
 {
     sim->filter.electricField = 1000;
@@ -107,7 +111,18 @@ TEST_F(FlightTest, WeakElectricFieldShiftsTheTrack)
     EXPECT_EQ(sim->run.detectedCount, 1);
 }
 
-TEST_F(FlightTest, TightCircleIsAbsorbedByTheEntryLineInStep5)
+TEST_F(FlightTest, WeakMagneticFieldLeavesAlongItsCircle)
+{
+    // At 20 µT the track is a circle of radius m0·v/(qB) = 35.17 m bending
+    // to −x. It crosses the exit line 0.2155 m below the launch, at
+    // x = −(r − √(r² − 0.2155²)) = −0.660 mm, and goes on along the circle's
+    // tangent to the detector face 0.0095 m lower, at −0.718 mm.
+    const ParticleState p = Fly(0.05, 2e-5, 0);
+    EXPECT_EQ(sim->run.detectedCount, 1);
+    EXPECT_NEAR(p.X, -0.000718, 0.000003);
+}
+
+TEST_F(FlightTest, TightCirclesAreAbsorbedByTheEntryLineFromStep4)
 {
     const ParticleState p = Fly(0.05, 0.5, 0);
     EXPECT_EQ(FieldSteps(p), 5);
@@ -117,12 +132,20 @@ TEST_F(FlightTest, TightCircleIsAbsorbedByTheEntryLineInStep5)
     const double omega = ElementaryCharge * 0.5 / ElectronMass;
     EXPECT_NEAR(0.6283185307179586 / omega, 7.1448e-12, 0.0001e-12);
     EXPECT_NEAR(p.T, 4 * 7.1448e-12, 0.001e-12);
+
+    // At 1 T the radius is 0.70 mm: the track comes back up through the entry
+    // line 0.5 mm below the launch at 135° of the circle, in step 4, the first
+    // step that tests it.
+    view.pieces.clear();
+    const ParticleState tighter = Fly(0.05, 1.0, 0);
+    EXPECT_EQ(FieldSteps(tighter), 4);
+    EXPECT_DOUBLE_EQ(tighter.Y, -0.0495);
 }
 
 TEST_F(FlightTest, CircleInsideTheFilterRunsOutOfSteps)
 {
     const ParticleState p = Fly(0.05, 2, 0);
-    EXPECT_EQ(FieldSteps(p), MaxFieldSteps);
+    EXPECT_EQ(FieldSteps(p), 1000);
     EXPECT_FALSE(p.Alive);
     EXPECT_EQ(p.Phase, InFieldRegion);
     EXPECT_NEAR(p.X, 0.0, 0.001);
@@ -183,6 +206,25 @@ TEST_F(FlightTest, ParticleAtRestNeverLeavesTheSource)
     EXPECT_EQ(p.Y, -0.05);
     EXPECT_TRUE(view.pieces.empty());
     EXPECT_EQ(sim->run.detectedCount, 0);
+}
+
+TEST_F(FlightTest, FreeFlightRunsFromTheStartOfTheLastFieldStep)
+{
+    ParticleState p = LaunchedAt(0.05);
+    p.Phase = InFreeFlight;
+    p.PrevX = -0.02;   // where the last field step began
+    p.PrevY = 0.16;
+    p.X = 0.0;         // where it crossed the exit line
+    p.Y = 0.1655;
+    p.Vx = 2e6;
+    p.Vy = 1e7;
+    // 1e-8 s on, the step ends at (0.02, 0.2655); the line from (-0.02, 0.16)
+    // there meets the detector face 0.015 m below its start.
+    EXPECT_TRUE(FreeFlightStep(*sim, p));
+    EXPECT_NEAR(p.X, -0.02 + 0.04 * 0.015 / 0.1055, 1e-12);
+    EXPECT_EQ(p.Y, sim->walls.Walls[DetectorFaceWall].Y1);
+    EXPECT_FALSE(p.Alive);
+    EXPECT_EQ(sim->run.detectedCount, 1);
 }
 
 ParticleState Step(double prevX, double prevY, double x, double y)

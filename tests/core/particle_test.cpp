@@ -68,6 +68,12 @@ TEST(Particle, LaunchCountsAndShowsEveryParticle)
     EXPECT_TRUE(sim->MeasuredParticle.Alive);
     EXPECT_EQ(sim->MeasuredParticle.Phase, InFieldRegion);
     EXPECT_NEAR(sim->MeasuredParticle.Energy, 0.035654 * JoulesPerMeV, 1e-6 * JoulesPerMeV);
+
+    // The colour follows the count with this particle in it: the hundredth is
+    // the first light red one.
+    sim->run.launchedCount = 99;
+    LaunchParticle(*sim, sim->MeasuredParticle, 0, true);
+    EXPECT_EQ(sim->MeasuredParticle.Colour, TrackLightRed);
 }
 
 TEST(Particle, LaunchStopsAtTheSetCount)

@@ -1,7 +1,6 @@
 #include "core/pass_band.h"
 #include "core/settings_rules.h"
-#include "tests/support/ready_simulation.h"
-#include "tests/support/recording_view.h"
+#include "tests/support/simulation_fixture.h"
 
 #include <gtest/gtest.h>
 
@@ -9,22 +8,13 @@
 
 namespace {
 
-class PassBandTest : public testing::Test {
+class PassBandTest : public SimulationTest {
 protected:
-    void SetUp() override
-    {
-        sim = ReadySimulation();
-        sim->view = &view;
-    }
-
     void Tune(double keV, double microtesla)
     {
         ApplyEnergyEntry(sim->filter, keV, microtesla);
         UpdatePassBand(*sim);
     }
-
-    std::unique_ptr<Simulation> sim;
-    RecordingView view;
 };
 
 TEST_F(PassBandTest, WithoutMagneticFieldNothingCanBeComputed)
@@ -103,12 +93,17 @@ TEST_F(PassBandTest, EdgesLieAnOddNumberOfElectronvoltsFromTheTunedEnergy)
 
 TEST_F(PassBandTest, TrialsBelowZeroRepeatTheLastVerdict)
 {
-    // At 1 keV the lower search starts far below zero: it climbs by the halving
-    // steps, and still ends within the 2^21 eV window.
-    ApplyEnergyEntry(sim->filter, 1, 1000);
-    const double lower = FindPassEdge(*sim, false);
-    EXPECT_GT(lower, 1000.0 - (1 << 21));
-    EXPECT_LT(lower, 1000.0);
+    // A field of 1 nT lets every trial through, so the upper search climbs by
+    // every step, to the tuned energy + (2^21 - 1) eV. Tuned to 1200 eV, the
+    // lower search starts below zero, where nothing is flown and nothing was
+    // detected yet, climbs to its first positive trial at 1200 - 2^10 = 176 eV
+    // and is detected there; every later trial lies at or below zero and
+    // repeats that verdict, so it goes on down by 512 + 256 + ... + 1 eV.
+    sim->filter.magneticField = 1e-9;
+    sim->filter.tunedEnergy = 1200 * JoulesPerEV;
+    sim->filter.electricField = PassElectricField(sim->filter.tunedEnergy, 1e-9);
+    EXPECT_NEAR(FindPassEdge(*sim, true), 1200.0 + (1 << 21) - 1, 1e-6);
+    EXPECT_NEAR(FindPassEdge(*sim, false), 176.0 - 1023, 1e-6);
 }
 
 }

@@ -36,6 +36,12 @@ TEST(FindSpectrumMax, BuiltinMaximumLiesBetweenTheKnots)
     FindSpectrumMax(source);
     EXPECT_NEAR(source.SpectrumMax, 1203.60, 0.005);
     EXPECT_EQ(source.SpectrumMax, EvalSpline(source.Segments, 176 * source.SampleStep).value);
+
+    // A falling spectrum has its maximum at the grid's first point, zero energy.
+    SourceSpectrum falling;
+    ASSERT_FALSE(LoadSourceSpectrum({"Eső", "1", "0\t2", "1\t1"}, falling));
+    FindSpectrumMax(falling);
+    EXPECT_EQ(falling.SpectrumMax, EvalSpline(falling.Segments, 0.0).value);
 }
 
 TEST(DrawEnergy, FirstTwoParticlesOfARun)
@@ -75,23 +81,43 @@ TEST(DrawEnergy, EnergiesFollowTheSpectrum)
     }
 }
 
+// A spectrum of 0 from 0 to 1 MeV, which covers every candidate of the range 1 MeV.
+SourceSpectrum FlatZeroSource()
+{
+    SourceSpectrum source;
+    LoadSourceSpectrum({"Üres", "1", "0\t0", "1\t0"}, source);
+    return source;
+}
+
 TEST(DrawEnergy, WithoutMaximumTheFirstCoveredCandidateIsTaken)
 {
-    SourceSpectrum source = BuiltinSource();
-    RandomState random;
-    RandomState twin;
-    RandomUniform(twin);
-    const double expected = static_cast<double>(RandomUniform(twin) * source.SampleRange);
-    EXPECT_EQ(DrawEnergy(source, random, source.SampleRange), expected);
+    // The acceptance number is then 0, which a value of 0 passes. The state
+    // is chosen so that the first candidate lies between 1e-5 and 1e-4 MeV,
+    // too small to be taken.
+    const SourceSpectrum source = FlatZeroSource();
+    RandomState random{2847176031u};
+    RandomState twin = random;
+    ASSERT_NEAR(static_cast<double>(RandomUniform(twin)), 5e-5, 1e-9);
+    const double expected = static_cast<double>(RandomUniform(twin));
+    ASSERT_GE(expected, 1e-4);
+    EXPECT_EQ(DrawEnergy(source, random, 1.0), expected);
 }
 
 TEST(DrawEnergy, GivesUpWithZero)
 {
-    SourceSpectrum negative;
-    LoadSourceSpectrum({"Üres", "0.1", "0\t0", "0.1\t0"}, negative);
-    negative.SpectrumMax = 1.0;   // a spectrum that is nowhere above zero rejects every candidate
+    SourceSpectrum zero = FlatZeroSource();
+    zero.SpectrumMax = 1.0;   // a spectrum that is nowhere above zero rejects every candidate
     RandomState random;
-    EXPECT_EQ(DrawEnergy(negative, random, negative.SampleRange), 0.0);
+    RandomState twin = random;
+    EXPECT_EQ(DrawEnergy(zero, random, 1.0), 0.0);
+    // It gives up after 10000 tests, each of which drew candidates until one
+    // was at least 1e-4 MeV, then one acceptance number.
+    for (int test = 0; test < 10000; ++test) {
+        while (RandomUniform(twin) < 1e-4) {
+        }
+        RandomUniform(twin);
+    }
+    EXPECT_EQ(random.value, twin.value);
 
     // A range without any covered energy would otherwise redraw for ever.
     SourceSpectrum source = BuiltinSource();

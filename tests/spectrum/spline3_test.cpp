@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace {
 
 TResult BuiltinSpline()
@@ -76,6 +78,18 @@ TEST(Spline3, SolveLinearExchangesRowsPastAZeroPivot)
     SolveLinear(m);
     EXPECT_EQ(m[0][2], 3.0);
     EXPECT_EQ(m[1][2], 2.0);
+}
+
+TEST(Spline3, SolveLinearUpdatesAtExtendedPrecision)
+{
+    // a + (1 + e)·b = 0 and (1 + e)·a + (1 + 2e)·b = 1 with e = 2^-30. The
+    // second pivot, (1 + 2e) - (1 + e)² = -e², needs the 61 bits of (1 + e)²,
+    // more than a double holds. Then a = (1 + e)/e² = 2^60 + 2^30, b = -1/e².
+    const double e = std::ldexp(1.0, -30);
+    TMatrix m{{1.0, 1.0 + e, 0.0}, {1.0 + e, 1.0 + 2 * e, 1.0}};
+    SolveLinear(m);
+    EXPECT_EQ(m[0][2], std::ldexp(1.0, 60) + std::ldexp(1.0, 30));
+    EXPECT_EQ(m[1][2], -std::ldexp(1.0, 60));
 }
 
 TEST(Spline3, SolveLinearSkipsAColumnWithoutPivot)
