@@ -22,10 +22,12 @@ set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Loaded at run time, so dpkg-shlibdeps cannot see them: the typeface that
-# stands in for the window's own, and Qt's Hungarian texts for its standard
-# buttons and dialogs. The X11 platform plugin comes with libqt6gui6, which
-# the programs link; the Wayland one is separate.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, qt6-translations-l10n")
+# stands in for the window's own, a sans-serif one for Qt's own texts (with
+# the Liberation fonts alone, fontconfig picks the monospaced one for them),
+# and Qt's Hungarian texts for its standard buttons and dialogs. The X11
+# platform plugin comes with libqt6gui6, which the programs link; the
+# Wayland one is separate.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, fonts-dejavu-core, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
