@@ -191,7 +191,7 @@ std::vector<double> ScanEnergies(const Options& options)
     return energies;
 }
 
-std::string HelpText()
+std::string HelpText(const std::string& sourcesFolder)
 {
     return R"(Használat:
   vantor-cli measure --energy KEV --field MIKROTESLA [--slit LÉPÉS] [--count N]
@@ -236,7 +236,9 @@ Kapcsolók:
   --source FÁJL       forrásfájl a beépített C-14 helyett: névsor, végpont-
                       energia MeV-ben, majd 2–200 "energia<TAB>intenzitás"
                       sor nem negatív, növekvő energiákkal és nem negatív
-                      intenzitásokkal (lásd data/sources/)
+                      intenzitásokkal; a programmal szállított források
+                      (C-14, P-32, Sr-90) mappája:
+                      )" + sourcesFolder + R"(
   --json              a measure eredménye egyetlen JSON objektumként a
                       launched, detected, passLowerKeV, passUpperKeV,
                       passWidthKeV kulcsokkal (null, ha az ablak nem számolható)

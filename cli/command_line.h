@@ -38,4 +38,5 @@ std::variant<CommandLine, CommandLineError> ParseCommandLine(const std::vector<s
 // The pass energies of a scan, from the first to the last inclusive.
 std::vector<double> ScanEnergies(const Options& options);
 
-std::string HelpText();
+// sourcesFolder: where the source files shipped with the program lie.
+std::string HelpText(const std::string& sourcesFolder);

@@ -74,6 +74,15 @@ TEST(VantorCli, VersionAndHelp)
     const Outcome help = RunCli("--help");
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.output.find("--count"), std::string::npos);
+
+    // The folder the help names beside --source holds the shipped sources.
+    const std::string intro = "(C-14, P-32, Sr-90) mappája:\n";
+    const std::size_t introAt = help.output.find(intro);
+    ASSERT_NE(introAt, std::string::npos) << help.output;
+    const std::size_t folderAt = help.output.find_first_not_of(' ', introAt + intro.size());
+    const std::string folder = help.output.substr(folderAt, help.output.find('\n', folderAt) - folderAt);
+    for (const char* source : {"c14.for", "p32.for", "sr90.for"})
+        EXPECT_TRUE(std::ifstream(folder + "/" + source).good()) << folder << '/' << source;
 }
 
 std::string FileText(const std::string& path)
