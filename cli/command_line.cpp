@@ -30,6 +30,7 @@ using Reader = std::function<bool(const std::string& value, Options& options)>;
 struct OptionRule {
     Reader read;        // empty for a flag without a value
     std::string why;    // what a refused value should have been
+    bool Options::*flag = nullptr;   // what a flag sets
 };
 
 Reader Decimal(double Options::*field, bool (*valid)(double))
@@ -89,7 +90,8 @@ const std::map<std::string, OptionRule>& Rules()
         {"--csv", {Path(&Options::csvPath), "fájlnevet kell megadni"}},
         {"--plot", {Path(&Options::plotPath), "fájlnevet kell megadni"}},
         {"--source", {Path(&Options::sourcePath), "fájlnevet kell megadni"}},
-        {"--json", {Reader{}, ""}},
+        {"--json", {Reader{}, "", &Options::json}},
+        {"--unfold", {Reader{}, "", &Options::unfold}},
     };
     return rules;
 }
@@ -105,7 +107,8 @@ const CommandRules& RulesOf(Command command)
         {"--energy", "--field", "--slit", "--count", "--json", "--threads", "--source"},
         {{"--energy", "az áteresztett energia keV-ben"}, {"--field", "a mágneses indukció µT-ban"}}};
     static const CommandRules scan{
-        {"--field", "--slit", "--count", "--from", "--to", "--step", "--csv", "--plot", "--threads", "--source"},
+        {"--field", "--slit", "--count", "--from", "--to", "--step", "--csv", "--plot", "--threads", "--source",
+         "--unfold"},
         {{"--field", "a mágneses indukció µT-ban"},
          {"--from", "az első áteresztett energia keV-ben"},
          {"--to", "az utolsó áteresztett energia keV-ben"},
@@ -144,7 +147,7 @@ std::variant<CommandLine, CommandLineError> ParseOptions(Command command, const 
             return Unknown(option);
         given.insert(option);
         if (!rule->second.read) {
-            line.options.json = true;
+            line.options.*(rule->second.flag) = true;
             continue;
         }
         if (i + 1 >= arguments.size())

@@ -51,8 +51,10 @@ double FindPassEdge(Simulation& sim, bool upper)
 void UpdatePassBand(Simulation& sim)
 {
     PassBand& band = sim.band;
-    band.PassLower = FindPassEdge(sim, false) / EVPerMeV;
-    band.PassUpper = FindPassEdge(sim, true) / EVPerMeV;
+    band.SearchedLower = FindPassEdge(sim, false) / EVPerMeV;
+    band.SearchedUpper = FindPassEdge(sim, true) / EVPerMeV;
+    band.PassLower = band.SearchedLower;
+    band.PassUpper = band.SearchedUpper;
     const double endpoint = sim.source.EndpointEnergy;
     if (band.PassLower > endpoint)
         band.PassLower = endpoint;

@@ -1,0 +1,11 @@
+#pragma once
+
+class StandardForm;
+
+// The λ that minimises the generalised cross-validation score
+//   V(λ) = m ‖B x_λ − z‖² / (m − tr H_λ)²,   H_λ = B (BᵀB + λLᵀL)⁻¹ Bᵀ,
+// which estimates how well x_λ would predict a reading left out of the fit.
+double GeneralisedCrossValidation(const StandardForm& problem);
+
+// The score itself, for one λ.
+double CrossValidationScore(const StandardForm& problem, double lambda);
