@@ -52,21 +52,19 @@ UnfoldedSpectrum UnfoldBands(const std::vector<BandCount>& counts, double lowest
 
     UnfoldedSpectrum result;
     result.smoothing = GeneralisedCrossValidation(problem);
-    const Eigen::MatrixXd transfer = problem.Transfer(result.smoothing);
+    const Eigen::MatrixXd spread = problem.PosteriorFactor(result.smoothing);
 
     Eigen::MatrixXd stacked(B.rows() + L.rows(), B.cols());
     stacked << B, std::sqrt(result.smoothing) * L;
     Eigen::VectorXd target = Eigen::VectorXd::Zero(stacked.rows());
     target.head(z.size()) = z;
-    const Eigen::VectorXd nodes = NonNegativeLeastSquares(stacked, target, transfer * z);
+    const Eigen::VectorXd nodes = NonNegativeLeastSquares(stacked, target, problem.Solution(result.smoothing));
 
-    // The readings have unit variance and are independent, so a value read
-    // through interpolation weights g has the variance ‖g T‖², T the linear
-    // map from readings to nodes of the penalised fit at the chosen λ.
+    // A value read through interpolation weights g has the variance ‖g F‖².
     for (const double energy : energies) {
         const Eigen::RowVectorXd weights = Interpolation(grid, energy);
         result.density.push_back(weights * nodes);
-        result.error.push_back((weights * transfer).norm());
+        result.error.push_back((weights * spread).norm());
     }
     return result;
 }

@@ -15,8 +15,11 @@ struct UnfoldedSpectrum {
 // all; outside it the density is zero). The density is a broken line on a
 // fine grid, the least-squares fit of the counts weighted by their binomial
 // errors plus λ times its squared curvature, with λ chosen by generalised
-// cross-validation and the fit kept non-negative. The errors propagate the
-// counts' binomial variances through the penalised fit at that λ. Needs
-// counts whose bands, within [lowest, highest], are not all empty.
+// cross-validation and the fit kept non-negative. The errors are those of the
+// Bayesian reading of the penalised fit (Wahba's intervals): the counts'
+// binomial variances propagated together with the smoothness prior that the
+// penalty at that λ stands for, so that they also cover the smoothing's bias
+// on average. Needs counts whose bands, within [lowest, highest], are not all
+// empty.
 UnfoldedSpectrum UnfoldBands(const std::vector<BandCount>& counts, double lowest, double highest,
                              const std::vector<double>& energies);

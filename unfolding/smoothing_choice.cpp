@@ -14,6 +14,8 @@ constexpr double DecadesBelow = 16.0;
 constexpr double DecadesAbove = 2.0;
 constexpr int RungsPerDecade = 10;
 constexpr int GoldenSteps = 40;
+// The readings' worth of freedom a fit must leave to its residual.
+constexpr double LeastFreedom = 1.0;
 
 }
 
@@ -21,7 +23,9 @@ double CrossValidationScore(const StandardForm& problem, double lambda)
 {
     const double m = problem.Readings();
     const double freedom = m - problem.Influence(lambda);
-    if (!(freedom > 0.0))
+    // A fit that spends nearly every reading leaves GCV the ratio 0/0, whose
+    // limit can undercut any real minimum; such a λ interpolates the noise.
+    if (!(freedom >= LeastFreedom))
         return std::numeric_limits<double>::infinity();
     return m * problem.Residual(lambda) / (freedom * freedom);
 }

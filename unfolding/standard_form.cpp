@@ -1,6 +1,7 @@
 #include "unfolding/standard_form.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -19,7 +20,7 @@ Eigen::MatrixXd StraightLines(Eigen::Index nodes)
 }
 
 StandardForm::StandardForm(const Eigen::MatrixXd& B, const Eigen::VectorXd& z, const Eigen::MatrixXd& L)
-    : m_readings(B.rows())
+    : m_readings(B.rows()), m_readingsZ(z)
 {
     const Eigen::MatrixXd lines = StraightLines(B.cols());
     const Eigen::MatrixXd onLines = B * lines;
@@ -29,14 +30,15 @@ StandardForm::StandardForm(const Eigen::MatrixXd& B, const Eigen::VectorXd& z, c
     m_freePart = lines * linesInverse;
 
     const Eigen::MatrixXd curvatureInverse = L.completeOrthogonalDecomposition().pseudoInverse();
-    const Eigen::MatrixXd weightedInverse = curvatureInverse - m_freePart * (B * curvatureInverse);
-    const Eigen::MatrixXd transformed = B * weightedInverse;
+    m_weightedInverse = curvatureInverse - m_freePart * (B * curvatureInverse);
+    const Eigen::MatrixXd transformed = B * m_weightedInverse;
     const Eigen::VectorXd rest = z - onLines * (linesInverse * z);
 
     const Eigen::BDCSVD<Eigen::MatrixXd> svd(transformed, Eigen::ComputeThinU | Eigen::ComputeThinV);
     m_left = svd.matrixU();
     m_singular = svd.singularValues();
-    m_toNodes = weightedInverse * svd.matrixV();
+    m_right = svd.matrixV();
+    m_toNodes = m_weightedInverse * m_right;
     m_projected = m_left.transpose() * rest;
     m_outside = std::max(0.0, rest.squaredNorm() - m_projected.squaredNorm());
 }
@@ -57,10 +59,22 @@ double StandardForm::Influence(double lambda) const
     return m_freeShapes + Filter(lambda).sum();
 }
 
-Eigen::MatrixXd StandardForm::Transfer(double lambda) const
+Eigen::VectorXd StandardForm::Solution(double lambda) const
 {
     Eigen::VectorXd gain = m_singular.array() / (m_singular.array().square() + lambda);
     // A zero singular value carries nothing; 0/0 would make it NaN at λ = 0.
     gain = (m_singular.array() > 0.0).select(gain, 0.0);
-    return m_toNodes * gain.asDiagonal() * m_left.transpose() + m_freePart;
+    return m_toNodes * gain.asDiagonal() * m_projected + m_freePart * m_readingsZ;
+}
+
+// With x = L⁺_B y + W c the posterior splits: y has the precision
+// B̄ᵀB̄ + λI = V (Σ² + λ) Vᵀ + λ (I − VVᵀ), the free lines c the precision
+// (BW)ᵀ(BW), whose inverse's factor W (BW)⁺ is the map to x₀.
+Eigen::MatrixXd StandardForm::PosteriorFactor(double lambda) const
+{
+    const Eigen::VectorXd seen = (m_singular.array().square() + lambda).rsqrt();
+    const Eigen::MatrixXd unseen = m_weightedInverse - m_toNodes * m_right.transpose();
+    Eigen::MatrixXd factor(m_toNodes.rows(), m_toNodes.cols() + m_weightedInverse.cols() + m_freePart.cols());
+    factor << m_toNodes * seen.asDiagonal(), unseen / std::sqrt(lambda), m_freePart;
+    return factor;
 }

@@ -18,8 +18,13 @@ public:
     double Residual(double lambda) const;
     // tr of the influence matrix B (BᵀB + λLᵀL)⁻¹ Bᵀ: the readings the fit spends.
     double Influence(double lambda) const;
-    // The linear map from the readings z to the solution x_λ.
-    Eigen::MatrixXd Transfer(double lambda) const;
+    // The penalised least-squares solution x_λ.
+    Eigen::VectorXd Solution(double lambda) const;
+    // A factor F of the covariance F Fᵀ of x under the smoothness prior the
+    // penalty expresses, given the readings: (BᵀB + λLᵀL)⁻¹. Beside the
+    // readings' noise it holds what the penalty may have smoothed away, so
+    // that its intervals cover the truth on average also where the fit is biased.
+    Eigen::MatrixXd PosteriorFactor(double lambda) const;
 
     int Readings() const { return static_cast<int>(m_readings); }
     double LargestSingular() const { return m_singular.size() > 0 ? m_singular(0) : 0.0; }
@@ -29,9 +34,12 @@ private:
 
     Eigen::Index m_readings;
     int m_freeShapes;              // the straight lines the penalty leaves free
+    Eigen::MatrixXd m_weightedInverse;   // L⁺_B
     Eigen::MatrixXd m_toNodes;     // L⁺_B V
     Eigen::MatrixXd m_freePart;    // the map from z to x₀
     Eigen::MatrixXd m_left;        // U
+    Eigen::MatrixXd m_right;       // V
+    Eigen::VectorXd m_readingsZ;   // z
     Eigen::VectorXd m_singular;    // Σ
     Eigen::VectorXd m_projected;   // Uᵀ z̄
     double m_outside = 0.0;        // the part of ‖z̄‖² no y can fit
