@@ -94,7 +94,8 @@ void DrawAxisTitles(QPainter& painter)
 
 void DrawErrorBar(QPainter& painter, QColor colour, QPointF top, QPointF bottom)
 {
-    painter.setPen(QPen(colour, 1.5));
+    // Two pixels wide, so that antialiasing leaves every bar a pixel of its own colour.
+    painter.setPen(QPen(colour, 2.0));
     painter.drawLine(top, bottom);
     painter.drawLine(top - QPointF(ErrorCapHalfWidth, 0), top + QPointF(ErrorCapHalfWidth, 0));
     painter.drawLine(bottom - QPointF(ErrorCapHalfWidth, 0), bottom + QPointF(ErrorCapHalfWidth, 0));
@@ -170,10 +171,6 @@ void DrawSource(QPainter& painter, const ScanPlotLayout& layout, const std::vect
     painter.setPen(SourcePen());
     painter.drawPolyline(line);
 }
-
-// The two estimates sit a few pixels either side of their energy, so that
-// neither hides the other's error bar.
-constexpr double EstimateOffset = 4.0;
 
 void DrawMeasured(QPainter& painter, const ScanPlotLayout& layout, const std::vector<ScanPoint>& points)
 {

@@ -23,6 +23,10 @@ inline constexpr QRgb UnfoldedColour = qRgb(0, 140, 60);
 inline constexpr QRgb SourceColour = qRgb(214, 96, 0);
 inline constexpr QRgb PullColour = qRgb(120, 40, 140);
 
+// The contestant's estimate sits this many pixels left of its energy, the
+// unfolded one as many right, so that neither hides the other's error bar.
+inline constexpr double EstimateOffset = 4.0;
+
 // A linear axis whose ends are whole multiples of its tick step, the step
 // being 1, 2 or 5 times a power of ten.
 struct PlotAxis {
