@@ -13,12 +13,14 @@ constexpr double KeVPerMeV = 1000.0;
 // Fewer readings than this cannot both fit a spectrum and say how well.
 constexpr std::size_t FewestPoints = 5;
 
-bool AnyBandDraws(Simulation sim, const Options& options)
+bool AnyBandDraws(const Simulation& sim, const Options& options)
 {
+    Simulation probe = sim;
+    probe.view = nullptr;
     for (const double energyKeV : ScanEnergies(options)) {
-        ApplyEnergyEntry(sim.filter, energyKeV, options.fieldMicrotesla);
-        UpdatePassBand(sim);
-        if (DrawnProbability(sim.source, sim.band.SearchedLower, sim.band.SearchedUpper) > 0.0)
+        ApplyEnergyEntry(probe.filter, energyKeV, options.fieldMicrotesla);
+        UpdatePassBand(probe);
+        if (DrawnProbability(probe.source, probe.band.SearchedLower, probe.band.SearchedUpper) > 0.0)
             return true;
     }
     return false;
@@ -35,9 +37,7 @@ std::optional<std::string> UnfoldingRefusal(const Simulation& sim, const Options
     if (options.fieldMicrotesla == 0)
         return std::string("vantor-cli: a --unfold mágneses tér nélkül nem használható: 0 µT mellett nincs "
                            "energiaablak");
-    Simulation copy = sim;
-    copy.view = nullptr;
-    if (!AnyBandDraws(copy, options))
+    if (!AnyBandDraws(sim, options))
         return std::string("vantor-cli: a --unfold nem használható: a scan egyik energiaablaka sem fed át a forrás "
                            "spektrumával");
     return std::nullopt;
