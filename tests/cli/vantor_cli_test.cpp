@@ -200,12 +200,14 @@ std::string CountColumns(const std::string& csv)
     return kept;
 }
 
+// Of a source that is nothing like a beta spectrum: two separated peaks.
 TEST(VantorCli, UnfoldingAddsEstimatesAndLeavesTheCountsAlone)
 {
     QTemporaryDir folder;
     const std::string plain = folder.filePath("plain.csv").toStdString();
     const std::string unfolded = folder.filePath("unfolded.csv").toStdString();
-    const std::string scan = "scan --field 1000 --slit 5 --from 10 --to 50 --step 10 --count 3000 --csv ";
+    const std::string scan = "scan --field 2000 --slit 2 --from 10 --to 150 --step 20 --count 3000 --source "
+                             VANTOR_TEST_DATA_DIR "/two_peaks.for --csv ";
     ASSERT_EQ(RunCli(scan + plain).status, 0);
     ASSERT_EQ(RunCli(scan + unfolded + " --unfold").status, 0);
     EXPECT_EQ(CountColumns(FileText(plain)), CountColumns(FileText(unfolded)));
