@@ -89,6 +89,7 @@ const std::map<std::string, OptionRule>& Rules()
         {"--csv", {Path(&Options::csvPath), "fájlnevet kell megadni"}},
         {"--plot", {Path(&Options::plotPath), "fájlnevet kell megadni"}},
         {"--source", {Path(&Options::sourcePath), "fájlnevet kell megadni"}},
+        {"--html", {Path(&Options::htmlPath), "fájlnevet kell megadni"}},
         {"--json", {Reader{}, ""}},
     };
     return rules;
@@ -110,6 +111,9 @@ const CommandRules& RulesOf(Command command)
          {"--from", "az első áteresztett energia keV-ben"},
          {"--to", "az utolsó áteresztett energia keV-ben"},
          {"--step", "a lépés keV-ben"}}};
+    static const CommandRules evidence{{"--csv", "--html"}, {}};
+    if (command == Command::Evidence)
+        return evidence;
     return command == Command::Scan ? scan : measure;
 }
 
@@ -139,6 +143,10 @@ std::variant<CommandLine, CommandLineError> ParseOptions(Command command, const 
         const std::string& option = arguments[i];
         if (option == "--help" || option == "-h")
             return CommandLine{Command::Help, {}};
+        if (command == Command::Evidence && !option.starts_with("--")) {
+            line.options.paths.push_back(option);
+            continue;
+        }
         const auto rule = Rules().find(option);
         if (rule == Rules().end() || !commandRules.allowed.contains(option))
             return Unknown(option);
@@ -161,6 +169,8 @@ std::variant<CommandLine, CommandLineError> ParseOptions(Command command, const 
         if (auto error = CheckScanRange(line.options))
             return *error;
     }
+    if (command == Command::Evidence && line.options.paths.empty())
+        return CommandLineError{"vantor-cli: hiányzik a kép vagy a mappa, amelyet ellenőrizni kell"};
     return line;
 }
 
@@ -179,6 +189,8 @@ std::variant<CommandLine, CommandLineError> ParseCommandLine(const std::vector<s
         return ParseOptions(Command::Measure, arguments);
     if (first == "scan")
         return ParseOptions(Command::Scan, arguments);
+    if (first == "evidence")
+        return ParseOptions(Command::Evidence, arguments);
     return CommandLineError{"vantor-cli: ismeretlen parancs: '" + first + "'"};
 }
 
@@ -198,6 +210,7 @@ std::string HelpText()
                      [--threads N] [--source FÁJL] [--json]
   vantor-cli scan --field MIKROTESLA --from KEV --to KEV --step KEV [--slit LÉPÉS]
                   [--count N] [--csv FÁJL] [--plot FÁJL.png] [--threads N] [--source FÁJL]
+  vantor-cli evidence ÚTVONAL... [--csv FÁJL] [--html FÁJL]
   vantor-cli --version
   vantor-cli --help
 
@@ -214,6 +227,18 @@ nyomna (a véletlenszám-sorozat pontról pontra folytatódik). Kiírja a ponton
 beütésszámot, az ablakszélességet és a keV-re jutó beütésszámot, összeveti a
 forrás spektrumával, és kérésre CSV-fájlba és PNG-rajzba menti.
 
+Az evidence parancs a program mentett képeit ellenőrzi. Minden kép magában
+hordja a mentés adatlapját (a beállításokat, a számlálókat, a mentés idejét) és
+egy SHA-256 ellenőrzőösszeget. Az ÚTVONAL kép vagy mappa; egy mappából a JPEG-
+fájljai és a közvetlen almappáiéi kerülnek sorra, így a versenyzők mappáit
+tartó mappa az egész termet felsorolja. Képenként egy sor: mappa, fájl, mentés
+ideje, energia, indukció, rés, kibocsátott, beütés, ablakszélesség, mérési idő
+és az állapot: "rendben" (az adatlap megvan, az összeg egyezik), "módosítva"
+(a kép vagy az adatlap megváltozott a mentés óta), "nincs adat" (nincs benne
+adatlap: máshonnan vagy régebbi változatból való) vagy "hibás fájl" (nem
+olvasható JPEG-kép; az ok is). Az ellenőrzőösszeg nem aláírás: a programmal
+bárki készíthet újat.
+
 Kapcsolók:
   --energy KEV        az áteresztett energia keV-ben, nem-negatív szám ("." a
                       tizedesjel, például 50 vagy 12.5)
@@ -228,7 +253,9 @@ Kapcsolók:
   --csv FÁJL          a scan eredménye CSV-ben: energy_keV, launched, detected,
                       pass_lower_keV, pass_upper_keV, pass_width_keV,
                       rate_per_keV, rate_error_per_keV, source_intensity,
-                      source_scaled
+                      source_scaled;
+                      az evidence sorai a teljes adatlappal: folder, file,
+                      status, note, majd az adatlap összes mezője
   --plot FÁJL.png     a keV-re jutó beütésszám hibasávokkal és a forrás
                       illesztett spektruma egy rajzon
   --threads N         ennyi szálon repülnek a részecskék (1–256); az eredmény
@@ -240,10 +267,15 @@ Kapcsolók:
   --json              a measure eredménye egyetlen JSON objektumként a
                       launched, detected, passLowerKeV, passUpperKeV,
                       passWidthKeV kulcsokkal (null, ha az ablak nem számolható)
+  --html FÁJL         az evidence eredménye egyetlen oldalon a zsűrinek:
+                      versenyzőnként a képek kicsinyítve (relatív
+                      hivatkozással) az adatlapjuk mellett, a jelzett képek
+                      színnel kiemelve
   --version           a program verziószáma
   --help              ez a leírás
 
-Kilépési kód: 0 siker, 2 hibás argumentum vagy használhatatlan forrásfájl,
-1 ha egy kimeneti fájl nem írható.
+Kilépési kód: 0 siker, 2 hibás argumentum vagy használhatatlan forrásfájl (az
+evidence parancsnál a nem létező útvonal is), 1 ha egy kimeneti fájl nem
+írható, 3 ha az evidence parancs nem "rendben" állapotú képet talált.
 )";
 }

@@ -1,0 +1,60 @@
+#include "ui/tform1.h"
+
+#include "core/number_text.h"
+#include "core/simulation.h"
+#include "generated/vantor_version.h"
+#include "identification/contestant_code.h"
+#include "ui/up_down.h"
+
+#include <QCheckBox>
+#include <QDateTime>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace {
+
+std::optional<qint32> WholeNumberIn(const QLineEdit* box)
+{
+    return ParseIntegerText(box->text().toStdString());
+}
+
+// Local time with its offset from UTC, so that pictures from machines in
+// different zones or seasons can be put in order.
+QString LocalTimeNow()
+{
+    const QDateTime now = QDateTime::currentDateTime();
+    return now.toOffsetFromUtc(now.offsetFromUtc()).toString(Qt::ISODate);
+}
+
+}
+
+EvidenceRecord TForm1::EvidenceNow()
+{
+    // During a run the counters are written when the window gets its turn;
+    // the picture and its record show them as they are now.
+    RefreshRunDisplays();
+    const RunState& run = m_sim.run;
+    EvidenceRecord record;
+    record.program = QString::fromLatin1(VantorVersion);
+    record.contestant = IsJuryCode(m_contestantCode) ? QStringLiteral("jury") : m_contestantCode;
+    record.savedAt = LocalTimeNow();
+    record.energyKeV = Edit7->text();
+    record.fieldMicrotesla = WholeNumberIn(BField);
+    record.electricFieldVPerM = EField->text();
+    record.fieldsOn = CheckBox3->isChecked();
+    record.slitStep = UpDown3->position();
+    record.slitMm = Blende3->text();
+    record.setCount = WholeNumberIn(Edit6);
+    record.stopAtSetCount = CheckBox1->isChecked();
+    record.clearDetectorOnStart = CheckBox5->isChecked();
+    record.tracksShown = CheckBox4->isChecked();
+    record.launched = run.launchedCount;
+    record.detected = run.detectedCount;
+    record.measuringTime = Edit1->text();
+    record.running = run.running;
+    record.passLowerKeV = Edit12->text();
+    record.passUpperKeV = Edit13->text();
+    record.passWidthKeV = Edit14->text();
+    record.source = Panel9->text();
+    return record;
+}
