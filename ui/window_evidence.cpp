@@ -30,9 +30,8 @@ QString LocalTimeNow()
 
 EvidenceRecord TForm1::EvidenceNow()
 {
-    // During a run the counters are written when the window gets its turn;
-    // the picture and its record show them as they are now.
-    RefreshRunDisplays();
+    // A picture can only be saved in the window's turn, when the counter
+    // boxes have just been written from the run.
     const RunState& run = m_sim.run;
     EvidenceRecord record;
     record.program = QString::fromLatin1(VantorVersion);
