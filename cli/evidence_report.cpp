@@ -1,5 +1,7 @@
 #include "cli/evidence_report.h"
 
+#include "core/number_text.h"
+
 #include <QStringList>
 
 #include <array>
@@ -90,8 +92,10 @@ QString RowNote(const EvidenceRow& row)
     QStringList notes;
     if (!row.check.reason.isEmpty())
         notes << row.check.reason;
+    // A contestant's folder is named by the code, which is a number.
+    const bool contestantsFolder = ParseIntegerText(row.file.folder.toStdString()).has_value();
     const std::optional<EvidenceRecord>& record = row.check.record;
-    if (record && record->contestant != row.file.folder && record->contestant != QLatin1StringView("jury"))
+    if (record && contestantsFolder && record->contestant != row.file.folder)
         notes << QStringLiteral("a(z) %1 versenyző mentette").arg(record->contestant);
     return notes.join(QStringLiteral("; "));
 }

@@ -12,8 +12,8 @@ struct EvidenceRow {
     PictureCheck check;
 };
 
-// What is wrong with the picture, and whether its record was saved by
-// another contestant than the folder's; empty when there is nothing to say.
+// What is wrong with the picture, and, in a contestant's folder, whether its
+// record was saved by someone else; empty when there is nothing to say.
 QString RowNote(const EvidenceRow& row);
 
 // What the status column says: the status, and after a colon the note.

@@ -1,13 +1,10 @@
 #include "evidence/evidence_record.h"
 
+#include "evidence/overloaded.h"
+
 #include <array>
 
 namespace {
-
-template <class... Ts>
-struct Overloaded : Ts... {
-    using Ts::operator()...;
-};
 
 const std::array<EvidenceField, 23> Fields{{
     {"format", &EvidenceRecord::format},

@@ -1,5 +1,7 @@
 #include "evidence/record_json.h"
 
+#include "evidence/overloaded.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -9,11 +11,6 @@
 #include <limits>
 
 namespace {
-
-template <class... Ts>
-struct Overloaded : Ts... {
-    using Ts::operator()...;
-};
 
 QString Clipped(const QString& text)
 {
