@@ -11,6 +11,8 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include <cstdlib>
+
 namespace {
 
 std::optional<qint32> WholeNumberIn(const QLineEdit* box)
@@ -19,11 +21,17 @@ std::optional<qint32> WholeNumberIn(const QLineEdit* box)
 }
 
 // Local time with its offset from UTC, so that pictures from machines in
-// different zones or seasons can be put in order.
+// different zones or seasons can be put in order. The offset is written as
+// a number also where it is zero, which Qt would write as "Z".
 QString LocalTimeNow()
 {
     const QDateTime now = QDateTime::currentDateTime();
-    return now.toOffsetFromUtc(now.offsetFromUtc()).toString(Qt::ISODate);
+    const int offsetMinutes = std::abs(now.offsetFromUtc()) / 60;
+    const QString sign = now.offsetFromUtc() < 0 ? QStringLiteral("-") : QStringLiteral("+");
+    return now.toString(QStringLiteral("yyyy-MM-dd'T'HH:mm:ss")) + sign
+        + QStringLiteral("%1:%2")
+              .arg(offsetMinutes / 60, 2, 10, QLatin1Char('0'))
+              .arg(offsetMinutes % 60, 2, 10, QLatin1Char('0'));
 }
 
 }
