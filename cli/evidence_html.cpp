@@ -18,21 +18,24 @@ section { margin-bottom: 28px; }
 h2 { font-size: 20px; border-bottom: 2px solid #0b5394; padding-bottom: 4px; }
 article { display: flex; gap: 18px; align-items: flex-start; background: #fff; margin: 12px 0; padding: 12px;
           border-left: 8px solid #2e7d32; border-radius: 4px; box-shadow: 0 1px 3px rgba(0,0,0,0.15); }
-article.flagged { background: #fff6f4; }
+article.flagged { background: #fff5f3; }
 article .thumb { flex: 0 0 220px; }
 article .thumb img { width: 220px; height: auto; border: 1px solid #999; display: block; }
 .nothumb { width: 220px; height: 120px; border: 1px dashed #999; display: flex; align-items: center;
            justify-content: center; color: #666; }
 h3 { margin: 0 0 6px; font-size: 16px; word-break: break-all; }
 .reason { margin: 0 0 8px; font-weight: bold; }
-table { border-collapse: collapse; font-size: 13px; }
-th { text-align: left; font-weight: normal; color: #555; padding: 1px 12px 1px 0; vertical-align: top; }
-td { padding: 1px 0; word-break: break-all; }
-td.digest { font-family: "Liberation Mono", monospace; font-size: 11px; }
-.intact { background: #2e7d32; } article.intact { border-left-color: #2e7d32; background: #fff; }
-.modified { background: #c62828; } article.modified { border-left-color: #c62828; background: #fff4f4; }
-.norecord { background: #e65100; } article.norecord { border-left-color: #e65100; background: #fff8f0; }
-.unreadable { background: #6a1b9a; } article.unreadable { border-left-color: #6a1b9a; background: #faf4fc; }
+.reason.flagged { color: #c62828; }
+.note { color: #b45309; }
+dl { display: grid; grid-template-columns: max-content minmax(0, 1fr) max-content minmax(0, 1fr);
+     gap: 2px 12px; margin: 0; font-size: 13px; }
+dt { color: #555; }
+dd { margin: 0; word-break: break-all; }
+dd.digest { grid-column: 2 / span 3; font-family: "Liberation Mono", monospace; font-size: 12px; }
+span.intact { background: #2e7d32; } article.intact { border-left-color: #2e7d32; }
+span.modified { background: #c62828; } article.modified { border-left-color: #c62828; }
+span.norecord { background: #e65100; } article.norecord { border-left-color: #e65100; }
+span.unreadable { background: #6a1b9a; } article.unreadable { border-left-color: #6a1b9a; }
 )";
 
 QString StatusClass(EvidenceStatus status)
@@ -99,16 +102,17 @@ QString Link(const QString& path, const QDir& pageFolder)
     return QString::fromLatin1(QUrl::toPercentEncoding(pageFolder.relativeFilePath(path), "/"));
 }
 
-QString RecordTable(const EvidenceRecord& record)
+// Two fields a line; the digest, the last and longest, has a line of its own.
+QString RecordList(const EvidenceRecord& record)
 {
-    QString table = QStringLiteral("<table>\n");
+    QString list = QStringLiteral("<dl>\n");
     for (const EvidenceField& field : EvidenceFields()) {
         const bool digest = QLatin1StringView(field.name) == QLatin1StringView("digest");
-        table += QStringLiteral("<tr><th>%1</th><td%2>%3</td></tr>\n")
-                     .arg(Escaped(FieldLabel(field.name)), digest ? QStringLiteral(" class=\"digest\"") : QString(),
-                          Escaped(ValueText(record, field)));
+        list += QStringLiteral("<dt>%1</dt><dd%2>%3</dd>\n")
+                    .arg(Escaped(FieldLabel(field.name)), digest ? QStringLiteral(" class=\"digest\"") : QString(),
+                         Escaped(ValueText(record, field)));
     }
-    return table + QStringLiteral("</table>\n");
+    return list + QStringLiteral("</dl>\n");
 }
 
 QString Picture(const EvidenceRow& row, const QDir& pageFolder)
@@ -126,8 +130,9 @@ QString Picture(const EvidenceRow& row, const QDir& pageFolder)
                 .arg(name, StatusClass(row.check.status), Escaped(StatusText(row.check.status)));
     const QString note = RowNote(row);
     if (!note.isEmpty())
-        html += QStringLiteral("<p class=\"reason\">%1</p>\n").arg(Escaped(note));
-    html += row.check.record ? RecordTable(*row.check.record) : QStringLiteral("<p>A képben nincs adatlap.</p>\n");
+        html += QStringLiteral("<p class=\"reason %1\">%2</p>\n")
+                    .arg(flagged ? QStringLiteral("flagged") : QStringLiteral("note"), Escaped(note));
+    html += row.check.record ? RecordList(*row.check.record) : QStringLiteral("<p>A képben nincs adatlap.</p>\n");
     return html + QStringLiteral("</div>\n</article>\n");
 }
 
