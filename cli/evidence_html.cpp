@@ -4,6 +4,8 @@
 #include <QHash>
 #include <QUrl>
 
+#include <algorithm>
+
 namespace {
 
 const char* const Style = R"(

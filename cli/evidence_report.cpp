@@ -4,6 +4,7 @@
 
 #include <QStringList>
 
+#include <algorithm>
 #include <array>
 #include <functional>
 
@@ -40,7 +41,7 @@ QString OptionalNumber(const std::optional<qint32>& number)
 
 struct Column {
     QString title;
-    std::function<QString(const EvidenceRecord&)> read;   // empty: not from the record
+    std::function<QString(const EvidenceRecord&)> read;
     bool rightAligned;
 };
 
