@@ -7,8 +7,12 @@
 
 #include <utility>
 
-PictureSaver::PictureSaver(Dialogs& dialogs, QString programFolder, std::function<QString()> workFolder)
-    : m_dialogs(dialogs), m_programFolder(std::move(programFolder)), m_workFolder(std::move(workFolder))
+PictureSaver::PictureSaver(Dialogs& dialogs, QString programFolder, std::function<QString()> workFolder,
+                           std::function<EvidenceRecord()> record)
+    : m_dialogs(dialogs),
+      m_programFolder(std::move(programFolder)),
+      m_workFolder(std::move(workFolder)),
+      m_record(std::move(record))
 {
 }
 
@@ -40,7 +44,8 @@ void PictureSaver::SaveNumberedPicture(QWidget& clientArea)
 
 void PictureSaver::Save(QWidget& clientArea, const QString& path)
 {
-    const std::optional<QString> error = WriteJpeg(clientArea.grab().toImage(), path);
+    const EvidenceRecord record = m_record();
+    const std::optional<QString> error = WriteJpeg(clientArea.grab().toImage(), record, path);
     if (!error)
         return;
     m_dialogs.ShowGeneralError(clientArea.window(), *error);

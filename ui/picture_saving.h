@@ -1,6 +1,7 @@
 #pragma once
 
 #include "dialogs/dialogs.h"
+#include "evidence/evidence_record.h"
 
 #include <QString>
 
@@ -11,12 +12,15 @@ class QWidget;
 // The window's two commands that keep pictures of its client area as JPEG
 // evidence, and the one save dialog they share, whose settings stay from one
 // use to the next. Failures are shown in the general error box, titled with
-// the application name, and the program goes on.
+// the application name, and the program goes on. Every picture carries the
+// record of the moment it was taken.
 class PictureSaver {
 public:
     // workFolder reads the working folder when a picture is saved, since it
-    // is known only after identification.
-    PictureSaver(Dialogs& dialogs, QString programFolder, std::function<QString()> workFolder);
+    // is known only after identification; record asks the window what the
+    // picture shows, just before it is taken.
+    PictureSaver(Dialogs& dialogs, QString programFolder, std::function<QString()> workFolder,
+                 std::function<EvidenceRecord()> record);
 
     // Where the dialog starts next time; identification points it at the
     // working place.
@@ -34,5 +38,6 @@ private:
     Dialogs& m_dialogs;
     QString m_programFolder;
     std::function<QString()> m_workFolder;
+    std::function<EvidenceRecord()> m_record;
     SaveDialogRequest m_saveDialog1;
 };

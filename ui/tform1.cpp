@@ -50,7 +50,8 @@ TForm1::TForm1(Simulation& sim, WindowServices services, QWidget* parent)
       m_sim(sim),
       m_services(std::move(services)),
       m_overlayCanvas(std::make_unique<OverlayCanvas>(ApparatusVisibleSize)),
-      m_pictureSaver(m_services.dialogs, m_services.programFolder, [this] { return m_workFolder; }),
+      m_pictureSaver(m_services.dialogs, m_services.programFolder, [this] { return m_workFolder; },
+                     [this] { return EvidenceNow(); }),
       Timer1(new QTimer(this))
 {
     setObjectName("Form1");

@@ -85,6 +85,7 @@ private:
     void BuildDetectorPanel();
     void ConnectHandlers();
     void DrawApparatus();
+    EvidenceRecord EvidenceNow();   // what a picture saved now carries
 
     void RunLoop();
     void StopRun();
