@@ -15,7 +15,7 @@ namespace {
 // The real window, offscreen, tuned to 50 keV at 1000 µT with the narrowest slit.
 struct RunningWindow {
     RunningWindow()
-        : form(sim, WindowServices{dialogs, QCoreApplication::applicationDirPath() + "/", [] {}})
+        : form(sim, WindowServices{dialogs, WorkRoot{QCoreApplication::applicationDirPath() + "/", {}}, [] {}})
     {
         sim.view = &form;
         form.show();

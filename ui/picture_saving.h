@@ -14,9 +14,10 @@ class QWidget;
 // the application name, and the program goes on.
 class PictureSaver {
 public:
-    // workFolder reads the working folder when a picture is saved, since it
-    // is known only after identification.
-    PictureSaver(Dialogs& dialogs, QString programFolder, std::function<QString()> workFolder);
+    // Saving as starts in rootFolder until identification names the working
+    // place; workFolder reads the working folder when a picture is saved,
+    // since it is known only after identification.
+    PictureSaver(Dialogs& dialogs, QString rootFolder, std::function<QString()> workFolder);
 
     // Where the dialog starts next time; identification points it at the
     // working place.
@@ -32,7 +33,7 @@ private:
     void Save(QWidget& clientArea, const QString& path);
 
     Dialogs& m_dialogs;
-    QString m_programFolder;
+    QString m_rootFolder;
     std::function<QString()> m_workFolder;
     SaveDialogRequest m_saveDialog1;
 };

@@ -80,7 +80,7 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
     };
     switch (event->type()) {
     case QEvent::FocusOut:
-        if (LeavesTheField(static_cast<QFocusEvent*>(event)))
+        if (LeavesTheField(static_cast<QFocusEvent*>(event)) && !PassesThrough(edit))
             exitHandler();
         break;
     case QEvent::KeyPress:
@@ -124,13 +124,24 @@ bool TForm1::ReadDecimal(const QString& text, double& value)
     return true;
 }
 
+bool TForm1::PassesThrough(const QLineEdit* edit) const
+{
+    return m_refusedField && edit != m_refusedField;
+}
+
 void TForm1::RefocusLater(QLineEdit* edit)
 {
     edit->selectAll();
-    // The focus is still moving away while the field is being left.
-    QTimer::singleShot(0, edit, [edit] {
+    // The focus is still moving away while the field is being left. The
+    // field it moved to is left again when the focus comes back here, often
+    // while the error box is still open; that is no entry there, and checking
+    // it would show a second box over the first.
+    m_refusedField = edit;
+    QTimer::singleShot(0, edit, [this, edit] {
         edit->setFocus(Qt::OtherFocusReason);
         edit->selectAll();
+        if (m_refusedField == edit)
+            m_refusedField = nullptr;
     });
 }
 

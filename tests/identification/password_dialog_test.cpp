@@ -152,7 +152,7 @@ TEST_F(PasswordDialog, EnterPressesOk)
     Open();
     QTest::keyClicks(Password(), QStringLiteral("71"));
     QTest::keyClick(Password(), Qt::Key_Return);
-    QTRY_VERIFY(!dialog.isVisible());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !dialog.isVisible(); }));
     ExpectClosedWith(QDialog::Accepted);
     EXPECT_EQ(dialog.ContestantCode(), QStringLiteral("71"));
 }

@@ -299,13 +299,6 @@ protected:
         }
     }
 
-    void ShowActive()
-    {
-        form->show();
-        form->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-    }
-
     // A button with no handler on focus: leaving a box for it runs only the box's own exit.
     QWidget* Elsewhere() { return Find<QPushButton>("Button5"); }
 };

@@ -23,16 +23,16 @@ TEST_F(WindowPictures, NumberedPictureLandsInTheContestantsFolder)
     form->Timer1Timer();
     dialogs.savePath = "/somewhere/else/spektrum";
     form->findChild<QAction*>("Kpernymentse1")->trigger();
-    const QString written = programFolder.path() + "/21/01_spektrum.jpg";
+    const QString written = rootFolder.path() + "/21/01_spektrum.jpg";
     ASSERT_TRUE(QFileInfo::exists(written));
     EXPECT_EQ(QImage(written).size(), form->centralWidget()->size());
     ASSERT_FALSE(dialogs.saveRequests.empty());
-    EXPECT_EQ(dialogs.saveRequests.back().initialFolder, programFolder.path() + "/21/");
+    EXPECT_EQ(dialogs.saveRequests.back().initialFolder, rootFolder.path() + "/21/");
 }
 
 TEST_F(WindowPictures, PictureDuringARunShowsTheTracks)
 {
-    const QString written = programFolder.path() + "/meres.jpg";
+    const QString written = rootFolder.path() + "/meres.jpg";
     dialogs.savePath = written;
     QTimer::singleShot(0, form.get(), [&] {
         form->findChild<QAction*>("Mentskpknt1")->trigger();
