@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QLocale>
 #include <QStandardPaths>
 #include <QTranslator>
 
@@ -54,6 +55,11 @@ int main(int argc, char* argv[])
         Print(stderr, QStringLiteral("vantor: a Qt magyar fordítása nem tölthető be (%1), a párbeszédablakok "
                                      "angolul jelennek meg.\n")
                           .arg(QtHungarianFile()));
+
+    // The file dialog's dates, sizes and file types as a Hungarian reader
+    // expects them; the window's own numbers keep their points whatever the
+    // locale.
+    QLocale::setDefault(QLocale(QLocale::Hungarian, QLocale::Hungary));
 
     const StartOptions options = ParseStartOptions(QCoreApplication::arguments());
     switch (options.action) {

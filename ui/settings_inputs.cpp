@@ -80,8 +80,14 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
     };
     switch (event->type()) {
     case QEvent::FocusOut:
-        if (LeavesTheField(static_cast<QFocusEvent*>(event)) && !PassesThrough(edit))
+        if (LeavesTheField(static_cast<QFocusEvent*>(event)) && !PassesThrough(edit)) {
+            // The field is done losing the focus before it is checked, or it
+            // would drop the selection a refusal gives it once the error box
+            // is closed.
+            static_cast<QObject*>(edit)->event(event);
             exitHandler();
+            return true;
+        }
         break;
     case QEvent::KeyPress:
         if (IsEnter(static_cast<QKeyEvent*>(event))) {

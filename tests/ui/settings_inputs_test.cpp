@@ -166,7 +166,8 @@ TEST_F(SettingsInputs, ConversionFailureOfAnotherFieldShowsTheGeneralBox)
 
 // A real box runs its own event loop, and the refused field takes its focus
 // back inside it, leaving the field that was clicked into. That field has seen
-// no entry and must not be checked: one box per refusal.
+// no entry and must not be checked: one box per refusal. Once the box is
+// closed, the refused text is still selected, ready to be typed over.
 TEST_F(SettingsInputs, ClickingIntoAnotherFieldAfterARefusalShowsOneBox)
 {
     ShowActive();
@@ -190,6 +191,7 @@ TEST_F(SettingsInputs, ClickingIntoAnotherFieldAfterARefusalShowsOneBox)
 
         QTest::mouseClick(Find(c.clicked), Qt::LeftButton);
         ASSERT_TRUE(QTest::qWaitFor([&] { return refused->hasFocus(); })) << c.refused;
+        EXPECT_EQ(refused->selectedText(), c.typed) << c.refused;
         ASSERT_EQ(dialogs.messages.size(), 1u) << c.refused;
         EXPECT_EQ(dialogs.messages[0].text, c.message);
         if (refused != Find("Edit7")) {
