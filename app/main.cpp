@@ -56,9 +56,9 @@ int main(int argc, char* argv[])
                                      "angolul jelennek meg.\n")
                           .arg(QtHungarianFile()));
 
-    // The file dialog's dates, sizes and file types as a Hungarian reader
-    // expects them; the window's own numbers keep their points whatever the
-    // locale.
+    // What Qt writes by the default locale, such as the file types in the
+    // file dialog, in Hungarian; the window's own numbers keep their points
+    // whatever the locale.
     QLocale::setDefault(QLocale(QLocale::Hungarian, QLocale::Hungary));
 
     const StartOptions options = ParseStartOptions(QCoreApplication::arguments());
