@@ -35,7 +35,7 @@ bool SaveWindowPicture(const QString& path)
     SavingDialogs dialogs;
     dialogs.path = path;
     Simulation sim;
-    TForm1 form(sim, WindowServices{dialogs, QDir::tempPath() + "/", [] {}});
+    TForm1 form(sim, WindowServices{dialogs, WorkRoot{QDir::tempPath() + "/", {}}, [] {}});
     sim.view = &form;
     form.show();
     form.FormActivate();

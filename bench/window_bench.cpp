@@ -15,7 +15,7 @@ namespace {
 // The real window, offscreen, tuned with the narrowest slit.
 struct RunningWindow {
     explicit RunningWindow(const char* keV = "50", const char* microtesla = "1000")
-        : form(sim, WindowServices{dialogs, QCoreApplication::applicationDirPath() + "/", [] {}})
+        : form(sim, WindowServices{dialogs, WorkRoot{QCoreApplication::applicationDirPath() + "/", {}}, [] {}})
     {
         sim.view = &form;
         form.show();

@@ -7,10 +7,10 @@
 
 #include <utility>
 
-PictureSaver::PictureSaver(Dialogs& dialogs, QString programFolder, std::function<QString()> workFolder,
+PictureSaver::PictureSaver(Dialogs& dialogs, QString rootFolder, std::function<QString()> workFolder,
                            std::function<EvidenceRecord()> record)
     : m_dialogs(dialogs),
-      m_programFolder(std::move(programFolder)),
+      m_rootFolder(std::move(rootFolder)),
       m_workFolder(std::move(workFolder)),
       m_record(std::move(record))
 {
@@ -24,7 +24,7 @@ void PictureSaver::SetInitialFolder(const QString& folder)
 void PictureSaver::SavePictureAs(QWidget& clientArea)
 {
     if (m_saveDialog1.initialFolder.isEmpty())
-        m_saveDialog1.initialFolder = m_programFolder;
+        m_saveDialog1.initialFolder = m_rootFolder;
     m_saveDialog1.filter = QStringLiteral("Kép fájlok (*.jpg)|*.jpg| Minden fájl (*.*)|*.*");
     m_saveDialog1.defaultExtension = QStringLiteral(".jpg");
     const QString path = m_dialogs.AskSavePath(clientArea.window(), m_saveDialog1);

@@ -16,10 +16,11 @@ class QWidget;
 // record of the moment it was taken.
 class PictureSaver {
 public:
-    // workFolder reads the working folder when a picture is saved, since it
-    // is known only after identification; record asks the window what the
-    // picture shows, just before it is taken.
-    PictureSaver(Dialogs& dialogs, QString programFolder, std::function<QString()> workFolder,
+    // Saving as starts in rootFolder until identification names the working
+    // place; workFolder reads the working folder when a picture is saved,
+    // since it is known only after identification; record asks the window
+    // what the picture shows, just before it is taken.
+    PictureSaver(Dialogs& dialogs, QString rootFolder, std::function<QString()> workFolder,
                  std::function<EvidenceRecord()> record);
 
     // Where the dialog starts next time; identification points it at the
@@ -36,7 +37,7 @@ private:
     void Save(QWidget& clientArea, const QString& path);
 
     Dialogs& m_dialogs;
-    QString m_programFolder;
+    QString m_rootFolder;
     std::function<QString()> m_workFolder;
     std::function<EvidenceRecord()> m_record;
     SaveDialogRequest m_saveDialog1;

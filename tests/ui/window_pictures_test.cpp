@@ -45,11 +45,11 @@ TEST_F(WindowPictures, NumberedPictureLandsInTheContestantsFolderWithTheWindowsR
     dialogs.savePath = "/somewhere/else/spektrum";
     form->findChild<QAction*>("Kpernymentse1")->trigger();
 
-    const QString written = programFolder.path() + "/21/01_spektrum.jpg";
+    const QString written = rootFolder.path() + "/21/01_spektrum.jpg";
     ASSERT_TRUE(QFileInfo::exists(written));
     EXPECT_EQ(QImage(written).size(), form->centralWidget()->size());
     ASSERT_FALSE(dialogs.saveRequests.empty());
-    EXPECT_EQ(dialogs.saveRequests.back().initialFolder, programFolder.path() + "/21/");
+    EXPECT_EQ(dialogs.saveRequests.back().initialFolder, rootFolder.path() + "/21/");
     const EvidenceRecord record = IntactRecordOf(written);
     EXPECT_EQ(record.contestant, "21");
     EXPECT_EQ(record.program, "2.2.0.3");
@@ -82,7 +82,7 @@ TEST_F(WindowPictures, TheJurysPicturesSayJury)
 {
     dialogs.onModal = [](QDialog& dialog) { return AcceptCode(dialog, QString(JuryCode)); };
     form->Timer1Timer();
-    const QString written = programFolder.path() + "/zsuri.jpg";
+    const QString written = rootFolder.path() + "/zsuri.jpg";
     dialogs.savePath = written;
     form->findChild<QAction*>("Mentskpknt1")->trigger();
     EXPECT_EQ(IntactRecordOf(written).contestant, "jury");
@@ -93,7 +93,7 @@ TEST_F(WindowPictures, TheLongestTypedTextStillLeavesARecord)
 {
     const QString typed(32767, QChar(0x0151));
     Find("Edit7")->setText(typed);
-    const QString written = programFolder.path() + "/hosszu.jpg";
+    const QString written = rootFolder.path() + "/hosszu.jpg";
     dialogs.savePath = written;
     form->findChild<QAction*>("Mentskpknt1")->trigger();
     EXPECT_EQ(IntactRecordOf(written).energyKeV, typed.first(MaxRecordTextLength));
@@ -101,7 +101,7 @@ TEST_F(WindowPictures, TheLongestTypedTextStillLeavesARecord)
 
 TEST_F(WindowPictures, PictureDuringARunShowsTheTracks)
 {
-    const QString written = programFolder.path() + "/meres.jpg";
+    const QString written = rootFolder.path() + "/meres.jpg";
     dialogs.savePath = written;
     QString launchedShown;
     QTimer::singleShot(0, form.get(), [&] {
