@@ -116,15 +116,3 @@ void EvidenceOfARoomWithCsvAndPage(benchmark::State& state)
 
 BENCHMARK(EvidenceOfARoom)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(EvidenceOfARoomWithCsvAndPage)->Unit(benchmark::kMillisecond)->UseRealTime();
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QApplication::setApplicationName("Vantor");
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
