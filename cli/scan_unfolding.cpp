@@ -1,6 +1,8 @@
 #include "cli/scan_unfolding.h"
 
 #include "cli/command_line.h"
+#include "core/number_text.h"
+#include "core/pass_band.h"
 #include "core/settings_rules.h"
 #include "core/simulation.h"
 #include "spectrum/drawn_density.h"
@@ -13,17 +15,27 @@ constexpr double KeVPerMeV = 1000.0;
 // Fewer readings than this cannot both fit a spectrum and say how well.
 constexpr std::size_t FewestPoints = 5;
 
-bool AnyBandDraws(const Simulation& sim, const Options& options)
+struct BandSurvey {
+    bool anyDraws = false;
+    // The first pass energy whose band reaches down to zero energy or below:
+    // the search has then found no interval of energies that pass.
+    std::optional<double> withoutBandKeV;
+};
+
+BandSurvey SurveyBands(const Simulation& sim, const Options& options)
 {
     Simulation probe = sim;
     probe.view = nullptr;
+    BandSurvey survey;
     for (const double energyKeV : ScanEnergies(options)) {
         ApplyEnergyEntry(probe.filter, energyKeV, options.fieldMicrotesla);
         UpdatePassBand(probe);
+        if (!(probe.band.SearchedLower > 0.0) && !survey.withoutBandKeV)
+            survey.withoutBandKeV = energyKeV;
         if (DrawnProbability(probe.source, probe.band.SearchedLower, probe.band.SearchedUpper) > 0.0)
-            return true;
+            survey.anyDraws = true;
     }
-    return false;
+    return survey;
 }
 
 }
@@ -37,7 +49,11 @@ std::optional<std::string> UnfoldingRefusal(const Simulation& sim, const Options
     if (options.fieldMicrotesla == 0)
         return std::string("vantor-cli: a --unfold mágneses tér nélkül nem használható: 0 µT mellett nincs "
                            "energiaablak");
-    if (!AnyBandDraws(sim, options))
+    const BandSurvey survey = SurveyBands(sim, options);
+    if (survey.withoutBandKeV)
+        return "vantor-cli: a --unfold nem használható: a(z) " + FixedText(*survey.withoutBandKeV, 1, 3)
+            + " keV-es pontnak nincs energiaablaka (az alsó széle nem pozitív)";
+    if (!survey.anyDraws)
         return std::string("vantor-cli: a --unfold nem használható: a scan egyik energiaablaka sem fed át a forrás "
                            "spektrumával");
     return std::nullopt;

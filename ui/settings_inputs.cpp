@@ -155,8 +155,7 @@ void TForm1::RefuseEntry(QLineEdit* edit, const QString& errorText)
 {
     SetBoxColour(edit, QColor(Palette::ErrorColor));
     RefocusLater(edit);
-    m_errorText = errorText;
-    ShowErrorBox(m_errorText);
+    ShowErrorBox(errorText);
 }
 
 void TForm1::Edit3Change()

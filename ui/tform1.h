@@ -109,7 +109,6 @@ private:
     bool m_activationPending = true;
     QString m_contestantCode;
     QString m_workFolder;
-    QString m_errorText;
     // A refused field until it has its focus back.
     QLineEdit* m_refusedField = nullptr;
 

@@ -240,6 +240,9 @@ TEST(VantorCli, UnfoldingRefusesScansItCannotRead)
                           Case{"--field 0 --from 10 --to 50 --step 10",
                                "vantor-cli: a --unfold mágneses tér nélkül nem használható: 0 µT mellett nincs "
                                "energiaablak\n"},
+                          Case{"--field 1000 --from 0 --to 40 --step 10",
+                               "vantor-cli: a --unfold nem használható: a(z) 0.000 keV-es pontnak nincs "
+                               "energiaablaka (az alsó széle nem pozitív)\n"},
                           Case{"--field 1000 --from 300 --to 500 --step 50",
                                "vantor-cli: a --unfold nem használható: a scan egyik energiaablaka sem fed át a "
                                "forrás spektrumával\n"}}) {
