@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QUrl>
 
 namespace {
 
@@ -19,6 +20,29 @@ QStringList NameFilters(const QString& filter)
         filters << (description.endsWith(patterns) ? description : description + u' ' + patterns);
     }
     return filters;
+}
+
+void SetUpFileDialog(QFileDialog& dialog, const QString& initialFolder, const QString& filter,
+                     const QString& defaultExtension)
+{
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setSizeGripEnabled(true);
+    if (!initialFolder.isEmpty())
+        dialog.setDirectory(initialFolder);
+    const QStringList filters = NameFilters(filter);
+    if (!filters.isEmpty())
+        dialog.setNameFilters(filters);
+    QString suffix = defaultExtension;
+    if (suffix.startsWith(u'.'))
+        suffix.remove(0, 1);
+    dialog.setDefaultSuffix(suffix);
+}
+
+QString ChosenPath(QFileDialog& dialog)
+{
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    return dialog.selectedFiles().value(0);
 }
 
 }
@@ -45,19 +69,20 @@ int QtDialogs::RunModal(QDialog& dialog)
 QString QtDialogs::AskSavePath(QWidget* parent, const SaveDialogRequest& request)
 {
     QFileDialog dialog(parent);
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setSizeGripEnabled(true);
-    if (!request.initialFolder.isEmpty())
-        dialog.setDirectory(request.initialFolder);
-    const QStringList filters = NameFilters(request.filter);
-    if (!filters.isEmpty())
-        dialog.setNameFilters(filters);
-    QString suffix = request.defaultExtension;
-    if (suffix.startsWith(u'.'))
-        suffix.remove(0, 1);
-    dialog.setDefaultSuffix(suffix);
-    if (dialog.exec() != QDialog::Accepted)
-        return {};
-    return dialog.selectedFiles().value(0);
+    SetUpFileDialog(dialog, request.initialFolder, request.filter, request.defaultExtension);
+    return ChosenPath(dialog);
+}
+
+QString QtDialogs::AskOpenPath(QWidget* parent, const OpenDialogRequest& request)
+{
+    QFileDialog dialog(parent);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    SetUpFileDialog(dialog, request.initialFolder, request.filter, request.defaultExtension);
+    QList<QUrl> places = dialog.sidebarUrls();
+    for (const QString& folder : request.shortcutFolders)
+        places << QUrl::fromLocalFile(folder);
+    dialog.setSidebarUrls(places);
+    return ChosenPath(dialog);
 }

@@ -42,6 +42,12 @@ public:
         return savePath;
     }
 
+    QString AskOpenPath(QWidget*, const OpenDialogRequest& request) override
+    {
+        openRequests.push_back(request);
+        return openPath;
+    }
+
     std::vector<Message> messages;
     std::vector<Message> questions;
     bool answerYes = false;
@@ -51,4 +57,7 @@ public:
     std::vector<SaveDialogRequest> saveRequests;
     // What the save dialog answers; empty for Cancel.
     QString savePath;
+    std::vector<OpenDialogRequest> openRequests;
+    // What the open dialog answers; empty for Cancel.
+    QString openPath;
 };
