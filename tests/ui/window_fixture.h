@@ -24,7 +24,8 @@ protected:
     void SetUp() override
     {
         savedCurrent = QDir::currentPath();
-        form = std::make_unique<TForm1>(sim, WindowServices{dialogs, programFolder.path() + "/", [this] { ++ended; }});
+        form = std::make_unique<TForm1>(
+            sim, WindowServices{dialogs, programFolder.path() + "/", [this] { ++ended; }, mode, sourcesFolder});
         sim.view = form.get();
         passwordDlg = form->findChild<TPasswordDlg*>();
         form->FormActivate();
@@ -62,8 +63,23 @@ protected:
 
     QString Text(const char* name) { return Find(name)->text(); }
 
+    // Runs the identification with the code typed and accepted.
+    void Identify(const QString& code)
+    {
+        dialogs.onModal = [code](QDialog& dialog) {
+            dialog.show();
+            dialog.findChild<QLineEdit*>("Password")->setText(code);
+            QTest::mouseClick(dialog.findChild<QPushButton*>("OKBtn"), Qt::LeftButton);
+            return dialog.result();
+        };
+        form->Timer1Timer();
+    }
+
     QString LastMessage() const { return dialogs.messages.empty() ? QString() : dialogs.messages.back().text; }
 
+    // Set by a fixture's constructor, before the window is made.
+    StartMode mode = StartMode::Contest;
+    QString sourcesFolder;
     QTemporaryDir programFolder;
     QString savedCurrent;
     FakeDialogs dialogs;
