@@ -80,9 +80,14 @@ QString QtDialogs::AskOpenPath(QWidget* parent, const OpenDialogRequest& request
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     SetUpFileDialog(dialog, request.initialFolder, request.filter, request.defaultExtension);
-    QList<QUrl> places = dialog.sidebarUrls();
+    // The dialog keeps its side bar in the user's settings when it closes;
+    // the shortcuts are offered for this question only.
+    const QList<QUrl> userPlaces = dialog.sidebarUrls();
+    QList<QUrl> places = userPlaces;
     for (const QString& folder : request.shortcutFolders)
         places << QUrl::fromLocalFile(folder);
     dialog.setSidebarUrls(places);
-    return ChosenPath(dialog);
+    const QString chosen = ChosenPath(dialog);
+    dialog.setSidebarUrls(userPlaces);
+    return chosen;
 }
