@@ -12,6 +12,7 @@ struct Options {
     std::int32_t slitStep = 0;
     std::int32_t count = 1000;
     bool json = false;
+    bool unfold = false;   // estimate the source from the scan's counts
     double fromKeV = 0.0;
     double toKeV = 0.0;
     double stepKeV = 0.0;
