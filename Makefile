@@ -3,7 +3,7 @@ CONFIGURED := $(BUILD)/build.ninja
 SANITIZE_BUILD := build-sanitize
 SANITIZE_CONFIGURED := $(SANITIZE_BUILD)/build.ninja
 
-.PHONY: all deps build run test bench clean
+.PHONY: all deps build run test bench package clean
 
 all: build
 
@@ -39,6 +39,10 @@ test-sanitize: deps $(SANITIZE_CONFIGURED)
 		ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:check_initialization_order=1:detect_stack_use_after_return=1 \
 		UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
 		ctest --output-on-failure -j2
+
+# The Debian package, written into $(BUILD).
+package: build
+	@cmake --build $(BUILD) --target package
 
 bench: build
 	@$(BUILD)/bench/vantor-bench

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QIcon>
 
 #include <cstdio>
 
@@ -25,6 +26,11 @@ int main(int argc, char* argv[])
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName("Vantor");
+    // Desktops match the window to its menu entry and icon by this name.
+    QGuiApplication::setDesktopFileName("hu.vantor.Vantor");
+    QIcon icon(":/icon/256.png");
+    icon.addFile(":/icon/64.png");
+    QApplication::setWindowIcon(icon);
     // The window's own typeface is not on this platform; its metric twin is.
     QFont::insertSubstitution("MS Sans Serif", "Liberation Sans");
 

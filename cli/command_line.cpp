@@ -30,6 +30,7 @@ using Reader = std::function<bool(const std::string& value, Options& options)>;
 struct OptionRule {
     Reader read;        // empty for a flag without a value
     std::string why;    // what a refused value should have been
+    bool Options::*flag = nullptr;   // what a flag sets
 };
 
 Reader Decimal(double Options::*field, bool (*valid)(double))
@@ -89,7 +90,8 @@ const std::map<std::string, OptionRule>& Rules()
         {"--csv", {Path(&Options::csvPath), "fájlnevet kell megadni"}},
         {"--plot", {Path(&Options::plotPath), "fájlnevet kell megadni"}},
         {"--source", {Path(&Options::sourcePath), "fájlnevet kell megadni"}},
-        {"--json", {Reader{}, ""}},
+        {"--json", {Reader{}, "", &Options::json}},
+        {"--unfold", {Reader{}, "", &Options::unfold}},
     };
     return rules;
 }
@@ -105,7 +107,8 @@ const CommandRules& RulesOf(Command command)
         {"--energy", "--field", "--slit", "--count", "--json", "--threads", "--source"},
         {{"--energy", "az áteresztett energia keV-ben"}, {"--field", "a mágneses indukció µT-ban"}}};
     static const CommandRules scan{
-        {"--field", "--slit", "--count", "--from", "--to", "--step", "--csv", "--plot", "--threads", "--source"},
+        {"--field", "--slit", "--count", "--from", "--to", "--step", "--csv", "--plot", "--threads", "--source",
+         "--unfold"},
         {{"--field", "a mágneses indukció µT-ban"},
          {"--from", "az első áteresztett energia keV-ben"},
          {"--to", "az utolsó áteresztett energia keV-ben"},
@@ -144,7 +147,7 @@ std::variant<CommandLine, CommandLineError> ParseOptions(Command command, const 
             return Unknown(option);
         given.insert(option);
         if (!rule->second.read) {
-            line.options.json = true;
+            line.options.*(rule->second.flag) = true;
             continue;
         }
         if (i + 1 >= arguments.size())
@@ -191,13 +194,14 @@ std::vector<double> ScanEnergies(const Options& options)
     return energies;
 }
 
-std::string HelpText()
+std::string HelpText(const std::string& sourcesFolder)
 {
     return R"(Használat:
   vantor-cli measure --energy KEV --field MIKROTESLA [--slit LÉPÉS] [--count N]
                      [--threads N] [--source FÁJL] [--json]
   vantor-cli scan --field MIKROTESLA --from KEV --to KEV --step KEV [--slit LÉPÉS]
                   [--count N] [--csv FÁJL] [--plot FÁJL.png] [--threads N] [--source FÁJL]
+                  [--unfold]
   vantor-cli --version
   vantor-cli --help
 
@@ -212,7 +216,10 @@ A scan parancs a teljes mérést végzi el: az áteresztett energiát --from-tó
 úgy mér, mintha a versenyző egyetlen programfutásban mindegyik pontnál Startot
 nyomna (a véletlenszám-sorozat pontról pontra folytatódik). Kiírja a pontonkénti
 beütésszámot, az ablakszélességet és a keV-re jutó beütésszámot, összeveti a
-forrás spektrumával, és kérésre CSV-fájlba és PNG-rajzba menti.
+forrás spektrumával, és kérésre CSV-fájlba és PNG-rajzba menti. Minden ponthoz
+kiszámítja a forrásból várható beütésszámot és a mért eltérését tőle
+szórásegységben; a --unfold a beütésekből és az ablakokból visszafejti a
+forrás spektrumát (legalább 5 pont és nem nulla indukció kell hozzá).
 
 Kapcsolók:
   --energy KEV        az áteresztett energia keV-ben, nem-negatív szám ("." a
@@ -228,18 +235,31 @@ Kapcsolók:
   --csv FÁJL          a scan eredménye CSV-ben: energy_keV, launched, detected,
                       pass_lower_keV, pass_upper_keV, pass_width_keV,
                       rate_per_keV, rate_error_per_keV, source_intensity,
-                      source_scaled
-  --plot FÁJL.png     a keV-re jutó beütésszám hibasávokkal és a forrás
-                      illesztett spektruma egy rajzon
+                      source_scaled, response_lower_keV, response_upper_keV
+                      (az ablak a végpontra vágás előtt), expected_detected,
+                      pull, unfolded_per_keV, unfolded_error_per_keV,
+                      true_per_keV; a keV-re jutó oszlopok egyaránt az
+                      indított részecskék számát adják a forrásenergia
+                      egy keV-jére
+  --plot FÁJL.png     a keV-re jutó beütésszám és a visszafejtett spektrum
+                      hibasávokkal, a valódi N·s(E) vonalként, alatta az
+                      eltérések szórásegységben
+  --unfold            a forrás spektrumának visszafejtése a beütésekből
+                      (simasági büntetéssel regularizált, nem negatív
+                      legkisebb négyzetek, a büntetés erősségét általánosított
+                      keresztvalidáció választja)
   --threads N         ennyi szálon repülnek a részecskék (1–256); az eredmény
                       független tőle; alapértelmezés: a gép összes magja
   --source FÁJL       forrásfájl a beépített C-14 helyett: névsor, végpont-
                       energia MeV-ben, majd 2–200 "energia<TAB>intenzitás"
                       sor nem negatív, növekvő energiákkal és nem negatív
-                      intenzitásokkal (lásd data/sources/)
+                      intenzitásokkal; a programmal szállított források
+                      (C-14, P-32, Sr-90) mappája:
+                      )" + sourcesFolder + R"(
   --json              a measure eredménye egyetlen JSON objektumként a
                       launched, detected, passLowerKeV, passUpperKeV,
-                      passWidthKeV kulcsokkal (null, ha az ablak nem számolható)
+                      passWidthKeV, expectedDetected, pull kulcsokkal (null,
+                      ha az ablak nem számolható)
   --version           a program verziószáma
   --help              ez a leírás
 

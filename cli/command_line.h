@@ -12,6 +12,7 @@ struct Options {
     std::int32_t slitStep = 0;
     std::int32_t count = 1000;
     bool json = false;
+    bool unfold = false;   // estimate the source from the scan's counts
     double fromKeV = 0.0;
     double toKeV = 0.0;
     double stepKeV = 0.0;
@@ -38,4 +39,5 @@ std::variant<CommandLine, CommandLineError> ParseCommandLine(const std::vector<s
 // The pass energies of a scan, from the first to the last inclusive.
 std::vector<double> ScanEnergies(const Options& options);
 
-std::string HelpText();
+// sourcesFolder: where the source files shipped with the program lie.
+std::string HelpText(const std::string& sourcesFolder);

@@ -1,6 +1,7 @@
 #include "cli/command_line.h"
 #include "cli/measure_command.h"
 #include "cli/scan_command.h"
+#include "cli/shipped_sources.h"
 #include "generated/vantor_version.h"
 
 #include <iostream>
@@ -30,7 +31,7 @@ int main(int argc, char* argv[])
     const CommandLine& line = std::get<CommandLine>(parsed);
     switch (line.command) {
     case Command::Help:
-        std::cout << HelpText();
+        std::cout << HelpText(ShippedSourcesFolder().string());
         return 0;
     case Command::Version:
         std::cout << VantorVersion << '\n';

@@ -1,6 +1,7 @@
 #include "cli/measure_command.h"
 
 #include "cli/command_line.h"
+#include "cli/expected_count.h"
 #include "cli/run_setup.h"
 #include "core/band_readout.h"
 #include "core/measurement.h"
@@ -21,14 +22,31 @@ std::string JsonReadout(bool known, double megaElectronVolts)
     return text.substr(text.find_first_not_of(' '));
 }
 
+// Absent without a band: without a magnetic field nothing says which energies pass.
+std::optional<ExpectedCount> Expected(const Simulation& sim)
+{
+    if (!BandKnown(sim))
+        return std::nullopt;
+    return ExpectCount(sim.source, sim.band.SearchedLower, sim.band.SearchedUpper, sim.run.launchedCount,
+                       sim.run.detectedCount);
+}
+
+std::string JsonOptional(const std::optional<double>& value)
+{
+    return value ? ExactNumberText(*value) : "null";
+}
+
 std::string JsonReport(const Simulation& sim)
 {
     const bool known = BandKnown(sim);
+    const std::optional<ExpectedCount> expected = Expected(sim);
     return "{\"launched\": " + std::to_string(sim.run.launchedCount)
         + ", \"detected\": " + std::to_string(sim.run.detectedCount)
         + ", \"passLowerKeV\": " + JsonReadout(known, sim.band.PassLower)
         + ", \"passUpperKeV\": " + JsonReadout(known, sim.band.PassUpper)
-        + ", \"passWidthKeV\": " + JsonReadout(known, sim.band.PassWidth) + "}\n";
+        + ", \"passWidthKeV\": " + JsonReadout(known, sim.band.PassWidth)
+        + ", \"expectedDetected\": " + JsonOptional(expected ? std::optional(expected->detected) : std::nullopt)
+        + ", \"pull\": " + JsonOptional(expected ? expected->pull : std::nullopt) + "}\n";
 }
 
 std::string TextReport(const Simulation& sim)
@@ -37,11 +55,17 @@ std::string TextReport(const Simulation& sim)
     auto readout = [known](double megaElectronVolts) {
         return known ? PassBandText(megaElectronVolts) : std::string(NotComputableText);
     };
+    const std::optional<ExpectedCount> expected = Expected(sim);
+    auto figure = [](const std::optional<double>& value, int decimals) {
+        return value ? FixedText(*value, 1, decimals) : std::string(NotComputableText);
+    };
     return "Kibocsátott: " + std::to_string(sim.run.launchedCount) + "\n"
         + "Beütésszám: " + std::to_string(sim.run.detectedCount) + "\n"
         + "E_min (keV): " + readout(sim.band.PassLower) + "\n"
         + "E_max (keV): " + readout(sim.band.PassUpper) + "\n"
-        + "Energiaablak szélessége (keV): " + readout(sim.band.PassWidth) + "\n";
+        + "Energiaablak szélessége (keV): " + readout(sim.band.PassWidth) + "\n"
+        + "Várható beütésszám: " + figure(expected ? std::optional(expected->detected) : std::nullopt, 1) + "\n"
+        + "Eltérés a várhatótól (szórásban): " + figure(expected ? expected->pull : std::nullopt, 2) + "\n";
 }
 
 }

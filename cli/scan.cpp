@@ -22,6 +22,8 @@ ScanPoint PointOf(const Simulation& sim, double energyKeV)
         point.passLowerKeV = KeVPerMeV * sim.band.PassLower;
         point.passUpperKeV = KeVPerMeV * sim.band.PassUpper;
         point.passWidthKeV = KeVPerMeV * sim.band.PassWidth;
+        point.responseLowerKeV = KeVPerMeV * sim.band.SearchedLower;
+        point.responseUpperKeV = KeVPerMeV * sim.band.SearchedUpper;
         if (*point.passWidthKeV > 0.0) {
             point.ratePerKeV = point.detected / *point.passWidthKeV;
             // An empty count still carries an error of about one count.

@@ -6,6 +6,8 @@
 #include "cli/scan.h"
 #include "cli/scan_plot.h"
 #include "cli/scan_report.h"
+#include "cli/scan_truth.h"
+#include "cli/scan_unfolding.h"
 #include "core/simulation.h"
 
 #include <fstream>
@@ -29,6 +31,10 @@ CommandOutcome RunScanCommand(const Options& options)
     Simulation sim;
     if (auto error = PrepareSimulation(options, sim))
         return {ExitRefused, "", *error};
+    if (options.unfold) {
+        if (auto refusal = UnfoldingRefusal(sim, options))
+            return {ExitRefused, "", *refusal};
+    }
 
     const std::size_t pointCount = ScanEnergies(options).size();
     std::vector<ScanPoint> points;
@@ -37,6 +43,10 @@ CommandOutcome RunScanCommand(const Options& options)
         points = MeasureScan(sim, options, ThreadsToUse(options),
                              [&progress](std::size_t point, std::int64_t flown) { progress.Show(point, flown); });
     }
+
+    CompareWithSource(points, sim.source);
+    if (options.unfold)
+        UnfoldScan(points, sim.source);
 
     CommandOutcome outcome{0, ScanTable(points), ""};
     if (!options.csvPath.empty()) {

@@ -34,30 +34,37 @@ QString TickText(double value, const PlotAxis& axis)
     return QString::number(value, 'f', axis.Decimals());
 }
 
-void DrawAxes(QPainter& painter, const ScanPlotLayout& layout)
+// The grid, frame, ticks and tick numbers of one panel; the energy numbers
+// only under the lowest panel.
+void DrawPanel(QPainter& painter, const QRectF& area, const PlotAxis& energy, const PlotAxis& vertical,
+               bool energyNumbers)
 {
-    const QRectF& area = ScanPlotArea;
     painter.save();
     // One-pixel lines on whole pixels stay sharp only without antialiasing.
     painter.setRenderHint(QPainter::Antialiasing, false);
     SetPixelFont(painter, 13);
-    for (const double energy : layout.energy.Ticks()) {
-        const double x = layout.ToPixel(energy, layout.rate.lower).x();
+    auto toX = [&](double e) { return area.left() + (e - energy.lower) / (energy.upper - energy.lower) * area.width(); };
+    auto toY = [&](double v) {
+        return area.bottom() - (v - vertical.lower) / (vertical.upper - vertical.lower) * area.height();
+    };
+    for (const double e : energy.Ticks()) {
+        const double x = toX(e);
         painter.setPen(QPen(QColor(GridColour), 1));
         painter.drawLine(QPointF(x, area.top()), QPointF(x, area.bottom()));
         painter.setPen(QPen(QColor(FrameColour), 1));
         painter.drawLine(QPointF(x, area.bottom()), QPointF(x, area.bottom() + TickLength));
-        painter.drawText(QRectF(x - 40, area.bottom() + TickLength + 2, 80, 18), Qt::AlignHCenter | Qt::AlignTop,
-                         TickText(energy, layout.energy));
+        if (energyNumbers)
+            painter.drawText(QRectF(x - 40, area.bottom() + TickLength + 2, 80, 18), Qt::AlignHCenter | Qt::AlignTop,
+                             TickText(e, energy));
     }
-    for (const double rate : layout.rate.Ticks()) {
-        const double y = layout.ToPixel(layout.energy.lower, rate).y();
+    for (const double v : vertical.Ticks()) {
+        const double y = toY(v);
         painter.setPen(QPen(QColor(GridColour), 1));
         painter.drawLine(QPointF(area.left(), y), QPointF(area.right(), y));
         painter.setPen(QPen(QColor(FrameColour), 1));
         painter.drawLine(QPointF(area.left() - TickLength, y), QPointF(area.left(), y));
         painter.drawText(QRectF(0, y - 9, area.left() - TickLength - 4, 18), Qt::AlignRight | Qt::AlignVCenter,
-                         TickText(rate, layout.rate));
+                         TickText(v, vertical));
     }
     painter.setPen(QPen(QColor(FrameColour), 1));
     painter.setBrush(Qt::NoBrush);
@@ -65,27 +72,48 @@ void DrawAxes(QPainter& painter, const ScanPlotLayout& layout)
     painter.restore();
 }
 
-void DrawAxisTitles(QPainter& painter)
+void DrawVerticalTitle(QPainter& painter, const QRectF& area, const QString& title)
 {
-    const QRectF& area = ScanPlotArea;
-    painter.setPen(QColor(FrameColour));
-    SetPixelFont(painter, 15);
-    painter.drawText(QRectF(area.left(), area.bottom() + 30, area.width(), 24), Qt::AlignCenter, "Energia (keV)");
     painter.save();
     painter.translate(18, area.center().y());
     painter.rotate(-90);
-    painter.drawText(QRectF(-area.height() / 2, -12, area.height(), 24), Qt::AlignCenter, "Beütés / keV");
+    painter.drawText(QRectF(-area.height() / 2, -12, area.height(), 24), Qt::AlignCenter, title);
     painter.restore();
+}
+
+void DrawAxisTitles(QPainter& painter)
+{
+    painter.setPen(QColor(FrameColour));
+    SetPixelFont(painter, 15);
+    const QRectF& bottom = PullPlotArea;
+    painter.drawText(QRectF(bottom.left(), bottom.bottom() + 30, bottom.width(), 24), Qt::AlignCenter,
+                     "Energia (keV)");
+    DrawVerticalTitle(painter, ScanPlotArea, "Indított részecske / keV");
+    DrawVerticalTitle(painter, PullPlotArea, "(mért − várható) / σ");
+}
+
+void DrawErrorBar(QPainter& painter, QColor colour, QPointF top, QPointF bottom)
+{
+    // Two pixels wide, so that antialiasing leaves every bar a pixel of its own colour.
+    painter.setPen(QPen(colour, 2.0));
+    painter.drawLine(top, bottom);
+    painter.drawLine(top - QPointF(ErrorCapHalfWidth, 0), top + QPointF(ErrorCapHalfWidth, 0));
+    painter.drawLine(bottom - QPointF(ErrorCapHalfWidth, 0), bottom + QPointF(ErrorCapHalfWidth, 0));
 }
 
 void DrawMeasuredMarker(QPainter& painter, QPointF centre, QPointF top, QPointF bottom)
 {
-    painter.setPen(QPen(QColor(MeasuredColour), 1.5));
-    painter.drawLine(top, bottom);
-    painter.drawLine(top - QPointF(ErrorCapHalfWidth, 0), top + QPointF(ErrorCapHalfWidth, 0));
-    painter.drawLine(bottom - QPointF(ErrorCapHalfWidth, 0), bottom + QPointF(ErrorCapHalfWidth, 0));
+    DrawErrorBar(painter, QColor(MeasuredColour), top, bottom);
     painter.setBrush(QColor(MeasuredColour));
     painter.drawEllipse(centre, MarkerRadius, MarkerRadius);
+}
+
+void DrawUnfoldedMarker(QPainter& painter, QPointF centre, QPointF top, QPointF bottom)
+{
+    DrawErrorBar(painter, QColor(UnfoldedColour), top, bottom);
+    painter.setPen(QPen(QColor(UnfoldedColour), 1.5));
+    painter.setBrush(QColor(UnfoldedColour));
+    painter.drawRect(QRectF(centre - QPointF(MarkerRadius, MarkerRadius), centre + QPointF(MarkerRadius, MarkerRadius)));
 }
 
 QPen SourcePen()
@@ -95,43 +123,50 @@ QPen SourcePen()
 
 // The title, and under it the legend, both centred above the plot area so
 // that neither can hide a point.
-void DrawTitleAndLegend(QPainter& painter)
+void DrawTitleAndLegend(QPainter& painter, bool unfolded)
 {
-    const QString measured = "mért (beütés/keV)";
-    const QString source = "forrás, illesztve";
     SetPixelFont(painter, 19, true);
     painter.setPen(QColor(FrameColour));
-    painter.drawText(QRectF(0, 8, ScanPlotSize.width(), 28), Qt::AlignCenter, "Mért spektrum és a forrás spektruma");
+    painter.drawText(QRectF(0, 8, ScanPlotSize.width(), 28), Qt::AlignCenter, "A forrás spektruma a mérésből");
 
+    const QString measured = "beütés / ablakszélesség";
+    const QString recovered = "visszafejtett";
+    const QString source = "valódi N·s(E)";
     SetPixelFont(painter, 14);
     constexpr double SampleWidth = 30;
     constexpr double Gap = 8;
     constexpr double EntryGap = 40;
     const QFontMetricsF metrics(painter.font());
-    const double width = 2 * (SampleWidth + Gap) + metrics.horizontalAdvance(measured) + EntryGap
-        + metrics.horizontalAdvance(source);
-    const double y = 54;
+    const int entries = unfolded ? 3 : 2;
+    double width = entries * (SampleWidth + Gap) + (entries - 1) * EntryGap + metrics.horizontalAdvance(measured)
+        + metrics.horizontalAdvance(source) + (unfolded ? metrics.horizontalAdvance(recovered) : 0.0);
+    const double y = 58;
     double x = (ScanPlotSize.width() - width) / 2;
+    auto label = [&](const QString& text) {
+        x += SampleWidth + Gap;
+        painter.setPen(QColor(FrameColour));
+        painter.drawText(QPointF(x, y + metrics.ascent() / 2 - 1), text);
+        x += metrics.horizontalAdvance(text) + EntryGap;
+    };
 
-    const QPointF centre(x + SampleWidth / 2, y);
+    QPointF centre(x + SampleWidth / 2, y);
     DrawMeasuredMarker(painter, centre, centre - QPointF(0, 8), centre + QPointF(0, 8));
-    x += SampleWidth + Gap;
-    painter.setPen(QColor(FrameColour));
-    painter.drawText(QPointF(x, y + metrics.ascent() / 2 - 1), measured);
-    x += metrics.horizontalAdvance(measured) + EntryGap;
-
+    label(measured);
+    if (unfolded) {
+        centre = QPointF(x + SampleWidth / 2, y);
+        DrawUnfoldedMarker(painter, centre, centre - QPointF(0, 8), centre + QPointF(0, 8));
+        label(recovered);
+    }
     painter.setPen(SourcePen());
     painter.drawLine(QPointF(x, y), QPointF(x + SampleWidth, y));
-    x += SampleWidth + Gap;
-    painter.setPen(QColor(FrameColour));
-    painter.drawText(QPointF(x, y + metrics.ascent() / 2 - 1), source);
+    label(source);
 }
 
 void DrawSource(QPainter& painter, const ScanPlotLayout& layout, const std::vector<ScanPoint>& points)
 {
     QPolygonF line;
     for (const ScanPoint& point : points)
-        line << layout.ToPixel(point.energyKeV, point.sourceScaled);
+        line << layout.ToPixel(point.energyKeV, point.truePerKeV);
     std::sort(line.begin(), line.end(), [](const QPointF& a, const QPointF& b) { return a.x() < b.x(); });
     painter.setPen(SourcePen());
     painter.drawPolyline(line);
@@ -139,15 +174,53 @@ void DrawSource(QPainter& painter, const ScanPlotLayout& layout, const std::vect
 
 void DrawMeasured(QPainter& painter, const ScanPlotLayout& layout, const std::vector<ScanPoint>& points)
 {
+    const QPointF shift(-EstimateOffset, 0);
     for (const ScanPoint& point : points) {
         if (!point.ratePerKeV)
             continue;
         const double rate = *point.ratePerKeV;
         const double error = point.rateErrorPerKeV.value_or(0.0);
-        DrawMeasuredMarker(painter, layout.ToPixel(point.energyKeV, rate),
-                           layout.ToPixel(point.energyKeV, rate + error),
-                           layout.ToPixel(point.energyKeV, rate - error));
+        DrawMeasuredMarker(painter, layout.ToPixel(point.energyKeV, rate) + shift,
+                           layout.ToPixel(point.energyKeV, rate + error) + shift,
+                           layout.ToPixel(point.energyKeV, rate - error) + shift);
     }
+}
+
+void DrawUnfolded(QPainter& painter, const ScanPlotLayout& layout, const std::vector<ScanPoint>& points)
+{
+    const QPointF shift(EstimateOffset, 0);
+    for (const ScanPoint& point : points) {
+        if (!point.unfoldedPerKeV)
+            continue;
+        const double value = *point.unfoldedPerKeV;
+        const double error = point.unfoldedErrorPerKeV.value_or(0.0);
+        DrawUnfoldedMarker(painter, layout.ToPixel(point.energyKeV, value) + shift,
+                           layout.ToPixel(point.energyKeV, value + error) + shift,
+                           layout.ToPixel(point.energyKeV, value - error) + shift);
+    }
+}
+
+// Zero, and dashed the ±2 a standard normal sample stays within about 95 % of the time.
+void DrawPulls(QPainter& painter, const ScanPlotLayout& layout, const std::vector<ScanPoint>& points)
+{
+    const double left = layout.energy.lower;
+    const double right = layout.energy.upper;
+    painter.setPen(QPen(QColor(FrameColour), 1));
+    painter.drawLine(layout.PullToPixel(left, 0.0), layout.PullToPixel(right, 0.0));
+    painter.setPen(QPen(QColor(FrameColour), 1, Qt::DashLine));
+    for (const double level : {-2.0, 2.0})
+        painter.drawLine(layout.PullToPixel(left, level), layout.PullToPixel(right, level));
+    painter.setPen(QPen(QColor(PullColour), 1.5));
+    painter.setBrush(QColor(PullColour));
+    for (const ScanPoint& point : points) {
+        if (point.pull)
+            painter.drawEllipse(layout.PullToPixel(point.energyKeV, *point.pull), MarkerRadius, MarkerRadius);
+    }
+}
+
+bool AnyUnfolded(const std::vector<ScanPoint>& points)
+{
+    return std::any_of(points.begin(), points.end(), [](const ScanPoint& p) { return p.unfoldedPerKeV.has_value(); });
 }
 
 }
@@ -162,13 +235,19 @@ std::optional<std::string> WriteScanPlot(const std::vector<ScanPoint>& points, c
         QPainter painter(&image);
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setRenderHint(QPainter::TextAntialiasing);
-        DrawTitleAndLegend(painter);
-        DrawAxes(painter, layout);
+        DrawTitleAndLegend(painter, AnyUnfolded(points));
+        DrawPanel(painter, ScanPlotArea, layout.energy, layout.rate, false);
+        DrawPanel(painter, PullPlotArea, layout.energy, layout.pull, true);
         DrawAxisTitles(painter);
+        painter.save();
         painter.setClipRect(ScanPlotArea);
-        // The measured points come last so that the line never hides them.
+        // The estimates come last so that the line never hides them.
         DrawSource(painter, layout, points);
         DrawMeasured(painter, layout, points);
+        DrawUnfolded(painter, layout, points);
+        painter.restore();
+        painter.setClipRect(PullPlotArea);
+        DrawPulls(painter, layout, points);
     }
     if (!image.save(QString::fromStdString(path), "PNG"))
         return "vantor-cli: a rajz nem írható: " + path;

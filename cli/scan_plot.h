@@ -6,7 +6,9 @@
 #include <string>
 #include <vector>
 
-// Draws the measured rate per keV with its error bars over the source
-// spectrum scaled to it, and saves the picture as PNG. Works without a
-// display. Returns the message to show when the file cannot be written.
+// Draws the contestant's rate per keV and, when the scan was unfolded, the
+// unfolded values, both with error bars, over the true N·s(E) as a line, none
+// of them fitted; under them the pulls of the counts. Saves the picture as
+// PNG. Works without a display. Returns the message to show when the file
+// cannot be written.
 std::optional<std::string> WriteScanPlot(const std::vector<ScanPoint>& points, const std::string& path);

@@ -15,6 +15,7 @@ constexpr double StepTolerance = 1e-9;
 // With nothing measured the picture still shows the axes of a beta spectrum.
 constexpr double EmptyEnergyKeV = 100.0;
 constexpr double EmptyRate = 1.0;
+constexpr double LeastPullReach = 3.0;
 
 PlotAxis EnergyAxis(const std::vector<ScanPoint>& points)
 {
@@ -38,16 +39,30 @@ PlotAxis RateAxis(const std::vector<ScanPoint>& points)
     double lowest = 0.0;
     double highest = -std::numeric_limits<double>::infinity();
     for (const ScanPoint& point : points) {
-        highest = std::max(highest, point.sourceScaled);
-        lowest = std::min(lowest, point.sourceScaled);
-        if (!point.ratePerKeV)
-            continue;
-        highest = std::max(highest, *point.ratePerKeV + point.rateErrorPerKeV.value_or(0.0));
-        lowest = std::min(lowest, *point.ratePerKeV);
+        highest = std::max(highest, point.truePerKeV);
+        lowest = std::min(lowest, point.truePerKeV);
+        if (point.ratePerKeV) {
+            highest = std::max(highest, *point.ratePerKeV + point.rateErrorPerKeV.value_or(0.0));
+            lowest = std::min(lowest, *point.ratePerKeV);
+        }
+        if (point.unfoldedPerKeV) {
+            highest = std::max(highest, *point.unfoldedPerKeV + point.unfoldedErrorPerKeV.value_or(0.0));
+            lowest = std::min(lowest, *point.unfoldedPerKeV);
+        }
     }
     if (!(highest > lowest))
         return NiceAxis(lowest, lowest + EmptyRate);
     return NiceAxis(lowest, highest + 0.05 * (highest - lowest));
+}
+
+PlotAxis PullAxis(const std::vector<ScanPoint>& points)
+{
+    double reach = LeastPullReach;
+    for (const ScanPoint& point : points) {
+        if (point.pull)
+            reach = std::max(reach, 1.1 * std::abs(*point.pull));
+    }
+    return NiceAxis(-reach, reach);
 }
 
 }
@@ -84,7 +99,14 @@ QPointF ScanPlotLayout::ToPixel(double energyKeV, double ratePerKeV) const
     return {ScanPlotArea.left() + x * ScanPlotArea.width(), ScanPlotArea.bottom() - y * ScanPlotArea.height()};
 }
 
+QPointF ScanPlotLayout::PullToPixel(double energyKeV, double pullValue) const
+{
+    const double x = (energyKeV - energy.lower) / (energy.upper - energy.lower);
+    const double y = (pullValue - pull.lower) / (pull.upper - pull.lower);
+    return {PullPlotArea.left() + x * PullPlotArea.width(), PullPlotArea.bottom() - y * PullPlotArea.height()};
+}
+
 ScanPlotLayout LayOutScanPlot(const std::vector<ScanPoint>& points)
 {
-    return {EnergyAxis(points), RateAxis(points)};
+    return {EnergyAxis(points), RateAxis(points), PullAxis(points)};
 }

@@ -20,4 +20,17 @@ struct ScanPoint {
     // the measured rates by least squares.
     double sourceIntensity = 0.0;
     double sourceScaled = 0.0;
+    // The band as the search found it, before the readouts clamp it to the
+    // endpoint: the energies that reach the detector.
+    std::optional<double> responseLowerKeV;
+    std::optional<double> responseUpperKeV;
+    // What the source makes of that band: the count to expect, and how many
+    // binomial standard deviations the measured one lies from it.
+    std::optional<double> expectedDetected;
+    std::optional<double> pull;
+    // Launched particles per keV of source energy at the pass energy, N·s(E):
+    // the truth, and its estimate from the counts and bands alone.
+    double truePerKeV = 0.0;
+    std::optional<double> unfoldedPerKeV;
+    std::optional<double> unfoldedErrorPerKeV;
 };

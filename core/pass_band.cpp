@@ -61,8 +61,10 @@ bool BandKnown(const Simulation& sim)
 void UpdatePassBand(Simulation& sim)
 {
     PassBand& band = sim.band;
-    band.PassLower = FindPassEdge(sim, false) / EVPerMeV;
-    band.PassUpper = FindPassEdge(sim, true) / EVPerMeV;
+    band.SearchedLower = FindPassEdge(sim, false) / EVPerMeV;
+    band.SearchedUpper = FindPassEdge(sim, true) / EVPerMeV;
+    band.PassLower = band.SearchedLower;
+    band.PassUpper = band.SearchedUpper;
     const double endpoint = sim.source.EndpointEnergy;
     if (band.PassLower > endpoint)
         band.PassLower = endpoint;

@@ -8,6 +8,11 @@ struct PassBand {
     double PassLower = 0.0;
     double PassUpper = 0.0;
     double PassWidth = 0.0;
+    // The edges as the search found them, before the readouts clamp them to
+    // the endpoint: every energy between them reaches the detector, also those
+    // the spline gives beyond the endpoint.
+    double SearchedLower = 0.0;
+    double SearchedUpper = 0.0;
 };
 
 inline constexpr double NotComputed = 1e12;

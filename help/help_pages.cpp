@@ -22,7 +22,7 @@ struct PageSource {
 };
 
 constexpr std::array<PageSource, HelpPageCount> Pages{{
-    {QSize(688, 2691), QLatin1StringView(":/help/elmeleti_bevezeto.html")},
+    {QSize(688, 3950), QLatin1StringView(":/help/elmeleti_bevezeto.html")},
     {QSize(688, 1927), QLatin1StringView(":/help/program_hasznalata.html")},
 }};
 
@@ -69,6 +69,9 @@ QImage RenderHelpPage(int page)
     QImage image(HelpPageSize(page), QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
+    // The figures are drawn smaller than their pixels; without smoothing their
+    // one-pixel lines would drop out.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
     TypesetHelpPage(page)->drawContents(&painter);
     return image;
 }

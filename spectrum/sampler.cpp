@@ -2,7 +2,6 @@
 
 namespace {
 
-constexpr double SmallestCandidate = 1e-4;   // MeV
 constexpr int MaxTests = 10000;
 // Candidates below the smallest energy or outside the spline are drawn again.
 // A spectrum that covers no energy of the range would be searched for ever;
@@ -12,15 +11,21 @@ constexpr int GridPoints = 1501;
 
 }
 
-void FindSpectrumMax(SourceSpectrum& source)
+double GridMaximum(const SourceSpectrum& source)
 {
-    source.SpectrumMax = 0.0;
+    double maximum = 0.0;
     for (int i = 0; i < GridPoints; ++i) {
         const double x = i * source.SampleStep;
         const SplineValue v = EvalSpline(source.Segments, x);
-        if (v.found && v.value > source.SpectrumMax)
-            source.SpectrumMax = v.value;
+        if (v.found && v.value > maximum)
+            maximum = v.value;
     }
+    return maximum;
+}
+
+void FindSpectrumMax(SourceSpectrum& source)
+{
+    source.SpectrumMax = GridMaximum(source);
 }
 
 double DrawEnergy(const SourceSpectrum& source, RandomState& random, double range)

@@ -70,7 +70,7 @@ TEST(CommandLine, HelpAndVersion)
     EXPECT_EQ(std::get<CommandLine>(Parse({"measure", "--help"})).command, Command::Help);
     EXPECT_EQ(std::get<CommandLine>(Parse({"--version"})).command, Command::Version);
     for (const char* option : {"--energy", "--field", "--slit", "--count", "--json", "--version"})
-        EXPECT_NE(HelpText().find(option), std::string::npos) << option;
+        EXPECT_NE(HelpText("/usr/share/vantor/sources").find(option), std::string::npos) << option;
 }
 
 std::vector<std::string> Scan(std::vector<std::string> more)

@@ -16,7 +16,8 @@
 namespace {
 
 // A C-14-like scan: the pass band widens with the energy, the counts follow
-// the allowed shape, and the source is scaled a little off the measurement.
+// the allowed shape, the unfolding lies a little off the truth, and the pulls
+// swing both ways.
 std::vector<ScanPoint> CarbonLikeScan()
 {
     std::vector<ScanPoint> points;
@@ -29,7 +30,10 @@ std::vector<ScanPoint> CarbonLikeScan()
         point.detected = static_cast<int>(shape * *point.passWidthKeV);
         point.ratePerKeV = point.detected / *point.passWidthKeV;
         point.rateErrorPerKeV = std::sqrt(point.detected) / *point.passWidthKeV;
-        point.sourceScaled = 0.97 * shape;
+        point.truePerKeV = 0.97 * shape;
+        point.unfoldedPerKeV = 0.99 * shape;
+        point.unfoldedErrorPerKeV = 0.03 * shape + 5.0;
+        point.pull = 2.5 * std::sin(energy);
         points.push_back(point);
     }
     return points;
@@ -97,16 +101,21 @@ TEST(ScanPlotAxis, StepsAreOneTwoOrFiveTimesAPowerOfTen)
     EXPECT_EQ(exact.Decimals(), 2);
 }
 
-TEST(ScanPlotAxis, LayoutHoldsEveryErrorBarAndTheSource)
+TEST(ScanPlotAxis, LayoutHoldsEveryErrorBarTheTruthAndThePulls)
 {
-    const std::vector<ScanPoint> points = CarbonLikeScan();
+    std::vector<ScanPoint> points = CarbonLikeScan();
+    points[3].pull = -4.2;
     const ScanPlotLayout layout = LayOutScanPlot(points);
     EXPECT_EQ(layout.rate.lower, 0.0);
+    EXPECT_EQ(layout.pull.lower, -layout.pull.upper);
+    EXPECT_GE(layout.pull.upper, 3.0);
     for (const ScanPoint& point : points) {
         EXPECT_GT(point.energyKeV, layout.energy.lower);
         EXPECT_LT(point.energyKeV, layout.energy.upper);
         EXPECT_LT(*point.ratePerKeV + *point.rateErrorPerKeV, layout.rate.upper);
-        EXPECT_LT(point.sourceScaled, layout.rate.upper);
+        EXPECT_LT(*point.unfoldedPerKeV + *point.unfoldedErrorPerKeV, layout.rate.upper);
+        EXPECT_LT(point.truePerKeV, layout.rate.upper);
+        EXPECT_LT(std::abs(*point.pull), layout.pull.upper);
     }
     EXPECT_TRUE(ScanPlotArea.contains(layout.ToPixel(10.0, *points.front().ratePerKeV)));
     EXPECT_LT(layout.ToPixel(10.0, 0.0).x(), layout.ToPixel(150.0, 0.0).x());
@@ -131,20 +140,28 @@ TEST_F(ScanPlot, WritesAPngOfThePictureSize)
     EXPECT_EQ(reader.size(), ScanPlotSize);
 }
 
-TEST_F(ScanPlot, ErrorBarsStandWhereThePointsAre)
+TEST_F(ScanPlot, ErrorBarsAndPullsStandWhereThePointsAre)
 {
     const std::vector<ScanPoint> points = CarbonLikeScan();
     const QImage image = Written(points);
     const ScanPlotLayout layout = LayOutScanPlot(points);
+    struct Estimate {
+        double value;
+        double error;
+        QRgb colour;
+        double shift;
+    };
     for (const ScanPoint& point : points) {
         SCOPED_TRACE(point.energyKeV);
-        const double rate = *point.ratePerKeV;
-        const double error = *point.rateErrorPerKeV;
-        EXPECT_GT(CountColour(image, Around(layout.ToPixel(point.energyKeV, rate)), MeasuredColour), 0);
-        EXPECT_GT(CountColour(image, Around(layout.ToPixel(point.energyKeV, rate + error)),
-                              MeasuredColour), 0);
-        EXPECT_GT(CountColour(image, Around(layout.ToPixel(point.energyKeV, rate - error)),
-                              MeasuredColour), 0);
+        for (const Estimate e : {Estimate{*point.ratePerKeV, *point.rateErrorPerKeV, MeasuredColour, -EstimateOffset},
+                                 Estimate{*point.unfoldedPerKeV, *point.unfoldedErrorPerKeV, UnfoldedColour,
+                                          EstimateOffset}}) {
+            for (const double end : {e.value, e.value + e.error, e.value - e.error}) {
+                const QPointF place = layout.ToPixel(point.energyKeV, end) + QPointF(e.shift, 0);
+                EXPECT_GT(CountColour(image, Around(place), e.colour), 0) << end;
+            }
+        }
+        EXPECT_GT(CountColour(image, Around(layout.PullToPixel(point.energyKeV, *point.pull)), PullColour), 0);
     }
 }
 
@@ -155,7 +172,7 @@ TEST_F(ScanPlot, SourceLineRunsBetweenThePoints)
     const ScanPlotLayout layout = LayOutScanPlot(points);
     for (std::size_t i = 1; i < points.size(); ++i) {
         const double energy = (points[i - 1].energyKeV + points[i].energyKeV) / 2;
-        const double scaled = (points[i - 1].sourceScaled + points[i].sourceScaled) / 2;
+        const double scaled = (points[i - 1].truePerKeV + points[i].truePerKeV) / 2;
         SCOPED_TRACE(energy);
         EXPECT_GT(CountColour(image, Around(layout.ToPixel(energy, scaled)), SourceColour), 0);
         EXPECT_EQ(CountColour(image, Around(layout.ToPixel(energy, scaled)), MeasuredColour), 0);
@@ -168,13 +185,15 @@ TEST_F(ScanPlot, PointsWithoutARateHaveNoMarkerButKeepTheLine)
     ScanPoint& unmeasured = points[5];
     unmeasured.ratePerKeV.reset();
     unmeasured.rateErrorPerKeV.reset();
+    unmeasured.unfoldedPerKeV.reset();
     const QImage image = Written(points);
     const ScanPlotLayout layout = LayOutScanPlot(points);
 
     const int x = layout.ToPixel(unmeasured.energyKeV, 0.0).toPoint().x();
     const QRect column(x - 2, PlotArea().top(), 5, PlotArea().height());
     EXPECT_EQ(CountColour(image, column, MeasuredColour), 0);
-    EXPECT_GT(CountColour(image, Around(layout.ToPixel(unmeasured.energyKeV, unmeasured.sourceScaled)),
+    EXPECT_EQ(CountColour(image, column, UnfoldedColour), 0);
+    EXPECT_GT(CountColour(image, Around(layout.ToPixel(unmeasured.energyKeV, unmeasured.truePerKeV)),
                           SourceColour), 0);
 }
 
@@ -184,6 +203,7 @@ TEST_F(ScanPlot, EmptyScanDrawsTheAxesOnly)
     ASSERT_EQ(image.size(), ScanPlotSize);
     EXPECT_EQ(CountColour(image, PlotArea(), MeasuredColour), 0);
     EXPECT_EQ(CountColour(image, PlotArea(), SourceColour), 0);
+    EXPECT_EQ(CountColour(image, PullPlotArea.toRect(), PullColour), 0);
     const QRect leftEdge(ScanPlotArea.toRect().left() - 1, PlotArea().top(), 3, PlotArea().height());
     EXPECT_GT(image.width() * image.height() - CountColour(image, image.rect(), qRgb(255, 255, 255)), 0);
     EXPECT_LT(CountColour(image, leftEdge, qRgb(255, 255, 255)), leftEdge.width() * leftEdge.height());

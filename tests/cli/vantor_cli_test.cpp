@@ -40,7 +40,9 @@ TEST(VantorCli, MeasuresAsAFreshStart)
               "Beütésszám: 677\n"
               "E_min (keV):     46.741\n"
               "E_max (keV):     53.863\n"
-              "Energiaablak szélessége (keV):      7.122\n");
+              "Energiaablak szélessége (keV):      7.122\n"
+              "Várható beütésszám: 719.4\n"
+              "Eltérés a várhatótól (szórásban): -1.64\n");
 }
 
 TEST(VantorCli, JsonReport)
@@ -54,7 +56,34 @@ TEST(VantorCli, JsonReport)
         << band.output;
 
     const Outcome noField = RunCli("measure --energy 50 --field 0 --count 10 --json");
-    EXPECT_NE(noField.output.find("\"passWidthKeV\": null}"), std::string::npos) << noField.output;
+    EXPECT_NE(noField.output.find("\"passWidthKeV\": null, \"expectedDetected\": null, \"pull\": null}"),
+              std::string::npos)
+        << noField.output;
+}
+
+double JsonValue(const std::string& json, const std::string& key)
+{
+    const std::size_t at = json.find("\"" + key + "\": ");
+    return at == std::string::npos ? -1.0 : std::stod(json.substr(at + key.size() + 4));
+}
+
+// A flat spectrum to 160 keV whose endpoint says 100: the particles above the
+// endpoint still fly, and the band beyond the clamped readout still counts them.
+TEST(VantorCli, ExpectedCountIntegratesTheDrawnDensityOverTheWholeBand)
+{
+    QTemporaryDir folder;
+    const std::string flat = folder.filePath("flat.for").toStdString();
+    std::ofstream(flat) << "Lapos\n0.1\n0\t1\n0.16\t1\n";
+    const std::string json = RunCli("measure --energy 100 --field 1000 --slit 10 --count 1000 --json --source " + flat)
+                                 .output;
+    EXPECT_EQ(JsonValue(json, "passUpperKeV"), 100.0);
+    EXPECT_NEAR(JsonValue(json, "expectedDetected"), 1000 * (160.0 - JsonValue(json, "passLowerKeV")) / 159.9, 1e-6);
+
+    // C-14 as computed independently; the band's edges are known to 1 eV,
+    // which is worth about one count here.
+    const std::string carbon = RunCli("measure --energy 50 --field 1000 --count 100000 --json").output;
+    EXPECT_EQ(JsonValue(carbon, "detected"), 7272);
+    EXPECT_NEAR(JsonValue(carbon, "expectedDetected"), 7193.4, 1.2);
 }
 
 TEST(VantorCli, BadArgumentsExitWithStatus2AndOneLine)
@@ -74,6 +103,15 @@ TEST(VantorCli, VersionAndHelp)
     const Outcome help = RunCli("--help");
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.output.find("--count"), std::string::npos);
+
+    // The folder the help names beside --source holds the shipped sources.
+    const std::string intro = "(C-14, P-32, Sr-90) mappája:\n";
+    const std::size_t introAt = help.output.find(intro);
+    ASSERT_NE(introAt, std::string::npos) << help.output;
+    const std::size_t folderAt = help.output.find_first_not_of(' ', introAt + intro.size());
+    const std::string folder = help.output.substr(folderAt, help.output.find('\n', folderAt) - folderAt);
+    for (const char* source : {"c14.for", "p32.for", "sr90.for"})
+        EXPECT_TRUE(std::ifstream(folder + "/" + source).good()) << folder << '/' << source;
 }
 
 std::string FileText(const std::string& path)
@@ -117,7 +155,8 @@ TEST(VantorCli, ScanFirstPointIsAMeasurement)
     const std::string table = FileText(csv);
     EXPECT_EQ(table.substr(0, table.find('\n')),
               "energy_keV,launched,detected,pass_lower_keV,pass_upper_keV,pass_width_keV,rate_per_keV,"
-              "rate_error_per_keV,source_intensity,source_scaled");
+              "rate_error_per_keV,source_intensity,source_scaled,response_lower_keV,response_upper_keV,"
+              "expected_detected,pull,unfolded_per_keV,unfolded_error_per_keV,true_per_keV");
     EXPECT_NE(table.find("\n40,2000," + count + ","), std::string::npos) << table << measure.output;
     EXPECT_EQ(std::count(table.begin(), table.end(), '\n'), 4);
     EXPECT_EQ(FileText(png).substr(1, 3), "PNG");
@@ -156,6 +195,59 @@ TEST(VantorCli, UnusableSourceFilesAreRefusedWithFileAndLine)
     const Outcome missing = RunCli("measure --energy 50 --field 1000 --source /nincs/ilyen.for");
     EXPECT_EQ(missing.status, 2);
     EXPECT_EQ(missing.output, "vantor-cli: a forrásfájl nem olvasható: /nincs/ilyen.for: nincs ilyen fájl\n");
+}
+
+// Up to the pulls, column 14.
+std::string CountColumns(const std::string& csv)
+{
+    std::istringstream lines(csv);
+    std::string line;
+    std::string kept;
+    while (std::getline(lines, line)) {
+        std::size_t at = 0;
+        for (int comma = 0; comma < 14 && at != std::string::npos; ++comma)
+            at = line.find(',', at + 1);
+        kept += line.substr(0, at) + "\n";
+    }
+    return kept;
+}
+
+// Of a source that is nothing like a beta spectrum: two separated peaks.
+TEST(VantorCli, UnfoldingAddsEstimatesAndLeavesTheCountsAlone)
+{
+    QTemporaryDir folder;
+    const std::string plain = folder.filePath("plain.csv").toStdString();
+    const std::string unfolded = folder.filePath("unfolded.csv").toStdString();
+    const std::string scan = "scan --field 2000 --slit 2 --from 10 --to 150 --step 20 --count 3000 --source "
+                             VANTOR_TEST_DATA_DIR "/two_peaks.for --csv ";
+    ASSERT_EQ(RunCli(scan + plain).status, 0);
+    ASSERT_EQ(RunCli(scan + unfolded + " --unfold").status, 0);
+    EXPECT_EQ(CountColumns(FileText(plain)), CountColumns(FileText(unfolded)));
+    EXPECT_NE(FileText(plain).find(",,,"), std::string::npos);
+    EXPECT_EQ(FileText(unfolded).find(",,"), std::string::npos) << FileText(unfolded);
+}
+
+TEST(VantorCli, UnfoldingRefusesScansItCannotRead)
+{
+    QTemporaryDir folder;
+    const std::string csv = folder.filePath("scan.csv").toStdString();
+    struct Case {
+        std::string scan;
+        std::string message;
+    };
+    for (const Case& c : {Case{"--field 1000 --from 10 --to 40 --step 10",
+                               "vantor-cli: a --unfold legalább 5 mérési pontot kíván, a scan 4 pontos\n"},
+                          Case{"--field 0 --from 10 --to 50 --step 10",
+                               "vantor-cli: a --unfold mágneses tér nélkül nem használható: 0 µT mellett nincs "
+                               "energiaablak\n"},
+                          Case{"--field 1000 --from 300 --to 500 --step 50",
+                               "vantor-cli: a --unfold nem használható: a scan egyik energiaablaka sem fed át a "
+                               "forrás spektrumával\n"}}) {
+        const Outcome outcome = RunCli("scan " + c.scan + " --count 10 --unfold --csv " + csv);
+        EXPECT_EQ(outcome.status, 2) << c.scan;
+        EXPECT_EQ(outcome.output, c.message);
+        EXPECT_FALSE(std::ifstream(csv).good()) << c.scan;
+    }
 }
 
 TEST(VantorCli, UnwritableOutputsFail)

@@ -16,7 +16,7 @@
 namespace {
 
 constexpr int ViewportHeight = 825;
-constexpr int TheoryMaximum = 1865;
+constexpr int TheoryMaximum = 3124;
 constexpr int UsageMaximum = 1101;
 
 class HelpViewer : public testing::Test {

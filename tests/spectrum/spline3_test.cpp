@@ -80,16 +80,21 @@ TEST(Spline3, SolveLinearExchangesRowsPastAZeroPivot)
     EXPECT_EQ(m[1][2], 2.0);
 }
 
-TEST(Spline3, SolveLinearUpdatesAtExtendedPrecision)
+// (1 + e)² with e = 2^-30 needs 61 bits, more than a double's 53: the solver
+// and the evaluation keep them by working at extended precision.
+TEST(Spline3, ExtendedPrecisionKeepsDigitsADoubleLoses)
 {
-    // a + (1 + e)·b = 0 and (1 + e)·a + (1 + 2e)·b = 1 with e = 2^-30. The
-    // second pivot, (1 + 2e) - (1 + e)² = -e², needs the 61 bits of (1 + e)²,
-    // more than a double holds. Then a = (1 + e)/e² = 2^60 + 2^30, b = -1/e².
     const double e = std::ldexp(1.0, -30);
+    // a + (1 + e)·b = 0 and (1 + e)·a + (1 + 2e)·b = 1: the second pivot is
+    // (1 + 2e) - (1 + e)² = -e², so a = (1 + e)/e² = 2^60 + 2^30, b = -1/e².
     TMatrix m{{1.0, 1.0 + e, 0.0}, {1.0 + e, 1.0 + 2 * e, 1.0}};
     SolveLinear(m);
     EXPECT_EQ(m[0][2], std::ldexp(1.0, 60) + std::ldexp(1.0, 30));
     EXPECT_EQ(m[1][2], -std::ldexp(1.0, 60));
+
+    // x² - 2x + 1 at x = 1 + e is e².
+    const TResult square{{0.0L, 1.0L, -2.0L, 1.0L, 0.0L, 2.0L}};
+    EXPECT_EQ(EvalSpline(square, 1.0 + e).value, e * e);
 }
 
 TEST(Spline3, SolveLinearSkipsAColumnWithoutPivot)

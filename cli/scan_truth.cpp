@@ -1,0 +1,45 @@
+#include "cli/scan_truth.h"
+
+#include "cli/expected_count.h"
+#include "spectrum/drawn_density.h"
+
+#include <cmath>
+
+namespace {
+
+constexpr double KeVPerMeV = 1000.0;
+
+}
+
+void CompareWithSource(std::vector<ScanPoint>& points, const SourceSpectrum& source)
+{
+    for (ScanPoint& point : points) {
+        point.truePerKeV = point.launched * DrawnDensity(source, point.energyKeV / KeVPerMeV) / KeVPerMeV;
+        if (!point.responseLowerKeV || !point.responseUpperKeV)
+            continue;
+        const ExpectedCount expected = ExpectCount(source, *point.responseLowerKeV / KeVPerMeV,
+                                                   *point.responseUpperKeV / KeVPerMeV, point.launched,
+                                                   point.detected);
+        point.expectedDetected = expected.detected;
+        point.pull = expected.pull;
+    }
+}
+
+PullSummary SummarisePulls(const std::vector<ScanPoint>& points)
+{
+    PullSummary summary;
+    double sum = 0.0;
+    double squares = 0.0;
+    for (const ScanPoint& point : points) {
+        if (!point.pull)
+            continue;
+        ++summary.count;
+        sum += *point.pull;
+        squares += *point.pull * *point.pull;
+    }
+    if (summary.count > 0) {
+        summary.mean = sum / summary.count;
+        summary.rms = std::sqrt(squares / summary.count);
+    }
+    return summary;
+}

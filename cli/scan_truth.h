@@ -1,0 +1,21 @@
+#pragma once
+
+#include "cli/scan_point.h"
+
+#include <vector>
+
+struct SourceSpectrum;
+
+// Sets every point's expected count and pull from its band, and the true
+// N·s(E) at its pass energy, from the density the sampler draws from.
+void CompareWithSource(std::vector<ScanPoint>& points, const SourceSpectrum& source);
+
+// The pulls of a scan: over many points they should look like a standard
+// normal sample, mean near 0 and RMS near 1.
+struct PullSummary {
+    int count = 0;
+    double mean = 0.0;
+    double rms = 0.0;
+};
+
+PullSummary SummarisePulls(const std::vector<ScanPoint>& points);

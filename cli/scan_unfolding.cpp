@@ -1,0 +1,61 @@
+#include "cli/scan_unfolding.h"
+
+#include "cli/command_line.h"
+#include "core/settings_rules.h"
+#include "core/simulation.h"
+#include "spectrum/drawn_density.h"
+#include "spectrum/sampler.h"
+#include "unfolding/band_unfolding.h"
+
+namespace {
+
+constexpr double KeVPerMeV = 1000.0;
+// Fewer readings than this cannot both fit a spectrum and say how well.
+constexpr std::size_t FewestPoints = 5;
+
+bool AnyBandDraws(const Simulation& sim, const Options& options)
+{
+    Simulation probe = sim;
+    probe.view = nullptr;
+    for (const double energyKeV : ScanEnergies(options)) {
+        ApplyEnergyEntry(probe.filter, energyKeV, options.fieldMicrotesla);
+        UpdatePassBand(probe);
+        if (DrawnProbability(probe.source, probe.band.SearchedLower, probe.band.SearchedUpper) > 0.0)
+            return true;
+    }
+    return false;
+}
+
+}
+
+std::optional<std::string> UnfoldingRefusal(const Simulation& sim, const Options& options)
+{
+    const std::size_t points = ScanEnergies(options).size();
+    if (points < FewestPoints)
+        return "vantor-cli: a --unfold legalább " + std::to_string(FewestPoints) + " mérési pontot kíván, a scan "
+            + std::to_string(points) + " pontos";
+    if (options.fieldMicrotesla == 0)
+        return std::string("vantor-cli: a --unfold mágneses tér nélkül nem használható: 0 µT mellett nincs "
+                           "energiaablak");
+    if (!AnyBandDraws(sim, options))
+        return std::string("vantor-cli: a --unfold nem használható: a scan egyik energiaablaka sem fed át a forrás "
+                           "spektrumával");
+    return std::nullopt;
+}
+
+void UnfoldScan(std::vector<ScanPoint>& points, const SourceSpectrum& source)
+{
+    std::vector<BandCount> counts;
+    std::vector<double> energies;
+    for (const ScanPoint& point : points) {
+        counts.push_back({*point.responseLowerKeV, *point.responseUpperKeV, static_cast<double>(point.launched),
+                          static_cast<double>(point.detected)});
+        energies.push_back(point.energyKeV);
+    }
+    const UnfoldedSpectrum unfolded
+        = UnfoldBands(counts, KeVPerMeV * SmallestCandidate, KeVPerMeV * source.SampleRange, energies);
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        points[i].unfoldedPerKeV = points[i].launched * unfolded.density[i];
+        points[i].unfoldedErrorPerKeV = points[i].launched * unfolded.error[i];
+    }
+}

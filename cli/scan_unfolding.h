@@ -1,0 +1,20 @@
+#pragma once
+
+#include "cli/scan_point.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+struct Options;
+struct Simulation;
+struct SourceSpectrum;
+
+// Why the scan the options describe cannot be unfolded: too few points, no
+// band without a magnetic field, or bands that all miss the energies the
+// source draws. Searches the bands on a copy, so nothing is flown or counted.
+std::optional<std::string> UnfoldingRefusal(const Simulation& sim, const Options& options);
+
+// Sets every point's unfolded N·s(E) and its error from the counts and bands
+// alone; of the source only the energies it can draw from are used.
+void UnfoldScan(std::vector<ScanPoint>& points, const SourceSpectrum& source);
