@@ -5,6 +5,7 @@
 #include "cli/run_setup.h"
 #include "core/band_readout.h"
 #include "core/measurement.h"
+#include "core/number_text.h"
 #include "core/pass_band.h"
 #include "core/settings_rules.h"
 #include "core/simulation.h"
