@@ -140,8 +140,9 @@ TEST_F(TeacherMode, AMeasurementOfAChosenSourceCountsAsVantorCli)
     const std::string window = "{\"launched\": " + std::to_string(sim.run.launchedCount)
         + ", \"detected\": " + std::to_string(sim.run.detectedCount) + ", \"passLowerKeV\": "
         + Text("Edit12").trimmed().toStdString() + ", \"passUpperKeV\": " + Text("Edit13").trimmed().toStdString()
-        + ", \"passWidthKeV\": " + Text("Edit14").trimmed().toStdString() + "}\n";
-    EXPECT_EQ(window, expected);
+        + ", \"passWidthKeV\": " + Text("Edit14").trimmed().toStdString();
+    // What the window shows leads vantor-cli's record; its estimates follow.
+    EXPECT_EQ(expected.substr(0, window.size() + 1), window + ",");
     EXPECT_GT(sim.run.detectedCount, 500);
 }
 
