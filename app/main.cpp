@@ -3,6 +3,7 @@
 #include "ui/tform1.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFont>
 #include <QIcon>
 
@@ -14,6 +15,14 @@ bool DisplayAvailable()
 {
     return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
         || !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+}
+
+// The source files shipped with the program, found from its own folder as
+// vantor-cli finds them; empty when there are none.
+QString ShippedSourcesFolder()
+{
+    const QDir folder(QCoreApplication::applicationDirPath() + "/" VANTOR_SOURCES_FROM_PROGRAM);
+    return folder.exists() ? folder.absolutePath() : QString();
 }
 
 }
@@ -36,7 +45,10 @@ int main(int argc, char* argv[])
 
     QtDialogs dialogs;
     Simulation sim;
-    WindowServices services{dialogs, QCoreApplication::applicationDirPath() + "/", [] { QCoreApplication::exit(0); }};
+    const StartMode mode =
+        QCoreApplication::arguments().contains("--teacher") ? StartMode::Teacher : StartMode::Contest;
+    WindowServices services{dialogs, QCoreApplication::applicationDirPath() + "/", [] { QCoreApplication::exit(0); },
+                            mode, ShippedSourcesFolder()};
     TForm1 form(sim, services);
     sim.view = &form;
     form.show();
