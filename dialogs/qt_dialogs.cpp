@@ -51,6 +51,8 @@ void QtDialogs::ShowMessage(QWidget* parent, const QString& title, const QString
 {
     QMessageBox box(icon == Icon::Error ? QMessageBox::Critical : QMessageBox::NoIcon, title, text,
                     QMessageBox::Ok, parent);
+    // Messages quote file names and file contents, which could pass for markup.
+    box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 

@@ -11,6 +11,7 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QTimer>
 
@@ -223,4 +224,22 @@ TEST(OpenDialog, IsBuiltFromTheRequestAndAddsTheDefaultExtension)
     // The user's own side bar, kept by Qt, does not keep the shortcut.
     EXPECT_FALSE(QFileDialog().sidebarUrls().contains(shortcutUrl));
 }
+
+TEST(MessageBox, ShowsAQuotedFileNameAsWritten)
+{
+    const QString text = QStringLiteral("A forrásfájl nem olvasható:\n/tmp/<b>vastag</b>.for\nnincs ilyen fájl.");
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        poll.stop();
+        EXPECT_EQ(box->textFormat(), Qt::PlainText);
+        EXPECT_EQ(box->text(), text);
+        box->accept();
+    });
+    poll.start(10);
+    QtDialogs().ShowMessage(nullptr, QStringLiteral("*** HIBA ***"), text, Dialogs::Icon::Error);
+}
+
 }
