@@ -48,6 +48,7 @@ bench: build
 	@$(BUILD)/bench/vantor-bench
 	@$(BUILD)/bench/vantor-scan-bench
 	@QT_QPA_PLATFORM=offscreen $(BUILD)/bench/vantor-window-bench
+	@QT_QPA_PLATFORM=offscreen $(BUILD)/bench/vantor-evidence-bench
 
 clean:
 	@rm -rf $(BUILD) $(SANITIZE_BUILD)

@@ -15,7 +15,7 @@ namespace {
 // The real window, offscreen, tuned with the narrowest slit.
 struct RunningWindow {
     explicit RunningWindow(const char* keV = "50", const char* microtesla = "1000")
-        : form(sim, WindowServices{dialogs, QCoreApplication::applicationDirPath() + "/", [] {}})
+        : form(sim, WindowServices{dialogs, WorkRoot{QCoreApplication::applicationDirPath() + "/", {}}, [] {}})
     {
         sim.view = &form;
         form.show();
@@ -75,15 +75,3 @@ void WindowTurnCirclingTracksShown(benchmark::State& state)
 BENCHMARK(WindowRunTracksHidden)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(WindowTurnTracksShown)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(WindowTurnCirclingTracksShown)->Unit(benchmark::kMillisecond)->UseRealTime();
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QApplication::setApplicationName("Vantor");
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -92,6 +92,7 @@ const std::map<std::string, OptionRule>& Rules()
         {"--source", {Path(&Options::sourcePath), "fájlnevet kell megadni"}},
         {"--json", {Reader{}, "", &Options::json}},
         {"--unfold", {Reader{}, "", &Options::unfold}},
+        {"--html", {Path(&Options::htmlPath), "fájlnevet kell megadni"}},
     };
     return rules;
 }
@@ -113,6 +114,9 @@ const CommandRules& RulesOf(Command command)
          {"--from", "az első áteresztett energia keV-ben"},
          {"--to", "az utolsó áteresztett energia keV-ben"},
          {"--step", "a lépés keV-ben"}}};
+    static const CommandRules evidence{{"--csv", "--html"}, {}};
+    if (command == Command::Evidence)
+        return evidence;
     return command == Command::Scan ? scan : measure;
 }
 
@@ -142,6 +146,10 @@ std::variant<CommandLine, CommandLineError> ParseOptions(Command command, const 
         const std::string& option = arguments[i];
         if (option == "--help" || option == "-h")
             return CommandLine{Command::Help, {}};
+        if (command == Command::Evidence && !option.starts_with("--")) {
+            line.options.paths.push_back(option);
+            continue;
+        }
         const auto rule = Rules().find(option);
         if (rule == Rules().end() || !commandRules.allowed.contains(option))
             return Unknown(option);
@@ -164,6 +172,8 @@ std::variant<CommandLine, CommandLineError> ParseOptions(Command command, const 
         if (auto error = CheckScanRange(line.options))
             return *error;
     }
+    if (command == Command::Evidence && line.options.paths.empty())
+        return CommandLineError{"vantor-cli: hiányzik a kép vagy a mappa, amelyet ellenőrizni kell"};
     return line;
 }
 
@@ -182,6 +192,8 @@ std::variant<CommandLine, CommandLineError> ParseCommandLine(const std::vector<s
         return ParseOptions(Command::Measure, arguments);
     if (first == "scan")
         return ParseOptions(Command::Scan, arguments);
+    if (first == "evidence")
+        return ParseOptions(Command::Evidence, arguments);
     return CommandLineError{"vantor-cli: ismeretlen parancs: '" + first + "'"};
 }
 
@@ -202,6 +214,7 @@ std::string HelpText(const std::string& sourcesFolder)
   vantor-cli scan --field MIKROTESLA --from KEV --to KEV --step KEV [--slit LÉPÉS]
                   [--count N] [--csv FÁJL] [--plot FÁJL.png] [--threads N] [--source FÁJL]
                   [--unfold]
+  vantor-cli evidence ÚTVONAL... [--csv FÁJL] [--html FÁJL]
   vantor-cli --version
   vantor-cli --help
 
@@ -220,6 +233,18 @@ forrás spektrumával, és kérésre CSV-fájlba és PNG-rajzba menti. Minden po
 kiszámítja a forrásból várható beütésszámot és a mért eltérését tőle
 szórásegységben; a --unfold a beütésekből és az ablakokból visszafejti a
 forrás spektrumát (legalább 5 pont és nem nulla indukció kell hozzá).
+
+Az evidence parancs a program mentett képeit ellenőrzi. Minden kép magában
+hordja a mentés adatlapját (a beállításokat, a számlálókat, a mentés idejét) és
+egy SHA-256 ellenőrzőösszeget. Az ÚTVONAL kép vagy mappa; egy mappából a JPEG-
+fájljai és a közvetlen almappáiéi kerülnek sorra, így a versenyzők mappáit
+tartó mappa az egész termet felsorolja. Képenként egy sor: mappa, fájl, mentés
+ideje, energia, indukció, rés, kibocsátott, beütés, ablakszélesség, mérési idő
+és az állapot: "rendben" (az adatlap megvan, az összeg egyezik), "módosítva"
+(a kép vagy az adatlap megváltozott a mentés óta), "nincs adat" (nincs benne
+adatlap: máshonnan vagy régebbi változatból való) vagy "hibás fájl" (nem
+olvasható JPEG-kép; az ok is). Az ellenőrzőösszeg nem aláírás: a programmal
+bárki készíthet újat.
 
 Kapcsolók:
   --energy KEV        az áteresztett energia keV-ben, nem-negatív szám ("." a
@@ -240,7 +265,9 @@ Kapcsolók:
                       pull, unfolded_per_keV, unfolded_error_per_keV,
                       true_per_keV; a keV-re jutó oszlopok egyaránt az
                       indított részecskék számát adják a forrásenergia
-                      egy keV-jére
+                      egy keV-jére; az evidence sorai a teljes adatlappal:
+                      folder, file, status, note, majd az adatlap összes
+                      mezője
   --plot FÁJL.png     a keV-re jutó beütésszám és a visszafejtett spektrum
                       hibasávokkal, a valódi N·s(E) vonalként, alatta az
                       eltérések szórásegységben
@@ -260,10 +287,15 @@ Kapcsolók:
                       launched, detected, passLowerKeV, passUpperKeV,
                       passWidthKeV, expectedDetected, pull kulcsokkal (null,
                       ha az ablak nem számolható)
+  --html FÁJL         az evidence eredménye egyetlen oldalon a zsűrinek:
+                      versenyzőnként a képek kicsinyítve (relatív
+                      hivatkozással) az adatlapjuk mellett, a jelzett képek
+                      színnel kiemelve
   --version           a program verziószáma
   --help              ez a leírás
 
-Kilépési kód: 0 siker, 2 hibás argumentum vagy használhatatlan forrásfájl,
-1 ha egy kimeneti fájl nem írható.
+Kilépési kód: 0 siker, 2 hibás argumentum vagy használhatatlan forrásfájl (az
+evidence parancsnál a nem létező útvonal is), 1 ha egy kimeneti fájl nem
+írható, 3 ha az evidence parancs nem "rendben" állapotú képet talált.
 )";
 }

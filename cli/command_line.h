@@ -20,9 +20,11 @@ struct Options {
     std::string plotPath;
     std::string sourcePath;   // empty: the built-in C-14 source
     std::int32_t threads = 0;   // 0: every core of the machine
+    std::vector<std::string> paths;   // the pictures and folders to check
+    std::string htmlPath;
 };
 
-enum class Command { Help, Version, Measure, Scan };
+enum class Command { Help, Version, Measure, Scan, Evidence };
 
 struct CommandLine {
     Command command = Command::Help;

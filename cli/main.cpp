@@ -1,4 +1,5 @@
 #include "cli/command_line.h"
+#include "cli/evidence_command.h"
 #include "cli/measure_command.h"
 #include "cli/scan_command.h"
 #include "cli/shipped_sources.h"
@@ -40,6 +41,8 @@ int main(int argc, char* argv[])
         return Report(RunMeasureCommand(line.options));
     case Command::Scan:
         return Report(RunScanCommand(line.options));
+    case Command::Evidence:
+        return Report(RunEvidenceCommand(line.options));
     }
     return 0;
 }

@@ -3,6 +3,8 @@
 #include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
+#include <QShortcut>
 #include <QUrl>
 
 namespace {
@@ -45,6 +47,12 @@ QString ChosenPath(QFileDialog& dialog)
     return dialog.selectedFiles().value(0);
 }
 
+void AnswerByKey(QMessageBox& box, Qt::Key key, QMessageBox::StandardButton answer)
+{
+    auto* shortcut = new QShortcut(QKeySequence(key), &box);
+    QObject::connect(shortcut, &QShortcut::activated, box.button(answer), &QAbstractButton::click);
+}
+
 }
 
 void QtDialogs::ShowMessage(QWidget* parent, const QString& title, const QString& text, Icon icon)
@@ -60,6 +68,10 @@ bool QtDialogs::AskYesNo(QWidget* parent, const QString& title, const QString& t
 {
     QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Yes | QMessageBox::No, parent);
     box.setDefaultButton(QMessageBox::Yes);
+    // The questions ask for I (igen) or N (nem), whatever language Qt's
+    // buttons speak.
+    AnswerByKey(box, Qt::Key_I, QMessageBox::Yes);
+    AnswerByKey(box, Qt::Key_N, QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
 }
 

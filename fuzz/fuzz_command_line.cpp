@@ -72,6 +72,9 @@ void RequireInRanges(const CommandLine& line)
         RequireScan(options);
         Require(!options.json, "a scan has no JSON output");
         break;
+    case Command::Evidence:
+        Require(!options.paths.empty(), "the evidence command checks at least one path");
+        break;
     }
 }
 

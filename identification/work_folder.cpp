@@ -7,19 +7,19 @@
 
 namespace {
 
-WorkPlace EnterJuryPlace(const QString& programFolder)
+WorkPlace EnterJuryPlace(const QString& rootFolder)
 {
-    WorkPlace place{QString(), programFolder, QString()};
-    if (!QDir::setCurrent(programFolder))
-        place.error = QStringLiteral("A program mappájába nem lehet belépni: %1").arg(programFolder);
+    WorkPlace place{QString(), rootFolder, QString()};
+    if (!QDir::setCurrent(rootFolder))
+        place.error = QStringLiteral("A munkamappába nem lehet belépni: %1").arg(rootFolder);
     return place;
 }
 
-WorkPlace EnterContestantPlace(const QString& programFolder, const QString& code)
+WorkPlace EnterContestantPlace(const QString& rootFolder, const QString& code)
 {
-    const QString folder = programFolder + code + u'/';
+    const QString folder = rootFolder + code + u'/';
     WorkPlace place{folder, folder, QString()};
-    if (!QFileInfo(folder).isDir() && !QDir(programFolder).mkdir(code))
+    if (!QFileInfo(folder).isDir() && !QDir(rootFolder).mkdir(code))
         place.error = QStringLiteral("A versenyző mappája nem hozható létre: %1").arg(folder);
     else if (!QDir::setCurrent(folder))
         place.error = QStringLiteral("A versenyző mappájába nem lehet belépni: %1").arg(folder);
@@ -28,9 +28,9 @@ WorkPlace EnterContestantPlace(const QString& programFolder, const QString& code
 
 }
 
-WorkPlace EnterWorkPlace(const QString& programFolder, const QString& code)
+WorkPlace EnterWorkPlace(const QString& rootFolder, const QString& code)
 {
     if (IsJuryCode(code))
-        return EnterJuryPlace(programFolder);
-    return EnterContestantPlace(programFolder, code);
+        return EnterJuryPlace(rootFolder);
+    return EnterContestantPlace(rootFolder, code);
 }

@@ -1,5 +1,7 @@
 #include "ui/jpeg_writer.h"
 
+#include "evidence/picture_digest.h"
+
 #include <QImage>
 #include <QSaveFile>
 
@@ -7,7 +9,6 @@
 #include <cstdio>
 
 #include <jpeglib.h>
-#include <unistd.h>
 
 namespace {
 
@@ -26,14 +27,52 @@ struct JpegErrors {
     std::longjmp(errors->jump, 1);
 }
 
-QString CannotCreate(const QString& path)
+// The compressed picture goes into a byte array that grows as needed, so
+// that the record can be added and the digest taken before anything is written.
+struct ByteDestination {
+    jpeg_destination_mgr manager;
+    QByteArray* bytes;
+};
+
+constexpr qsizetype FirstBufferBytes = 256 * 1024;
+
+ByteDestination& DestinationOf(j_compress_ptr cinfo)
 {
-    return QStringLiteral("Cannot create file %1").arg(path);
+    return *reinterpret_cast<ByteDestination*>(cinfo->dest);
+}
+
+void OfferFrom(ByteDestination& destination, qsizetype used)
+{
+    destination.manager.next_output_byte = reinterpret_cast<JOCTET*>(destination.bytes->data() + used);
+    destination.manager.free_in_buffer = static_cast<std::size_t>(destination.bytes->size() - used);
+}
+
+void StartBuffer(j_compress_ptr cinfo)
+{
+    ByteDestination& destination = DestinationOf(cinfo);
+    destination.bytes->resize(FirstBufferBytes);
+    OfferFrom(destination, 0);
+}
+
+// Called with the whole buffer full.
+boolean GrowBuffer(j_compress_ptr cinfo)
+{
+    ByteDestination& destination = DestinationOf(cinfo);
+    const qsizetype used = destination.bytes->size();
+    destination.bytes->resize(used * 2);
+    OfferFrom(destination, used);
+    return TRUE;
+}
+
+void EndBuffer(j_compress_ptr cinfo)
+{
+    ByteDestination& destination = DestinationOf(cinfo);
+    destination.bytes->chop(static_cast<qsizetype>(destination.manager.free_in_buffer));
 }
 
 // An error jumps straight back into this function, so nothing in it may need
 // a destructor.
-bool Compress(const QImage& rgb, FILE* out, JpegErrors& errors)
+bool Compress(const QImage& rgb, ByteDestination& destination, JpegErrors& errors)
 {
     jpeg_compress_struct cinfo;
     cinfo.err = jpeg_std_error(&errors.manager);
@@ -43,7 +82,7 @@ bool Compress(const QImage& rgb, FILE* out, JpegErrors& errors)
         return false;
     }
     jpeg_create_compress(&cinfo);
-    jpeg_stdio_dest(&cinfo, out);
+    cinfo.dest = &destination.manager;
     cinfo.image_width = JDIMENSION(rgb.width());
     cinfo.image_height = JDIMENSION(rgb.height());
     cinfo.input_components = 3;
@@ -63,27 +102,31 @@ bool Compress(const QImage& rgb, FILE* out, JpegErrors& errors)
 
 }
 
-std::optional<QString> WriteJpeg(const QImage& image, const QString& path)
+std::optional<QString> EncodeJpeg(const QImage& image, QByteArray& jpeg)
 {
     const QImage rgb = image.convertToFormat(QImage::Format_RGB888);
+    ByteDestination destination{{}, &jpeg};
+    destination.manager.init_destination = StartBuffer;
+    destination.manager.empty_output_buffer = GrowBuffer;
+    destination.manager.term_destination = EndBuffer;
+    JpegErrors errors;
+    if (!Compress(rgb, destination, errors)) {
+        jpeg.clear();
+        return QString::fromLocal8Bit(errors.message);
+    }
+    return std::nullopt;
+}
+
+std::optional<QString> WriteJpeg(const QImage& image, const EvidenceRecord& record, const QString& path)
+{
+    QByteArray jpeg;
+    if (std::optional<QString> error = EncodeJpeg(image, jpeg))
+        return error;
+    const QByteArray picture = SealedPicture(jpeg, record);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return CannotCreate(path);
-    // The stream gets a descriptor of its own, so closing it leaves the save
-    // file's descriptor open for the commit.
-    const int descriptor = dup(file.handle());
-    FILE* out = descriptor < 0 ? nullptr : fdopen(descriptor, "wb");
-    if (!out) {
-        if (descriptor >= 0)
-            close(descriptor);
-        return CannotCreate(path);
-    }
-    JpegErrors errors;
-    const bool compressed = Compress(rgb, out, errors);
-    const bool closed = std::fclose(out) == 0;
-    if (!compressed)
-        return QString::fromLocal8Bit(errors.message);
-    if (!closed || !file.commit())
+        return QStringLiteral("Cannot create file %1").arg(path);
+    if (file.write(picture) != picture.size() || !file.commit())
         return QStringLiteral("Cannot write file %1").arg(path);
     return std::nullopt;
 }

@@ -7,8 +7,12 @@
 
 #include <utility>
 
-PictureSaver::PictureSaver(Dialogs& dialogs, QString programFolder, std::function<QString()> workFolder)
-    : m_dialogs(dialogs), m_programFolder(std::move(programFolder)), m_workFolder(std::move(workFolder))
+PictureSaver::PictureSaver(Dialogs& dialogs, QString rootFolder, std::function<QString()> workFolder,
+                           std::function<EvidenceRecord()> record)
+    : m_dialogs(dialogs),
+      m_rootFolder(std::move(rootFolder)),
+      m_workFolder(std::move(workFolder)),
+      m_record(std::move(record))
 {
 }
 
@@ -20,7 +24,7 @@ void PictureSaver::SetInitialFolder(const QString& folder)
 void PictureSaver::SavePictureAs(QWidget& clientArea)
 {
     if (m_saveDialog1.initialFolder.isEmpty())
-        m_saveDialog1.initialFolder = m_programFolder;
+        m_saveDialog1.initialFolder = m_rootFolder;
     m_saveDialog1.filter = QStringLiteral("Kép fájlok (*.jpg)|*.jpg| Minden fájl (*.*)|*.*");
     m_saveDialog1.defaultExtension = QStringLiteral(".jpg");
     const QString path = m_dialogs.AskSavePath(clientArea.window(), m_saveDialog1);
@@ -40,7 +44,8 @@ void PictureSaver::SaveNumberedPicture(QWidget& clientArea)
 
 void PictureSaver::Save(QWidget& clientArea, const QString& path)
 {
-    const std::optional<QString> error = WriteJpeg(clientArea.grab().toImage(), path);
+    const EvidenceRecord record = m_record();
+    const std::optional<QString> error = WriteJpeg(clientArea.grab().toImage(), record, path);
     if (!error)
         return;
     m_dialogs.ShowGeneralError(clientArea.window(), *error);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "dialogs/dialogs.h"
+#include "evidence/evidence_record.h"
 
 #include <QString>
 
@@ -11,12 +12,16 @@ class QWidget;
 // The window's two commands that keep pictures of its client area as JPEG
 // evidence, and the one save dialog they share, whose settings stay from one
 // use to the next. Failures are shown in the general error box, titled with
-// the application name, and the program goes on.
+// the application name, and the program goes on. Every picture carries the
+// record of the moment it was taken.
 class PictureSaver {
 public:
-    // workFolder reads the working folder when a picture is saved, since it
-    // is known only after identification.
-    PictureSaver(Dialogs& dialogs, QString programFolder, std::function<QString()> workFolder);
+    // Saving as starts in rootFolder until identification names the working
+    // place; workFolder reads the working folder when a picture is saved,
+    // since it is known only after identification; record asks the window
+    // what the picture shows, just before it is taken.
+    PictureSaver(Dialogs& dialogs, QString rootFolder, std::function<QString()> workFolder,
+                 std::function<EvidenceRecord()> record);
 
     // Where the dialog starts next time; identification points it at the
     // working place.
@@ -32,7 +37,8 @@ private:
     void Save(QWidget& clientArea, const QString& path);
 
     Dialogs& m_dialogs;
-    QString m_programFolder;
+    QString m_rootFolder;
     std::function<QString()> m_workFolder;
+    std::function<EvidenceRecord()> m_record;
     SaveDialogRequest m_saveDialog1;
 };

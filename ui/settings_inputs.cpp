@@ -80,8 +80,14 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
     };
     switch (event->type()) {
     case QEvent::FocusOut:
-        if (LeavesTheField(static_cast<QFocusEvent*>(event)))
+        if (LeavesTheField(static_cast<QFocusEvent*>(event)) && !PassesThrough(edit)) {
+            // The field is done losing the focus before it is checked, or it
+            // would drop the selection a refusal gives it once the error box
+            // is closed.
+            static_cast<QObject*>(edit)->event(event);
             exitHandler();
+            return true;
+        }
         break;
     case QEvent::KeyPress:
         if (IsEnter(static_cast<QKeyEvent*>(event))) {
@@ -124,13 +130,24 @@ bool TForm1::ReadDecimal(const QString& text, double& value)
     return true;
 }
 
+bool TForm1::PassesThrough(const QLineEdit* edit) const
+{
+    return m_refusedField && edit != m_refusedField;
+}
+
 void TForm1::RefocusLater(QLineEdit* edit)
 {
     edit->selectAll();
-    // The focus is still moving away while the field is being left.
-    QTimer::singleShot(0, edit, [edit] {
+    // The focus is still moving away while the field is being left. The
+    // field it moved to is left again when the focus comes back here, often
+    // while the error box is still open; that is no entry there, and checking
+    // it would show a second box over the first.
+    m_refusedField = edit;
+    QTimer::singleShot(0, edit, [this, edit] {
         edit->setFocus(Qt::OtherFocusReason);
         edit->selectAll();
+        if (m_refusedField == edit)
+            m_refusedField = nullptr;
     });
 }
 

@@ -24,7 +24,7 @@ void TForm1::Loadsource1Click()
     if (m_sim.run.running)
         return;
     if (m_openDialog1.initialFolder.isEmpty())
-        m_openDialog1.initialFolder = m_services.programFolder;
+        m_openDialog1.initialFolder = m_services.workRoot.folder;
     m_openDialog1.filter = QStringLiteral("Forrás fájlok (*.for)|*.for|Minden fájl (*.*)|*.*");
     m_openDialog1.defaultExtension = QStringLiteral(".for");
     m_openDialog1.shortcutFolders.clear();

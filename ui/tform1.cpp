@@ -45,7 +45,8 @@ TForm1::TForm1(Simulation& sim, WindowServices services, QWidget* parent)
       m_sim(sim),
       m_services(std::move(services)),
       m_overlayCanvas(std::make_unique<OverlayCanvas>(ApparatusVisibleSize)),
-      m_pictureSaver(m_services.dialogs, m_services.programFolder, [this] { return m_workFolder; }),
+      m_pictureSaver(m_services.dialogs, m_services.workRoot.folder, [this] { return m_workFolder; },
+                     [this] { return EvidenceNow(); }),
       Timer1(new QTimer(this))
 {
     setObjectName("Form1");
@@ -108,8 +109,10 @@ void TForm1::BuildMenus()
     connect(Loadsource1, &QAction::triggered, this, &TForm1::Loadsource1Click);
     Kpernymentse1 = File1->addAction("Képernyő mentése");
     Kpernymentse1->setObjectName("Kpernymentse1");
-    connect(Kpernymentse1, &QAction::triggered, this,
-            [this] { m_pictureSaver.SaveNumberedPicture(*centralWidget()); });
+    connect(Kpernymentse1, &QAction::triggered, this, [this] {
+        if (SavingAllowed())
+            m_pictureSaver.SaveNumberedPicture(*centralWidget());
+    });
     Vge2 = File1->addAction("Vége");
     Vge2->setObjectName("Vge2");
     connect(Vge2, &QAction::triggered, this, &QWidget::close);
@@ -136,7 +139,10 @@ void TForm1::BuildMenus()
     PopupMenu2->setObjectName("PopupMenu2");
     Mentskpknt1 = PopupMenu2->addAction("Mentés képként");
     Mentskpknt1->setObjectName("Mentskpknt1");
-    connect(Mentskpknt1, &QAction::triggered, this, [this] { m_pictureSaver.SavePictureAs(*centralWidget()); });
+    connect(Mentskpknt1, &QAction::triggered, this, [this] {
+        if (SavingAllowed())
+            m_pictureSaver.SavePictureAs(*centralWidget());
+    });
 }
 
 void TForm1::BuildDrawing()
@@ -359,16 +365,37 @@ void TForm1::ShowConversionError(const QString& message)
     m_services.dialogs.ShowGeneralError(this, message);
 }
 
+void TForm1::ShowWorkRootError()
+{
+    m_services.dialogs.ShowMessage(this, QString(WorkPlaceErrorTitle), m_services.workRoot.error, Dialogs::Icon::Error);
+}
+
+bool TForm1::SavingAllowed()
+{
+    // Without a usable work root a save dialog would only pretend that the
+    // picture can be kept.
+    if (m_services.workRoot.error.isEmpty())
+        return true;
+    ShowWorkRootError();
+    return false;
+}
+
 void TForm1::Timer1Timer()
 {
     Timer1->stop();
+    // Said before the code is asked, so that nobody starts working unaware
+    // that nothing can be kept.
+    if (!m_services.workRoot.error.isEmpty())
+        ShowWorkRootError();
     if (m_services.dialogs.RunModal(*m_passwordDlg) != QDialog::Accepted) {
         m_services.endProgram();
         return;
     }
     m_contestantCode = m_passwordDlg->ContestantCode();
     SetCaption(IdentifiedCaption(m_contestantCode));
-    const WorkPlace place = EnterWorkPlace(m_services.programFolder, m_contestantCode);
+    if (!m_services.workRoot.error.isEmpty())
+        return;
+    const WorkPlace place = EnterWorkPlace(m_services.workRoot.folder, m_contestantCode);
     m_workFolder = place.workFolder;
     m_pictureSaver.SetInitialFolder(place.dialogFolder);
     m_openDialog1.initialFolder = place.dialogFolder;

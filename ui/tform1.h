@@ -90,6 +90,7 @@ private:
     void DrawApparatus();
     void SetCaption(const QString& caption);
     void ShowSourceText(const std::vector<std::string>& lines);
+    EvidenceRecord EvidenceNow();   // what a picture saved now carries
 
     void RunLoop();
     void StopRun();
@@ -98,12 +99,15 @@ private:
     void ProcessPendingEvents();
     void RefreshRunDisplays();
 
+    void ShowWorkRootError();
+    bool SavingAllowed();   // false, after telling why, when there is nowhere to save
     void ShowErrorBox(const QString& errorText);
     void ShowConversionError(const QString& message);
     bool ReadInteger(const QString& text, std::int32_t& value);
     bool ReadDecimal(const QString& text, double& value);
     void RefuseEntry(QLineEdit* edit, const QString& errorText);
     void RefocusLater(QLineEdit* edit);
+    bool PassesThrough(const QLineEdit* edit) const;   // focus on its way back to a refused field
 
     Simulation& m_sim;
     WindowServices m_services;
@@ -111,6 +115,8 @@ private:
     QString m_contestantCode;
     QString m_workFolder;
     QString m_errorText;
+    // A refused field until it has its focus back.
+    QLineEdit* m_refusedField = nullptr;
 
     // The program's other windows, children of this one.
     TAboutBox* m_aboutBox;

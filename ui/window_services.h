@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QString>
+#include "identification/work_root.h"
 
 #include <functional>
 
@@ -13,8 +13,8 @@ enum class StartMode { Contest, Teacher };
 // What the main window needs from the world around it; tests give their own.
 struct WindowServices {
     Dialogs& dialogs;
-    // The folder of the program file, with its trailing separator.
-    QString programFolder;
+    // The folder of the contestant folders and the jury's pictures.
+    WorkRoot workRoot;
     // Ends the program at once, without the closing question.
     std::function<void()> endProgram;
     StartMode mode = StartMode::Contest;

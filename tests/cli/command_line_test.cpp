@@ -138,4 +138,20 @@ TEST(CommandLine, ScanRefusals)
     EXPECT_NE(ErrorOf(Scan({"--csv"})).find("hiányzik az érték"), std::string::npos);
 }
 
+TEST(CommandLine, EvidenceTakesPathsAndItsTwoOutputs)
+{
+    const auto parsed = Parse({"evidence", "terem", "--csv", "a.csv", "-x.jpg", "--html", "a.html", "21/01.jpg"});
+    const auto* line = std::get_if<CommandLine>(&parsed);
+    ASSERT_TRUE(line);
+    EXPECT_EQ(line->command, Command::Evidence);
+    EXPECT_EQ(line->options.paths, (std::vector<std::string>{"terem", "-x.jpg", "21/01.jpg"}));
+    EXPECT_EQ(line->options.csvPath, "a.csv");
+    EXPECT_EQ(line->options.htmlPath, "a.html");
+    EXPECT_NE(ErrorOf({"evidence"}).find("hiányzik a kép vagy a mappa"), std::string::npos);
+    EXPECT_NE(ErrorOf({"evidence", "--csv", "a.csv"}).find("hiányzik a kép vagy a mappa"), std::string::npos);
+    EXPECT_NE(ErrorOf({"evidence", "terem", "--energy", "5"}).find("'--energy'"), std::string::npos);
+    EXPECT_NE(ErrorOf({"evidence", "terem", "--html"}).find("hiányzik az érték"), std::string::npos);
+    EXPECT_NE(ErrorOf({"scan", "--html", "a.html"}).find("'--html'"), std::string::npos);
+}
+
 }

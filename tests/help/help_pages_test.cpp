@@ -85,7 +85,8 @@ TEST(HelpPages, UsageDescribesEveryControlAndTheTasks)
                               "Hibás adat!! Ide csak nem-negatív szám írható!",
                               "Hibás adat!! Ide csak pozitív egész szám írható!",
                               "Ide csak pozitív egész szám írható!!", "Feladatok",
-                              "10 keV-től 150 keV-ig", "beütésszám / ablakszélesség"})
+                              "10 keV-től 150 keV-ig", "beütésszám / ablakszélesség",
+                              "Mit hordoz a mentett kép?", "„módosítva”"})
         EXPECT_TRUE(text.contains(QString::fromUtf8(topic))) << topic;
 }
 

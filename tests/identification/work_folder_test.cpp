@@ -19,7 +19,7 @@ protected:
         QDir::setCurrent(startFolder);
     }
 
-    QString ProgramFolder() const { return temporary.path() + u'/'; }
+    QString RootFolder() const { return temporary.path() + u'/'; }
 
     static QString Canonical(const QString& path) { return QFileInfo(path).canonicalFilePath(); }
 
@@ -33,7 +33,7 @@ protected:
             return;
         QDir(temporary.path()).rmdir(probe);
         QFile::setPermissions(temporary.path(), Writable);
-        QFile occupant(ProgramFolder() + code);
+        QFile occupant(RootFolder() + code);
         ASSERT_TRUE(occupant.open(QIODevice::WriteOnly));
     }
 
@@ -47,9 +47,9 @@ protected:
 
 TEST_F(WorkFolder, AContestantGetsAFolderOfTheirOwn)
 {
-    const WorkPlace place = EnterWorkPlace(ProgramFolder(), QStringLiteral("21"));
+    const WorkPlace place = EnterWorkPlace(RootFolder(), QStringLiteral("21"));
     EXPECT_TRUE(place.error.isEmpty());
-    EXPECT_EQ(place.workFolder, ProgramFolder() + QStringLiteral("21/"));
+    EXPECT_EQ(place.workFolder, RootFolder() + QStringLiteral("21/"));
     EXPECT_EQ(place.dialogFolder, place.workFolder);
     EXPECT_TRUE(QFileInfo(place.workFolder).isDir());
     EXPECT_EQ(Canonical(QDir::currentPath()), Canonical(place.workFolder));
@@ -57,13 +57,13 @@ TEST_F(WorkFolder, AContestantGetsAFolderOfTheirOwn)
 
 TEST_F(WorkFolder, ALaterRunReusesTheFolderAndItsContents)
 {
-    const WorkPlace first = EnterWorkPlace(ProgramFolder(), QStringLiteral("71"));
+    const WorkPlace first = EnterWorkPlace(RootFolder(), QStringLiteral("71"));
     QFile picture(first.workFolder + QStringLiteral("01_kep.jpg"));
     ASSERT_TRUE(picture.open(QIODevice::WriteOnly));
     picture.close();
     QDir::setCurrent(startFolder);
 
-    const WorkPlace second = EnterWorkPlace(ProgramFolder(), QStringLiteral("71"));
+    const WorkPlace second = EnterWorkPlace(RootFolder(), QStringLiteral("71"));
     EXPECT_TRUE(second.error.isEmpty());
     EXPECT_EQ(second.workFolder, first.workFolder);
     EXPECT_TRUE(QFileInfo::exists(second.workFolder + QStringLiteral("01_kep.jpg")));
@@ -72,29 +72,29 @@ TEST_F(WorkFolder, ALaterRunReusesTheFolderAndItsContents)
 
 TEST_F(WorkFolder, TheFolderKeepsTheCodeAsTyped)
 {
-    EXPECT_EQ(EnterWorkPlace(ProgramFolder(), QStringLiteral("+21")).workFolder, ProgramFolder() + QStringLiteral("+21/"));
-    EXPECT_EQ(EnterWorkPlace(ProgramFolder(), QStringLiteral("021")).workFolder, ProgramFolder() + QStringLiteral("021/"));
-    EXPECT_TRUE(QFileInfo(ProgramFolder() + QStringLiteral("+21")).isDir());
-    EXPECT_TRUE(QFileInfo(ProgramFolder() + QStringLiteral("021")).isDir());
-    EXPECT_FALSE(QFileInfo::exists(ProgramFolder() + QStringLiteral("21")));
+    EXPECT_EQ(EnterWorkPlace(RootFolder(), QStringLiteral("+21")).workFolder, RootFolder() + QStringLiteral("+21/"));
+    EXPECT_EQ(EnterWorkPlace(RootFolder(), QStringLiteral("021")).workFolder, RootFolder() + QStringLiteral("021/"));
+    EXPECT_TRUE(QFileInfo(RootFolder() + QStringLiteral("+21")).isDir());
+    EXPECT_TRUE(QFileInfo(RootFolder() + QStringLiteral("021")).isDir());
+    EXPECT_FALSE(QFileInfo::exists(RootFolder() + QStringLiteral("21")));
 }
 
-TEST_F(WorkFolder, TheJuryWorksInTheProgramFolder)
+TEST_F(WorkFolder, TheJuryWorksInTheRoot)
 {
-    const WorkPlace place = EnterWorkPlace(ProgramFolder(), QString(JuryCode));
+    const WorkPlace place = EnterWorkPlace(RootFolder(), QString(JuryCode));
     EXPECT_TRUE(place.error.isEmpty());
     EXPECT_TRUE(place.workFolder.isEmpty());
-    EXPECT_EQ(place.dialogFolder, ProgramFolder());
-    EXPECT_EQ(Canonical(QDir::currentPath()), Canonical(ProgramFolder()));
+    EXPECT_EQ(place.dialogFolder, RootFolder());
+    EXPECT_EQ(Canonical(QDir::currentPath()), Canonical(RootFolder()));
     EXPECT_EQ(QDir(temporary.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
 }
 
 TEST_F(WorkFolder, AFolderThatCannotBeMadeIsReported)
 {
     BlockFolder(QStringLiteral("42"));
-    const WorkPlace place = EnterWorkPlace(ProgramFolder(), QStringLiteral("42"));
+    const WorkPlace place = EnterWorkPlace(RootFolder(), QStringLiteral("42"));
 
-    const QString folder = ProgramFolder() + QStringLiteral("42/");
+    const QString folder = RootFolder() + QStringLiteral("42/");
     EXPECT_EQ(place.error, QStringLiteral("A versenyző mappája nem hozható létre: ") + folder);
     EXPECT_EQ(WorkPlaceErrorTitle, QLatin1StringView("*** HIBA ***"));
     EXPECT_EQ(place.workFolder, folder);

@@ -3,7 +3,9 @@
 #include "dialogs/dialogs.h"
 
 #include <QDialog>
+#include <QEventLoop>
 #include <QString>
+#include <QTimer>
 
 #include <functional>
 #include <vector>
@@ -20,6 +22,11 @@ public:
     void ShowMessage(QWidget*, const QString& title, const QString& text, Icon icon) override
     {
         messages.push_back({title, text, icon});
+        if (nestedLoopMilliseconds > 0) {
+            QEventLoop loop;
+            QTimer::singleShot(nestedLoopMilliseconds, &loop, &QEventLoop::quit);
+            loop.exec();
+        }
     }
 
     bool AskYesNo(QWidget*, const QString& title, const QString& text) override
@@ -49,6 +56,10 @@ public:
     }
 
     std::vector<Message> messages;
+    // How long each message box runs an event loop of its own before it is
+    // closed, as a real box does; timers and focus changes run inside it.
+    // Zero closes it at once.
+    int nestedLoopMilliseconds = 0;
     std::vector<Message> questions;
     bool answerYes = false;
     int modalRuns = 0;

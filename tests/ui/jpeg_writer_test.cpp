@@ -1,3 +1,5 @@
+#include "evidence/picture_check.h"
+#include "evidence/record_json.h"
 #include "ui/jpeg_writer.h"
 
 #include <QColor>
@@ -14,6 +16,7 @@
 
 #include <array>
 #include <cstdio>
+#include <vector>
 
 #include <jpeglib.h>
 
@@ -36,6 +39,7 @@ struct JpegHeader {
     J_COLOR_SPACE colourSpace = JCS_UNKNOWN;
     bool progressive = true;
     std::array<int, 64> luminance{};
+    std::vector<QByteArray> comments;
 };
 
 bool StartsLikeJpeg(const QString& path)
@@ -55,7 +59,10 @@ JpegHeader ReadHeader(const QString& path)
     cinfo.err = jpeg_std_error(&errors);
     jpeg_create_decompress(&cinfo);
     jpeg_stdio_src(&cinfo, in);
+    jpeg_save_markers(&cinfo, JPEG_COM, 0xFFFF);
     jpeg_read_header(&cinfo, TRUE);
+    for (jpeg_saved_marker_ptr marker = cinfo.marker_list; marker; marker = marker->next)
+        header.comments.emplace_back(reinterpret_cast<const char*>(marker->data), qsizetype(marker->data_length));
     header.width = int(cinfo.image_width);
     header.height = int(cinfo.image_height);
     header.components = cinfo.num_components;
@@ -101,12 +108,13 @@ protected:
     QTemporaryDir folder;
     QMainWindow window;
     QImage picture;
+    EvidenceRecord record;
 };
 
 TEST_F(JpegWriter, AGrabbedWindowDecodesBackInFullColour)
 {
     const QString path = Path(QStringLiteral("kep.jpg"));
-    ASSERT_EQ(WriteJpeg(picture, path), std::nullopt);
+    ASSERT_EQ(WriteJpeg(picture, record, path), std::nullopt);
     ASSERT_TRUE(StartsLikeJpeg(path));
 
     const JpegHeader header = ReadHeader(path);
@@ -123,10 +131,35 @@ TEST_F(JpegWriter, AGrabbedWindowDecodesBackInFullColour)
     EXPECT_NEAR(centre.blue(), 200, 6);
 }
 
+// The record is added to the encoder's own output, and only that: the pixels
+// are those of a picture without it.
+TEST_F(JpegWriter, TheRecordIsTheOnlyAdditionAndTheJpegLibraryReadsIt)
+{
+    record.launched = 4321;
+    const QString path = Path(QStringLiteral("kep.jpg"));
+    ASSERT_EQ(WriteJpeg(picture, record, path), std::nullopt);
+    QByteArray plain;
+    ASSERT_EQ(EncodeJpeg(picture, plain), std::nullopt);
+
+    const JpegHeader header = ReadHeader(path);
+    ASSERT_EQ(header.comments.size(), 1u);
+    const RecordReading reading = ReadRecord(header.comments[0]);
+    ASSERT_EQ(reading.kind, RecordReading::Kind::Read);
+    EXPECT_EQ(reading.record.launched, 4321);
+    const QByteArray saved = Contents(path);
+    EXPECT_EQ(CheckPicture(saved).status, EvidenceStatus::Intact);
+    QByteArray withoutComment = saved;
+    withoutComment.remove(withoutComment.indexOf("\xFF\xFE"), header.comments[0].size() + 4);
+    EXPECT_EQ(withoutComment, plain);
+    const QImage decoded(path);
+    ASSERT_FALSE(decoded.isNull());
+    EXPECT_EQ(decoded, QImage::fromData(plain, "JPG"));
+}
+
 TEST_F(JpegWriter, ThePictureIsBaselineAtQuality90)
 {
     const QString path = Path(QStringLiteral("kep.jpg"));
-    ASSERT_EQ(WriteJpeg(picture, path), std::nullopt);
+    ASSERT_EQ(WriteJpeg(picture, record, path), std::nullopt);
     ASSERT_TRUE(StartsLikeJpeg(path));
 
     const JpegHeader header = ReadHeader(path);
@@ -142,7 +175,7 @@ TEST_F(JpegWriter, ImageMagickEstimatesQuality90)
     if (identify.isEmpty())
         GTEST_SKIP() << "ImageMagick's identify is not installed";
     const QString path = Path(QStringLiteral("kep.jpg"));
-    ASSERT_EQ(WriteJpeg(picture, path), std::nullopt);
+    ASSERT_EQ(WriteJpeg(picture, record, path), std::nullopt);
 
     QProcess process;
     process.start(identify, {QStringLiteral("-format"), QStringLiteral("%Q"), path});
@@ -158,7 +191,7 @@ TEST_F(JpegWriter, AnExistingFileIsReplaced)
     earlier.write("earlier");
     earlier.close();
 
-    ASSERT_EQ(WriteJpeg(picture, path), std::nullopt);
+    ASSERT_EQ(WriteJpeg(picture, record, path), std::nullopt);
     EXPECT_TRUE(StartsLikeJpeg(path));
     EXPECT_EQ(QImage(path).size(), picture.size());
     EXPECT_EQ(Entries(), QStringList{QStringLiteral("kep.jpg")});
@@ -167,13 +200,13 @@ TEST_F(JpegWriter, AnExistingFileIsReplaced)
 TEST_F(JpegWriter, AFileInAMissingFolderCannotBeCreated)
 {
     const QString path = Path(QStringLiteral("nincs/kep.jpg"));
-    EXPECT_EQ(WriteJpeg(picture, path), QStringLiteral("Cannot create file ") + path);
+    EXPECT_EQ(WriteJpeg(picture, record, path), QStringLiteral("Cannot create file ") + path);
     EXPECT_TRUE(Entries().isEmpty());
 }
 
 TEST_F(JpegWriter, AFailedWriteLeavesNothingUnderANewName)
 {
-    const std::optional<QString> error = WriteJpeg(QImage(), Path(QStringLiteral("kep.jpg")));
+    const std::optional<QString> error = WriteJpeg(QImage(), record, Path(QStringLiteral("kep.jpg")));
     ASSERT_TRUE(error.has_value());
     EXPECT_FALSE(error->isEmpty());
     EXPECT_TRUE(Entries().isEmpty());
@@ -182,10 +215,10 @@ TEST_F(JpegWriter, AFailedWriteLeavesNothingUnderANewName)
 TEST_F(JpegWriter, AFailedWriteLeavesAnEarlierFileAsItWas)
 {
     const QString path = Path(QStringLiteral("kep.jpg"));
-    ASSERT_EQ(WriteJpeg(picture, path), std::nullopt);
+    ASSERT_EQ(WriteJpeg(picture, record, path), std::nullopt);
     const QByteArray earlier = Contents(path);
 
-    EXPECT_TRUE(WriteJpeg(QImage(), path).has_value());
+    EXPECT_TRUE(WriteJpeg(QImage(), record, path).has_value());
     EXPECT_EQ(Contents(path), earlier);
     EXPECT_EQ(Entries(), QStringList{QStringLiteral("kep.jpg")});
 }

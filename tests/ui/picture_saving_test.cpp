@@ -87,7 +87,7 @@ protected:
     const QString programFolder = programDir.path() + u'/';
     QString workFolder = programFolder + QStringLiteral("21/");
     FakeDialogs dialogs;
-    PictureSaver saver{dialogs, programFolder, [this] { return workFolder; }};
+    PictureSaver saver{dialogs, programFolder, [this] { return workFolder; }, [] { return EvidenceRecord(); }};
     QMainWindow window;
     QWidget* clientArea = nullptr;
 };

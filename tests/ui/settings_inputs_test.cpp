@@ -164,6 +164,50 @@ TEST_F(SettingsInputs, ConversionFailureOfAnotherFieldShowsTheGeneralBox)
     EXPECT_EQ(dialogs.messages.back().icon, Dialogs::Icon::Error);
 }
 
+// A real box runs its own event loop, and the refused field takes its focus
+// back inside it, leaving the field that was clicked into. That field has seen
+// no entry and must not be checked: one box per refusal. Once the box is
+// closed, the refused text is still selected, ready to be typed over.
+TEST_F(SettingsInputs, ClickingIntoAnotherFieldAfterARefusalShowsOneBox)
+{
+    ShowActive();
+    dialogs.nestedLoopMilliseconds = 50;
+    struct Case {
+        const char* refused;
+        const char* typed;
+        const char* clicked;
+        const QString& message;
+    };
+    for (const Case& c : {Case{"Edit7", "1,5", "BField", EnergyRefused}, Case{"BField", "abc", "Edit7", FieldRefused},
+                          Case{"Edit6", "0", "Edit7", CountRefused}}) {
+        QLineEdit* refused = Find(c.refused);
+        refused->setFocus(Qt::TabFocusReason);
+        // An energy that was never entered: checking it would rewrite it as "150".
+        Find("Edit7")->setText("0150.0");
+        refused->selectAll();
+        QTest::keyClicks(refused, c.typed);
+        dialogs.messages.clear();
+        const FilterSettings before = sim.filter;
+
+        QTest::mouseClick(Find(c.clicked), Qt::LeftButton);
+        ASSERT_TRUE(WaitFor("the focus back in the refused box", [&] { return refused->hasFocus(); })) << c.refused;
+        EXPECT_EQ(refused->selectedText(), c.typed) << c.refused;
+        ASSERT_EQ(dialogs.messages.size(), 1u) << c.refused;
+        EXPECT_EQ(dialogs.messages[0].text, c.message);
+        if (refused != Find("Edit7")) {
+            EXPECT_EQ(Text("Edit7"), "0150.0") << c.refused;
+        }
+        EXPECT_EQ(sim.filter.tunedEnergy, before.tunedEnergy) << c.refused;
+        EXPECT_EQ(sim.filter.magneticField, before.magneticField) << c.refused;
+
+        // Once the refused field is put right, leaving it checks it as usual.
+        refused->setText(c.refused == std::string("Edit6") ? "500" : "0");
+        Find(c.clicked)->setFocus(Qt::TabFocusReason);
+        EXPECT_EQ(dialogs.messages.size(), 1u) << c.refused;
+    }
+    EXPECT_EQ(sim.run.setCount, 500);
+}
+
 TEST_F(SettingsInputs, DoubleClickSelectsTheWholeText)
 {
     QLineEdit* edit = Find("Edit6");

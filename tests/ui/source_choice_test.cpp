@@ -1,17 +1,14 @@
 #include "tests/ui/window_fixture.h"
 
-#include "dialogs/qt_dialogs.h"
+#include "evidence/picture_check.h"
 #include "help/help_dialog.h"
 #include "spectrum/source_file.h"
 #include "tests/support/same_spectrum.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QFile>
-#include <QFileDialog>
 #include <QLabel>
 #include <QMenu>
-#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QTimer>
 
@@ -39,7 +36,7 @@ protected:
 
     QString Write(const QString& name, const QByteArray& bytes)
     {
-        const QString path = programFolder.filePath(name);
+        const QString path = rootFolder.filePath(name);
         QFile file(path);
         EXPECT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(bytes);
@@ -90,8 +87,8 @@ TEST_F(TeacherMode, TheOpenDialogStartsWhereTheIdentificationSaysWithTheShippedS
     Identify("21");
     ChooseSource(QString());
     ASSERT_EQ(dialogs.openRequests.size(), 2u);
-    EXPECT_EQ(dialogs.openRequests[0].initialFolder, programFolder.path() + "/");
-    EXPECT_EQ(dialogs.openRequests[1].initialFolder, programFolder.path() + "/21/");
+    EXPECT_EQ(dialogs.openRequests[0].initialFolder, rootFolder.path() + "/");
+    EXPECT_EQ(dialogs.openRequests[1].initialFolder, rootFolder.path() + "/21/");
     for (const OpenDialogRequest& request : dialogs.openRequests) {
         EXPECT_EQ(request.filter, SourceFilter);
         EXPECT_EQ(request.defaultExtension, ".for");
@@ -124,6 +121,13 @@ TEST_F(TeacherMode, AChosenSourceReplacesTheSpectrumInUse)
     EXPECT_EQ(Text("Edit14"), "    23.430");
     // The last measurement was of another source: it is not continued.
     EXPECT_FALSE(Find<QPushButton>("Button4")->isEnabled());
+
+    // A picture tells the jury which source it shows.
+    dialogs.savePath = rootFolder.filePath("sr90.jpg");
+    Find<QAction>("Mentskpknt1")->trigger();
+    const PictureCheck picture = CheckPictureFile(dialogs.savePath);
+    ASSERT_TRUE(picture.record) << picture.reason.toStdString();
+    EXPECT_EQ(picture.record->source, "Béta-forrás: stroncium-90 (Sr-90)");
 }
 
 TEST_F(TeacherMode, AMeasurementOfAChosenSourceCountsAsVantorCli)
@@ -153,7 +157,7 @@ TEST_F(TeacherMode, RefusedFilesLeaveTheSpectrumInUseAsItWas)
     sim.source.SpectrumMax = 1100.5;
     const SourceSpectrum before = sim.source;
     const QString memo = Find<QPlainTextEdit>("Memo1")->toPlainText();
-    const QString folder = programFolder.filePath("tablak");
+    const QString folder = rootFolder.filePath("tablak");
     ASSERT_TRUE(QDir().mkdir(folder));
     const QString oversized = Write("nagy.for", "");
     ASSERT_TRUE(QFile::resize(oversized, 50'000'000));
@@ -166,7 +170,7 @@ TEST_F(TeacherMode, RefusedFilesLeaveTheSpectrumInUseAsItWas)
                      "A forrásfájl nem használható:\n%1\n4. sor: nincs TAB az energia és az intenzitás között."},
              Refusal{Write("vesszo.for", "Foszfor\n1,7\n0\t1\n0.1\t2\n"),
                      "A forrásfájl nem használható:\n%1\n2. sor: '1,7' is not a valid floating point value."},
-             Refusal{programFolder.filePath("nincs.for"), "A forrásfájl nem olvasható:\n%1\nnincs ilyen fájl."},
+             Refusal{rootFolder.filePath("nincs.for"), "A forrásfájl nem olvasható:\n%1\nnincs ilyen fájl."},
              Refusal{folder, "A forrásfájl nem olvasható:\n%1\nez egy mappa, nem fájl."},
              Refusal{oversized, "A forrásfájl nem olvasható:\n%1\ntúl nagy (50000000 bájt), egy forrásfájl "
                                 "legfeljebb 65536 bájt lehet."},
@@ -195,51 +199,6 @@ TEST_F(TeacherMode, NoSourceIsChosenWhileParticlesFly)
     EXPECT_FALSE(enabledDuringRun);
     EXPECT_TRUE(dialogs.openRequests.empty());
     EXPECT_TRUE(Find<QAction>("Loadsource1")->isEnabled());
-}
-
-// The real dialog, answered as soon as it is open.
-TEST(OpenDialog, IsBuiltFromTheRequestAndAddsTheDefaultExtension)
-{
-    const QTemporaryDir shortcut;
-    const QUrl shortcutUrl = QUrl::fromLocalFile(shortcut.path());
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-        if (!dialog)
-            return;
-        poll.stop();
-        EXPECT_TRUE(dialog->testOption(QFileDialog::DontUseNativeDialog));
-        EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptOpen);
-        EXPECT_EQ(dialog->fileMode(), QFileDialog::ExistingFile);
-        EXPECT_EQ(dialog->nameFilters(),
-                  (QStringList{QStringLiteral("Forrás fájlok (*.for)"), QStringLiteral("Minden fájl (*.*)")}));
-        EXPECT_TRUE(dialog->sidebarUrls().contains(shortcutUrl));
-        dialog->selectFile(QStringLiteral("sr90"));
-        static_cast<QDialog*>(dialog)->accept();
-    });
-    poll.start(10);
-    const QString chosen = QtDialogs().AskOpenPath(
-        nullptr, {QStringLiteral(VANTOR_DATA_DIR "/sources"), SourceFilter, ".for", {shortcut.path()}});
-    EXPECT_EQ(chosen, Sr90Path);
-    // The user's own side bar, kept by Qt, does not keep the shortcut.
-    EXPECT_FALSE(QFileDialog().sidebarUrls().contains(shortcutUrl));
-}
-
-TEST(MessageBox, ShowsAQuotedFileNameAsWritten)
-{
-    const QString text = QStringLiteral("A forrásfájl nem olvasható:\n/tmp/<b>vastag</b>.for\nnincs ilyen fájl.");
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box)
-            return;
-        poll.stop();
-        EXPECT_EQ(box->textFormat(), Qt::PlainText);
-        EXPECT_EQ(box->text(), text);
-        box->accept();
-    });
-    poll.start(10);
-    QtDialogs().ShowMessage(nullptr, QStringLiteral("*** HIBA ***"), text, Dialogs::Icon::Error);
 }
 
 }

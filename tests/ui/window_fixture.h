@@ -18,20 +18,29 @@
 #include <memory>
 
 // A main window after its first activation, with boxes answered by the test
-// and the program folder in a temporary place.
+// and the work root in a temporary place.
 class WindowTest : public testing::Test {
 protected:
-    void SetUp() override
+    void SetUp() override { MakeForm(WorkRoot{rootFolder.path() + "/", QString()}); }
+
+    void MakeForm(const WorkRoot& root)
     {
         savedCurrent = QDir::currentPath();
-        form = std::make_unique<TForm1>(
-            sim, WindowServices{dialogs, programFolder.path() + "/", [this] { ++ended; }, mode, sourcesFolder});
+        form = std::make_unique<TForm1>(sim, WindowServices{dialogs, root, [this] { ++ended; }, mode, sourcesFolder});
         sim.view = form.get();
         passwordDlg = form->findChild<TPasswordDlg*>();
         form->FormActivate();
     }
 
     void TearDown() override { QDir::setCurrent(savedCurrent); }
+
+    // Focus moves only in a window on screen.
+    void ShowActive()
+    {
+        form->show();
+        form->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    }
 
     template <class T = QLineEdit>
     T* Find(const char* name)
@@ -49,14 +58,6 @@ protected:
         edit->selectAll();
         QTest::keyClicks(edit, text);
         QTest::keyClick(edit, Qt::Key_Return);
-    }
-
-    // Focus exists only in the active window.
-    void ShowActive()
-    {
-        form->show();
-        form->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
     }
 
     void Click(const char* name) { QTest::mouseClick(Find<QAbstractButton>(name), Qt::LeftButton); }
@@ -80,7 +81,7 @@ protected:
     // Set by a fixture's constructor, before the window is made.
     StartMode mode = StartMode::Contest;
     QString sourcesFolder;
-    QTemporaryDir programFolder;
+    QTemporaryDir rootFolder;
     QString savedCurrent;
     FakeDialogs dialogs;
     Simulation sim;

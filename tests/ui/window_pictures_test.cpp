@@ -1,9 +1,18 @@
 #include "tests/ui/window_fixture.h"
 
+#include "evidence/picture_check.h"
+#include "evidence/record_json.h"
+#include "identification/contestant_code.h"
+
 #include <QAction>
+#include <QDateTime>
 #include <QFileInfo>
 #include <QImage>
+#include <QLabel>
+#include <QRegularExpression>
 #include <QTimer>
+
+#include <cstdlib>
 
 namespace {
 
@@ -17,25 +26,87 @@ int AcceptCode(QDialog& dialog, const QString& code)
     return dialog.result();
 }
 
-TEST_F(WindowPictures, NumberedPictureLandsInTheContestantsFolder)
+EvidenceRecord IntactRecordOf(const QString& path)
+{
+    const PictureCheck check = CheckPictureFile(path);
+    EXPECT_EQ(check.status, EvidenceStatus::Intact) << check.reason.toStdString();
+    return check.record.value_or(EvidenceRecord());
+}
+
+// Identified as 21, 50 keV at 1000 µT, Start, Stop, "Képernyő mentése".
+TEST_F(WindowPictures, NumberedPictureLandsInTheContestantsFolderWithTheWindowsRecord)
 {
     dialogs.onModal = [](QDialog& dialog) { return AcceptCode(dialog, "21"); };
     form->Timer1Timer();
+    Enter("BField", "1000");
+    Enter("Edit7", "50");
+    QTimer::singleShot(0, form.get(), [&] { Click("Button4"); });
+    Click("Button3");
     dialogs.savePath = "/somewhere/else/spektrum";
     form->findChild<QAction*>("Kpernymentse1")->trigger();
-    const QString written = programFolder.path() + "/21/01_spektrum.jpg";
+
+    const QString written = rootFolder.path() + "/21/01_spektrum.jpg";
     ASSERT_TRUE(QFileInfo::exists(written));
     EXPECT_EQ(QImage(written).size(), form->centralWidget()->size());
     ASSERT_FALSE(dialogs.saveRequests.empty());
-    EXPECT_EQ(dialogs.saveRequests.back().initialFolder, programFolder.path() + "/21/");
+    EXPECT_EQ(dialogs.saveRequests.back().initialFolder, rootFolder.path() + "/21/");
+    const EvidenceRecord record = IntactRecordOf(written);
+    EXPECT_EQ(record.contestant, "21");
+    EXPECT_EQ(record.program, "2.2.0.3");
+    EXPECT_EQ(record.energyKeV, "50");
+    EXPECT_EQ(record.fieldMicrotesla, 1000);
+    EXPECT_EQ(record.electricFieldVPerM, Text("EField"));
+    EXPECT_TRUE(record.fieldsOn);
+    EXPECT_EQ(record.slitStep, 0);
+    EXPECT_EQ(record.slitMm, "0.5");
+    EXPECT_EQ(record.setCount, 1000);
+    EXPECT_FALSE(record.stopAtSetCount);
+    EXPECT_TRUE(record.clearDetectorOnStart);
+    EXPECT_TRUE(record.tracksShown);
+    EXPECT_GT(record.launched, 0);
+    EXPECT_EQ(QString::number(record.launched), Text("Edit9"));
+    EXPECT_EQ(QString::number(record.detected), Text("Edit8"));
+    EXPECT_EQ(record.launched, sim.run.launchedCount);
+    EXPECT_EQ(record.measuringTime, Text("Edit1"));
+    EXPECT_FALSE(record.running);
+    EXPECT_EQ(record.passWidthKeV, Text("Edit14"));
+    EXPECT_EQ(record.passLowerKeV, Text("Edit12"));
+    EXPECT_EQ(record.source, form->findChild<QLabel*>("Panel9")->text());
+    const QDateTime savedAt = QDateTime::fromString(record.savedAt, Qt::ISODate);
+    EXPECT_TRUE(record.savedAt.contains(QRegularExpression("^\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\d[+-]\\d\\d:\\d\\d$")))
+        << record.savedAt.toStdString();
+    EXPECT_LE(std::abs(savedAt.secsTo(QDateTime::currentDateTime())), 60);
+}
+
+TEST_F(WindowPictures, TheJurysPicturesSayJury)
+{
+    dialogs.onModal = [](QDialog& dialog) { return AcceptCode(dialog, QString(JuryCode)); };
+    form->Timer1Timer();
+    const QString written = rootFolder.path() + "/zsuri.jpg";
+    dialogs.savePath = written;
+    form->findChild<QAction*>("Mentskpknt1")->trigger();
+    EXPECT_EQ(IntactRecordOf(written).contestant, "jury");
+}
+
+// A box holds up to 32767 characters; the record keeps the first ones.
+TEST_F(WindowPictures, TheLongestTypedTextStillLeavesARecord)
+{
+    const QString typed(32767, QChar(0x0151));
+    Find("Edit7")->setText(typed);
+    const QString written = rootFolder.path() + "/hosszu.jpg";
+    dialogs.savePath = written;
+    form->findChild<QAction*>("Mentskpknt1")->trigger();
+    EXPECT_EQ(IntactRecordOf(written).energyKeV, typed.first(MaxRecordTextLength));
 }
 
 TEST_F(WindowPictures, PictureDuringARunShowsTheTracks)
 {
-    const QString written = programFolder.path() + "/meres.jpg";
+    const QString written = rootFolder.path() + "/meres.jpg";
     dialogs.savePath = written;
+    QString launchedShown;
     QTimer::singleShot(0, form.get(), [&] {
         form->findChild<QAction*>("Mentskpknt1")->trigger();
+        launchedShown = Text("Edit9");
         Click("Button4");
     });
     Click("Button3");
@@ -46,6 +117,10 @@ TEST_F(WindowPictures, PictureDuringARunShowsTheTracks)
     EXPECT_GT(onAxis.red(), 200);
     EXPECT_LT(onAxis.green(), 160);
     EXPECT_EQ(sim.run.launchedCount, 1000);
+    const EvidenceRecord record = IntactRecordOf(written);
+    EXPECT_TRUE(record.running);
+    EXPECT_EQ(QString::number(record.launched), launchedShown);
+    EXPECT_EQ(record.launched, 1000);
 }
 
 }

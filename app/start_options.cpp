@@ -1,0 +1,106 @@
+#include "app/start_options.h"
+
+#include <QCommandLineParser>
+
+StartOptions ParseStartOptions(const QStringList& arguments)
+{
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QString());
+    const QCommandLineOption version(QStringLiteral("version"), QString());
+    const QCommandLineOption workRoot(QStringLiteral("work-root"), QString(), QStringLiteral("MAPPA"));
+    const QCommandLineOption teacher(QStringLiteral("teacher"), QString());
+    QCommandLineParser parser;
+    parser.addOptions({help, version, workRoot, teacher});
+
+    StartOptions options;
+    options.action = StartOptions::Action::Refuse;
+    if (!parser.parse(arguments))
+        options.refusal = parser.errorText();
+    else if (!parser.positionalArguments().isEmpty())
+        options.refusal = QStringLiteral("Fölösleges argumentum: „%1”.").arg(parser.positionalArguments().first());
+    else if (parser.isSet(workRoot) && parser.value(workRoot).isEmpty())
+        options.refusal = QStringLiteral("A --work-root után hiányzik a mappa neve.");
+    else if (parser.isSet(help))
+        options.action = StartOptions::Action::ShowHelp;
+    else if (parser.isSet(version))
+        options.action = StartOptions::Action::ShowVersion;
+    else {
+        options.action = StartOptions::Action::Run;
+        options.workRoot = parser.value(workRoot);
+        options.teacher = parser.isSet(teacher);
+    }
+    return options;
+}
+
+QString StartHelpText(const QString& qtTranslationFile)
+{
+    return QStringLiteral(R"(Használat:
+  vantor [--teacher] [--work-root MAPPA]
+  vantor --version
+  vantor --help
+
+A Vantor a béta-sugárzás energiaspektrumának mérése Wien-szűrővel: a C-14
+forrás elektronjai keresztezett elektromos és mágneses téren és egy résen át
+jutnak a detektorba. Indításkor a program bekéri a versenyző kódját (21–42
+vagy 71–82) vagy a zsűri kódját; ha az azonosítást megszakítják (Cancel vagy
+Esc), a program kilép. A mérésről JPEG-képek menthetők bizonyítékul.
+
+Tanári mód:
+  A --teacher kapcsolóval ugyanez a program a verseny után, tanórán
+  használható: az ablak címe „ – tanári mód” végződést kap, és a versenyen
+  rejtett három menüpont látható. A Súgó menü „Elméleti bevezető” és „A
+  program használata és Feladatok” pontja a két súgóoldalt nyitja meg, a
+  Fájl menü „Forrás választás” pontja pedig egy forrásfájlt (.for) tölt be
+  a beépített C-14 helyett, például a programmal szállított P-32 vagy Sr-90
+  forrást. Kapcsoló nélkül a program pontosan a versenyfeladat.
+
+Munkamappa:
+  A versenyzők mappái és a zsűri képei a munkamappába kerülnek. A program
+  induláskor ebben a sorrendben választja ki:
+    1. a --work-root kapcsolóval megadott mappa;
+    2. ha nincs ilyen kapcsoló, a VANTOR_WORK_ROOT környezeti változóban
+       megadott mappa;
+    3. ha egyik sincs megadva, a program saját mappája, ha a program írhat
+       bele (így fut a fordítás mappájából);
+    4. különben a felhasználó dokumentumok mappájában (XDG_DOCUMENTS_DIR,
+       többnyire ~/Documents) a Vantor mappa, amelyet a program szükség
+       esetén létrehoz.
+  Az 1. és a 2. pontban megadott mappának léteznie kell, és írhatónak kell
+  lennie: a program nem hozza létre, és nem választ helyette másikat. Ha a
+  munkamappa nem létezik, nem írható vagy nem hozható létre, a program ezt
+  induláskor, az azonosítás előtt egy hibaüzenetben jelzi; ezután mérni
+  lehet, de a program nem hoz létre mappát, és képet sem ment.
+
+  Minden versenyző a munkamappán belül a kódjáról elnevezett mappában
+  dolgozik (például 21/), amelyet a program az első alkalommal létrehoz, és
+  később újra használ; a mappa neve a kód úgy, ahogy beírták (a +21 és a 021
+  más mappa, mint a 21). A zsűri magában a munkamappában dolgozik. A
+  „Képernyő mentése” sorszámozott képei (01_név.jpg, 02_név.jpg, ...) ebbe a
+  mappába kerülnek, és a „Mentés képként” ablaka is itt nyílik meg.
+
+Kapcsolók:
+  --teacher          tanári mód (lásd fent)
+  --work-root MAPPA  a munkamappa (lásd fent); a relatív útvonal az indítás
+                     mappájából értendő
+  --version          a program verziószáma
+  -h, --help         ez a leírás
+
+Környezet:
+  VANTOR_WORK_ROOT   a munkamappa, ha nincs --work-root kapcsoló; az üres
+                     érték olyan, mintha nem volna megadva
+  DISPLAY, WAYLAND_DISPLAY, QT_QPA_PLATFORM
+                     a grafikus kijelző; ha egyik sincs megadva, az ablak nem
+                     nyílik meg
+
+Fájlok:
+  %1
+                     a Qt magyar fordítása (Debian: qt6-translations-l10n): a
+                     gombok (Igen, Nem, OK, Mégse) és a fájlmentő ablak
+                     szövegei; ha hiányzik, a program angol feliratú
+                     ablakokkal fut, és ezt egyszer kiírja a szabványos
+                     hibakimenetre
+
+Kilépési kód: 0 a program rendes befejezése (a Vége után, vagy ha az
+azonosítást megszakították), 1 ha nincs grafikus kijelző, 2 hibás parancssor.
+)")
+        .arg(qtTranslationFile);
+}

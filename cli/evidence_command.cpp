@@ -1,0 +1,50 @@
+#include "cli/evidence_command.h"
+
+#include "cli/command_line.h"
+#include "cli/evidence_html.h"
+#include "cli/evidence_listing.h"
+#include "cli/evidence_report.h"
+
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <algorithm>
+#include <optional>
+
+namespace {
+
+std::optional<std::string> WriteOutput(const std::string& text, const std::string& path, const std::string& what)
+{
+    QSaveFile file(QFile::decodeName(path.c_str()));
+    if (!file.open(QIODevice::WriteOnly) || file.write(text.data(), qint64(text.size())) != qint64(text.size())
+        || !file.commit())
+        return "vantor-cli: a(z) " + what + " nem írható: " + path;
+    return std::nullopt;
+}
+
+}
+
+CommandOutcome RunEvidenceCommand(const Options& options)
+{
+    const auto listed = ListPictures(options.paths);
+    if (const auto* error = std::get_if<ListingError>(&listed))
+        return {ExitRefused, "", error->message};
+    std::vector<EvidenceRow> rows;
+    for (const PictureFile& file : std::get<std::vector<PictureFile>>(listed))
+        rows.push_back({file, CheckPictureFile(file.path)});
+
+    const bool allIntact = std::all_of(rows.begin(), rows.end(), [](const EvidenceRow& row) {
+        return row.check.status == EvidenceStatus::Intact;
+    });
+    CommandOutcome outcome{allIntact ? 0 : ExitFlagged, EvidenceTable(rows) + EvidenceSummary(rows), ""};
+    if (!options.csvPath.empty()) {
+        if (auto error = WriteOutput(EvidenceCsv(rows), options.csvPath, "CSV-fájl"))
+            return {ExitFailed, outcome.output, *error};
+    }
+    if (!options.htmlPath.empty()) {
+        const QString pageFolder = QFileInfo(QFile::decodeName(options.htmlPath.c_str())).absolutePath();
+        if (auto error = WriteOutput(EvidenceHtml(rows, pageFolder), options.htmlPath, "HTML-oldal"))
+            return {ExitFailed, outcome.output, *error};
+    }
+    return outcome;
+}

@@ -1,0 +1,189 @@
+#include "cli/evidence_html.h"
+
+#include <QDir>
+#include <QHash>
+#include <QUrl>
+
+#include <algorithm>
+
+namespace {
+
+const char* const Style = R"(
+body { font-family: "Liberation Sans", Arial, sans-serif; margin: 24px; color: #1c1c1c; background: #f4f5f7; }
+h1 { margin: 0 0 8px; font-size: 24px; }
+.summary { margin: 0 0 16px; font-size: 15px; }
+.summary span, .badge { display: inline-block; padding: 2px 8px; border-radius: 10px; color: #fff; font-weight: bold; }
+nav { margin-bottom: 20px; line-height: 2; }
+nav a { margin-right: 10px; text-decoration: none; color: #0b5394; }
+nav a.flagged { color: #c62828; font-weight: bold; }
+section { margin-bottom: 28px; }
+h2 { font-size: 20px; border-bottom: 2px solid #0b5394; padding-bottom: 4px; }
+article { display: flex; gap: 18px; align-items: flex-start; background: #fff; margin: 12px 0; padding: 12px;
+          border-left: 8px solid #2e7d32; border-radius: 4px; box-shadow: 0 1px 3px rgba(0,0,0,0.15); }
+article.flagged { background: #fff5f3; }
+article .thumb { flex: 0 0 220px; }
+article .thumb img { width: 220px; height: auto; border: 1px solid #999; display: block; }
+.nothumb { width: 220px; height: 120px; border: 1px dashed #999; display: flex; align-items: center;
+           justify-content: center; color: #666; }
+h3 { margin: 0 0 6px; font-size: 16px; word-break: break-all; }
+.reason { margin: 0 0 8px; font-weight: bold; }
+.reason.flagged { color: #c62828; }
+.note { color: #b45309; }
+dl { display: grid; grid-template-columns: max-content minmax(0, 1fr) max-content minmax(0, 1fr);
+     gap: 2px 12px; margin: 0; font-size: 13px; }
+dt { color: #555; }
+dd { margin: 0; word-break: break-all; }
+dd.digest { grid-column: 2 / span 3; font-family: "Liberation Mono", monospace; font-size: 12px; }
+span.intact { background: #2e7d32; } article.intact { border-left-color: #2e7d32; }
+span.modified { background: #c62828; } article.modified { border-left-color: #c62828; }
+span.norecord { background: #e65100; } article.norecord { border-left-color: #e65100; }
+span.unreadable { background: #6a1b9a; } article.unreadable { border-left-color: #6a1b9a; }
+)";
+
+QString StatusClass(EvidenceStatus status)
+{
+    switch (status) {
+    case EvidenceStatus::Intact:
+        return QStringLiteral("intact");
+    case EvidenceStatus::Modified:
+        return QStringLiteral("modified");
+    case EvidenceStatus::NoRecord:
+        return QStringLiteral("norecord");
+    case EvidenceStatus::Unreadable:
+        break;
+    }
+    return QStringLiteral("unreadable");
+}
+
+QString FieldLabel(const char* name)
+{
+    static const QHash<QString, QString> labels{
+        {QStringLiteral("format"), QStringLiteral("Formátum")},
+        {QStringLiteral("program"), QStringLiteral("Program")},
+        {QStringLiteral("contestant"), QStringLiteral("Versenyző")},
+        {QStringLiteral("savedAt"), QStringLiteral("Mentve")},
+        {QStringLiteral("energyKeV"), QStringLiteral("Áteresztett energia (keV)")},
+        {QStringLiteral("fieldMicrotesla"), QStringLiteral("Mágneses indukció (µT)")},
+        {QStringLiteral("electricFieldVPerM"), QStringLiteral("Elektromos térerősség (V/m)")},
+        {QStringLiteral("fieldsOn"), QStringLiteral("Terek bekapcsolva")},
+        {QStringLiteral("slitStep"), QStringLiteral("Rés lépése")},
+        {QStringLiteral("slitMm"), QStringLiteral("Blende (mm)")},
+        {QStringLiteral("setCount"), QStringLiteral("Beállított részecskeszám")},
+        {QStringLiteral("stopAtSetCount"), QStringLiteral("Leáll a beállított számnál")},
+        {QStringLiteral("clearDetectorOnStart"), QStringLiteral("Indításkor töröl")},
+        {QStringLiteral("tracksShown"), QStringLiteral("Részecskék láthatók")},
+        {QStringLiteral("launched"), QStringLiteral("Kibocsátott")},
+        {QStringLiteral("detected"), QStringLiteral("Beütésszám")},
+        {QStringLiteral("measuringTime"), QStringLiteral("Mérés ideje")},
+        {QStringLiteral("running"), QStringLiteral("Mérés közben mentve")},
+        {QStringLiteral("passLowerKeV"), QStringLiteral("E_min (keV)")},
+        {QStringLiteral("passUpperKeV"), QStringLiteral("E_max (keV)")},
+        {QStringLiteral("passWidthKeV"), QStringLiteral("Energiaablak szélessége (keV)")},
+        {QStringLiteral("source"), QStringLiteral("Forrás")},
+        {QStringLiteral("digest"), QStringLiteral("Digest (SHA-256)")},
+    };
+    return labels.value(QString::fromLatin1(name), QString::fromLatin1(name));
+}
+
+QString ValueText(const EvidenceRecord& record, const EvidenceField& field)
+{
+    if (std::holds_alternative<bool EvidenceRecord::*>(field.member))
+        return record.*std::get<bool EvidenceRecord::*>(field.member) ? QStringLiteral("igen") : QStringLiteral("nem");
+    const QString text = FieldText(record, field);
+    return text.isEmpty() ? QStringLiteral("–") : text;
+}
+
+QString Escaped(const QString& text)
+{
+    return text.toHtmlEscaped();
+}
+
+// A link that works from the page's folder whatever characters the path holds.
+QString Link(const QString& path, const QDir& pageFolder)
+{
+    return QString::fromLatin1(QUrl::toPercentEncoding(pageFolder.relativeFilePath(path), "/"));
+}
+
+// Two fields a line; the digest, the last and longest, has a line of its own.
+QString RecordList(const EvidenceRecord& record)
+{
+    QString list = QStringLiteral("<dl>\n");
+    for (const EvidenceField& field : EvidenceFields()) {
+        const bool digest = QLatin1StringView(field.name) == QLatin1StringView("digest");
+        list += QStringLiteral("<dt>%1</dt><dd%2>%3</dd>\n")
+                    .arg(Escaped(FieldLabel(field.name)), digest ? QStringLiteral(" class=\"digest\"") : QString(),
+                         Escaped(ValueText(record, field)));
+    }
+    return list + QStringLiteral("</dl>\n");
+}
+
+QString Picture(const EvidenceRow& row, const QDir& pageFolder)
+{
+    const QString link = Link(row.file.path, pageFolder);
+    const QString name = Escaped(row.file.name);
+    const QString thumbnail = row.check.status == EvidenceStatus::Unreadable
+                                  ? QStringLiteral("<div class=\"nothumb\">nem megjeleníthető</div>")
+                                  : QStringLiteral("<img src=\"%1\" alt=\"%2\" loading=\"lazy\">").arg(link, name);
+    const bool flagged = row.check.status != EvidenceStatus::Intact;
+    QString html = QStringLiteral("<article class=\"%1%2\">\n<a class=\"thumb\" href=\"%3\">%4</a>\n<div>\n")
+                       .arg(StatusClass(row.check.status), flagged ? QStringLiteral(" flagged") : QString(), link,
+                            thumbnail);
+    html += QStringLiteral("<h3>%1 <span class=\"badge %2\">%3</span></h3>\n")
+                .arg(name, StatusClass(row.check.status), Escaped(StatusText(row.check.status)));
+    const QString note = RowNote(row);
+    if (!note.isEmpty())
+        html += QStringLiteral("<p class=\"reason %1\">%2</p>\n")
+                    .arg(flagged ? QStringLiteral("flagged") : QStringLiteral("note"), Escaped(note));
+    html += row.check.record ? RecordList(*row.check.record) : QStringLiteral("<p>A képben nincs adatlap.</p>\n");
+    return html + QStringLiteral("</div>\n</article>\n");
+}
+
+QString Summary(const std::vector<EvidenceRow>& rows)
+{
+    QString html = QStringLiteral("<p class=\"summary\">Összesen %1 kép:").arg(rows.size());
+    for (EvidenceStatus status : {EvidenceStatus::Intact, EvidenceStatus::Modified, EvidenceStatus::NoRecord,
+                                  EvidenceStatus::Unreadable}) {
+        const auto count = std::count_if(rows.begin(), rows.end(),
+                                         [status](const EvidenceRow& row) { return row.check.status == status; });
+        html += QStringLiteral(" <span class=\"%1\">%2 %3</span>")
+                    .arg(StatusClass(status))
+                    .arg(count)
+                    .arg(StatusText(status));
+    }
+    return html + QStringLiteral("</p>\n");
+}
+
+}
+
+std::string EvidenceHtml(const std::vector<EvidenceRow>& rows, const QString& pageFolder)
+{
+    const QDir folder(pageFolder);
+    QString nav = QStringLiteral("<nav>");
+    QString sections;
+    for (std::size_t first = 0, section = 1; first < rows.size(); ++section) {
+        std::size_t end = first;
+        bool flagged = false;
+        while (end < rows.size() && rows[end].file.folder == rows[first].file.folder) {
+            flagged = flagged || rows[end].check.status != EvidenceStatus::Intact;
+            ++end;
+        }
+        const QString id = QStringLiteral("mappa-%1").arg(section);
+        const QString title = Escaped(rows[first].file.folder);
+        nav += QStringLiteral("<a href=\"#%1\"%2>%3</a>")
+                   .arg(id, flagged ? QStringLiteral(" class=\"flagged\"") : QString(), title);
+        sections += QStringLiteral("<section id=\"%1\">\n<h2>%2 <small>(%3 kép)</small></h2>\n")
+                        .arg(id, title)
+                        .arg(end - first);
+        for (std::size_t i = first; i < end; ++i)
+            sections += Picture(rows[i], folder);
+        sections += QStringLiteral("</section>\n");
+        first = end;
+    }
+    nav += QStringLiteral("</nav>\n");
+    const QString page = QStringLiteral("<!DOCTYPE html>\n<html lang=\"hu\">\n<head>\n<meta charset=\"utf-8\">\n"
+                                        "<title>Vantor – a versenyzők képei</title>\n<style>%1</style>\n</head>\n<body>\n"
+                                        "<h1>A versenyzők képei</h1>\n")
+                             .arg(QString::fromLatin1(Style))
+        + Summary(rows) + nav + sections + QStringLiteral("</body>\n</html>\n");
+    return page.toStdString();
+}

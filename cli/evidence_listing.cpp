@@ -1,0 +1,74 @@
+#include "cli/evidence_listing.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSet>
+
+#include <algorithm>
+
+namespace {
+
+// Every entry with a JPEG name, also those that are no ordinary files, so
+// that none is passed over without a row.
+QFileInfoList JpegEntries(const QDir& folder)
+{
+    return folder.entryInfoList({QStringLiteral("*.jpg"), QStringLiteral("*.jpeg")},
+                                QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+}
+
+QFileInfoList Subfolders(const QDir& folder)
+{
+    return folder.entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+class Collector {
+public:
+    void Add(const QFileInfo& file)
+    {
+        // A dangling link has no canonical path, and is one file by its own.
+        const QString canonical = file.canonicalFilePath();
+        const QString key = canonical.isEmpty() ? file.absoluteFilePath() : canonical;
+        if (m_seen.contains(key))
+            return;
+        m_seen.insert(key);
+        m_pictures.push_back({file.absoluteDir().dirName(), file.fileName(), file.absoluteFilePath()});
+    }
+
+    void AddFolder(const QDir& folder)
+    {
+        for (const QFileInfo& file : JpegEntries(folder))
+            Add(file);
+        for (const QFileInfo& subfolder : Subfolders(folder))
+            for (const QFileInfo& file : JpegEntries(QDir(subfolder.absoluteFilePath())))
+                Add(file);
+    }
+
+    std::vector<PictureFile> Sorted()
+    {
+        std::sort(m_pictures.begin(), m_pictures.end(), [](const PictureFile& a, const PictureFile& b) {
+            return std::tie(a.folder, a.name, a.path) < std::tie(b.folder, b.name, b.path);
+        });
+        return std::move(m_pictures);
+    }
+
+private:
+    QSet<QString> m_seen;
+    std::vector<PictureFile> m_pictures;
+};
+
+}
+
+std::variant<std::vector<PictureFile>, ListingError> ListPictures(const std::vector<std::string>& paths)
+{
+    Collector collector;
+    for (const std::string& path : paths) {
+        const QFileInfo info(QFile::decodeName(path.c_str()));
+        if (!info.exists())
+            return ListingError{"vantor-cli: nincs ilyen fájl vagy mappa: '" + path + "'"};
+        if (info.isDir())
+            collector.AddFolder(QDir(info.absoluteFilePath()));
+        else
+            collector.Add(info);
+    }
+    return collector.Sorted();
+}

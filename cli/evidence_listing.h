@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+#include <string>
+#include <variant>
+#include <vector>
+
+// A picture to check, and the folder it lies in, which names the contestant.
+struct PictureFile {
+    QString folder;   // the name of the folder that holds it
+    QString name;
+    QString path;
+};
+
+// A path given that does not exist, in one line that names it.
+struct ListingError {
+    std::string message;
+};
+
+// The pictures the paths name: a file as it is, whatever its name; a folder's
+// JPEG files (*.jpg, *.jpeg, hidden ones too) and those of its direct
+// subfolders, so that the folder holding the contestants' folders lists every
+// contestant. Sorted by folder and then by name, each file once.
+std::variant<std::vector<PictureFile>, ListingError> ListPictures(const std::vector<std::string>& paths);

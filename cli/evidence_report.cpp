@@ -1,0 +1,167 @@
+#include "cli/evidence_report.h"
+
+#include "core/number_text.h"
+
+#include <QStringList>
+
+#include <algorithm>
+#include <array>
+#include <functional>
+
+namespace {
+
+constexpr qsizetype MaxCellLength = 40;
+
+QString Safe(QString text)
+{
+    for (QChar& c : text) {
+        if (c.category() == QChar::Other_Control || c.category() == QChar::Other_Format)
+            c = u'?';
+    }
+    return text;
+}
+
+QString Cell(const QString& text)
+{
+    const QString trimmed = Safe(text.trimmed());
+    return trimmed.size() <= MaxCellLength ? trimmed : trimmed.first(MaxCellLength - 1) + u'…';
+}
+
+// The date and the time of day, without the offset, is what tells the
+// pictures apart in a table.
+QString SavedAtCell(const QString& savedAt)
+{
+    return Cell(savedAt.size() >= 19 ? savedAt.first(19).replace(u'T', u' ') : savedAt);
+}
+
+QString OptionalNumber(const std::optional<qint32>& number)
+{
+    return number ? QString::number(*number) : QStringLiteral("-");
+}
+
+struct Column {
+    QString title;
+    std::function<QString(const EvidenceRecord&)> read;
+    bool rightAligned;
+};
+
+const std::array<Column, 8>& RecordColumns()
+{
+    static const std::array<Column, 8> columns{{
+        {QStringLiteral("Mentve"), [](const EvidenceRecord& r) { return SavedAtCell(r.savedAt); }, false},
+        {QStringLiteral("E (keV)"), [](const EvidenceRecord& r) { return Cell(r.energyKeV); }, true},
+        {QStringLiteral("B (µT)"), [](const EvidenceRecord& r) { return OptionalNumber(r.fieldMicrotesla); }, true},
+        {QStringLiteral("Rés (mm)"), [](const EvidenceRecord& r) { return Cell(r.slitMm); }, true},
+        {QStringLiteral("Kibocsátott"), [](const EvidenceRecord& r) { return QString::number(r.launched); }, true},
+        {QStringLiteral("Beütés"), [](const EvidenceRecord& r) { return QString::number(r.detected); }, true},
+        {QStringLiteral("Ablak (keV)"), [](const EvidenceRecord& r) { return Cell(r.passWidthKeV); }, true},
+        {QStringLiteral("Mérési idő"), [](const EvidenceRecord& r) { return Cell(r.measuringTime); }, true},
+    }};
+    return columns;
+}
+
+QStringList TableLine(const EvidenceRow& row)
+{
+    QStringList cells{Cell(row.file.folder), Cell(row.file.name)};
+    for (const Column& column : RecordColumns())
+        cells << (row.check.record ? column.read(*row.check.record) : QStringLiteral("-"));
+    cells << Safe(StatusWithNote(row));
+    return cells;
+}
+
+QString Padded(const QString& text, qsizetype width, bool right)
+{
+    return right ? text.rightJustified(width) : text.leftJustified(width);
+}
+
+QString CsvField(QString text)
+{
+    static const QString formulaStarts = QStringLiteral("=+-@\t\r");
+    if (!text.isEmpty() && formulaStarts.contains(text.front()))
+        text.prepend(u'\'');
+    if (text.contains(u'"') || text.contains(u',') || text.contains(u'\n') || text.contains(u'\r')) {
+        text.replace(QStringLiteral("\""), QStringLiteral("\"\""));
+        return u'"' + text + u'"';
+    }
+    return text;
+}
+
+}
+
+QString RowNote(const EvidenceRow& row)
+{
+    QStringList notes;
+    if (!row.check.reason.isEmpty())
+        notes << row.check.reason;
+    // A contestant's folder is named by the code, which is a number.
+    const bool contestantsFolder = ParseIntegerText(row.file.folder.toStdString()).has_value();
+    const std::optional<EvidenceRecord>& record = row.check.record;
+    if (record && contestantsFolder && record->contestant != row.file.folder)
+        notes << QStringLiteral("a(z) %1 versenyző mentette").arg(record->contestant);
+    return notes.join(QStringLiteral("; "));
+}
+
+QString StatusWithNote(const EvidenceRow& row)
+{
+    const QString note = RowNote(row);
+    return StatusText(row.check.status) + (note.isEmpty() ? QString() : QStringLiteral(": ") + note);
+}
+
+std::string EvidenceTable(const std::vector<EvidenceRow>& rows)
+{
+    QStringList titles{QStringLiteral("Mappa"), QStringLiteral("Fájl")};
+    std::vector<bool> right{false, false};
+    for (const Column& column : RecordColumns()) {
+        titles << column.title;
+        right.push_back(column.rightAligned);
+    }
+    titles << QStringLiteral("Állapot");
+    right.push_back(false);
+
+    std::vector<QStringList> lines{titles};
+    for (const EvidenceRow& row : rows)
+        lines.push_back(TableLine(row));
+    std::vector<qsizetype> widths(titles.size(), 0);
+    for (const QStringList& line : lines)
+        for (qsizetype i = 0; i < line.size(); ++i)
+            widths[i] = std::max(widths[i], line[i].size());
+
+    QString table;
+    for (const QStringList& line : lines) {
+        QStringList padded;
+        for (qsizetype i = 0; i + 1 < line.size(); ++i)
+            padded << Padded(line[i], widths[i], right[i]);
+        padded << line.back();
+        table += padded.join(QStringLiteral("  ")) + u'\n';
+    }
+    return table.toStdString();
+}
+
+std::string EvidenceSummary(const std::vector<EvidenceRow>& rows)
+{
+    QStringList counts;
+    for (EvidenceStatus status : {EvidenceStatus::Intact, EvidenceStatus::Modified, EvidenceStatus::NoRecord,
+                                  EvidenceStatus::Unreadable}) {
+        const auto count = std::count_if(rows.begin(), rows.end(),
+                                         [status](const EvidenceRow& row) { return row.check.status == status; });
+        counts << QStringLiteral("%1 %2").arg(count).arg(StatusText(status));
+    }
+    return QStringLiteral("Összesen %1 kép: %2\n").arg(rows.size()).arg(counts.join(QStringLiteral(", "))).toStdString();
+}
+
+std::string EvidenceCsv(const std::vector<EvidenceRow>& rows)
+{
+    QStringList header{QStringLiteral("folder"), QStringLiteral("file"), QStringLiteral("status"),
+                       QStringLiteral("note")};
+    for (const EvidenceField& field : EvidenceFields())
+        header << QString::fromLatin1(field.name);
+    QString csv = header.join(u',') + u'\n';
+    for (const EvidenceRow& row : rows) {
+        QStringList fields{CsvField(row.file.folder), CsvField(row.file.name), StatusText(row.check.status),
+                           CsvField(RowNote(row))};
+        for (const EvidenceField& field : EvidenceFields())
+            fields << (row.check.record ? CsvField(FieldText(*row.check.record, field)) : QString());
+        csv += fields.join(u',') + u'\n';
+    }
+    return csv.toStdString();
+}

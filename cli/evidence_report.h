@@ -1,0 +1,34 @@
+#pragma once
+
+#include "cli/evidence_listing.h"
+#include "evidence/picture_check.h"
+
+#include <string>
+#include <vector>
+
+// One checked picture.
+struct EvidenceRow {
+    PictureFile file;
+    PictureCheck check;
+};
+
+// What is wrong with the picture, and, in a contestant's folder, whether its
+// record was saved by someone else; empty when there is nothing to say.
+QString RowNote(const EvidenceRow& row);
+
+// What the status column says: the status, and after a colon the note.
+QString StatusWithNote(const EvidenceRow& row);
+
+// One line per picture in columns: folder, file, saved at, energy,
+// induction, slit, launched, detected, band width, measuring time, status.
+// Long texts are cut and control characters shown as '?', so that no record
+// can disturb the terminal.
+std::string EvidenceTable(const std::vector<EvidenceRow>& rows);
+
+// "Összesen 3 kép: 1 rendben, 1 módosítva, 1 nincs adat, 0 hibás fájl"
+std::string EvidenceSummary(const std::vector<EvidenceRow>& rows);
+
+// The rows with every field of the record after folder, file, status and
+// note, under one header row of the fields' names (RFC 4180 quoting). A
+// text that a spreadsheet would take for a formula gets a leading "'".
+std::string EvidenceCsv(const std::vector<EvidenceRow>& rows);

@@ -1,0 +1,55 @@
+#include "evidence/evidence_record.h"
+
+#include "evidence/overloaded.h"
+
+#include <array>
+
+namespace {
+
+const std::array<EvidenceField, 23> Fields{{
+    {"format", &EvidenceRecord::format},
+    {"program", &EvidenceRecord::program},
+    {"contestant", &EvidenceRecord::contestant},
+    {"savedAt", &EvidenceRecord::savedAt},
+    {"energyKeV", &EvidenceRecord::energyKeV},
+    {"fieldMicrotesla", &EvidenceRecord::fieldMicrotesla},
+    {"electricFieldVPerM", &EvidenceRecord::electricFieldVPerM},
+    {"fieldsOn", &EvidenceRecord::fieldsOn},
+    {"slitStep", &EvidenceRecord::slitStep},
+    {"slitMm", &EvidenceRecord::slitMm},
+    {"setCount", &EvidenceRecord::setCount},
+    {"stopAtSetCount", &EvidenceRecord::stopAtSetCount},
+    {"clearDetectorOnStart", &EvidenceRecord::clearDetectorOnStart},
+    {"tracksShown", &EvidenceRecord::tracksShown},
+    {"launched", &EvidenceRecord::launched},
+    {"detected", &EvidenceRecord::detected},
+    {"measuringTime", &EvidenceRecord::measuringTime},
+    {"running", &EvidenceRecord::running},
+    {"passLowerKeV", &EvidenceRecord::passLowerKeV},
+    {"passUpperKeV", &EvidenceRecord::passUpperKeV},
+    {"passWidthKeV", &EvidenceRecord::passWidthKeV},
+    {"source", &EvidenceRecord::source},
+    {"digest", &EvidenceRecord::digest},
+}};
+
+}
+
+std::span<const EvidenceField> EvidenceFields()
+{
+    return Fields;
+}
+
+QString FieldText(const EvidenceRecord& record, const EvidenceField& field)
+{
+    return std::visit(Overloaded{
+                          [&](QString EvidenceRecord::*text) { return record.*text; },
+                          [&](bool EvidenceRecord::*flag) {
+                              return record.*flag ? QStringLiteral("true") : QStringLiteral("false");
+                          },
+                          [&](qint32 EvidenceRecord::*number) { return QString::number(record.*number); },
+                          [&](std::optional<qint32> EvidenceRecord::*number) {
+                              return (record.*number) ? QString::number(*(record.*number)) : QString();
+                          },
+                      },
+                      field.member);
+}

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QLatin1StringView>
+#include <QString>
+#include <QtGlobal>
+
+#include <optional>
+#include <span>
+#include <variant>
+
+// The name and version of the record's layout, the first thing a reader checks.
+inline constexpr QLatin1StringView EvidenceFormat("vantor-evidence/1");
+
+// What a saved picture of the window says about itself: who saved it and
+// when, the settings and the run as the window showed them, and the digest
+// that tells an altered file from the one the program wrote. Texts are the
+// boxes' own, so that the record reads like the picture.
+struct EvidenceRecord {
+    QString format{EvidenceFormat};
+    QString program;           // the program's version
+    QString contestant;        // the contestant's code, or "jury"
+    QString savedAt;           // local date and time, ISO 8601 with the offset
+    QString energyKeV;         // the pass-energy box
+    std::optional<qint32> fieldMicrotesla;   // the induction box; none when it holds no whole number
+    QString electricFieldVPerM;              // the electric-field box
+    bool fieldsOn = false;
+    qint32 slitStep = 0;
+    QString slitMm;            // the slit box
+    std::optional<qint32> setCount;          // the set-count box; none when it holds no whole number
+    bool stopAtSetCount = false;
+    bool clearDetectorOnStart = false;
+    bool tracksShown = false;
+    qint32 launched = 0;
+    qint32 detected = 0;
+    QString measuringTime;     // the time box
+    bool running = false;      // saved while particles were flying
+    QString passLowerKeV;      // the band readouts, "Nem számolható" included
+    QString passUpperKeV;
+    QString passWidthKeV;
+    QString source;            // the source's name line
+    QString digest;            // lowercase hexadecimal SHA-256, see SealedPicture
+};
+
+using EvidenceMember = std::variant<QString EvidenceRecord::*, bool EvidenceRecord::*, qint32 EvidenceRecord::*,
+                                    std::optional<qint32> EvidenceRecord::*>;
+
+// One field of the record: its name in the picture's JSON and where the
+// record keeps it.
+struct EvidenceField {
+    const char* name;
+    EvidenceMember member;
+};
+
+// Every field, in the order of the record above, so that the JSON, its
+// reader and the reports cannot disagree on the list.
+std::span<const EvidenceField> EvidenceFields();
+
+// A field's value as plain text: numbers in decimal, "true" or "false",
+// empty for a missing number.
+QString FieldText(const EvidenceRecord& record, const EvidenceField& field);

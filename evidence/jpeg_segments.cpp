@@ -1,0 +1,158 @@
+#include "evidence/jpeg_segments.h"
+
+#include <cstring>
+
+namespace {
+
+constexpr unsigned char Prefix = 0xFF;
+constexpr unsigned char StartOfImage = 0xD8;
+constexpr unsigned char EndOfImage = 0xD9;
+constexpr unsigned char StartOfScan = 0xDA;
+constexpr unsigned char Comment = 0xFE;
+
+unsigned char ByteAt(QByteArrayView file, qsizetype at)
+{
+    return static_cast<unsigned char>(file[at]);
+}
+
+bool IsRestart(unsigned char marker)
+{
+    return marker >= 0xD0 && marker <= 0xD7;
+}
+
+// Markers without a length: TEM and the restarts.
+bool StandsAlone(unsigned char marker)
+{
+    return marker == 0x01 || IsRestart(marker);
+}
+
+// The start-of-frame markers; C4, C8 and CC share the range but are tables.
+bool IsFrame(unsigned char marker)
+{
+    return marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC;
+}
+
+bool IsApplication(unsigned char marker)
+{
+    return marker >= 0xE0 && marker <= 0xEF;
+}
+
+// Past the entropy-coded data that follows a scan header: stuffed bytes
+// (FF 00), restart markers and fill bytes belong to it; any other marker
+// ends it. Returns the offset of that marker's prefix, or the file's size.
+qsizetype PastImageData(QByteArrayView file, qsizetype at)
+{
+    const char* data = file.data();
+    while (at < file.size()) {
+        const void* prefix = std::memchr(data + at, Prefix, static_cast<std::size_t>(file.size() - at));
+        if (!prefix)
+            return file.size();
+        at = static_cast<const char*>(prefix) - data;
+        if (at + 1 >= file.size())
+            return file.size();
+        const unsigned char next = ByteAt(file, at + 1);
+        if (next == 0x00 || IsRestart(next))
+            at += 2;
+        else if (next == Prefix)
+            at += 1;
+        else
+            return at;
+    }
+    return file.size();
+}
+
+QString Truncated()
+{
+    return QStringLiteral("csonka fájl: a kép vége előtt ér véget");
+}
+
+}
+
+JpegLayout ScanJpeg(QByteArrayView file)
+{
+    JpegLayout layout;
+    if (file.size() < 2 || ByteAt(file, 0) != Prefix || ByteAt(file, 1) != StartOfImage) {
+        layout.problem = QStringLiteral("nem JPEG-kép (nem a képkezdet jelével kezdődik)");
+        return layout;
+    }
+    layout.commentPlace = 2;
+    bool leading = true;
+    bool frameSeen = false;
+    bool scanSeen = false;
+    qsizetype at = 2;
+    for (;;) {
+        if (at >= file.size()) {
+            layout.problem = Truncated();
+            return layout;
+        }
+        if (ByteAt(file, at) != Prefix) {
+            layout.problem = QStringLiteral("hibás szegmens a(z) %1. bájtnál").arg(at);
+            return layout;
+        }
+        while (at < file.size() && ByteAt(file, at) == Prefix)
+            ++at;
+        if (at >= file.size()) {
+            layout.problem = Truncated();
+            return layout;
+        }
+        const qsizetype begin = at - 1;
+        const unsigned char marker = ByteAt(file, at++);
+        if (marker == EndOfImage) {
+            if (!scanSeen)
+                layout.problem = QStringLiteral("nincs benne képadat");
+            return layout;
+        }
+        if (StandsAlone(marker))
+            continue;
+        if (marker == 0x00 || marker == StartOfImage) {
+            layout.problem = QStringLiteral("hibás jelölő a(z) %1. bájtnál").arg(begin);
+            return layout;
+        }
+        if (at + 2 > file.size()) {
+            layout.problem = Truncated();
+            return layout;
+        }
+        const qsizetype length = ByteAt(file, at) << 8 | ByteAt(file, at + 1);
+        if (length < 2) {
+            layout.problem = QStringLiteral("hibás szegmenshossz a(z) %1. bájtnál").arg(at);
+            return layout;
+        }
+        if (at + length > file.size()) {
+            layout.problem = Truncated();
+            return layout;
+        }
+        at += length;
+        if (marker == Comment)
+            layout.comments.push_back({begin, at});
+        leading = leading && IsApplication(marker);
+        if (leading)
+            layout.commentPlace = at;
+        frameSeen = frameSeen || IsFrame(marker);
+        if (marker == StartOfScan) {
+            if (!frameSeen) {
+                layout.problem = QStringLiteral("képadat képkeret (SOF) nélkül");
+                return layout;
+            }
+            scanSeen = true;
+            at = PastImageData(file, at);
+        }
+    }
+}
+
+QByteArrayView CommentText(QByteArrayView file, const JpegSegment& comment)
+{
+    return file.sliced(comment.begin + 4, comment.end - comment.begin - 4);
+}
+
+QByteArray WithComment(QByteArrayView jpeg, qsizetype place, QByteArrayView text)
+{
+    const qsizetype length = text.size() + 2;
+    QByteArray result;
+    result.reserve(jpeg.size() + length + 2);
+    result.append(jpeg.first(place));
+    result.append(char(Prefix)).append(char(Comment));
+    result.append(char(length >> 8)).append(char(length & 0xFF));
+    result.append(text);
+    result.append(jpeg.sliced(place));
+    return result;
+}

@@ -1,0 +1,101 @@
+#include "evidence/picture_check.h"
+
+#include "evidence/jpeg_segments.h"
+#include "evidence/picture_digest.h"
+#include "evidence/record_json.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <algorithm>
+
+namespace {
+
+bool IsHexDigest(const QString& digest)
+{
+    return digest.size() == DigestLength && std::all_of(digest.cbegin(), digest.cend(), [](QChar c) {
+               return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
+           });
+}
+
+PictureCheck CheckDigest(QByteArrayView file, const JpegLayout& layout, const JpegSegment& comment,
+                         const EvidenceRecord& record)
+{
+    if (!IsHexDigest(record.digest))
+        return {EvidenceStatus::Modified, QStringLiteral("a digest nem 64 jegyű hexadecimális szám"), record};
+    const qsizetype place = DigestPlace(CommentText(file, comment), record.digest.toLatin1());
+    if (place < 0)
+        return {EvidenceStatus::Modified, QStringLiteral("az adatlap nem a program írta alakú"), record};
+    const QByteArray digest = PictureDigest(file, comment.begin + 4 + place);
+    if (digest.compare(record.digest.toLatin1(), Qt::CaseInsensitive) == 0)
+        return {EvidenceStatus::Intact, {}, record};
+    if (layout.comments.size() > 1)
+        return {EvidenceStatus::Modified,
+                QStringLiteral("a digest nem egyezik; %1 megjegyzés van a képben, a program egyet ír")
+                    .arg(layout.comments.size()),
+                record};
+    return {EvidenceStatus::Modified, QStringLiteral("a digest nem egyezik"), record};
+}
+
+}
+
+QString StatusText(EvidenceStatus status)
+{
+    switch (status) {
+    case EvidenceStatus::Intact:
+        return QStringLiteral("rendben");
+    case EvidenceStatus::Modified:
+        return QStringLiteral("módosítva");
+    case EvidenceStatus::NoRecord:
+        return QStringLiteral("nincs adat");
+    case EvidenceStatus::Unreadable:
+        break;
+    }
+    return QStringLiteral("hibás fájl");
+}
+
+PictureCheck CheckPicture(QByteArrayView file)
+{
+    const JpegLayout layout = ScanJpeg(file);
+    QString notARecord = QStringLiteral("nincs megjegyzés a képben");
+    const JpegSegment* recordComment = nullptr;
+    RecordReading reading;
+    for (const JpegSegment& comment : layout.comments) {
+        reading = ReadRecord(CommentText(file, comment));
+        if (reading.kind != RecordReading::Kind::NotARecord) {
+            recordComment = &comment;
+            break;
+        }
+        notARecord = reading.problem;
+    }
+    const bool read = recordComment && reading.kind == RecordReading::Kind::Read;
+    if (!layout.problem.isEmpty())
+        return {EvidenceStatus::Unreadable, layout.problem,
+                read ? std::optional<EvidenceRecord>(reading.record) : std::nullopt};
+    if (!recordComment)
+        return {EvidenceStatus::NoRecord, notARecord, std::nullopt};
+    if (!read)
+        return {EvidenceStatus::Modified, reading.problem, std::nullopt};
+    return CheckDigest(file, layout, *recordComment, reading.record);
+}
+
+PictureCheck CheckPictureFile(const QString& path)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        return {EvidenceStatus::Unreadable, QStringLiteral("nem található"), std::nullopt};
+    if (!info.isFile())
+        return {EvidenceStatus::Unreadable, QStringLiteral("nem közönséges fájl"), std::nullopt};
+    if (info.size() > MaxPictureBytes)
+        return {EvidenceStatus::Unreadable,
+                QStringLiteral("túl nagy egy képernyőképhez (%1 bájt)").arg(info.size()), std::nullopt};
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {EvidenceStatus::Unreadable, QStringLiteral("nem olvasható: %1").arg(file.errorString()),
+                std::nullopt};
+    const QByteArray bytes = file.read(MaxPictureBytes + 1);
+    if (file.error() != QFileDevice::NoError)
+        return {EvidenceStatus::Unreadable, QStringLiteral("nem olvasható: %1").arg(file.errorString()),
+                std::nullopt};
+    return CheckPicture(bytes);
+}

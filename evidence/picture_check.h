@@ -1,0 +1,35 @@
+#pragma once
+
+#include "evidence/evidence_record.h"
+
+#include <QByteArrayView>
+#include <QString>
+
+#include <optional>
+
+enum class EvidenceStatus {
+    Intact,       // a record whose digest matches the file
+    Modified,     // a record that does not match the file, or a broken one
+    NoRecord,     // a picture from elsewhere, or from a version before records
+    Unreadable,   // not a readable JPEG file
+};
+
+// "rendben", "módosítva", "nincs adat", "hibás fájl".
+QString StatusText(EvidenceStatus status);
+
+struct PictureCheck {
+    EvidenceStatus status = EvidenceStatus::Unreadable;
+    QString reason;   // what is wrong, in a few words; empty when intact
+    // The record as read, also from an altered or unreadable file, so that
+    // the jury sees what it claims.
+    std::optional<EvidenceRecord> record;
+};
+
+// The record is the first comment that claims to be one; any other comment
+// is part of the file that its digest covers.
+PictureCheck CheckPicture(QByteArrayView file);
+
+// Larger files are no pictures of the window, and are not read.
+inline constexpr qint64 MaxPictureBytes = 64 * 1024 * 1024;
+
+PictureCheck CheckPictureFile(const QString& path);

@@ -1,0 +1,57 @@
+#include "app/start_options.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using Action = StartOptions::Action;
+
+StartOptions Parse(const QStringList& arguments)
+{
+    return ParseStartOptions(QStringList{QStringLiteral("vantor")} + arguments);
+}
+
+TEST(StartOptions, WorkRootHelpAndVersion)
+{
+    const StartOptions plain = Parse({});
+    EXPECT_EQ(plain.action, Action::Run);
+    EXPECT_TRUE(plain.workRoot.isEmpty());
+    for (const QStringList& arguments : {QStringList{"--work-root", "/srv/verseny"}, {"--work-root=/srv/verseny"}}) {
+        const StartOptions options = Parse(arguments);
+        EXPECT_EQ(options.action, Action::Run) << arguments.join(' ').toStdString();
+        EXPECT_EQ(options.workRoot, "/srv/verseny");
+    }
+    EXPECT_EQ(Parse({"--help"}).action, Action::ShowHelp);
+    EXPECT_EQ(Parse({"-h"}).action, Action::ShowHelp);
+    EXPECT_EQ(Parse({"--version"}).action, Action::ShowVersion);
+}
+
+TEST(StartOptions, TeacherModeIsAskedForByItsOption)
+{
+    EXPECT_FALSE(Parse({}).teacher);
+    const StartOptions teacher = Parse({"--teacher", "--work-root", "/srv/tanora"});
+    EXPECT_EQ(teacher.action, Action::Run);
+    EXPECT_TRUE(teacher.teacher);
+    EXPECT_EQ(teacher.workRoot, "/srv/tanora");
+}
+
+TEST(StartOptions, RefusedCommandLines)
+{
+    const StartOptions unknown = Parse({"--tanar"});
+    EXPECT_EQ(unknown.action, Action::Refuse);
+    EXPECT_TRUE(unknown.refusal.contains("tanar")) << unknown.refusal.toStdString();
+    EXPECT_EQ(Parse({"--work-root"}).action, Action::Refuse);
+    EXPECT_EQ(Parse({"--work-root="}).refusal, "A --work-root után hiányzik a mappa neve.");
+    EXPECT_EQ(Parse({"/srv/verseny"}).refusal, "Fölösleges argumentum: „/srv/verseny”.");
+    EXPECT_EQ(Parse({"--help", "--bogus"}).action, Action::Refuse);
+}
+
+TEST(StartOptions, HelpNamesEveryOptionTheOrderOfRootsAndTheTranslation)
+{
+    const QString help = StartHelpText("/usr/share/qt6/translations/qtbase_hu.qm");
+    for (const char* part : {"--work-root MAPPA", "--teacher", "--version", "-h, --help", "VANTOR_WORK_ROOT", "~/Documents",
+                             "a program saját mappája", "/usr/share/qt6/translations/qtbase_hu.qm", "Kilépési kód"})
+        EXPECT_TRUE(help.contains(QString::fromUtf8(part))) << part;
+}
+
+}

@@ -1,0 +1,170 @@
+#include "cli/command_line.h"
+#include "cli/evidence_command.h"
+#include "tests/support/evidence_pictures.h"
+
+#include <QDir>
+#include <QFile>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// A room: the folder that holds the contestants' folders, and the jury's
+// pictures beside them.
+class EvidenceCommand : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(temporary.isValid());
+        ASSERT_TRUE(QDir(temporary.path()).mkpath(QStringLiteral("terem/21/regi")));
+        ASSERT_TRUE(QDir(temporary.path()).mkpath(QStringLiteral("terem/22")));
+    }
+
+    QString Path(const QString& name) const { return temporary.filePath(QStringLiteral("terem/") + name); }
+    std::string PathText(const QString& name) const { return Path(name).toStdString(); }
+
+    void Save(const QString& name, const QByteArray& bytes) { ASSERT_TRUE(WriteBytes(Path(name), bytes)); }
+
+    CommandOutcome Run(std::vector<std::string> paths, const std::string& csv = {}, const std::string& html = {})
+    {
+        Options options;
+        options.paths = std::move(paths);
+        options.csvPath = csv;
+        options.htmlPath = html;
+        return RunEvidenceCommand(options);
+    }
+
+    std::string Room() const { return PathText(QString()); }
+
+    static EvidenceRecord RecordOf(const QString& contestant, qint32 launched)
+    {
+        EvidenceRecord record = MeasuredRecord(launched);
+        record.contestant = contestant;
+        return record;
+    }
+
+    static QString Read(const QString& path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    }
+
+    QTemporaryDir temporary;
+};
+
+TEST_F(EvidenceCommand, TheRoomIsListedByContestantAndFileWithACountPerStatus)
+{
+    Save(QStringLiteral("22/02_b.jpg"), SealedTestPicture(RecordOf(QStringLiteral("22"), 2000)));
+    Save(QStringLiteral("22/01_a.JPG"), PlainJpeg());
+    Save(QStringLiteral("21/01_spektrum.jpg"), SealedTestPicture(RecordOf(QStringLiteral("21"), 1000)));
+    Save(QStringLiteral("21/03_hibas.jpeg"), "not a picture");
+    Save(QStringLiteral("21/jegyzet.txt"), SealedTestPicture());
+    Save(QStringLiteral("21/regi/01_melyebben.jpg"), SealedTestPicture());
+    Save(QStringLiteral("01_zsuri.jpg"), SealedTestPicture(RecordOf(QStringLiteral("jury"), 3000)));
+
+    const CommandOutcome outcome = Run({Room()});
+
+    EXPECT_EQ(outcome.exitStatus, ExitFlagged);
+    const QStringList lines = QString::fromStdString(outcome.output).split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 7) << outcome.output;
+    EXPECT_TRUE(lines[0].startsWith(QStringLiteral("Mappa  Fájl")));
+    const QStringList expected{
+        QStringLiteral("21     01_spektrum.jpg  2024-03-15 10:42:07       50    1000       0.5         1000      37"
+                       "        6.661     0:00:02  rendben"),
+        QStringLiteral("21     03_hibas.jpeg    -                          -       -         -            -       -"
+                       "            -           -  hibás fájl: nem JPEG-kép (nem a képkezdet jelével kezdődik)"),
+        QStringLiteral("22     01_a.JPG         -                          -       -         -            -       -"
+                       "            -           -  nincs adat: nincs megjegyzés a képben"),
+        QStringLiteral("22     02_b.jpg         2024-03-15 10:42:07       50    1000       0.5         2000      37"
+                       "        6.661     0:00:02  rendben"),
+        QStringLiteral("terem  01_zsuri.jpg     2024-03-15 10:42:07       50    1000       0.5         3000      37"
+                       "        6.661     0:00:02  rendben"),
+    };
+    for (int i = 0; i < expected.size(); ++i)
+        EXPECT_EQ(lines[i + 1].toStdString(), expected[i].toStdString());
+    EXPECT_EQ(lines[6], QStringLiteral("Összesen 5 kép: 3 rendben, 0 módosítva, 1 nincs adat, 1 hibás fájl"));
+}
+
+TEST_F(EvidenceCommand, EveryPictureIntactExitsWith0AndAPictureIsListedOnce)
+{
+    Save(QStringLiteral("21/01_spektrum.jpg"), SealedTestPicture());
+
+    const CommandOutcome outcome = Run({Room(), PathText(QStringLiteral("21/01_spektrum.jpg")), PathText(QStringLiteral("21"))});
+
+    EXPECT_EQ(outcome.exitStatus, 0);
+    EXPECT_NE(outcome.output.find("Összesen 1 kép: 1 rendben,"), std::string::npos) << outcome.output;
+}
+
+TEST_F(EvidenceCommand, APathThatDoesNotExistIsABadArgument)
+{
+    const CommandOutcome outcome = Run({Room(), PathText(QStringLiteral("23"))});
+
+    EXPECT_EQ(outcome.exitStatus, ExitRefused);
+    EXPECT_EQ(outcome.error, "vantor-cli: nincs ilyen fájl vagy mappa: '" + PathText(QStringLiteral("23")) + "'");
+    EXPECT_TRUE(outcome.output.empty());
+}
+
+TEST_F(EvidenceCommand, RecordTextsCannotSteerTheTerminalOrTheSpreadsheet)
+{
+    EvidenceRecord record = RecordOf(QStringLiteral("22"), 1000);
+    record.energyKeV = QStringLiteral("\x1b[2J50");
+    record.source = QStringLiteral("=HYPERLINK(\"http://x\",\"ok\")");
+    Save(QStringLiteral("21/01_masolt.jpg"), SealedTestPicture(record));
+    const QString csv = temporary.filePath(QStringLiteral("terem.csv"));
+
+    const CommandOutcome outcome = Run({Room()}, csv.toStdString());
+
+    EXPECT_EQ(outcome.output.find('\x1b'), std::string::npos);
+    EXPECT_NE(outcome.output.find("?[2J50"), std::string::npos) << outcome.output;
+    EXPECT_NE(outcome.output.find("rendben: a(z) 22 versenyző mentette"), std::string::npos) << outcome.output;
+    const QStringList rows = Read(csv).split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(rows.size(), 2);
+    QStringList header{QStringLiteral("folder"), QStringLiteral("file"), QStringLiteral("status"), QStringLiteral("note")};
+    for (const EvidenceField& field : EvidenceFields())
+        header << QString::fromLatin1(field.name);
+    EXPECT_EQ(rows[0], header.join(u','));
+    EXPECT_TRUE(rows[1].startsWith(QStringLiteral("21,01_masolt.jpg,rendben,a(z) 22 versenyző mentette,"
+                                                  "vantor-evidence/1,2.2.0.3,22,2024-03-15T10:42:07+01:00,")))
+        << rows[1].toStdString();
+    EXPECT_TRUE(rows[1].contains(QStringLiteral(",\"'=HYPERLINK(\"\"http://x\"\",\"\"ok\"\")\",")))
+        << rows[1].toStdString();
+}
+
+TEST_F(EvidenceCommand, ThePageLinksThePicturesFromItsOwnFolderAndEscapesTheRecords)
+{
+    EvidenceRecord record = MeasuredRecord();
+    record.source = QStringLiteral("<script>alert(1)</script>");
+    Save(QStringLiteral("21/01 első #1.jpg"), SealedTestPicture(record));
+    Save(QStringLiteral("22/01_a.jpg"), PlainJpeg());
+    ASSERT_TRUE(QDir(temporary.path()).mkdir(QStringLiteral("zsuri")));
+    const QString page = temporary.filePath(QStringLiteral("zsuri/terem.html"));
+
+    EXPECT_EQ(Run({Room()}, {}, page.toStdString()).exitStatus, ExitFlagged);
+
+    const QString html = Read(page);
+    EXPECT_TRUE(html.contains(QStringLiteral("<a class=\"thumb\" href=\"../terem/21/01%20els%C5%91%20%231.jpg\">"
+                                             "<img src=\"../terem/21/01%20els%C5%91%20%231.jpg\"")));
+    EXPECT_TRUE(html.contains(QStringLiteral("&lt;script&gt;alert(1)&lt;/script&gt;")));
+    EXPECT_FALSE(html.contains(QStringLiteral("<script>")));
+    EXPECT_TRUE(html.contains(QStringLiteral("<article class=\"norecord flagged\">")));
+    EXPECT_TRUE(html.contains(QStringLiteral("<a href=\"#mappa-2\" class=\"flagged\">22</a>")));
+    EXPECT_EQ(html.count(QStringLiteral("<section")), 2);
+}
+
+TEST_F(EvidenceCommand, AnOutputThatCannotBeWrittenFails)
+{
+    Save(QStringLiteral("21/01_spektrum.jpg"), SealedTestPicture());
+    const std::string missing = temporary.filePath(QStringLiteral("nincs/a")).toStdString();
+
+    const CommandOutcome csv = Run({Room()}, missing + ".csv");
+    EXPECT_EQ(csv.exitStatus, ExitFailed);
+    EXPECT_EQ(csv.error, "vantor-cli: a(z) CSV-fájl nem írható: " + missing + ".csv");
+    EXPECT_NE(csv.output.find("rendben"), std::string::npos);
+    const CommandOutcome html = Run({Room()}, {}, missing + ".html");
+    EXPECT_EQ(html.exitStatus, ExitFailed);
+    EXPECT_EQ(html.error, "vantor-cli: a(z) HTML-oldal nem írható: " + missing + ".html");
+}
+
+}

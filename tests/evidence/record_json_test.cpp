@@ -1,0 +1,96 @@
+#include "evidence/record_json.h"
+#include "tests/support/evidence_pictures.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+void ExpectSameFields(const EvidenceRecord& read, const EvidenceRecord& written)
+{
+    for (const EvidenceField& field : EvidenceFields())
+        EXPECT_EQ(FieldText(read, field), FieldText(written, field)) << field.name;
+}
+
+QByteArray WithField(const char* name, const QJsonValue& value)
+{
+    QJsonObject object = QJsonDocument::fromJson(RecordJson(MeasuredRecord())).object();
+    if (value.isUndefined())
+        object.remove(QLatin1StringView(name));
+    else
+        object.insert(QLatin1StringView(name), value);
+    return QJsonDocument(object).toJson();
+}
+
+TEST(RecordJson, ReadsBackEveryFieldInOneLineWithTheFormatFirstAndTheDigestLast)
+{
+    EvidenceRecord record = MeasuredRecord();
+    record.digest = QString(64, u'a');
+    record.fieldMicrotesla.reset();
+    record.source = QStringLiteral("\"idézet\"\n\\ és ő");
+    const QByteArray json = RecordJson(record);
+
+    EXPECT_FALSE(json.contains('\n'));
+    EXPECT_TRUE(json.startsWith("{\"format\":\"vantor-evidence/1\",\"program\":\"2.2.0.3\","));
+    EXPECT_TRUE(json.endsWith(",\"digest\":\"" + QByteArray(64, 'a') + "\"}"));
+    EXPECT_TRUE(json.contains("\"fieldMicrotesla\":null"));
+    EXPECT_TRUE(json.contains(QStringLiteral("és ő").toUtf8()));
+    const RecordReading reading = ReadRecord(json);
+    ASSERT_EQ(reading.kind, RecordReading::Kind::Read) << reading.problem.toStdString();
+    ExpectSameFields(reading.record, record);
+}
+
+TEST(RecordJson, LongTextsAreCutSoThatTheRecordFitsOneComment)
+{
+    EvidenceRecord record = MeasuredRecord();
+    const QString longest(32767, QChar(0x20AC));
+    for (QString* text : {&record.energyKeV, &record.electricFieldVPerM, &record.slitMm, &record.measuringTime,
+                          &record.passLowerKeV, &record.passUpperKeV, &record.passWidthKeV, &record.source,
+                          &record.contestant, &record.savedAt, &record.program})
+        *text = longest;
+    const QByteArray json = RecordJson(record);
+
+    EXPECT_LE(json.size(), 65533);
+    const RecordReading reading = ReadRecord(json);
+    ASSERT_EQ(reading.kind, RecordReading::Kind::Read);
+    EXPECT_EQ(reading.record.source, longest.first(MaxRecordTextLength));
+}
+
+TEST(RecordJson, OnlyAVantorRecordIsARecord)
+{
+    for (const QByteArray& comment : {QByteArray("Created with GIMP"), QByteArray(""), QByteArray("[1,2]"),
+                                     QByteArray("{\"format\":\"exif\"}"), QByteArray("{\"format\":7}"),
+                                     QByteArray("{\"launched\":5}"), QByteArray(60000, '{'),
+                                     QByteArray("{\"format\":\"vantor-evidence/2\"}")})
+        EXPECT_EQ(ReadRecord(comment).kind, RecordReading::Kind::NotARecord) << comment.left(40).toStdString();
+    EXPECT_EQ(ReadRecord("{\"format\":\"vantor-evidence/2\"}").problem,
+              QStringLiteral("ismeretlen adatlap-formátum: vantor-evidence/2"));
+}
+
+TEST(RecordJson, AMissingOrWronglyTypedFieldBreaksTheRecord)
+{
+    for (const EvidenceField& field : EvidenceFields()) {
+        if (QLatin1StringView(field.name) == QLatin1StringView("format"))
+            continue;
+        const RecordReading reading = ReadRecord(WithField(field.name, QJsonValue::Undefined));
+        EXPECT_EQ(reading.kind, RecordReading::Kind::Broken) << field.name;
+        EXPECT_EQ(reading.problem, QStringLiteral("hiányzik a(z) %1 mező").arg(QLatin1StringView(field.name)));
+    }
+    const std::vector<std::pair<const char*, QJsonValue>> wrong{
+        {"launched", QJsonValue("1000")}, {"launched", QJsonValue(10.5)}, {"launched", QJsonValue(3e9)},
+        {"launched", QJsonValue()},       {"detected", QJsonValue(true)}, {"setCount", QJsonValue("1000")},
+        {"running", QJsonValue(1)},       {"fieldsOn", QJsonValue("true")}, {"energyKeV", QJsonValue(50)},
+        {"digest", QJsonValue()},         {"source", QJsonValue(QJsonObject{})},
+    };
+    for (const auto& [name, value] : wrong) {
+        const RecordReading reading = ReadRecord(WithField(name, value));
+        EXPECT_EQ(reading.kind, RecordReading::Kind::Broken) << name;
+        EXPECT_EQ(reading.problem, QStringLiteral("rossz típusú a(z) %1 mező").arg(QLatin1StringView(name)));
+    }
+    EXPECT_EQ(ReadRecord(WithField("setCount", QJsonValue())).kind, RecordReading::Kind::Read);
+    EXPECT_EQ(ReadRecord(WithField("launched", QJsonValue(-2147483648.0))).kind, RecordReading::Kind::Read);
+}
+
+}

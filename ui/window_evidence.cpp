@@ -1,0 +1,67 @@
+#include "ui/tform1.h"
+
+#include "core/number_text.h"
+#include "core/simulation.h"
+#include "generated/vantor_version.h"
+#include "identification/contestant_code.h"
+#include "ui/up_down.h"
+
+#include <QCheckBox>
+#include <QDateTime>
+#include <QLabel>
+#include <QLineEdit>
+
+#include <cstdlib>
+
+namespace {
+
+std::optional<qint32> WholeNumberIn(const QLineEdit* box)
+{
+    return ParseIntegerText(box->text().toStdString());
+}
+
+// Local time with its offset from UTC, so that pictures from machines in
+// different zones or seasons can be put in order. The offset is written as
+// a number also where it is zero, which Qt would write as "Z".
+QString LocalTimeNow()
+{
+    const QDateTime now = QDateTime::currentDateTime();
+    const int offsetMinutes = std::abs(now.offsetFromUtc()) / 60;
+    const QString sign = now.offsetFromUtc() < 0 ? QStringLiteral("-") : QStringLiteral("+");
+    return now.toString(QStringLiteral("yyyy-MM-dd'T'HH:mm:ss")) + sign
+        + QStringLiteral("%1:%2")
+              .arg(offsetMinutes / 60, 2, 10, QLatin1Char('0'))
+              .arg(offsetMinutes % 60, 2, 10, QLatin1Char('0'));
+}
+
+}
+
+EvidenceRecord TForm1::EvidenceNow()
+{
+    // A picture can only be saved in the window's turn, when the counter
+    // boxes have just been written from the run.
+    const RunState& run = m_sim.run;
+    EvidenceRecord record;
+    record.program = QString::fromLatin1(VantorVersion);
+    record.contestant = IsJuryCode(m_contestantCode) ? QStringLiteral("jury") : m_contestantCode;
+    record.savedAt = LocalTimeNow();
+    record.energyKeV = Edit7->text();
+    record.fieldMicrotesla = WholeNumberIn(BField);
+    record.electricFieldVPerM = EField->text();
+    record.fieldsOn = CheckBox3->isChecked();
+    record.slitStep = UpDown3->position();
+    record.slitMm = Blende3->text();
+    record.setCount = WholeNumberIn(Edit6);
+    record.stopAtSetCount = CheckBox1->isChecked();
+    record.clearDetectorOnStart = CheckBox5->isChecked();
+    record.tracksShown = CheckBox4->isChecked();
+    record.launched = run.launchedCount;
+    record.detected = run.detectedCount;
+    record.measuringTime = Edit1->text();
+    record.running = run.running;
+    record.passLowerKeV = Edit12->text();
+    record.passUpperKeV = Edit13->text();
+    record.passWidthKeV = Edit14->text();
+    record.source = Panel9->text();
+    return record;
+}
