@@ -35,7 +35,7 @@ constexpr int ClientHeight = 822;
 const QColor DesignYellow(255, 255, 0);
 const QColor PanelGreen(Palette::MoneyGreen);
 
-// Tells a picture of the window or its caption in class from one of the contest.
+// Tells the program for class from the contest program at a glance.
 constexpr const char* TeacherCaptionEnd = " – tanári mód";
 
 }
