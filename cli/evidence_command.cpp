@@ -22,6 +22,29 @@ std::optional<std::string> WriteOutput(const std::string& text, const std::strin
     return std::nullopt;
 }
 
+// The same file, whether it exists yet or not.
+bool SameFile(const QString& a, const QString& b)
+{
+    return QFileInfo(a).absoluteFilePath() == QFileInfo(b).absoluteFilePath()
+        || (QFileInfo::exists(a) && QFileInfo(a).canonicalFilePath() == QFileInfo(b).canonicalFilePath());
+}
+
+// An output that would overwrite a picture under check, or the other output.
+std::optional<std::string> ClashingOutput(const Options& options, const std::vector<PictureFile>& pictures)
+{
+    std::vector<std::string> outputs;
+    for (const std::string& path : {options.csvPath, options.htmlPath})
+        if (!path.empty())
+            outputs.push_back(path);
+    if (outputs.size() == 2 && SameFile(QFile::decodeName(outputs[0].c_str()), QFile::decodeName(outputs[1].c_str())))
+        return "vantor-cli: a --csv és a --html nem írhat ugyanabba a fájlba: " + outputs[0];
+    for (const std::string& output : outputs)
+        for (const PictureFile& picture : pictures)
+            if (SameFile(QFile::decodeName(output.c_str()), picture.path))
+                return "vantor-cli: a kimenet felülírná az egyik ellenőrzött képet: " + output;
+    return std::nullopt;
+}
+
 }
 
 CommandOutcome RunEvidenceCommand(const Options& options)
@@ -29,6 +52,8 @@ CommandOutcome RunEvidenceCommand(const Options& options)
     const auto listed = ListPictures(options.paths);
     if (const auto* error = std::get_if<ListingError>(&listed))
         return {ExitRefused, "", error->message};
+    if (auto clash = ClashingOutput(options, std::get<std::vector<PictureFile>>(listed)))
+        return {ExitRefused, "", *clash};
     std::vector<EvidenceRow> rows;
     for (const PictureFile& file : std::get<std::vector<PictureFile>>(listed))
         rows.push_back({file, CheckPictureFile(file.path)});

@@ -34,13 +34,28 @@ public:
         m_pictures.push_back({file.absoluteDir().dirName(), file.fileName(), file.absoluteFilePath()});
     }
 
-    void AddFolder(const QDir& folder)
+    // A folder that cannot be listed gets a row of its own: its pictures must
+    // not vanish from the count unseen.
+    bool AddIfUnreadable(const QFileInfo& folder)
     {
-        for (const QFileInfo& file : JpegEntries(folder))
+        if (folder.isReadable() && folder.isExecutable())
+            return false;
+        Add(folder);
+        return true;
+    }
+
+    void AddFolder(const QFileInfo& folder)
+    {
+        if (AddIfUnreadable(folder))
+            return;
+        for (const QFileInfo& file : JpegEntries(QDir(folder.absoluteFilePath())))
             Add(file);
-        for (const QFileInfo& subfolder : Subfolders(folder))
+        for (const QFileInfo& subfolder : Subfolders(QDir(folder.absoluteFilePath()))) {
+            if (AddIfUnreadable(subfolder))
+                continue;
             for (const QFileInfo& file : JpegEntries(QDir(subfolder.absoluteFilePath())))
                 Add(file);
+        }
     }
 
     std::vector<PictureFile> Sorted()
@@ -66,7 +81,7 @@ std::variant<std::vector<PictureFile>, ListingError> ListPictures(const std::vec
         if (!info.exists())
             return ListingError{"vantor-cli: nincs ilyen fájl vagy mappa: '" + path + "'"};
         if (info.isDir())
-            collector.AddFolder(QDir(info.absoluteFilePath()));
+            collector.AddFolder(info);
         else
             collector.Add(info);
     }

@@ -84,6 +84,9 @@ PictureCheck CheckPictureFile(const QString& path)
     const QFileInfo info(path);
     if (!info.exists())
         return {EvidenceStatus::Unreadable, QStringLiteral("nem található"), std::nullopt};
+    // The listing names a folder only when it cannot look inside it.
+    if (info.isDir())
+        return {EvidenceStatus::Unreadable, QStringLiteral("a mappa nem olvasható"), std::nullopt};
     if (!info.isFile())
         return {EvidenceStatus::Unreadable, QStringLiteral("nem közönséges fájl"), std::nullopt};
     if (info.size() > MaxPictureBytes)

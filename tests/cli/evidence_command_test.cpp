@@ -167,4 +167,20 @@ TEST_F(EvidenceCommand, AnOutputThatCannotBeWrittenFails)
     EXPECT_EQ(html.error, "vantor-cli: a(z) HTML-oldal nem írható: " + missing + ".html");
 }
 
+// The jury's outputs never replace a contestant's picture, nor each other.
+TEST_F(EvidenceCommand, AnOutputOnAPictureOrOnTheOtherOutputIsRefused)
+{
+    Save(QStringLiteral("21/01_spektrum.jpg"), SealedTestPicture());
+    const QByteArray before = SealedTestPicture();
+
+    const CommandOutcome onPicture = Run({Room()}, PathText(QStringLiteral("21/01_spektrum.jpg")));
+    EXPECT_EQ(onPicture.exitStatus, ExitRefused);
+    QFile picture(Path(QStringLiteral("21/01_spektrum.jpg")));
+    ASSERT_TRUE(picture.open(QIODevice::ReadOnly));
+    EXPECT_EQ(picture.readAll(), before);
+    const std::string page = temporary.filePath(QStringLiteral("lap")).toStdString();
+    EXPECT_EQ(Run({Room()}, page, page).exitStatus, ExitRefused);
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(page)));
+}
+
 }
