@@ -7,6 +7,7 @@
 #include "ui/tform1.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFont>
 #include <QIcon>
 #include <QLocale>
@@ -41,6 +42,14 @@ std::unique_ptr<QCoreApplication> MakeApplication(int& argc, char* argv[], bool 
     if (display)
         return std::make_unique<QApplication>(argc, argv);
     return std::make_unique<QCoreApplication>(argc, argv);
+}
+
+// The source files shipped with the program, found from its own folder as
+// vantor-cli finds them; empty when there are none.
+QString ShippedSourcesFolder()
+{
+    const QDir folder(QCoreApplication::applicationDirPath() + "/" VANTOR_SOURCES_FROM_PROGRAM);
+    return folder.exists() ? folder.absolutePath() : QString();
 }
 
 }
@@ -94,7 +103,8 @@ int main(int argc, char* argv[])
                                           QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)});
     QtDialogs dialogs;
     Simulation sim;
-    WindowServices services{dialogs, root, [] { QCoreApplication::exit(0); }};
+    WindowServices services{dialogs, root, [] { QCoreApplication::exit(0); },
+                            options.teacher ? StartMode::Teacher : StartMode::Contest, ShippedSourcesFolder()};
     TForm1 form(sim, services);
     sim.view = &form;
     form.show();

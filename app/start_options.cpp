@@ -7,8 +7,9 @@ StartOptions ParseStartOptions(const QStringList& arguments)
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QString());
     const QCommandLineOption version(QStringLiteral("version"), QString());
     const QCommandLineOption workRoot(QStringLiteral("work-root"), QString(), QStringLiteral("MAPPA"));
+    const QCommandLineOption teacher(QStringLiteral("teacher"), QString());
     QCommandLineParser parser;
-    parser.addOptions({help, version, workRoot});
+    parser.addOptions({help, version, workRoot, teacher});
 
     StartOptions options;
     options.action = StartOptions::Action::Refuse;
@@ -25,6 +26,7 @@ StartOptions ParseStartOptions(const QStringList& arguments)
     else {
         options.action = StartOptions::Action::Run;
         options.workRoot = parser.value(workRoot);
+        options.teacher = parser.isSet(teacher);
     }
     return options;
 }
@@ -32,7 +34,7 @@ StartOptions ParseStartOptions(const QStringList& arguments)
 QString StartHelpText(const QString& qtTranslationFile)
 {
     return QStringLiteral(R"(Használat:
-  vantor [--work-root MAPPA]
+  vantor [--teacher] [--work-root MAPPA]
   vantor --version
   vantor --help
 
@@ -41,6 +43,15 @@ forrás elektronjai keresztezett elektromos és mágneses téren és egy résen 
 jutnak a detektorba. Indításkor a program bekéri a versenyző kódját (21–42
 vagy 71–82) vagy a zsűri kódját; ha az azonosítást megszakítják (Cancel vagy
 Esc), a program kilép. A mérésről JPEG-képek menthetők bizonyítékul.
+
+Tanári mód:
+  A --teacher kapcsolóval ugyanez a program a verseny után, tanórán
+  használható: az ablak címe „ – tanári mód” végződést kap, és a versenyen
+  rejtett három menüpont látható. A Súgó menü „Elméleti bevezető” és „A
+  program használata és Feladatok” pontja a két súgóoldalt nyitja meg, a
+  Fájl menü „Forrás választás” pontja pedig egy forrásfájlt (.for) tölt be
+  a beépített C-14 helyett, például a programmal szállított P-32 vagy Sr-90
+  forrást. Kapcsoló nélkül a program pontosan a versenyfeladat.
 
 Munkamappa:
   A versenyzők mappái és a zsűri képei a munkamappába kerülnek. A program
@@ -67,6 +78,7 @@ Munkamappa:
   mappába kerülnek, és a „Mentés képként” ablaka is itt nyílik meg.
 
 Kapcsolók:
+  --teacher          tanári mód (lásd fent)
   --work-root MAPPA  a munkamappa (lásd fent); a relatív útvonal az indítás
                      mappájából értendő
   --version          a program verziószáma

@@ -9,6 +9,8 @@ struct StartOptions {
     Action action = Action::Run;
     // --work-root; empty when not given.
     QString workRoot;
+    // --teacher: the program for class, with the help pages and the choice of source.
+    bool teacher = false;
     // Why the command line was refused, in one line.
     QString refusal;
 };

@@ -11,4 +11,5 @@ public:
     bool AskYesNo(QWidget*, const QString&, const QString&) override { return true; }
     int RunModal(QDialog&) override { return QDialog::Rejected; }
     QString AskSavePath(QWidget*, const SaveDialogRequest&) override { return {}; }
+    QString AskOpenPath(QWidget*, const OpenDialogRequest&) override { return {}; }
 };

@@ -3,21 +3,18 @@
 #include "cli/command_line.h"
 #include "core/settings_rules.h"
 #include "core/simulation.h"
+#include "spectrum/source_file.h"
 
-#include <fstream>
-#include <sstream>
 #include <thread>
 
 namespace {
 
 std::optional<std::string> LoadSourceFile(const std::string& path, SourceSpectrum& source)
 {
-    std::ifstream file(path, std::ios::binary);
-    if (!file)
-        return "vantor-cli: a forrásfájl nem olvasható: " + path;
-    std::ostringstream text;
-    text << file.rdbuf();
-    if (auto error = LoadSourceSpectrum(SplitLines(text.str()), source))
+    const SourceFile file = ReadSourceFile(path);
+    if (file.error)
+        return "vantor-cli: a forrásfájl nem olvasható: " + path + ": " + *file.error;
+    if (auto error = LoadSourceSpectrum(file.lines, source))
         return "vantor-cli: a forrásfájl nem használható: " + path + ", " + std::to_string(error->line) + ". sor: "
             + error->message;
     return std::nullopt;
@@ -29,10 +26,8 @@ std::optional<std::string> PrepareSimulation(const Options& options, Simulation&
 {
     InitialiseSimulation(sim);
     if (!options.sourcePath.empty()) {
-        SourceSpectrum fromFile;
-        if (auto error = LoadSourceFile(options.sourcePath, fromFile))
+        if (auto error = LoadSourceFile(options.sourcePath, sim.source))
             return error;
-        sim.source = std::move(fromFile);
     }
     ApplySlitStep(sim.walls, options.slitStep);
     return std::nullopt;

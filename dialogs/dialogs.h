@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class QDialog;
 class QWidget;
@@ -12,6 +13,15 @@ struct SaveDialogRequest {
     QString initialFolder;
     QString filter;
     QString defaultExtension;
+};
+
+// How an open dialog is set up, with the filter and default extension as for
+// saving. Shortcut folders are offered one click away beside the list.
+struct OpenDialogRequest {
+    QString initialFolder;
+    QString filter;
+    QString defaultExtension;
+    QStringList shortcutFolders;
 };
 
 // Every modal box and dialog of the program is shown through here, so that
@@ -35,4 +45,6 @@ public:
     // Asks where to save, confirming before an existing file is replaced;
     // the chosen path, or empty for Cancel.
     virtual QString AskSavePath(QWidget* parent, const SaveDialogRequest& request) = 0;
+    // Asks for an existing file to open; the chosen path, or empty for Cancel.
+    virtual QString AskOpenPath(QWidget* parent, const OpenDialogRequest& request) = 0;
 };

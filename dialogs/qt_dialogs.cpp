@@ -5,6 +5,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QShortcut>
+#include <QUrl>
 
 namespace {
 
@@ -23,6 +24,29 @@ QStringList NameFilters(const QString& filter)
     return filters;
 }
 
+void SetUpFileDialog(QFileDialog& dialog, const QString& initialFolder, const QString& filter,
+                     const QString& defaultExtension)
+{
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setSizeGripEnabled(true);
+    if (!initialFolder.isEmpty())
+        dialog.setDirectory(initialFolder);
+    const QStringList filters = NameFilters(filter);
+    if (!filters.isEmpty())
+        dialog.setNameFilters(filters);
+    QString suffix = defaultExtension;
+    if (suffix.startsWith(u'.'))
+        suffix.remove(0, 1);
+    dialog.setDefaultSuffix(suffix);
+}
+
+QString ChosenPath(QFileDialog& dialog)
+{
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    return dialog.selectedFiles().value(0);
+}
+
 void AnswerByKey(QMessageBox& box, Qt::Key key, QMessageBox::StandardButton answer)
 {
     auto* shortcut = new QShortcut(QKeySequence(key), &box);
@@ -35,6 +59,8 @@ void QtDialogs::ShowMessage(QWidget* parent, const QString& title, const QString
 {
     QMessageBox box(icon == Icon::Error ? QMessageBox::Critical : QMessageBox::NoIcon, title, text,
                     QMessageBox::Ok, parent);
+    // Messages quote file names and file contents, which could pass for markup.
+    box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 
@@ -57,19 +83,25 @@ int QtDialogs::RunModal(QDialog& dialog)
 QString QtDialogs::AskSavePath(QWidget* parent, const SaveDialogRequest& request)
 {
     QFileDialog dialog(parent);
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setSizeGripEnabled(true);
-    if (!request.initialFolder.isEmpty())
-        dialog.setDirectory(request.initialFolder);
-    const QStringList filters = NameFilters(request.filter);
-    if (!filters.isEmpty())
-        dialog.setNameFilters(filters);
-    QString suffix = request.defaultExtension;
-    if (suffix.startsWith(u'.'))
-        suffix.remove(0, 1);
-    dialog.setDefaultSuffix(suffix);
-    if (dialog.exec() != QDialog::Accepted)
-        return {};
-    return dialog.selectedFiles().value(0);
+    SetUpFileDialog(dialog, request.initialFolder, request.filter, request.defaultExtension);
+    return ChosenPath(dialog);
+}
+
+QString QtDialogs::AskOpenPath(QWidget* parent, const OpenDialogRequest& request)
+{
+    QFileDialog dialog(parent);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    SetUpFileDialog(dialog, request.initialFolder, request.filter, request.defaultExtension);
+    // The dialog keeps its side bar in the user's settings when it closes;
+    // the shortcuts are offered for this question only.
+    const QList<QUrl> userPlaces = dialog.sidebarUrls();
+    QList<QUrl> places = userPlaces;
+    for (const QString& folder : request.shortcutFolders)
+        places << QUrl::fromLocalFile(folder);
+    dialog.setSidebarUrls(places);
+    const QString chosen = ChosenPath(dialog);
+    dialog.setSidebarUrls(userPlaces);
+    return chosen;
 }

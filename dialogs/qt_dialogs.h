@@ -9,4 +9,5 @@ public:
     bool AskYesNo(QWidget* parent, const QString& title, const QString& text) override;
     int RunModal(QDialog& dialog) override;
     QString AskSavePath(QWidget* parent, const SaveDialogRequest& request) override;
+    QString AskOpenPath(QWidget* parent, const OpenDialogRequest& request) override;
 };

@@ -30,9 +30,22 @@ std::string Trimmed(const std::string& text)
     return text.substr(begin, end - begin);
 }
 
+// A field as a message quotes it. A message is read in a box or on one
+// line, so a long field, as in a binary file, is cut short at a character's
+// start, and control characters show as '?'.
+constexpr std::size_t MaxQuotedBytes = 40;
+
 std::string Quoted(const std::string& text)
 {
-    return "'" + text + "'";
+    std::size_t end = text.size();
+    if (end > MaxQuotedBytes) {
+        end = MaxQuotedBytes;
+        while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80)
+            --end;
+    }
+    std::string shown = text.substr(0, end);
+    std::replace_if(shown.begin(), shown.end(), [](char c) { return static_cast<unsigned char>(c) < 32; }, '?');
+    return "'" + shown + (end < text.size() ? "…'" : "'");
 }
 
 std::optional<SourceError> ReadRow(const std::string& line, int lineNumber, TableRow& row)
@@ -104,12 +117,10 @@ std::optional<SourceError> LoadSourceSpectrum(const std::vector<std::string>& li
 {
     if (lines.empty())
         return SourceError{1, "a forrás szövege üres"};
-    source.Name = lines[0];
     const std::string endpointText = lines.size() > 1 ? lines[1] : std::string();
     const std::optional<double> endpoint = ScanWholeNumber(endpointText);
     if (!endpoint)
         return SourceError{2, Quoted(endpointText) + " is not a valid floating point value"};
-    source.EndpointEnergy = *endpoint;
 
     TPoints knots;
     for (std::size_t i = 2; i < lines.size(); ++i) {
@@ -130,6 +141,10 @@ std::optional<SourceError> LoadSourceSpectrum(const std::vector<std::string>& li
     TResult segments = BuildSpline(knots, startSlope, 0.0);
     if (auto error = CheckSpline(segments, knots))
         return error;
+    // Nothing is written before the whole text has passed, so that a refused
+    // text leaves the spectrum in use exactly as it was.
+    source.Name = lines[0];
+    source.EndpointEnergy = *endpoint;
     source.Segments = std::move(segments);
     source.Knots = std::move(knots);
     source.SampleRange = 1.1 * source.Knots.back().x;

@@ -25,9 +25,9 @@ struct SourceError {
 
 // Reads a source text: a name line, the endpoint energy, then rows of
 // energy TAB intensity: 2 to 200 rows, energies ascending, neither energies
-// nor intensities negative, and a finite spline through them. A text that cannot give a
-// spectrum is refused with the line at fault; the spectrum then keeps its
-// knots, spline and sampling range.
+// nor intensities negative, and a finite spline through them. A text that
+// cannot give a spectrum is refused with the line at fault, and the spectrum
+// keeps every field as it was. SpectrumMax is left for the next Start.
 std::optional<SourceError> LoadSourceSpectrum(const std::vector<std::string>& lines,
                                               SourceSpectrum& source);
 

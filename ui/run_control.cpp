@@ -110,6 +110,7 @@ void TForm1::EnableSettings()
     for (QWidget* setting : std::initializer_list<QWidget*>{CheckBox3, Edit7, UpDown4, BField, Edit6, CheckBox1,
                                                             Button7, Button5, CheckBox5, Blende3, UpDown3})
         setting->setEnabled(enabled);
+    Loadsource1->setEnabled(enabled);
 }
 
 void TForm1::Button7Click()

@@ -35,13 +35,8 @@ constexpr int ClientHeight = 822;
 const QColor DesignYellow(255, 255, 0);
 const QColor PanelGreen(Palette::MoneyGreen);
 
-QString JoinedLines(const std::vector<std::string>& lines)
-{
-    QStringList joined;
-    for (const std::string& line : lines)
-        joined << QString::fromStdString(line);
-    return joined.join('\n');
-}
+// Tells the program for class from the contest program at a glance.
+constexpr const char* TeacherCaptionEnd = " – tanári mód";
 
 }
 
@@ -55,7 +50,7 @@ TForm1::TForm1(Simulation& sim, WindowServices services, QWidget* parent)
       Timer1(new QTimer(this))
 {
     setObjectName("Form1");
-    setWindowTitle("Béta sugárzás spektrumának mérése");
+    SetCaption("Béta sugárzás spektrumának mérése");
     QFont windowFont("MS Sans Serif");
     windowFont.setPixelSize(12);
     setFont(windowFont);
@@ -75,7 +70,7 @@ TForm1::TForm1(Simulation& sim, WindowServices services, QWidget* parent)
     Memo1->setObjectName("Memo1");
     Memo1->setGeometry(664, 10, 265, 231);
     Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
-    Memo1->setPlainText(JoinedLines(BuiltinSourceText()));
+    ShowSourceText(BuiltinSourceText());
     Memo1->hide();
 
     BuildMenus();
@@ -105,9 +100,13 @@ void TForm1::BuildMenus()
 {
     File1 = menuBar()->addMenu("Fájl");
     File1->setObjectName("File1");
+    // The contest keeps three items hidden: the theory explains the very
+    // method the contestants are to find. The teacher's program shows them.
+    const bool teacher = m_services.mode == StartMode::Teacher;
     Loadsource1 = File1->addAction("Forrás választás");
     Loadsource1->setObjectName("Loadsource1");
-    Loadsource1->setVisible(false);
+    Loadsource1->setVisible(teacher);
+    connect(Loadsource1, &QAction::triggered, this, &TForm1::Loadsource1Click);
     Kpernymentse1 = File1->addAction("Képernyő mentése");
     Kpernymentse1->setObjectName("Kpernymentse1");
     connect(Kpernymentse1, &QAction::triggered, this, [this] {
@@ -124,10 +123,10 @@ void TForm1::BuildMenus()
     Nvjegy1->setObjectName("Nvjegy1");
     Feladatok1 = Sg1->addAction("Elméleti bevezető");
     Feladatok1->setObjectName("Feladatok1");
-    Feladatok1->setVisible(false);
+    Feladatok1->setVisible(teacher);
     Aprogramhasznlata1 = Sg1->addAction("A program használata és Feladatok");
     Aprogramhasznlata1->setObjectName("Aprogramhasznlata1");
-    Aprogramhasznlata1->setVisible(false);
+    Aprogramhasznlata1->setVisible(teacher);
     connect(Feladatok1, &QAction::triggered, this, [this] { m_helpDlg->ShowHelpPage(0); });
     connect(Aprogramhasznlata1, &QAction::triggered, this, [this] { m_helpDlg->ShowHelpPage(1); });
 
@@ -297,8 +296,9 @@ void TForm1::FormActivate()
         return;
     }
     const std::optional<SourceError> error = LoadSourceSpectrum(lines, m_sim.source);
+    // A table refused past its endpoint line still names its source.
     if (!error || error->line > 2)
-        Panel9->setText(QString::fromStdString(m_sim.source.Name));
+        Panel9->setText(QString::fromStdString(lines[0]));
     if (error) {
         ShowConversionError(error->line > 2
                                 ? QString("%1. sor: %2").arg(error->line).arg(QString::fromStdString(error->message))
@@ -323,6 +323,19 @@ void TForm1::DrawApparatus()
     StaticText4->move(place.staticText4);
     StaticText5->move(place.staticText5);
     Image1->update();
+}
+
+void TForm1::SetCaption(const QString& caption)
+{
+    setWindowTitle(m_services.mode == StartMode::Teacher ? caption + TeacherCaptionEnd : caption);
+}
+
+void TForm1::ShowSourceText(const std::vector<std::string>& lines)
+{
+    QStringList joined;
+    for (const std::string& line : lines)
+        joined << QString::fromStdString(line);
+    Memo1->setPlainText(joined.join('\n'));
 }
 
 bool TForm1::FormCloseQuery()
@@ -379,12 +392,13 @@ void TForm1::Timer1Timer()
         return;
     }
     m_contestantCode = m_passwordDlg->ContestantCode();
-    setWindowTitle(IdentifiedCaption(m_contestantCode));
+    SetCaption(IdentifiedCaption(m_contestantCode));
     if (!m_services.workRoot.error.isEmpty())
         return;
     const WorkPlace place = EnterWorkPlace(m_services.workRoot.folder, m_contestantCode);
     m_workFolder = place.workFolder;
     m_pictureSaver.SetInitialFolder(place.dialogFolder);
+    m_openDialog1.initialFolder = place.dialogFolder;
     if (!place.error.isEmpty())
         m_services.dialogs.ShowMessage(this, QString(WorkPlaceErrorTitle), place.error, Dialogs::Icon::Error);
 }

@@ -7,6 +7,8 @@
 #include <QMainWindow>
 
 #include <memory>
+#include <string>
+#include <vector>
 
 class ApparatusImage;
 class OverlayCanvas;
@@ -39,6 +41,7 @@ public:
     void FormActivate();
     bool FormCloseQuery();   // the closing question; true to close
     void Timer1Timer();      // identification, just after the window first shows
+    void Loadsource1Click(); // "Forrás választás": a source file replaces the spectrum in use
 
     // Measurement control.
     void Button3Click();     // Start
@@ -85,6 +88,8 @@ private:
     void BuildDetectorPanel();
     void ConnectHandlers();
     void DrawApparatus();
+    void SetCaption(const QString& caption);
+    void ShowSourceText(const std::vector<std::string>& lines);
     EvidenceRecord EvidenceNow();   // what a picture saved now carries
 
     void RunLoop();
@@ -119,6 +124,7 @@ private:
 
     std::unique_ptr<OverlayCanvas> m_overlayCanvas;
     PictureSaver m_pictureSaver;
+    OpenDialogRequest m_openDialog1;
     QTimer* Timer1;
     bool m_tracksShown = true;
     bool m_launchesToShow = false;

@@ -26,11 +26,20 @@ TEST(StartOptions, WorkRootHelpAndVersion)
     EXPECT_EQ(Parse({"--version"}).action, Action::ShowVersion);
 }
 
+TEST(StartOptions, TeacherModeIsAskedForByItsOption)
+{
+    EXPECT_FALSE(Parse({}).teacher);
+    const StartOptions teacher = Parse({"--teacher", "--work-root", "/srv/tanora"});
+    EXPECT_EQ(teacher.action, Action::Run);
+    EXPECT_TRUE(teacher.teacher);
+    EXPECT_EQ(teacher.workRoot, "/srv/tanora");
+}
+
 TEST(StartOptions, RefusedCommandLines)
 {
-    const StartOptions unknown = Parse({"--teacher"});
+    const StartOptions unknown = Parse({"--tanar"});
     EXPECT_EQ(unknown.action, Action::Refuse);
-    EXPECT_TRUE(unknown.refusal.contains("teacher")) << unknown.refusal.toStdString();
+    EXPECT_TRUE(unknown.refusal.contains("tanar")) << unknown.refusal.toStdString();
     EXPECT_EQ(Parse({"--work-root"}).action, Action::Refuse);
     EXPECT_EQ(Parse({"--work-root="}).refusal, "A --work-root után hiányzik a mappa neve.");
     EXPECT_EQ(Parse({"/srv/verseny"}).refusal, "Fölösleges argumentum: „/srv/verseny”.");
@@ -40,7 +49,7 @@ TEST(StartOptions, RefusedCommandLines)
 TEST(StartOptions, HelpNamesEveryOptionTheOrderOfRootsAndTheTranslation)
 {
     const QString help = StartHelpText("/usr/share/qt6/translations/qtbase_hu.qm");
-    for (const char* part : {"--work-root MAPPA", "--version", "-h, --help", "VANTOR_WORK_ROOT", "~/Documents",
+    for (const char* part : {"--work-root MAPPA", "--teacher", "--version", "-h, --help", "VANTOR_WORK_ROOT", "~/Documents",
                              "a program saját mappája", "/usr/share/qt6/translations/qtbase_hu.qm", "Kilépési kód"})
         EXPECT_TRUE(help.contains(QString::fromUtf8(part))) << part;
 }

@@ -194,7 +194,7 @@ TEST(VantorCli, UnusableSourceFilesAreRefusedWithFileAndLine)
     }
     const Outcome missing = RunCli("measure --energy 50 --field 1000 --source /nincs/ilyen.for");
     EXPECT_EQ(missing.status, 2);
-    EXPECT_EQ(missing.output, "vantor-cli: a forrásfájl nem olvasható: /nincs/ilyen.for\n");
+    EXPECT_EQ(missing.output, "vantor-cli: a forrásfájl nem olvasható: /nincs/ilyen.for: nincs ilyen fájl\n");
 }
 
 // Up to the pulls, column 14.

@@ -1,12 +1,19 @@
 #include "dialogs/qt_dialogs.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QUrl>
 
 #include <gtest/gtest.h>
 
 namespace {
+
+const QString SourceFilter = QStringLiteral("Forrás fájlok (*.for)|*.for|Minden fájl (*.*)|*.*");
 
 // Presses a key in the question once it is on screen. A question the key
 // does not answer is closed after a while, and that is remembered.
@@ -37,6 +44,53 @@ TEST(QtDialogs, TheQuestionIsAnsweredByIAndN)
     bool nIgnored = false;
     EXPECT_FALSE(AnswerWithKey(Qt::Key_N, nIgnored));
     EXPECT_FALSE(nIgnored);
+}
+
+// The open dialog, answered as soon as it is open.
+TEST(QtDialogs, TheOpenDialogIsBuiltFromTheRequestAndAddsTheDefaultExtension)
+{
+    const QTemporaryDir sources;
+    const QString sr90 = sources.filePath(QStringLiteral("sr90.for"));
+    ASSERT_TRUE(QFile(sr90).open(QIODevice::WriteOnly));
+    const QTemporaryDir shortcut;
+    const QUrl shortcutUrl = QUrl::fromLocalFile(shortcut.path());
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        poll.stop();
+        EXPECT_TRUE(dialog->testOption(QFileDialog::DontUseNativeDialog));
+        EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptOpen);
+        EXPECT_EQ(dialog->fileMode(), QFileDialog::ExistingFile);
+        EXPECT_EQ(dialog->nameFilters(),
+                  (QStringList{QStringLiteral("Forrás fájlok (*.for)"), QStringLiteral("Minden fájl (*.*)")}));
+        EXPECT_TRUE(dialog->sidebarUrls().contains(shortcutUrl));
+        dialog->selectFile(QStringLiteral("sr90"));
+        static_cast<QDialog*>(dialog)->accept();
+    });
+    poll.start(10);
+    const QString chosen = QtDialogs().AskOpenPath(nullptr, {sources.path(), SourceFilter, ".for", {shortcut.path()}});
+    EXPECT_EQ(chosen, sr90);
+    // The user's own side bar, kept by Qt, does not keep the shortcut.
+    EXPECT_FALSE(QFileDialog().sidebarUrls().contains(shortcutUrl));
+}
+
+TEST(QtDialogs, AMessageShowsAQuotedFileNameAsWritten)
+{
+    const QString text = QStringLiteral("A forrásfájl nem olvasható:\n/tmp/<b>vastag</b>.for\nnincs ilyen fájl.");
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        poll.stop();
+        EXPECT_EQ(box->textFormat(), Qt::PlainText);
+        EXPECT_EQ(box->text(), text);
+        box->accept();
+    });
+    poll.start(10);
+    QtDialogs().ShowMessage(nullptr, QStringLiteral("*** HIBA ***"), text, Dialogs::Icon::Error);
 }
 
 }

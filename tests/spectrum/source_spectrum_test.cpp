@@ -1,5 +1,7 @@
 #include "spectrum/source_spectrum.h"
 
+#include "tests/support/same_spectrum.h"
+
 #include <gtest/gtest.h>
 
 #include <ostream>
@@ -10,7 +12,7 @@ namespace {
 
 std::vector<std::string> TextWithRows(std::vector<std::string> rows)
 {
-    rows.insert(rows.begin(), {"Teszt", "0.156"});
+    rows.insert(rows.begin(), {"Teszt", "0.25"});
     return rows;
 }
 
@@ -63,9 +65,7 @@ TEST(SourceSpectrum, CommaInTheEndpointIsRefusedAndNothingIsLoaded)
     ASSERT_TRUE(error);
     EXPECT_EQ(error->message, "'0,156' is not a valid floating point value");
     EXPECT_EQ(error->line, 2);
-    EXPECT_EQ(source.Name, "Teszt");
-    EXPECT_TRUE(source.Knots.empty());
-    EXPECT_EQ(source.SampleRange, 1.5);
+    ExpectSameSpectrum(source, SourceSpectrum{});
 }
 
 TEST(SourceSpectrum, OneKnotPerRow)
@@ -92,16 +92,18 @@ void PrintTo(const RefusedText& text, std::ostream* out)
 
 class SourceSpectrumRefuses : public testing::TestWithParam<RefusedText> {};
 
+// The spectrum in use, its maximum found, is what a refused text must leave to the last bit.
 TEST_P(SourceSpectrumRefuses, NamingTheLineAndKeepingTheSpectrum)
 {
     SourceSpectrum source;
     ASSERT_FALSE(LoadSourceSpectrum(BuiltinSourceText(), source));
+    source.SpectrumMax = 1203.5;
+    const SourceSpectrum before = source;
     const auto error = LoadSourceSpectrum(TextWithRows(GetParam().rows), source);
     ASSERT_TRUE(error);
     EXPECT_EQ(error->line, GetParam().line);
     EXPECT_NE(error->message.find(GetParam().message), std::string::npos) << error->message;
-    EXPECT_EQ(source.Knots.size(), 17u);
-    EXPECT_EQ(source.Segments.size(), 16u);
+    ExpectSameSpectrum(source, before);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -116,7 +118,11 @@ INSTANTIATE_TEST_SUITE_P(
                     RefusedText{{"0\t1", "0\t2"}, 4, "nem növekvő"},
                     RefusedText{{"0\t1", "0.02\t2", "0.01\t3"}, 5, "nem növekvő"},
                     RefusedText{{"0\t1"}, 4, "legalább két táblázatsor"},
-                    RefusedText{{}, 3, "legalább két táblázatsor"}));
+                    RefusedText{{}, 3, "legalább két táblázatsor"},
+                    RefusedText{{"0\t1", "1\x01" "2\t3"}, 4, "az energia nem szám: '1?2'"},
+                    // A long field is cut short at a character's start, not inside the 'é'.
+                    RefusedText{{"0\t1", std::string(39, 'x') + "éyyy\t3"}, 4,
+                                "az energia nem szám: '" + std::string(39, 'x') + "…'"}));
 
 TEST(SourceSpectrum, EmptyTextIsRefused)
 {

@@ -49,6 +49,12 @@ public:
         return savePath;
     }
 
+    QString AskOpenPath(QWidget*, const OpenDialogRequest& request) override
+    {
+        openRequests.push_back(request);
+        return openPath;
+    }
+
     std::vector<Message> messages;
     // How long each message box runs an event loop of its own before it is
     // closed, as a real box does; timers and focus changes run inside it.
@@ -62,4 +68,7 @@ public:
     std::vector<SaveDialogRequest> saveRequests;
     // What the save dialog answers; empty for Cancel.
     QString savePath;
+    std::vector<OpenDialogRequest> openRequests;
+    // What the open dialog answers; empty for Cancel.
+    QString openPath;
 };

@@ -26,7 +26,7 @@ protected:
     void MakeForm(const WorkRoot& root)
     {
         savedCurrent = QDir::currentPath();
-        form = std::make_unique<TForm1>(sim, WindowServices{dialogs, root, [this] { ++ended; }});
+        form = std::make_unique<TForm1>(sim, WindowServices{dialogs, root, [this] { ++ended; }, mode, sourcesFolder});
         sim.view = form.get();
         passwordDlg = form->findChild<TPasswordDlg*>();
         form->FormActivate();
@@ -64,8 +64,23 @@ protected:
 
     QString Text(const char* name) { return Find(name)->text(); }
 
+    // Runs the identification with the code typed and accepted.
+    void Identify(const QString& code)
+    {
+        dialogs.onModal = [code](QDialog& dialog) {
+            dialog.show();
+            dialog.findChild<QLineEdit*>("Password")->setText(code);
+            QTest::mouseClick(dialog.findChild<QPushButton*>("OKBtn"), Qt::LeftButton);
+            return dialog.result();
+        };
+        form->Timer1Timer();
+    }
+
     QString LastMessage() const { return dialogs.messages.empty() ? QString() : dialogs.messages.back().text; }
 
+    // Set by a fixture's constructor, before the window is made.
+    StartMode mode = StartMode::Contest;
+    QString sourcesFolder;
     QTemporaryDir rootFolder;
     QString savedCurrent;
     FakeDialogs dialogs;

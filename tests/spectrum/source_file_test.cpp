@@ -1,0 +1,105 @@
+#include "spectrum/source_file.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class SourceFileTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        std::string pattern = (fs::temp_directory_path() / "vantor-source-XXXXXX").string();
+        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+        folder = pattern;
+        // An ordinary user must reach the files inside to be refused by their own rights.
+        fs::permissions(folder, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec
+                                    | fs::perms::others_read | fs::perms::others_exec);
+    }
+
+    void TearDown() override { fs::remove_all(folder); }
+
+    std::string Written(const std::string& name, const std::string& text)
+    {
+        const fs::path path = folder / name;
+        std::ofstream(path, std::ios::binary) << text;
+        return path.string();
+    }
+
+    fs::path folder;
+};
+
+// Root may read every file, so a forbidden file is read as an ordinary user,
+// in a child process that gives up root's rights.
+std::string ReadErrorAsOrdinaryUser(const std::string& path)
+{
+    if (geteuid() != 0)
+        return ReadSourceFile(path).error.value_or("");
+    int pipeEnds[2];
+    if (pipe(pipeEnds) != 0)
+        return "pipe";
+    const pid_t child = fork();
+    if (child == 0) {
+        close(pipeEnds[0]);
+        constexpr uid_t Nobody = 65534;
+        if (setgid(Nobody) != 0 || setuid(Nobody) != 0)
+            _exit(1);
+        const std::string error = ReadSourceFile(path).error.value_or("");
+        _exit(write(pipeEnds[1], error.data(), error.size()) == static_cast<ssize_t>(error.size()) ? 0 : 1);
+    }
+    close(pipeEnds[1]);
+    std::string error;
+    char buffer[256];
+    for (ssize_t read; (read = ::read(pipeEnds[0], buffer, sizeof buffer)) > 0;)
+        error.append(buffer, static_cast<std::size_t>(read));
+    close(pipeEnds[0]);
+    int status = 0;
+    waitpid(child, &status, 0);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? error : "the child could not read as an ordinary user";
+}
+
+TEST_F(SourceFileTest, ReadsTheLinesOfARegularFile)
+{
+    const SourceFile file = ReadSourceFile(Written("a.for", "Béta-forrás: próba\r\n0.2\r\n0\t1\r\n0.1\t0\r\n"));
+    EXPECT_FALSE(file.error);
+    EXPECT_EQ(file.lines, (std::vector<std::string>{"Béta-forrás: próba", "0.2", "0\t1", "0.1\t0"}));
+}
+
+TEST_F(SourceFileTest, RefusesWhatIsNoSourceText)
+{
+    EXPECT_EQ(ReadSourceFile((folder / "nincs.for").string()).error, "nincs ilyen fájl");
+    EXPECT_EQ(ReadSourceFile(folder.string()).error, "ez egy mappa, nem fájl");
+
+    // A pipe without a writer would keep an ordinary read waiting for ever.
+    const fs::path pipePath = folder / "cso.for";
+    ASSERT_EQ(mkfifo(pipePath.c_str(), 0644), 0);
+    EXPECT_EQ(ReadSourceFile(pipePath.string()).error, "nem közönséges fájl");
+
+    const std::string forbidden = Written("tilos.for", "Forrás\n0.2\n0\t1\n0.1\t0\n");
+    fs::permissions(forbidden, fs::perms::none);
+    EXPECT_EQ(ReadErrorAsOrdinaryUser(forbidden), "nincs olvasási jog");
+}
+
+TEST_F(SourceFileTest, RefusesAFileLargerThanASourceTextUnread)
+{
+    const std::string largest = Written("legnagyobb.for", std::string(MaxSourceFileBytes, 'x'));
+    EXPECT_FALSE(ReadSourceFile(largest).error);
+    const std::string larger = Written("nagyobb.for", std::string(MaxSourceFileBytes + 1, 'x'));
+    EXPECT_EQ(ReadSourceFile(larger).error, "túl nagy (65537 bájt), egy forrásfájl legfeljebb 65536 bájt lehet");
+
+    // Fifty megabytes, refused by their size alone.
+    const std::string huge = Written("nagy.for", "");
+    fs::resize_file(huge, 50'000'000);
+    EXPECT_EQ(ReadSourceFile(huge).error, "túl nagy (50000000 bájt), egy forrásfájl legfeljebb 65536 bájt lehet");
+}
+
+}

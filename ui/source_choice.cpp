@@ -1,0 +1,59 @@
+#include "ui/tform1.h"
+
+#include "core/pass_band.h"
+#include "core/simulation.h"
+#include "dialogs/dialogs.h"
+#include "spectrum/source_file.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+
+QString FromStd(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
+
+}
+
+void TForm1::Loadsource1Click()
+{
+    // Particles in flight are drawn from the spectrum in use until the run stops.
+    if (m_sim.run.running)
+        return;
+    if (m_openDialog1.initialFolder.isEmpty())
+        m_openDialog1.initialFolder = m_services.workRoot.folder;
+    m_openDialog1.filter = QStringLiteral("Forrás fájlok (*.for)|*.for|Minden fájl (*.*)|*.*");
+    m_openDialog1.defaultExtension = QStringLiteral(".for");
+    m_openDialog1.shortcutFolders.clear();
+    if (!m_services.sourcesFolder.isEmpty())
+        m_openDialog1.shortcutFolders << m_services.sourcesFolder;
+    const QString path = m_services.dialogs.AskOpenPath(this, m_openDialog1);
+    if (path.isEmpty())
+        return;
+
+    const SourceFile file = ReadSourceFile(QFile::encodeName(path).toStdString());
+    if (file.error) {
+        m_services.dialogs.ShowMessage(this, "*** HIBA ***",
+                                       QString("A forrásfájl nem olvasható:\n%1\n%2.").arg(path, FromStd(*file.error)),
+                                       Dialogs::Icon::Error);
+        return;
+    }
+    if (const std::optional<SourceError> error = LoadSourceSpectrum(file.lines, m_sim.source)) {
+        m_services.dialogs.ShowMessage(this, "*** HIBA ***",
+                                       QString("A forrásfájl nem használható:\n%1\n%2. sor: %3.")
+                                           .arg(path)
+                                           .arg(error->line)
+                                           .arg(FromStd(error->message)),
+                                       Dialogs::Icon::Error);
+        return;
+    }
+    ShowSourceText(file.lines);
+    Panel9->setText(FromStd(m_sim.source.Name));
+    // Counts drawn from two spectra make no one measurement: the new source
+    // is measured from the next Start, which also finds its maximum.
+    Button4->setEnabled(false);
+    UpdatePassBand(m_sim);
+}
