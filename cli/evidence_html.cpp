@@ -61,6 +61,7 @@ QString FieldLabel(const char* name)
         {QStringLiteral("format"), QStringLiteral("Formátum")},
         {QStringLiteral("program"), QStringLiteral("Program")},
         {QStringLiteral("contestant"), QStringLiteral("Versenyző")},
+        {QStringLiteral("teacherMode"), QStringLiteral("Tanári módban mentve")},
         {QStringLiteral("savedAt"), QStringLiteral("Mentve")},
         {QStringLiteral("energyKeV"), QStringLiteral("Áteresztett energia (keV)")},
         {QStringLiteral("fieldMicrotesla"), QStringLiteral("Mágneses indukció (µT)")},

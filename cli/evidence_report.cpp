@@ -98,6 +98,8 @@ QString RowNote(const EvidenceRow& row)
     const std::optional<EvidenceRecord>& record = row.check.record;
     if (record && contestantsFolder && record->contestant != row.file.folder)
         notes << QStringLiteral("a(z) %1 versenyző mentette").arg(record->contestant);
+    if (record && record->teacherMode)
+        notes << QStringLiteral("tanári módban mentve");
     return notes.join(QStringLiteral("; "));
 }
 

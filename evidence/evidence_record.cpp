@@ -6,10 +6,11 @@
 
 namespace {
 
-const std::array<EvidenceField, 23> Fields{{
+const std::array<EvidenceField, 24> Fields{{
     {"format", &EvidenceRecord::format},
     {"program", &EvidenceRecord::program},
     {"contestant", &EvidenceRecord::contestant},
+    {"teacherMode", &EvidenceRecord::teacherMode, 2},
     {"savedAt", &EvidenceRecord::savedAt},
     {"energyKeV", &EvidenceRecord::energyKeV},
     {"fieldMicrotesla", &EvidenceRecord::fieldMicrotesla},

@@ -9,7 +9,10 @@
 #include <variant>
 
 // The name and version of the record's layout, the first thing a reader checks.
-inline constexpr QLatin1StringView EvidenceFormat("vantor-evidence/1");
+// Version 1 had no teacherMode: the program that wrote it had no teacher mode.
+inline constexpr QLatin1StringView EvidenceFormat("vantor-evidence/2");
+inline constexpr QLatin1StringView EvidenceFormatPrefix("vantor-evidence/");
+inline constexpr int EvidenceFormatVersion = 2;
 
 // What a saved picture of the window says about itself: who saved it and
 // when, the settings and the run as the window showed them, and the digest
@@ -19,6 +22,7 @@ struct EvidenceRecord {
     QString format{EvidenceFormat};
     QString program;           // the program's version
     QString contestant;        // the contestant's code, or "jury"
+    bool teacherMode = false;  // saved in class, where the theory and other sources are at hand
     QString savedAt;           // local date and time, ISO 8601 with the offset
     QString energyKeV;         // the pass-energy box
     std::optional<qint32> fieldMicrotesla;   // the induction box; none when it holds no whole number
@@ -44,11 +48,12 @@ struct EvidenceRecord {
 using EvidenceMember = std::variant<QString EvidenceRecord::*, bool EvidenceRecord::*, qint32 EvidenceRecord::*,
                                     std::optional<qint32> EvidenceRecord::*>;
 
-// One field of the record: its name in the picture's JSON and where the
-// record keeps it.
+// One field of the record: its name in the picture's JSON, where the record
+// keeps it, and the first version of the layout that has it.
 struct EvidenceField {
     const char* name;
     EvidenceMember member;
+    int since = 1;
 };
 
 // Every field, in the order of the record above, so that the JSON, its

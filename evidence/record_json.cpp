@@ -74,6 +74,18 @@ bool Take(const QJsonValue& value, const EvidenceMember& member, EvidenceRecord&
                       member);
 }
 
+// The layout's version when this program can read it, else 0. Older layouts
+// stay readable: the pictures of earlier contests keep their worth.
+int LayoutVersion(const QString& format)
+{
+    bool isNumber = false;
+    const int version = format.sliced(EvidenceFormatPrefix.size()).toInt(&isNumber);
+    return isNumber && version >= 1 && version <= EvidenceFormatVersion
+                   && format == EvidenceFormatPrefix + QString::number(version)
+               ? version
+               : 0;
+}
+
 RecordReading NotARecord(const QString& why)
 {
     return {RecordReading::Kind::NotARecord, why, {}};
@@ -100,13 +112,16 @@ RecordReading ReadRecord(QByteArrayView comment)
         return NotARecord(QStringLiteral("a megjegyzés nem JSON-objektum"));
     const QJsonObject object = document.object();
     const QString format = object.value(QLatin1StringView("format")).toString();
-    if (!format.startsWith(QLatin1StringView("vantor-evidence/")))
+    if (!format.startsWith(EvidenceFormatPrefix))
         return NotARecord(QStringLiteral("a megjegyzés nem Vantor-adatlap"));
-    if (format != EvidenceFormat)
+    const int version = LayoutVersion(format);
+    if (version == 0)
         return NotARecord(QStringLiteral("ismeretlen adatlap-formátum: %1").arg(Clipped(format)));
 
     RecordReading reading{RecordReading::Kind::Read, {}, {}};
     for (const EvidenceField& field : EvidenceFields()) {
+        if (field.since > version)
+            continue;
         const QLatin1StringView name(field.name);
         if (!object.contains(name))
             return {RecordReading::Kind::Broken, QStringLiteral("hiányzik a(z) %1 mező").arg(name), {}};

@@ -44,6 +44,7 @@ EvidenceRecord TForm1::EvidenceNow()
     EvidenceRecord record;
     record.program = QString::fromLatin1(VantorVersion);
     record.contestant = IsJuryCode(m_contestantCode) ? QStringLiteral("jury") : m_contestantCode;
+    record.teacherMode = m_services.mode == StartMode::Teacher;
     record.savedAt = LocalTimeNow();
     record.energyKeV = Edit7->text();
     record.fieldMicrotesla = WholeNumberIn(BField);

@@ -110,6 +110,7 @@ TEST_F(EvidenceCommand, RecordTextsCannotSteerTheTerminalOrTheSpreadsheet)
 {
     EvidenceRecord record = RecordOf(QStringLiteral("22"), 1000);
     record.energyKeV = QStringLiteral("\x1b[2J50");
+    record.teacherMode = true;
     record.source = QStringLiteral("=HYPERLINK(\"http://x\",\"ok\")");
     Save(QStringLiteral("21/01_masolt.jpg"), SealedTestPicture(record));
     const QString csv = temporary.filePath(QStringLiteral("terem.csv"));
@@ -118,15 +119,16 @@ TEST_F(EvidenceCommand, RecordTextsCannotSteerTheTerminalOrTheSpreadsheet)
 
     EXPECT_EQ(outcome.output.find('\x1b'), std::string::npos);
     EXPECT_NE(outcome.output.find("?[2J50"), std::string::npos) << outcome.output;
-    EXPECT_NE(outcome.output.find("rendben: a(z) 22 versenyző mentette"), std::string::npos) << outcome.output;
+    EXPECT_NE(outcome.output.find("rendben: a(z) 22 versenyző mentette; tanári módban mentve"), std::string::npos)
+        << outcome.output;
     const QStringList rows = Read(csv).split(u'\n', Qt::SkipEmptyParts);
     ASSERT_EQ(rows.size(), 2);
     QStringList header{QStringLiteral("folder"), QStringLiteral("file"), QStringLiteral("status"), QStringLiteral("note")};
     for (const EvidenceField& field : EvidenceFields())
         header << QString::fromLatin1(field.name);
     EXPECT_EQ(rows[0], header.join(u','));
-    EXPECT_TRUE(rows[1].startsWith(QStringLiteral("21,01_masolt.jpg,rendben,a(z) 22 versenyző mentette,"
-                                                  "vantor-evidence/1,2.2.0.3,22,2024-03-15T10:42:07+01:00,")))
+    EXPECT_TRUE(rows[1].startsWith(QStringLiteral("21,01_masolt.jpg,rendben,a(z) 22 versenyző mentette; tanári módban "
+                                                  "mentve,vantor-evidence/2,2.2.0.3,22,true,2024-03-15T10:42:07+01:00,")))
         << rows[1].toStdString();
     EXPECT_TRUE(rows[1].contains(QStringLiteral(",\"'=HYPERLINK(\"\"http://x\"\",\"\"ok\"\")\",")))
         << rows[1].toStdString();

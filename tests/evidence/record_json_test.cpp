@@ -29,11 +29,12 @@ TEST(RecordJson, ReadsBackEveryFieldInOneLineWithTheFormatFirstAndTheDigestLast)
     EvidenceRecord record = MeasuredRecord();
     record.digest = QString(64, u'a');
     record.fieldMicrotesla.reset();
+    record.teacherMode = true;
     record.source = QStringLiteral("\"idézet\"\n\\ és ő");
     const QByteArray json = RecordJson(record);
 
     EXPECT_FALSE(json.contains('\n'));
-    EXPECT_TRUE(json.startsWith("{\"format\":\"vantor-evidence/1\",\"program\":\"2.2.0.3\","));
+    EXPECT_TRUE(json.startsWith("{\"format\":\"vantor-evidence/2\",\"program\":\"2.2.0.3\","));
     EXPECT_TRUE(json.endsWith(",\"digest\":\"" + QByteArray(64, 'a') + "\"}"));
     EXPECT_TRUE(json.contains("\"fieldMicrotesla\":null"));
     EXPECT_TRUE(json.contains(QStringLiteral("és ő").toUtf8()));
@@ -63,10 +64,28 @@ TEST(RecordJson, OnlyAVantorRecordIsARecord)
     for (const QByteArray& comment : {QByteArray("Created with GIMP"), QByteArray(""), QByteArray("[1,2]"),
                                      QByteArray("{\"format\":\"exif\"}"), QByteArray("{\"format\":7}"),
                                      QByteArray("{\"launched\":5}"), QByteArray(60000, '{'),
-                                     QByteArray("{\"format\":\"vantor-evidence/2\"}")})
+                                     QByteArray("{\"format\":\"vantor-evidence/3\"}"),
+                                     QByteArray("{\"format\":\"vantor-evidence/0\"}"),
+                                     QByteArray("{\"format\":\"vantor-evidence/02\"}"),
+                                     QByteArray("{\"format\":\"vantor-evidence/2b\"}")})
         EXPECT_EQ(ReadRecord(comment).kind, RecordReading::Kind::NotARecord) << comment.left(40).toStdString();
-    EXPECT_EQ(ReadRecord("{\"format\":\"vantor-evidence/2\"}").problem,
-              QStringLiteral("ismeretlen adatlap-formátum: vantor-evidence/2"));
+    EXPECT_EQ(ReadRecord("{\"format\":\"vantor-evidence/3\"}").problem,
+              QStringLiteral("ismeretlen adatlap-formátum: vantor-evidence/3"));
+}
+
+// The first layout had no teacherMode, as its program had no teacher mode:
+// such a picture is read as a contest picture, and only the first layout
+// may leave the field out.
+TEST(RecordJson, ARecordOfTheFirstLayoutIsReadAsAContestPicture)
+{
+    QJsonObject object = QJsonDocument::fromJson(RecordJson(MeasuredRecord())).object();
+    object.remove(QLatin1StringView("teacherMode"));
+    object.insert(QLatin1StringView("format"), QStringLiteral("vantor-evidence/1"));
+    const RecordReading reading = ReadRecord(QJsonDocument(object).toJson());
+    ASSERT_EQ(reading.kind, RecordReading::Kind::Read) << reading.problem.toStdString();
+    EXPECT_EQ(reading.record.format, QStringLiteral("vantor-evidence/1"));
+    EXPECT_FALSE(reading.record.teacherMode);
+    EXPECT_EQ(reading.record.detected, MeasuredRecord().detected);
 }
 
 TEST(RecordJson, AMissingOrWronglyTypedFieldBreaksTheRecord)

@@ -122,12 +122,13 @@ TEST_F(TeacherMode, AChosenSourceReplacesTheSpectrumInUse)
     // The last measurement was of another source: it is not continued.
     EXPECT_FALSE(Find<QPushButton>("Button4")->isEnabled());
 
-    // A picture tells the jury which source it shows.
+    // A picture tells the jury which source it shows, and that it was saved in class.
     dialogs.savePath = rootFolder.filePath("sr90.jpg");
     Find<QAction>("Mentskpknt1")->trigger();
     const PictureCheck picture = CheckPictureFile(dialogs.savePath);
     ASSERT_TRUE(picture.record) << picture.reason.toStdString();
     EXPECT_EQ(picture.record->source, "Béta-forrás: stroncium-90 (Sr-90)");
+    EXPECT_TRUE(picture.record->teacherMode);
 }
 
 TEST_F(TeacherMode, AMeasurementOfAChosenSourceCountsAsVantorCli)

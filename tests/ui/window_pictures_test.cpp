@@ -52,6 +52,7 @@ TEST_F(WindowPictures, NumberedPictureLandsInTheContestantsFolderWithTheWindowsR
     EXPECT_EQ(dialogs.saveRequests.back().initialFolder, rootFolder.path() + "/21/");
     const EvidenceRecord record = IntactRecordOf(written);
     EXPECT_EQ(record.contestant, "21");
+    EXPECT_FALSE(record.teacherMode);
     EXPECT_EQ(record.program, "2.2.0.3");
     EXPECT_EQ(record.energyKeV, "50");
     EXPECT_EQ(record.fieldMicrotesla, 1000);
