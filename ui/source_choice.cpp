@@ -7,6 +7,7 @@
 
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 
 namespace {
@@ -53,7 +54,13 @@ void TForm1::Loadsource1Click()
     ShowSourceText(file.lines);
     Panel9->setText(FromStd(m_sim.source.Name));
     // Counts drawn from two spectra make no one measurement: the new source
-    // is measured from the next Start, which also finds its maximum.
+    // is measured from the next Start, which also finds its maximum. The
+    // counts and tracks of the source before go, so that no picture shows
+    // them under the new name.
     Button4->setEnabled(false);
+    Button7Click();
+    Button5Click();
+    m_sim.run.accumulatedTime = 0.0;
+    Edit1->setText("0");
     UpdatePassBand(m_sim);
 }

@@ -4,6 +4,7 @@
 #include "help/help_dialog.h"
 #include "spectrum/source_file.h"
 #include "tests/support/same_spectrum.h"
+#include "ui/overlay_canvas.h"
 
 #include <QAction>
 #include <QFile>
@@ -100,13 +101,15 @@ TEST_F(TeacherMode, TheOpenDialogStartsWhereTheIdentificationSaysWithTheShippedS
 
 TEST_F(TeacherMode, AChosenSourceReplacesTheSpectrumInUse)
 {
+    Find<QCheckBox>("CheckBox1")->setChecked(true);
+    Click("Button3");
+    ASSERT_TRUE(Find<QPushButton>("Button4")->isEnabled());
+    ASSERT_GT(sim.run.detectedCount, 0);
+    ASSERT_NE(form->Overlay().Image().pixelColor(200, 300).alpha(), 0);
     Enter("BField", "3000");
     Enter("Edit7", "200");
     // Beyond the carbon's endpoint both edges stand at it.
     EXPECT_EQ(Text("Edit13"), "   156.000");
-    Find<QCheckBox>("CheckBox1")->setChecked(true);
-    Click("Button3");
-    ASSERT_TRUE(Find<QPushButton>("Button4")->isEnabled());
 
     ChooseSource(Sr90Path);
     EXPECT_TRUE(dialogs.messages.empty()) << LastMessage().toStdString();
@@ -119,8 +122,14 @@ TEST_F(TeacherMode, AChosenSourceReplacesTheSpectrumInUse)
     EXPECT_EQ(Text("Edit12"), "   189.057");
     EXPECT_EQ(Text("Edit13"), "   212.487");
     EXPECT_EQ(Text("Edit14"), "    23.430");
-    // The last measurement was of another source: it is not continued.
+    // The last measurement was of another source: it is neither continued
+    // nor shown.
     EXPECT_FALSE(Find<QPushButton>("Button4")->isEnabled());
+    EXPECT_EQ(Text("Edit9"), "0");
+    EXPECT_EQ(Text("Edit8"), "0");
+    EXPECT_EQ(Text("Edit1"), "0");
+    EXPECT_EQ(sim.run.detectedCount, 0);
+    EXPECT_EQ(form->Overlay().Image().pixelColor(200, 300).alpha(), 0);
 
     // A picture tells the jury which source it shows, and that it was saved in class.
     dialogs.savePath = rootFolder.filePath("sr90.jpg");
