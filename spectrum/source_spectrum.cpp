@@ -1,5 +1,6 @@
 #include "spectrum/source_spectrum.h"
 
+#include "spectrum/local_spline.h"
 #include "spectrum/number_scan.h"
 
 #include <algorithm>
@@ -13,6 +14,8 @@ namespace {
 // thousand rows would take minutes. 200 rows load in a fraction of a second,
 // ten times as many as the shipped tables have.
 constexpr std::size_t MaxRows = 200;
+
+constexpr double MaxEnergyMeV = 100.0;
 
 struct TableRow {
     double energy;
@@ -62,6 +65,10 @@ std::optional<SourceError> ReadRow(const std::string& line, int lineNumber, Tabl
     // energy would leave no range to draw energies from.
     if (*energy < 0.0)
         return SourceError{lineNumber, "az energia negatív: " + Quoted(energyField)};
+    // Beta sources end at a few MeV; energies far beyond say the table is in
+    // other units, and would leave the flight nothing sensible to compute.
+    if (*energy > MaxEnergyMeV)
+        return SourceError{lineNumber, "az energia túl nagy (legfeljebb 100 MeV): " + Quoted(energyField)};
     const std::optional<double> intensity = ScanWholeNumber(intensityField);
     if (!intensity)
         return SourceError{lineNumber, "az intenzitás nem szám: " + Quoted(intensityField)};
@@ -120,10 +127,18 @@ std::optional<SourceError> LoadSourceSpectrum(const std::vector<std::string>& li
     const std::string endpointText = lines.size() > 1 ? lines[1] : std::string();
     const std::optional<double> endpoint = ScanWholeNumber(endpointText);
     if (!endpoint)
-        return SourceError{2, Quoted(endpointText) + " is not a valid floating point value"};
+        return SourceError{2, "a határenergia nem szám (MeV, tizedesponttal): " + Quoted(endpointText),
+                           Quoted(endpointText) + " is not a valid floating point value"};
+    // The endpoint bounds the band readouts from above: at or below zero no
+    // energy the source gives would lie under it.
+    if (!(*endpoint > 0.0))
+        return SourceError{2, "a határenergia nem pozitív: " + Quoted(endpointText)};
 
+    std::size_t rowsEnd = lines.size();
+    while (rowsEnd > 2 && Trimmed(lines[rowsEnd - 1]).empty())
+        --rowsEnd;
     TPoints knots;
-    for (std::size_t i = 2; i < lines.size(); ++i) {
+    for (std::size_t i = 2; i < rowsEnd; ++i) {
         const int lineNumber = static_cast<int>(i) + 1;
         if (knots.size() == MaxRows)
             return SourceError{lineNumber, "legfeljebb " + std::to_string(MaxRows) + " táblázatsor lehet"};
@@ -135,12 +150,18 @@ std::optional<SourceError> LoadSourceSpectrum(const std::vector<std::string>& li
         knots.push_back({row.energy, row.intensity});
     }
     if (knots.size() < 2)
-        return SourceError{static_cast<int>(lines.size()) + 1, "legalább két táblázatsor kell"};
+        return SourceError{static_cast<int>(rowsEnd) + 1, "legalább két táblázatsor kell"};
 
     const double startSlope = (knots[1].y - knots[0].y) / (knots[1].x - knots[0].x);
     TResult segments = BuildSpline(knots, startSlope, 0.0);
-    if (auto error = CheckSpline(segments, knots))
-        return error;
+    // The dense system is what every count of the shipped tables rests on,
+    // so it stays wherever it holds; where it fails, the same spline is
+    // found the stable way.
+    if (CheckSpline(segments, knots)) {
+        segments = BuildLocalSpline(knots, startSlope, 0.0);
+        if (auto error = CheckSpline(segments, knots))
+            return error;
+    }
     // Nothing is written before the whole text has passed, so that a refused
     // text leaves the spectrum in use exactly as it was.
     source.Name = lines[0];

@@ -20,12 +20,16 @@ struct SourceSpectrum {
 
 struct SourceError {
     int line;              // 1-based line of the source text; past its end when a line is missing
-    std::string message;
+    std::string message;   // in Hungarian, for the user
+    // When the endpoint line is no number: what the number conversion itself
+    // says of it, which the window shows when its own source fails at start.
+    std::optional<std::string> conversionMessage{};
 };
 
-// Reads a source text: a name line, the endpoint energy, then rows of
-// energy TAB intensity: 2 to 200 rows, energies ascending, neither energies
-// nor intensities negative, and a finite spline through them. A text that
+// Reads a source text: a name line, the endpoint energy (positive), then
+// rows of energy TAB intensity: 2 to 200 rows, energies ascending, neither
+// energies nor intensities negative, and a finite spline through them; blank
+// lines at the end are no rows. A text that
 // cannot give a spectrum is refused with the line at fault, and the spectrum
 // keeps every field as it was. SpectrumMax is left for the next Start.
 std::optional<SourceError> LoadSourceSpectrum(const std::vector<std::string>& lines,

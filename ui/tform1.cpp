@@ -300,9 +300,9 @@ void TForm1::FormActivate()
     if (!error || error->line > 2)
         Panel9->setText(QString::fromStdString(lines[0]));
     if (error) {
-        ShowConversionError(error->line > 2
-                                ? QString("%1. sor: %2").arg(error->line).arg(QString::fromStdString(error->message))
-                                : QString::fromStdString(error->message));
+        ShowConversionError(error->conversionMessage
+                                ? QString::fromStdString(*error->conversionMessage)
+                                : QString("%1. sor: %2").arg(error->line).arg(QString::fromStdString(error->message)));
         return;
     }
 

@@ -182,7 +182,7 @@ TEST(VantorCli, UnusableSourceFilesAreRefusedWithFileAndLine)
                           Case{header + "0\t1\n0.1\t-2\n", ", 4. sor: az intenzitás negatív"},
                           Case{header + "0.1\t1\n0.05\t2\n", ", 4. sor: az energiák nem növekvő sorrendűek"},
                           Case{header + "0\t1\n", ", 4. sor: legalább két táblázatsor kell"},
-                          Case{"Forrás\n0,2\n0\t1\n0.1\t0\n", ", 2. sor: '0,2' is not a valid floating point value"}}) {
+                          Case{"Forrás\n0,2\n0\t1\n0.1\t0\n", ", 2. sor: a határenergia nem szám (MeV, tizedesponttal): '0,2'"}}) {
         const std::string path = Written(folder, "bad.for", c.text);
         for (const std::string command : {"measure --energy 50 --field 1000", "scan --field 1000 --from 10 --to 20 --step 10"}) {
             const Outcome outcome = RunCli(command + " --count 10 --source " + path);

@@ -1,3 +1,4 @@
+#include "spectrum/local_spline.h"
 #include "spectrum/source_spectrum.h"
 #include "spectrum/spline3.h"
 
@@ -40,6 +41,22 @@ TEST(Spline3, BuiltinValues)
     EXPECT_NEAR(EvalSpline(spline, 0.005).value, 1102.48, 0.01);
     EXPECT_NEAR(EvalSpline(spline, 0.155).value, 0.921, 0.001);
     EXPECT_NEAR(EvalSpline(spline, 0.16).value, 0.0, 0.002);
+}
+
+// Both ways solve for the one clamped spline: where the dense system holds,
+// the stable way finds the same curve, to the digits the dense one keeps.
+TEST(Spline3, TheLocalSplineIsTheDenseOneWhereBothHold)
+{
+    SourceSpectrum source;
+    LoadSourceSpectrum(BuiltinSourceText(), source);
+    const double startSlope = (1158.7 - 1039.48) / 0.01;
+    const TResult local = BuildLocalSpline(source.Knots, startSlope, 0.0);
+    ASSERT_EQ(local.size(), source.Segments.size());
+    for (double x = 0.0; x <= 0.16; x += 0.0005)
+        EXPECT_NEAR(EvalSpline(local, x).value, EvalSpline(source.Segments, x).value, 0.005) << "at " << x;
+    const SplineSegment& first = local.front();
+    EXPECT_NEAR(static_cast<double>(first.c + 2 * first.b * first.lower + 3 * first.a * first.lower * first.lower),
+                startSlope, 1e-6);
 }
 
 TEST(Spline3, SharedKnotUsesTheLeftSegmentAndOutsideIsNotFound)

@@ -179,7 +179,7 @@ TEST_F(TeacherMode, RefusedFilesLeaveTheSpectrumInUseAsItWas)
              Refusal{Write("rossz.for", "Foszfor\n1.7\n0\t1\n0.1 2\n"),
                      "A forrásfájl nem használható:\n%1\n4. sor: nincs TAB az energia és az intenzitás között."},
              Refusal{Write("vesszo.for", "Foszfor\n1,7\n0\t1\n0.1\t2\n"),
-                     "A forrásfájl nem használható:\n%1\n2. sor: '1,7' is not a valid floating point value."},
+                     "A forrásfájl nem használható:\n%1\n2. sor: a határenergia nem szám (MeV, tizedesponttal): '1,7'."},
              Refusal{rootFolder.filePath("nincs.for"), "A forrásfájl nem olvasható:\n%1\nnincs ilyen fájl."},
              Refusal{folder, "A forrásfájl nem olvasható:\n%1\nez egy mappa, nem fájl."},
              Refusal{oversized, "A forrásfájl nem olvasható:\n%1\ntúl nagy (50000000 bájt), egy forrásfájl "
