@@ -29,6 +29,9 @@ void SetUpFileDialog(QFileDialog& dialog, const QString& initialFolder, const QS
 {
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setSizeGripEnabled(true);
+    // Qt's own size leaves the side bar and the size and type columns cut
+    // short; the main window is narrow, so the dialog cannot take its width.
+    dialog.resize(dialog.sizeHint().expandedTo(QSize(820, 520)));
     if (!initialFolder.isEmpty())
         dialog.setDirectory(initialFolder);
     const QStringList filters = NameFilters(filter);

@@ -2,6 +2,8 @@
 
 #include "spectrum/source_spectrum.h"
 
+#include <iconv.h>
+
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
@@ -25,6 +27,36 @@ std::string TooLarge(std::uintmax_t bytes)
 struct FileCloser {
     void operator()(std::FILE* file) const { std::fclose(file); }
 };
+
+// text converted by iconv, or nothing when it is not in the given encoding.
+std::optional<std::string> Converted(const std::string& text, const char* from)
+{
+    const iconv_t converter = iconv_open("UTF-8", from);
+    if (converter == reinterpret_cast<iconv_t>(-1))
+        return std::nullopt;
+    // A byte of the code page becomes at most three of UTF-8.
+    std::string converted(3 * text.size(), '\0');
+    char* in = const_cast<char*>(text.data());
+    std::size_t inLeft = text.size();
+    char* out = converted.data();
+    std::size_t outLeft = converted.size();
+    const bool whole = iconv(converter, &in, &inLeft, &out, &outLeft) != static_cast<std::size_t>(-1);
+    iconv_close(converter);
+    if (!whole)
+        return std::nullopt;
+    converted.resize(converted.size() - outLeft);
+    return converted;
+}
+
+// Tables saved on a Hungarian Windows (Notepad, Excel) are often in its
+// Central European code page: a text that is no UTF-8 is read as that one,
+// so that the source's name shows its accents. Anything else stays as it is.
+std::string AsUtf8(std::string text)
+{
+    if (Converted(text, "UTF-8"))
+        return text;
+    return Converted(text, "WINDOWS-1250").value_or(std::move(text));
+}
 
 }
 
@@ -54,5 +86,5 @@ SourceFile ReadSourceFile(const std::string& path)
         return Refused("olvasási hiba");
     if (text.size() > MaxSourceFileBytes)
         return Refused(TooLarge(text.size()));
-    return {SplitLines(text), std::nullopt};
+    return {SplitLines(AsUtf8(std::move(text))), std::nullopt};
 }

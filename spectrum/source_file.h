@@ -14,7 +14,8 @@ struct SourceFile {
     std::optional<std::string> error;   // why the file gave no text, in Hungarian
 };
 
-// The lines of a source file. Only a regular file of at most
+// The lines of a source file, in UTF-8 (a file in the Windows Central
+// European code page is converted). Only a regular file of at most
 // MaxSourceFileBytes that can be read is taken: a folder, a device, a pipe
 // (which could keep the reader waiting for ever), a missing, forbidden or
 // oversized file is refused with the reason.

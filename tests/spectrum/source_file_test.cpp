@@ -72,6 +72,13 @@ TEST_F(SourceFileTest, ReadsTheLinesOfARegularFile)
     const SourceFile file = ReadSourceFile(Written("a.for", "Béta-forrás: próba\r\n0.2\r\n0\t1\r\n0.1\t0\r\n"));
     EXPECT_FALSE(file.error);
     EXPECT_EQ(file.lines, (std::vector<std::string>{"Béta-forrás: próba", "0.2", "0\t1", "0.1\t0"}));
+
+    // The same text saved in the Windows code page of Hungarian, with ő and ű.
+    const SourceFile windows = ReadSourceFile(Written("b.for", "B\xe9ta-forr\xe1s: \xf5\xfb\n0.2\n"));
+    EXPECT_EQ(windows.lines, (std::vector<std::string>{"Béta-forrás: őű", "0.2"}));
+    // Bytes that are neither stay as they are, for the loader to refuse.
+    const SourceFile neither = ReadSourceFile(Written("c.for", "x\n\x81\x98\n"));
+    EXPECT_EQ(neither.lines, (std::vector<std::string>{"x", "\x81\x98"}));
 }
 
 TEST_F(SourceFileTest, RefusesWhatIsNoSourceText)
