@@ -52,8 +52,11 @@ void TForm1::Loadsource1Click()
     }
     ShowSourceText(file.lines);
     Panel9->setText(FromStd(m_sim.source.Name));
-    // Counts drawn from two spectra make no one measurement: the new source
-    // is measured from the next Start, which also finds its maximum.
+    // Counts drawn from two spectra make no one measurement: the previous
+    // source's counts and tracks go, and the new source is measured from the
+    // next Start, which also finds its maximum.
+    Button7Click();
+    Button5Click();
     Button4->setEnabled(false);
     UpdatePassBand(m_sim);
 }

@@ -101,12 +101,14 @@ TEST_F(TeacherMode, TheOpenDialogStartsWhereTheIdentificationSaysWithTheShippedS
 TEST_F(TeacherMode, AChosenSourceReplacesTheSpectrumInUse)
 {
     Enter("BField", "3000");
-    Enter("Edit7", "200");
-    // Beyond the carbon's endpoint both edges stand at it.
-    EXPECT_EQ(Text("Edit13"), "   156.000");
+    Enter("Edit7", "40");
     Find<QCheckBox>("CheckBox1")->setChecked(true);
     Click("Button3");
     ASSERT_TRUE(Find<QPushButton>("Button4")->isEnabled());
+    ASSERT_GT(sim.run.detectedCount, 0);
+    Enter("Edit7", "200");
+    // Beyond the carbon's endpoint both edges stand at it.
+    EXPECT_EQ(Text("Edit13"), "   156.000");
 
     ChooseSource(Sr90Path);
     EXPECT_TRUE(dialogs.messages.empty()) << LastMessage().toStdString();
@@ -119,8 +121,13 @@ TEST_F(TeacherMode, AChosenSourceReplacesTheSpectrumInUse)
     EXPECT_EQ(Text("Edit12"), "   189.057");
     EXPECT_EQ(Text("Edit13"), "   212.487");
     EXPECT_EQ(Text("Edit14"), "    23.430");
-    // The last measurement was of another source: it is not continued.
+    // The last measurement was of another source: it is not continued, and
+    // its counts and tracks do not stand beside the new source's name.
     EXPECT_FALSE(Find<QPushButton>("Button4")->isEnabled());
+    EXPECT_EQ(sim.run.launchedCount, 0);
+    EXPECT_EQ(sim.run.detectedCount, 0);
+    EXPECT_EQ(Text("Edit9"), "0");
+    EXPECT_EQ(Text("Edit8"), "0");
 
     // A picture tells the jury which source it shows, and that it was saved in class.
     dialogs.savePath = rootFolder.filePath("sr90.jpg");
