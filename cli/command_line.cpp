@@ -269,7 +269,7 @@ Kapcsolók:
                       folder, file, status, note, majd az adatlap összes
                       mezője
   --plot FÁJL.png     a keV-re jutó beütésszám és a visszafejtett spektrum
-                      hibasávokkal, a valódi N·s(E) vonalként, alatta az
+                      hibasávokkal, a valódi N·s(W) vonalként, alatta az
                       eltérések szórásegységben
   --unfold            a forrás spektrumának visszafejtése a beütésekből
                       (simasági büntetéssel regularizált, nem negatív

@@ -131,7 +131,7 @@ void DrawTitleAndLegend(QPainter& painter, bool unfolded)
 
     const QString measured = "beütés / ablakszélesség";
     const QString recovered = "visszafejtett";
-    const QString source = "valódi N·s(E)";
+    const QString source = "valódi N·s(W)";
     SetPixelFont(painter, 14);
     constexpr double SampleWidth = 30;
     constexpr double Gap = 8;

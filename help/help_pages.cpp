@@ -22,8 +22,8 @@ struct PageSource {
 };
 
 constexpr std::array<PageSource, HelpPageCount> Pages{{
-    {QSize(688, 3950), QLatin1StringView(":/help/elmeleti_bevezeto.html")},
-    {QSize(688, 1927), QLatin1StringView(":/help/program_hasznalata.html")},
+    {QSize(688, 4020), QLatin1StringView(":/help/elmeleti_bevezeto.html")},
+    {QSize(688, 2200), QLatin1StringView(":/help/program_hasznalata.html")},
 }};
 
 // Leaves 640 pixels of text between the margins of a 688-pixel page.

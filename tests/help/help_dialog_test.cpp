@@ -16,8 +16,8 @@
 namespace {
 
 constexpr int ViewportHeight = 825;
-constexpr int TheoryMaximum = 3124;
-constexpr int UsageMaximum = 1101;
+constexpr int TheoryMaximum = 3194;
+constexpr int UsageMaximum = 1374;
 
 class HelpViewer : public testing::Test {
 protected:
