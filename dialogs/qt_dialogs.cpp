@@ -2,9 +2,12 @@
 
 #include <QDialog>
 #include <QFileDialog>
+#include <QHeaderView>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QShortcut>
+#include <QSplitter>
+#include <QTreeView>
 #include <QUrl>
 
 namespace {
@@ -31,7 +34,12 @@ void SetUpFileDialog(QFileDialog& dialog, const QString& initialFolder, const QS
     dialog.setSizeGripEnabled(true);
     // Qt's own size leaves the side bar and the size and type columns cut
     // short; the main window is narrow, so the dialog cannot take its width.
+    // The parts are found by the names Qt's dialog has always given them.
     dialog.resize(dialog.sizeHint().expandedTo(QSize(820, 520)));
+    if (auto* splitter = dialog.findChild<QSplitter*>(QStringLiteral("splitter")))
+        splitter->setSizes({190, 610});
+    if (auto* details = dialog.findChild<QTreeView*>(QStringLiteral("treeView")))
+        details->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     if (!initialFolder.isEmpty())
         dialog.setDirectory(initialFolder);
     const QStringList filters = NameFilters(filter);
