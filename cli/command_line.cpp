@@ -278,10 +278,11 @@ Kapcsolók:
   --threads N         ennyi szálon repülnek a részecskék (1–256); az eredmény
                       független tőle; alapértelmezés: a gép összes magja
   --source FÁJL       forrásfájl a beépített C-14 helyett (UTF-8 vagy
-                      windows-1250, legfeljebb 64 KiB): névsor, pozitív
-                      végpontenergia MeV-ben, majd 2–200
-                      "energia<TAB>intenzitás" sor növekvő, 0 és 100 MeV
-                      közötti energiákkal és nem negatív intenzitásokkal;
+                      windows-1250, legfeljebb 64 KiB): névsor,
+                      végpontenergia MeV-ben (0 és 5 között), majd 2–200
+                      "energia<TAB>intenzitás" sor növekvő, 0 és 5 MeV
+                      közötti energiákkal és nem negatív, nem mind nulla,
+                      a végpont fölött nulla intenzitásokkal;
                       a programmal szállított források
                       (C-14, P-32, Sr-90) mappája:
                       )" + sourcesFolder + R"(

@@ -15,7 +15,10 @@ namespace {
 // ten times as many as the shipped tables have.
 constexpr std::size_t MaxRows = 200;
 
-constexpr double MaxEnergyMeV = 100.0;
+// Beta sources end at a few MeV, the hardest in use below 4. Beyond 5 MeV
+// a table is in other units, and the band search, which reaches about
+// 2 MeV either side of the pass energy, could no longer bound the band.
+constexpr double MaxEnergyMeV = 5.0;
 
 struct TableRow {
     double energy;
@@ -65,10 +68,8 @@ std::optional<SourceError> ReadRow(const std::string& line, int lineNumber, Tabl
     // energy would leave no range to draw energies from.
     if (*energy < 0.0)
         return SourceError{lineNumber, "az energia negatív: " + Quoted(energyField)};
-    // Beta sources end at a few MeV; energies far beyond say the table is in
-    // other units, and would leave the flight nothing sensible to compute.
     if (*energy > MaxEnergyMeV)
-        return SourceError{lineNumber, "az energia túl nagy (legfeljebb 100 MeV): " + Quoted(energyField)};
+        return SourceError{lineNumber, "az energia túl nagy (legfeljebb 5 MeV): " + Quoted(energyField)};
     const std::optional<double> intensity = ScanWholeNumber(intensityField);
     if (!intensity)
         return SourceError{lineNumber, "az intenzitás nem szám: " + Quoted(intensityField)};
@@ -133,6 +134,8 @@ std::optional<SourceError> LoadSourceSpectrum(const std::vector<std::string>& li
     // energy the source gives would lie under it.
     if (!(*endpoint > 0.0))
         return SourceError{2, "a határenergia nem pozitív: " + Quoted(endpointText)};
+    if (*endpoint > MaxEnergyMeV)
+        return SourceError{2, "a határenergia túl nagy (legfeljebb 5 MeV): " + Quoted(endpointText)};
 
     std::size_t rowsEnd = lines.size();
     while (rowsEnd > 2 && Trimmed(lines[rowsEnd - 1]).empty())
@@ -151,6 +154,15 @@ std::optional<SourceError> LoadSourceSpectrum(const std::vector<std::string>& li
     }
     if (knots.size() < 2)
         return SourceError{static_cast<int>(rowsEnd) + 1, "legalább két táblázatsor kell"};
+    // Without intensity there is nothing to draw energies from; and the band
+    // readouts, cut at the endpoint, would hide electrons the table gives.
+    const auto lastGiven = std::find_if(knots.rbegin(), knots.rend(), [](const Knot& knot) { return knot.y > 0.0; });
+    if (lastGiven == knots.rend())
+        return SourceError{3, "a táblázat minden intenzitása nulla"};
+    if (lastGiven->x > *endpoint)
+        return SourceError{2, "a határenergia kisebb, mint a(z) "
+                                  + std::to_string(3 + std::distance(lastGiven, knots.rend()) - 1)
+                                  + ". sor energiája, ahol az intenzitás még nem nulla"};
 
     const double startSlope = (knots[1].y - knots[0].y) / (knots[1].x - knots[0].x);
     TResult segments = BuildSpline(knots, startSlope, 0.0);

@@ -17,7 +17,7 @@ namespace {
 
 constexpr int ViewportHeight = 825;
 constexpr int TheoryMaximum = 3194;
-constexpr int UsageMaximum = 1374;
+constexpr int UsageMaximum = 1414;
 
 class HelpViewer : public testing::Test {
 protected:

@@ -81,11 +81,13 @@ TEST(DrawEnergy, EnergiesFollowTheSpectrum)
     }
 }
 
-// A spectrum of 0 from 0 to 1 MeV, which covers every candidate of the range 1 MeV.
+// A spectrum of 0 from 0 to 1 MeV, which covers every candidate of the
+// range 1 MeV. The loader refuses such a table, so it is built by hand.
 SourceSpectrum FlatZeroSource()
 {
     SourceSpectrum source;
-    LoadSourceSpectrum({"Üres", "1", "0\t0", "1\t0"}, source);
+    source.Knots = {{0.0, 0.0}, {1.0, 0.0}};
+    source.Segments = BuildSpline(source.Knots, 0.0, 0.0);
     return source;
 }
 

@@ -63,10 +63,13 @@ TEST(SourceSpectrum, AnEndpointThatIsNoPositiveNumberIsRefusedAndNothingIsLoaded
         {"0,156", "a határenergia nem szám (MeV, tizedesponttal): '0,156'"},
         {"-1", "a határenergia nem pozitív: '-1'"},
         {" 0 ", "a határenergia nem pozitív: ' 0 '"},
+        {"5.1", "a határenergia túl nagy (legfeljebb 5 MeV): '5.1'"},
+        // The table gives electrons up to 0.1 MeV.
+        {"0.09", "a határenergia kisebb, mint a(z) 4. sor energiája, ahol az intenzitás még nem nulla"},
     };
     for (const auto& [endpoint, message] : endpoints) {
         SourceSpectrum source;
-        auto text = TextWithRows({"0\t1", "0.1\t2"});
+        auto text = TextWithRows({"0\t1", "0.1\t2", "0.2\t0"});
         text[1] = endpoint;
         const auto error = LoadSourceSpectrum(text, source);
         ASSERT_TRUE(error) << endpoint;
@@ -135,6 +138,8 @@ INSTANTIATE_TEST_SUITE_P(
                     RefusedText{{"0\t1"}, 4, "legalább két táblázatsor"},
                     RefusedText{{}, 3, "legalább két táblázatsor"},
                     RefusedText{{"0\t1", "", "0.02\t3"}, 4, "nincs TAB"},
+                    RefusedText{{"0\t0", "0.02\t0"}, 3, "a táblázat minden intenzitása nulla"},
+                    RefusedText{{"0\t1", "5.000001\t0"}, 4, "az energia túl nagy (legfeljebb 5 MeV): '5.000001'"},
                     RefusedText{{"0\t1", "1\x01" "2\t3"}, 4, "az energia nem szám: '1?2'"},
                     // A long field is cut short at a character's start, not inside the 'é'.
                     RefusedText{{"0\t1", std::string(39, 'x') + "éyyy\t3"}, 4,
@@ -153,12 +158,12 @@ TEST(SourceSpectrum, AnEnergyWhoseCubeOverflowsIsRefused)
 {
     const std::string energy = std::string(19, '9') + std::string(123, '6') + std::string(10, '9') + "2";
     SourceSpectrum source;
-    const auto error = LoadSourceSpectrum(SplitLines("T\x94" "eszt\n999\n2E0\t1\n" + energy + "\t0\n"), source);
+    const auto error = LoadSourceSpectrum(SplitLines("T\x94" "eszt\n2\n2E0\t1\n" + energy + "\t0\n"), source);
     ASSERT_TRUE(error);
     EXPECT_EQ(error->line, 4);
-    EXPECT_NE(error->message.find("az energia túl nagy (legfeljebb 100 MeV)"), std::string::npos) << error->message;
+    EXPECT_NE(error->message.find("az energia túl nagy (legfeljebb 5 MeV)"), std::string::npos) << error->message;
     EXPECT_TRUE(source.Segments.empty());
-    EXPECT_FALSE(LoadSourceSpectrum(TextWithRows({"0\t1", "100\t0"}), source));
+    EXPECT_FALSE(LoadSourceSpectrum(TextWithRows({"0\t1", "5\t0"}), source));
 }
 
 TEST(SourceSpectrum, ATableWithoutAPositiveEnergyIsRefused)
@@ -176,7 +181,7 @@ std::vector<std::string> Rows(int count)
 {
     std::vector<std::string> rows;
     for (int i = 0; i < count; ++i)
-        rows.push_back(std::to_string(i * 0.01) + "\t" + std::to_string(count - i));
+        rows.push_back(std::to_string(i * 0.001) + "\t" + std::to_string(count - 1 - i));
     return rows;
 }
 
