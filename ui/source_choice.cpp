@@ -6,6 +6,7 @@
 #include "spectrum/source_file.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -34,6 +35,9 @@ void TForm1::Loadsource1Click()
     const QString path = m_services.dialogs.AskOpenPath(this, m_openDialog1);
     if (path.isEmpty())
         return;
+    // The next choice starts where this one was made, as a class goes through
+    // one folder of tables.
+    m_openDialog1.initialFolder = QFileInfo(path).absolutePath();
 
     const SourceFile file = ReadSourceFile(QFile::encodeName(path).toStdString());
     if (file.error) {
@@ -58,6 +62,7 @@ void TForm1::Loadsource1Click()
     // counts and tracks of the source before go, so that no picture shows
     // them under the new name.
     Button4->setEnabled(false);
+    Button4->setText("Stop");
     Button7Click();
     Button5Click();
     m_sim.run.accumulatedTime = 0.0;

@@ -86,16 +86,18 @@ TEST_F(TeacherMode, TheOpenDialogStartsWhereTheIdentificationSaysWithTheShippedS
 {
     ChooseSource(QString());
     Identify("21");
+    ChooseSource(Sr90Path);
     ChooseSource(QString());
-    ASSERT_EQ(dialogs.openRequests.size(), 2u);
+    ASSERT_EQ(dialogs.openRequests.size(), 3u);
     EXPECT_EQ(dialogs.openRequests[0].initialFolder, rootFolder.path() + "/");
     EXPECT_EQ(dialogs.openRequests[1].initialFolder, rootFolder.path() + "/21/");
+    // The next choice starts in the folder of the last.
+    EXPECT_EQ(dialogs.openRequests[2].initialFolder, sourcesFolder);
     for (const OpenDialogRequest& request : dialogs.openRequests) {
         EXPECT_EQ(request.filter, SourceFilter);
         EXPECT_EQ(request.defaultExtension, ".for");
         EXPECT_EQ(request.shortcutFolders, QStringList{sourcesFolder});
     }
-    EXPECT_EQ(Find<QLabel>("Panel9")->text(), "Béta-forrás: radiokarbon (C-14)");
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
@@ -123,8 +125,9 @@ TEST_F(TeacherMode, AChosenSourceReplacesTheSpectrumInUse)
     EXPECT_EQ(Text("Edit13"), "   212.487");
     EXPECT_EQ(Text("Edit14"), "    23.430");
     // The last measurement was of another source: it is neither continued
-    // nor shown.
+    // nor shown, and the window is as freshly started.
     EXPECT_FALSE(Find<QPushButton>("Button4")->isEnabled());
+    EXPECT_EQ(Find<QPushButton>("Button4")->text(), "Stop");
     EXPECT_EQ(Text("Edit9"), "0");
     EXPECT_EQ(Text("Edit8"), "0");
     EXPECT_EQ(Text("Edit1"), "0");
