@@ -125,7 +125,7 @@ QString Picture(const EvidenceRow& row, const QDir& pageFolder)
     const QString thumbnail = row.check.status == EvidenceStatus::Unreadable
                                   ? QStringLiteral("<div class=\"nothumb\">nem megjeleníthető</div>")
                                   : QStringLiteral("<img src=\"%1\" alt=\"%2\" loading=\"lazy\">").arg(link, name);
-    const bool flagged = row.check.status != EvidenceStatus::Intact;
+    const bool flagged = NeedsALook(row);
     QString html = QStringLiteral("<article class=\"%1%2\">\n<a class=\"thumb\" href=\"%3\">%4</a>\n<div>\n")
                        .arg(StatusClass(row.check.status), flagged ? QStringLiteral(" flagged") : QString(), link,
                             thumbnail);
@@ -165,7 +165,7 @@ std::string EvidenceHtml(const std::vector<EvidenceRow>& rows, const QString& pa
         std::size_t end = first;
         bool flagged = false;
         while (end < rows.size() && rows[end].file.folder == rows[first].file.folder) {
-            flagged = flagged || rows[end].check.status != EvidenceStatus::Intact;
+            flagged = flagged || NeedsALook(rows[end]);
             ++end;
         }
         const QString id = QStringLiteral("mappa-%1").arg(section);

@@ -88,6 +88,15 @@ QString CsvField(QString text)
 
 }
 
+namespace {
+
+bool SavedInTeacherMode(const EvidenceRow& row)
+{
+    return row.check.record && row.check.record->teacherMode;
+}
+
+}
+
 QString RowNote(const EvidenceRow& row)
 {
     QStringList notes;
@@ -98,9 +107,14 @@ QString RowNote(const EvidenceRow& row)
     const std::optional<EvidenceRecord>& record = row.check.record;
     if (record && contestantsFolder && record->contestant != row.file.folder)
         notes << QStringLiteral("a(z) %1 versenyző mentette").arg(record->contestant);
-    if (record && record->teacherMode)
+    if (SavedInTeacherMode(row))
         notes << QStringLiteral("tanári módban mentve");
     return notes.join(QStringLiteral("; "));
+}
+
+bool NeedsALook(const EvidenceRow& row)
+{
+    return row.check.status != EvidenceStatus::Intact || SavedInTeacherMode(row);
 }
 
 QString StatusWithNote(const EvidenceRow& row)
@@ -148,7 +162,12 @@ std::string EvidenceSummary(const std::vector<EvidenceRow>& rows)
                                          [status](const EvidenceRow& row) { return row.check.status == status; });
         counts << QStringLiteral("%1 %2").arg(count).arg(StatusText(status));
     }
-    return QStringLiteral("Összesen %1 kép: %2\n").arg(rows.size()).arg(counts.join(QStringLiteral(", "))).toStdString();
+    const auto inClass = std::count_if(rows.begin(), rows.end(), SavedInTeacherMode);
+    const QString teacherMode = inClass > 0 ? QStringLiteral("; %1 tanári módban mentve").arg(inClass) : QString();
+    return QStringLiteral("Összesen %1 kép: %2%3\n")
+        .arg(rows.size())
+        .arg(counts.join(QStringLiteral(", ")), teacherMode)
+        .toStdString();
 }
 
 std::string EvidenceCsv(const std::vector<EvidenceRow>& rows)

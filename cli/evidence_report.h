@@ -12,9 +12,14 @@ struct EvidenceRow {
     PictureCheck check;
 };
 
-// What is wrong with the picture, and, in a contestant's folder, whether its
-// record was saved by someone else; empty when there is nothing to say.
+// What is wrong with the picture, in a contestant's folder whether its
+// record was saved by someone else, and whether it was saved in teacher
+// mode; empty when there is nothing to say.
 QString RowNote(const EvidenceRow& row);
+
+// A picture the jury has to look at: not intact, or saved in teacher mode,
+// where the theory and other sources were at hand.
+bool NeedsALook(const EvidenceRow& row);
 
 // What the status column says: the status, and after a colon the note.
 QString StatusWithNote(const EvidenceRow& row);
@@ -25,7 +30,8 @@ QString StatusWithNote(const EvidenceRow& row);
 // can disturb the terminal.
 std::string EvidenceTable(const std::vector<EvidenceRow>& rows);
 
-// "Összesen 3 kép: 1 rendben, 1 módosítva, 1 nincs adat, 0 hibás fájl"
+// "Összesen 3 kép: 1 rendben, 1 módosítva, 1 nincs adat, 0 hibás fájl",
+// followed by "; 1 tanári módban mentve" when there are such.
 std::string EvidenceSummary(const std::vector<EvidenceRow>& rows);
 
 // The rows with every field of the record after folder, file, status and

@@ -121,6 +121,10 @@ TEST_F(EvidenceCommand, RecordTextsCannotSteerTheTerminalOrTheSpreadsheet)
     EXPECT_NE(outcome.output.find("?[2J50"), std::string::npos) << outcome.output;
     EXPECT_NE(outcome.output.find("rendben: a(z) 22 versenyző mentette; tanári módban mentve"), std::string::npos)
         << outcome.output;
+    EXPECT_NE(outcome.output.find("Összesen 1 kép: 1 rendben, 0 módosítva, 0 nincs adat, 0 hibás fájl; 1 tanári "
+                                  "módban mentve\n"),
+              std::string::npos)
+        << outcome.output;
     const QStringList rows = Read(csv).split(u'\n', Qt::SkipEmptyParts);
     ASSERT_EQ(rows.size(), 2);
     QStringList header{QStringLiteral("folder"), QStringLiteral("file"), QStringLiteral("status"), QStringLiteral("note")};
@@ -138,6 +142,7 @@ TEST_F(EvidenceCommand, ThePageLinksThePicturesFromItsOwnFolderAndEscapesTheReco
 {
     EvidenceRecord record = MeasuredRecord();
     record.source = QStringLiteral("<script>alert(1)</script>");
+    record.teacherMode = true;
     Save(QStringLiteral("21/01 első #1.jpg"), SealedTestPicture(record));
     Save(QStringLiteral("22/01_a.jpg"), PlainJpeg());
     ASSERT_TRUE(QDir(temporary.path()).mkdir(QStringLiteral("zsuri")));
@@ -151,6 +156,9 @@ TEST_F(EvidenceCommand, ThePageLinksThePicturesFromItsOwnFolderAndEscapesTheReco
     EXPECT_TRUE(html.contains(QStringLiteral("&lt;script&gt;alert(1)&lt;/script&gt;")));
     EXPECT_FALSE(html.contains(QStringLiteral("<script>")));
     EXPECT_TRUE(html.contains(QStringLiteral("<article class=\"norecord flagged\">")));
+    // Intact, but saved in class: the jury looks at it all the same.
+    EXPECT_TRUE(html.contains(QStringLiteral("<article class=\"intact flagged\">")));
+    EXPECT_TRUE(html.contains(QStringLiteral("<a href=\"#mappa-1\" class=\"flagged\">21</a>")));
     EXPECT_TRUE(html.contains(QStringLiteral("<a href=\"#mappa-2\" class=\"flagged\">22</a>")));
     EXPECT_EQ(html.count(QStringLiteral("<section")), 2);
 }
