@@ -4,10 +4,12 @@
 
 #include <iconv.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
+#include <string_view>
 
 namespace {
 
@@ -48,11 +50,17 @@ std::optional<std::string> Converted(const std::string& text, const char* from)
     return converted;
 }
 
-// Tables saved on a Hungarian Windows (Notepad, Excel) are often in its
-// Central European code page: a text that is no UTF-8 is read as that one,
-// so that the source's name shows its accents. Anything else stays as it is.
+// Tables saved on a Hungarian Windows are often in its Central European
+// code page (Notepad, Excel's text) or in UTF-16 with a byte order mark
+// (Excel's Unicode text): they are read as such, so that the source's name
+// shows its accents. A text that is none of these stays as it is.
 std::string AsUtf8(std::string text)
 {
+    const std::string_view start(text.data(), std::min<std::size_t>(text.size(), 3));
+    if (start.starts_with("\xEF\xBB\xBF"))
+        text.erase(0, 3);
+    else if (start.starts_with("\xFF\xFE") || start.starts_with("\xFE\xFF"))
+        return Converted(text, "UTF-16").value_or(std::move(text));
     if (Converted(text, "UTF-8"))
         return text;
     return Converted(text, "WINDOWS-1250").value_or(std::move(text));

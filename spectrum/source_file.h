@@ -15,7 +15,8 @@ struct SourceFile {
 };
 
 // The lines of a source file, in UTF-8 (a file in the Windows Central
-// European code page is converted). Only a regular file of at most
+// European code page or in UTF-16 is converted, a UTF-8 byte order mark
+// dropped). Only a regular file of at most
 // MaxSourceFileBytes that can be read is taken: a folder, a device, a pipe
 // (which could keep the reader waiting for ever), a missing, forbidden or
 // oversized file is refused with the reason.

@@ -54,6 +54,12 @@ std::string Quoted(const std::string& text)
     return "'" + shown + (end < text.size() ? "…'" : "'");
 }
 
+// Tables exported with the Hungarian decimal comma are the likeliest fault.
+std::string CommaHint(const std::string& field)
+{
+    return field.find(',') != std::string::npos ? " (tizedesponttal kell írni)" : "";
+}
+
 std::optional<SourceError> ReadRow(const std::string& line, int lineNumber, TableRow& row)
 {
     const std::size_t tab = line.find('\t');
@@ -63,7 +69,7 @@ std::optional<SourceError> ReadRow(const std::string& line, int lineNumber, Tabl
     const std::string intensityField = Trimmed(line.substr(tab + 1));
     const std::optional<double> energy = ScanWholeNumber(energyField);
     if (!energy)
-        return SourceError{lineNumber, "az energia nem szám: " + Quoted(energyField)};
+        return SourceError{lineNumber, "az energia nem szám: " + Quoted(energyField) + CommaHint(energyField)};
     // A kinetic energy is never negative, and a table without a positive
     // energy would leave no range to draw energies from.
     if (*energy < 0.0)
@@ -72,7 +78,7 @@ std::optional<SourceError> ReadRow(const std::string& line, int lineNumber, Tabl
         return SourceError{lineNumber, "az energia túl nagy (legfeljebb 5 MeV): " + Quoted(energyField)};
     const std::optional<double> intensity = ScanWholeNumber(intensityField);
     if (!intensity)
-        return SourceError{lineNumber, "az intenzitás nem szám: " + Quoted(intensityField)};
+        return SourceError{lineNumber, "az intenzitás nem szám: " + Quoted(intensityField) + CommaHint(intensityField)};
     if (*intensity < 0.0)
         return SourceError{lineNumber, "az intenzitás negatív: " + Quoted(intensityField)};
     row = {*energy, *intensity};

@@ -76,7 +76,13 @@ TEST_F(SourceFileTest, ReadsTheLinesOfARegularFile)
     // The same text saved in the Windows code page of Hungarian, with ő and ű.
     const SourceFile windows = ReadSourceFile(Written("b.for", "B\xe9ta-forr\xe1s: \xf5\xfb\n0.2\n"));
     EXPECT_EQ(windows.lines, (std::vector<std::string>{"Béta-forrás: őű", "0.2"}));
-    // Bytes that are neither stay as they are, for the loader to refuse.
+    // Excel's Unicode text, and UTF-8 with a byte order mark.
+    std::string utf16 = "\xFF\xFE";
+    for (const char16_t unit : std::u16string(u"Béta-forrás: őű\r\n0.2\r\n"))
+        utf16 += {static_cast<char>(unit & 0xFF), static_cast<char>(unit >> 8)};
+    EXPECT_EQ(ReadSourceFile(Written("d.for", utf16)).lines, windows.lines);
+    EXPECT_EQ(ReadSourceFile(Written("e.for", "\xEF\xBB\xBF" "Béta-forrás: őű\n0.2\n")).lines, windows.lines);
+    // Bytes that are none of these stay as they are, for the loader to refuse.
     const SourceFile neither = ReadSourceFile(Written("c.for", "x\n\x81\x98\n"));
     EXPECT_EQ(neither.lines, (std::vector<std::string>{"x", "\x81\x98"}));
 }

@@ -127,7 +127,7 @@ TEST_P(SourceSpectrumRefuses, NamingTheLineAndKeepingTheSpectrum)
 INSTANTIATE_TEST_SUITE_P(
     Malformed, SourceSpectrumRefuses,
     testing::Values(RefusedText{{"0\t1", "0.01 2"}, 4, "nincs TAB"},
-                    RefusedText{{"0\t1", "0,01\t2"}, 4, "az energia nem szám: '0,01'"},
+                    RefusedText{{"0\t1", "0,01\t2"}, 4, "az energia nem szám: '0,01' (tizedesponttal kell írni)"},
                     RefusedText{{"0\t1", "0.01\t"}, 4, "az intenzitás nem szám: ''"},
                     RefusedText{{"0\t1", "0.01\t2\t3"}, 4, "az intenzitás nem szám"},
                     RefusedText{{"0\t1", "0.01\t-2"}, 4, "az intenzitás negatív"},
