@@ -56,7 +56,7 @@ void TForm1::Loadsource1Click()
         return;
     }
     ShowSourceText(file.lines);
-    Panel9->setText(FromStd(m_sim.source.Name));
+    ShowSourceName(FromStd(m_sim.source.Name));
     // Counts drawn from two spectra make no one measurement: the new source
     // is measured from the next Start, which also finds its maximum. The
     // counts and tracks of the source before go, so that no picture shows

@@ -298,7 +298,7 @@ void TForm1::FormActivate()
     const std::optional<SourceError> error = LoadSourceSpectrum(lines, m_sim.source);
     // A table refused past its endpoint line still names its source.
     if (!error || error->line > 2)
-        Panel9->setText(QString::fromStdString(lines[0]));
+        ShowSourceName(QString::fromStdString(lines[0]));
     if (error) {
         ShowConversionError(error->conversionMessage
                                 ? QString::fromStdString(*error->conversionMessage)
@@ -336,6 +336,17 @@ void TForm1::ShowSourceText(const std::vector<std::string>& lines)
     for (const std::string& line : lines)
         joined << QString::fromStdString(line);
     Memo1->setPlainText(joined.join('\n'));
+}
+
+// A name wider than its place on the apparatus would lose both ends to the
+// centring; it loses its end to an ellipsis instead, and shows whole as the
+// label's tip and in the pictures' records.
+void TForm1::ShowSourceName(const QString& name)
+{
+    m_sourceName = name;
+    const QString shown = Panel9->fontMetrics().elidedText(name, Qt::ElideRight, Panel9->contentsRect().width());
+    Panel9->setText(shown);
+    Panel9->setToolTip(shown == name ? QString() : name);
 }
 
 bool TForm1::FormCloseQuery()

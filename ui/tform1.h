@@ -90,6 +90,7 @@ private:
     void DrawApparatus();
     void SetCaption(const QString& caption);
     void ShowSourceText(const std::vector<std::string>& lines);
+    void ShowSourceName(const QString& name);
     EvidenceRecord EvidenceNow();   // what a picture saved now carries
 
     void RunLoop();
@@ -114,6 +115,8 @@ private:
     bool m_activationPending = true;
     QString m_contestantCode;
     QString m_workFolder;
+    // The source's whole name; the apparatus shows what fits of it.
+    QString m_sourceName;
     // A refused field until it has its focus back.
     QLineEdit* m_refusedField = nullptr;
 

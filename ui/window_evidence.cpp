@@ -63,6 +63,6 @@ EvidenceRecord TForm1::EvidenceNow()
     record.passLowerKeV = Edit12->text();
     record.passUpperKeV = Edit13->text();
     record.passWidthKeV = Edit14->text();
-    record.source = Panel9->text();
+    record.source = m_sourceName;
     return record;
 }

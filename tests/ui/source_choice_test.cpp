@@ -143,6 +143,24 @@ TEST_F(TeacherMode, AChosenSourceReplacesTheSpectrumInUse)
     EXPECT_TRUE(picture.record->teacherMode);
 }
 
+TEST_F(TeacherMode, ALongNameIsCutAtItsEndOnTheApparatusOnly)
+{
+    const QString name = QStringLiteral("Ólom-210 (Pb-210) a szertárból, 2025. szeptember");
+    ChooseSource(Write("olom.for", (name + "\n0.0635\n0\t1\n0.06\t0.5\n0.07\t0\n").toUtf8()));
+    ASSERT_TRUE(dialogs.messages.empty()) << LastMessage().toStdString();
+    const QLabel* panel = Find<QLabel>("Panel9");
+    EXPECT_TRUE(panel->text().startsWith(QStringLiteral("Ólom-210 (Pb-210)"))) << panel->text().toStdString();
+    EXPECT_TRUE(panel->text().endsWith(QChar(0x2026)));
+    EXPECT_LE(panel->fontMetrics().horizontalAdvance(panel->text()), panel->contentsRect().width());
+    EXPECT_EQ(panel->toolTip(), name);
+
+    dialogs.savePath = rootFolder.filePath("olom.jpg");
+    Find<QAction>("Mentskpknt1")->trigger();
+    const PictureCheck picture = CheckPictureFile(dialogs.savePath);
+    ASSERT_TRUE(picture.record) << picture.reason.toStdString();
+    EXPECT_EQ(picture.record->source, name);
+}
+
 TEST_F(TeacherMode, AMeasurementOfAChosenSourceCountsAsVantorCli)
 {
     ChooseSource(Sr90Path);
