@@ -74,7 +74,7 @@ int main(int argc, char* argv[])
     const StartOptions options = ParseStartOptions(QCoreApplication::arguments());
     switch (options.action) {
     case StartOptions::Action::ShowHelp:
-        Print(stdout, StartHelpText(QtHungarianFile()));
+        Print(stdout, StartHelpText(QtHungarianFile(), ShippedSourcesFolder()));
         return 0;
     case StartOptions::Action::ShowVersion:
         std::printf("%s\n", VantorVersion);

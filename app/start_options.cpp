@@ -31,8 +31,14 @@ StartOptions ParseStartOptions(const QStringList& arguments)
     return options;
 }
 
-QString StartHelpText(const QString& qtTranslationFile)
+QString StartHelpText(const QString& qtTranslationFile, const QString& sourcesFolder)
 {
+    const QString shippedSources = sourcesFolder.isEmpty() ? QString() : QStringLiteral(R"(
+  %1
+                     a programmal szállított források (C-14, P-32, Sr-90);
+                     a „Forrás választás” ablakának oldalsávja egy
+                     kattintással eléri)")
+                                                                              .arg(sourcesFolder);
     return QStringLiteral(R"(Használat:
   vantor [--teacher] [--work-root MAPPA]
   vantor --version
@@ -97,10 +103,10 @@ Fájlok:
                      gombok (Igen, Nem, OK, Mégse) és a fájlmentő ablak
                      szövegei; ha hiányzik, a program angol feliratú
                      ablakokkal fut, és ezt egyszer kiírja a szabványos
-                     hibakimenetre
+                     hibakimenetre%2
 
 Kilépési kód: 0 a program rendes befejezése (a Vége után, vagy ha az
 azonosítást megszakították), 1 ha nincs grafikus kijelző, 2 hibás parancssor.
 )")
-        .arg(qtTranslationFile);
+        .arg(qtTranslationFile, shippedSources);
 }

@@ -23,5 +23,6 @@ inline constexpr int ExitRefusedCommandLine = 2;
 StartOptions ParseStartOptions(const QStringList& arguments);
 
 // The text of --help, complete enough for the manual page to follow it;
-// qtTranslationFile is where Qt's Hungarian texts are looked for.
-QString StartHelpText(const QString& qtTranslationFile);
+// qtTranslationFile is where Qt's Hungarian texts are looked for,
+// sourcesFolder where the shipped sources are (empty when there are none).
+QString StartHelpText(const QString& qtTranslationFile, const QString& sourcesFolder);

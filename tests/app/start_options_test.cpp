@@ -48,10 +48,12 @@ TEST(StartOptions, RefusedCommandLines)
 
 TEST(StartOptions, HelpNamesEveryOptionTheOrderOfRootsAndTheTranslation)
 {
-    const QString help = StartHelpText("/usr/share/qt6/translations/qtbase_hu.qm");
+    const QString help = StartHelpText("/usr/share/qt6/translations/qtbase_hu.qm", "/usr/share/vantor/sources");
     for (const char* part : {"--work-root MAPPA", "--teacher", "--version", "-h, --help", "VANTOR_WORK_ROOT", "~/Documents",
-                             "a program saját mappája", "/usr/share/qt6/translations/qtbase_hu.qm", "Kilépési kód"})
+                             "a program saját mappája", "/usr/share/qt6/translations/qtbase_hu.qm", "Kilépési kód",
+                             "/usr/share/vantor/sources\n"})
         EXPECT_TRUE(help.contains(QString::fromUtf8(part))) << part;
+    EXPECT_FALSE(StartHelpText("/x/qtbase_hu.qm", QString()).contains(QStringLiteral("szállított források (")));
 }
 
 }
