@@ -165,10 +165,12 @@ std::optional<SourceError> LoadSourceSpectrum(const std::vector<std::string>& li
     const auto lastGiven = std::find_if(knots.rbegin(), knots.rend(), [](const Knot& knot) { return knot.y > 0.0; });
     if (lastGiven == knots.rend())
         return SourceError{3, "a táblázat minden intenzitása nulla"};
-    if (lastGiven->x > *endpoint)
-        return SourceError{2, "a határenergia kisebb, mint a(z) "
-                                  + std::to_string(3 + std::distance(lastGiven, knots.rend()) - 1)
+    if (lastGiven->x > *endpoint) {
+        // Table rows start on the third line.
+        const auto lastGivenLine = 2 + std::distance(lastGiven, knots.rend());
+        return SourceError{2, "a határenergia kisebb, mint a(z) " + std::to_string(lastGivenLine)
                                   + ". sor energiája, ahol az intenzitás még nem nulla"};
+    }
 
     const double startSlope = (knots[1].y - knots[0].y) / (knots[1].x - knots[0].x);
     TResult segments = BuildSpline(knots, startSlope, 0.0);
