@@ -51,7 +51,7 @@ bench: build
 	@QT_QPA_PLATFORM=offscreen $(BUILD)/bench/vantor-evidence-bench
 
 clean:
-	@rm -rf $(BUILD) $(SANITIZE_BUILD)
+	@rm -rf $(BUILD) $(SANITIZE_BUILD) build-windows
 
 FUZZ_BUILD := build-fuzz
 FUZZ_SECONDS ?= 60
@@ -66,6 +66,19 @@ fuzz-build:
 
 fuzz: fuzz-build
 	@fuzz/run $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
+.PHONY: windows windows-test
+
+# The Windows programs, cross-built on Debian into build-windows/: the
+# portable folder, its zip and the installer (scripts/windows). The first run
+# builds Qt and libjpeg-turbo for Windows into ~/.cache/vantor/, once.
+windows:
+	@scripts/windows packages
+
+# The Windows tests under Wine, then the Linux and Windows programs' outputs
+# compared.
+windows-test: build
+	@scripts/windows test
 
 .PHONY: mutants
 

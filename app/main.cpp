@@ -1,3 +1,4 @@
+#include "app/console_output.h"
 #include "app/qt_translation.h"
 #include "app/start_options.h"
 #include "core/simulation.h"
@@ -22,6 +23,10 @@ namespace {
 
 bool DisplayAvailable(int argc, char* argv[])
 {
+#ifdef Q_OS_WIN
+    // A Windows session always has its desktop.
+    return true;
+#endif
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "-platform") == 0 || std::strcmp(argv[i], "--platform") == 0)
             return true;
@@ -32,7 +37,7 @@ bool DisplayAvailable(int argc, char* argv[])
 
 void Print(std::FILE* stream, const QString& text)
 {
-    std::fputs(text.toLocal8Bit().constData(), stream);
+    std::fputs(text.toUtf8().constData(), stream);
 }
 
 // Help, the version and a refused command line are answered without a
@@ -56,6 +61,7 @@ QString ShippedSourcesFolder()
 
 int main(int argc, char* argv[])
 {
+    UseParentConsole();
     const bool display = DisplayAvailable(argc, argv);
     const std::unique_ptr<QCoreApplication> app = MakeApplication(argc, argv, display);
     QCoreApplication::setApplicationName("Vantor");
@@ -96,8 +102,9 @@ int main(int argc, char* argv[])
     icon.addFile(":/icon/64.png");
     QApplication::setWindowIcon(icon);
 
-    // The window's own typeface is not on this platform; its metric twin is.
-    QFont::insertSubstitution("MS Sans Serif", "Liberation Sans");
+    // Where the window's own typeface is missing, Arial's metric twin or Arial
+    // itself takes its place.
+    QFont::insertSubstitutions("MS Sans Serif", {"Liberation Sans", "Arial"});
     const WorkRoot root = ChooseWorkRoot({options.workRoot, qEnvironmentVariable("VANTOR_WORK_ROOT"),
                                           QCoreApplication::applicationDirPath(),
                                           QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)});

@@ -15,7 +15,7 @@ namespace {
 
 std::optional<std::string> WriteOutput(const std::string& text, const std::string& path, const std::string& what)
 {
-    QSaveFile file(QFile::decodeName(path.c_str()));
+    QSaveFile file(QString::fromStdString(path));
     if (!file.open(QIODevice::WriteOnly) || file.write(text.data(), qint64(text.size())) != qint64(text.size())
         || !file.commit())
         return "vantor-cli: a(z) " + what + " nem írható: " + path;
@@ -36,11 +36,11 @@ std::optional<std::string> ClashingOutput(const Options& options, const std::vec
     for (const std::string& path : {options.csvPath, options.htmlPath})
         if (!path.empty())
             outputs.push_back(path);
-    if (outputs.size() == 2 && SameFile(QFile::decodeName(outputs[0].c_str()), QFile::decodeName(outputs[1].c_str())))
+    if (outputs.size() == 2 && SameFile(QString::fromStdString(outputs[0]), QString::fromStdString(outputs[1])))
         return "vantor-cli: a --csv és a --html nem írhat ugyanabba a fájlba: " + outputs[0];
     for (const std::string& output : outputs)
         for (const PictureFile& picture : pictures)
-            if (SameFile(QFile::decodeName(output.c_str()), picture.path))
+            if (SameFile(QString::fromStdString(output), picture.path))
                 return "vantor-cli: a kimenet felülírná az egyik ellenőrzött képet: " + output;
     return std::nullopt;
 }
@@ -67,7 +67,7 @@ CommandOutcome RunEvidenceCommand(const Options& options)
             return {ExitFailed, outcome.output, *error};
     }
     if (!options.htmlPath.empty()) {
-        const QString pageFolder = QFileInfo(QFile::decodeName(options.htmlPath.c_str())).absolutePath();
+        const QString pageFolder = QFileInfo(QString::fromStdString(options.htmlPath)).absolutePath();
         if (auto error = WriteOutput(EvidenceHtml(rows, pageFolder), options.htmlPath, "HTML-oldal"))
             return {ExitFailed, outcome.output, *error};
     }

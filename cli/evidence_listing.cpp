@@ -77,7 +77,7 @@ std::variant<std::vector<PictureFile>, ListingError> ListPictures(const std::vec
 {
     Collector collector;
     for (const std::string& path : paths) {
-        const QFileInfo info(QFile::decodeName(path.c_str()));
+        const QFileInfo info(QString::fromStdString(path));
         if (!info.exists())
             return ListingError{"vantor-cli: nincs ilyen fájl vagy mappa: '" + path + "'"};
         if (info.isDir())

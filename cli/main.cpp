@@ -3,6 +3,7 @@
 #include "cli/measure_command.h"
 #include "cli/scan_command.h"
 #include "cli/shipped_sources.h"
+#include "cli/utf8_text.h"
 #include "generated/vantor_version.h"
 
 #include <iostream>
@@ -23,8 +24,8 @@ int Report(const CommandOutcome& outcome)
 
 int main(int argc, char* argv[])
 {
-    const std::vector<std::string> arguments(argv + 1, argv + argc);
-    const auto parsed = ParseCommandLine(arguments);
+    UseUtf8Console();
+    const auto parsed = ParseCommandLine(Utf8Arguments(argc, argv));
     if (const auto* error = std::get_if<CommandLineError>(&parsed)) {
         std::cerr << error->message << '\n';
         return ExitRefused;
@@ -32,7 +33,7 @@ int main(int argc, char* argv[])
     const CommandLine& line = std::get<CommandLine>(parsed);
     switch (line.command) {
     case Command::Help:
-        std::cout << HelpText(ShippedSourcesFolder().string());
+        std::cout << HelpText(Utf8FromPath(ShippedSourcesFolder()));
         return 0;
     case Command::Version:
         std::cout << VantorVersion << '\n';

@@ -4,20 +4,25 @@
 #include <QFile>
 #include <QGuiApplication>
 
+#ifdef Q_OS_UNIX
 #include <unistd.h>
+#endif
 
 namespace {
 
 // Without a desktop session there is no runtime folder, and Qt would warn
 // about it on every plot; a private one keeps standard error for results.
+// Only Unix desktops have such a folder.
 void EnsureRuntimeFolder()
 {
+#ifdef Q_OS_UNIX
     if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
         return;
     const QString folder = QDir::tempPath() + "/vantor-runtime-" + QString::number(getuid());
     QDir().mkpath(folder);
     QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    qputenv("XDG_RUNTIME_DIR", folder.toLocal8Bit());
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(folder));
+#endif
 }
 
 }

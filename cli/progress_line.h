@@ -20,4 +20,5 @@ private:
     std::int64_t m_particlesInAll;
     std::chrono::steady_clock::time_point m_start;
     std::chrono::steady_clock::time_point m_lastShown;
+    std::size_t m_columns = 0;   // the longest line written so far
 };

@@ -1,6 +1,7 @@
 #include "cli/run_setup.h"
 
 #include "cli/command_line.h"
+#include "cli/utf8_text.h"
 #include "core/settings_rules.h"
 #include "core/simulation.h"
 #include "spectrum/source_file.h"
@@ -11,7 +12,7 @@ namespace {
 
 std::optional<std::string> LoadSourceFile(const std::string& path, SourceSpectrum& source)
 {
-    const SourceFile file = ReadSourceFile(path);
+    const SourceFile file = ReadSourceFile(PathFromUtf8(path));
     if (file.error)
         return "vantor-cli: a forrásfájl nem olvasható: " + path + ": " + *file.error;
     if (auto error = LoadSourceSpectrum(file.lines, source))

@@ -8,6 +8,7 @@
 #include "cli/scan_report.h"
 #include "cli/scan_truth.h"
 #include "cli/scan_unfolding.h"
+#include "cli/utf8_text.h"
 #include "core/simulation.h"
 
 #include <fstream>
@@ -16,7 +17,7 @@ namespace {
 
 std::optional<std::string> WriteCsv(const std::vector<ScanPoint>& points, const std::string& path)
 {
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    std::ofstream file(PathFromUtf8(path), std::ios::binary | std::ios::trunc);
     file << ScanCsv(points);
     file.close();
     if (!file)

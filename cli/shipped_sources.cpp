@@ -1,8 +1,27 @@
 #include "cli/shipped_sources.h"
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
+namespace {
+
+std::filesystem::path RunningProgram()
+{
+#ifdef _WIN32
+    wchar_t path[MAX_PATH + 1] = {};
+    if (GetModuleFileNameW(nullptr, path, MAX_PATH + 1) > MAX_PATH)
+        return {};
+    return path;
+#else
+    std::error_code unreadable;
+    return std::filesystem::read_symlink("/proc/self/exe", unreadable);
+#endif
+}
+
+}
+
 std::filesystem::path ShippedSourcesFolder()
 {
-    std::error_code unreadable;
-    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", unreadable);
-    return (program.parent_path() / VANTOR_SOURCES_FROM_PROGRAM).lexically_normal();
+    return (RunningProgram().parent_path() / VANTOR_SOURCES_FROM_PROGRAM).lexically_normal();
 }

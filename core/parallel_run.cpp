@@ -6,7 +6,9 @@
 
 #include <algorithm>
 #include <atomic>
-#include <barrier>
+#include <condition_variable>
+#include <cstdint>
+#include <mutex>
 #include <thread>
 #include <vector>
 
@@ -22,12 +24,44 @@ struct Batch {
     std::atomic<std::size_t> next{0};
 };
 
+// Where the threads meet after each batch: the last to arrive runs the step
+// between batches while the others wait, then all go on. A mutex and a
+// condition variable rather than std::barrier, whose waiters the MinGW
+// runtime never wakes.
+template <typename Step>
+class BatchBarrier {
+public:
+    BatchBarrier(int threads, Step step) : m_threads(threads), m_step(std::move(step)) {}
+
+    void ArriveAndWait()
+    {
+        std::unique_lock lock(m_mutex);
+        const std::uint64_t phase = m_phase;
+        if (++m_arrived < m_threads) {
+            m_nextPhase.wait(lock, [&] { return m_phase != phase; });
+            return;
+        }
+        m_step();
+        m_arrived = 0;
+        ++m_phase;
+        m_nextPhase.notify_all();
+    }
+
+private:
+    std::mutex m_mutex;
+    std::condition_variable m_nextPhase;
+    int m_threads;
+    int m_arrived = 0;
+    std::uint64_t m_phase = 0;
+    Step m_step;
+};
+
 class SharedRun;
 
 // The barrier's step between two batches.
 struct BatchDone {
     SharedRun* run;
-    void operator()() noexcept;
+    void operator()();
 };
 
 class SharedRun {
@@ -99,7 +133,7 @@ private:
                 particle.Alive = true;
                 DriveParticle(flyer, particle);
             }
-            m_barrier.arrive_and_wait();
+            m_barrier.ArriveAndWait();
         }
         m_detected[thread] = flyer.run.detectedCount;
     }
@@ -113,10 +147,10 @@ private:
     std::vector<std::int32_t> m_detected;
     Batch m_batches[2];
     int m_current = 0;
-    std::barrier<BatchDone> m_barrier;
+    BatchBarrier<BatchDone> m_barrier;
 };
 
-void BatchDone::operator()() noexcept
+void BatchDone::operator()()
 {
     run->NextBatch();
 }

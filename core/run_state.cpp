@@ -24,10 +24,16 @@ double NowInDays()
     const auto now = system_clock::now();
     const std::time_t seconds = system_clock::to_time_t(now);
     std::tm local{};
+    // The same call under its two systems' names and argument orders.
+#ifdef _WIN32
+    localtime_s(&local, &seconds);
+#else
     localtime_r(&seconds, &local);
-    const auto sinceEpoch = duration_cast<milliseconds>(now.time_since_epoch()).count();
-    const double localMilliseconds = static_cast<double>(sinceEpoch) + local.tm_gmtoff * 1000.0;
-    return localMilliseconds / MillisecondsPerDay;
+#endif
+    const sys_days localDate = year{local.tm_year + 1900} / (local.tm_mon + 1) / local.tm_mday;
+    const auto localTime = localDate + hours{local.tm_hour} + minutes{local.tm_min} + std::chrono::seconds{local.tm_sec}
+        + duration_cast<milliseconds>(now.time_since_epoch()) % std::chrono::seconds{1};
+    return static_cast<double>(duration_cast<milliseconds>(localTime.time_since_epoch()).count()) / MillisecondsPerDay;
 }
 
 std::string ElapsedTimeText(double days)

@@ -1,14 +1,11 @@
 #include "spectrum/source_file.h"
 
 #include "spectrum/source_spectrum.h"
-
-#include <iconv.h>
+#include "spectrum/text_encoding.h"
 
 #include <algorithm>
 #include <cerrno>
-#include <cstdio>
-#include <filesystem>
-#include <memory>
+#include <fstream>
 #include <string_view>
 
 namespace {
@@ -26,30 +23,6 @@ std::string TooLarge(std::uintmax_t bytes)
         + std::to_string(MaxSourceFileBytes) + " bájt lehet";
 }
 
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-
-// text converted by iconv, or nothing when it is not in the given encoding.
-std::optional<std::string> Converted(const std::string& text, const char* from)
-{
-    const iconv_t converter = iconv_open("UTF-8", from);
-    if (converter == reinterpret_cast<iconv_t>(-1))
-        return std::nullopt;
-    // A byte of the code page becomes at most three of UTF-8.
-    std::string converted(3 * text.size(), '\0');
-    char* in = const_cast<char*>(text.data());
-    std::size_t inLeft = text.size();
-    char* out = converted.data();
-    std::size_t outLeft = converted.size();
-    const bool whole = iconv(converter, &in, &inLeft, &out, &outLeft) != static_cast<std::size_t>(-1);
-    iconv_close(converter);
-    if (!whole)
-        return std::nullopt;
-    converted.resize(converted.size() - outLeft);
-    return converted;
-}
-
 // Tables saved on a Hungarian Windows are often in its Central European
 // code page (Notepad, Excel's text) or in UTF-16 with a byte order mark
 // (Excel's Unicode text): they are read as such, so that the source's name
@@ -60,15 +33,15 @@ std::string AsUtf8(std::string text)
     if (start.starts_with("\xEF\xBB\xBF"))
         text.erase(0, 3);
     else if (start.starts_with("\xFF\xFE") || start.starts_with("\xFE\xFF"))
-        return Converted(text, "UTF-16").value_or(std::move(text));
-    if (Converted(text, "UTF-8"))
+        return Utf8FromUtf16(text).value_or(std::move(text));
+    if (IsUtf8(text))
         return text;
-    return Converted(text, "WINDOWS-1250").value_or(std::move(text));
+    return Utf8FromWindows1250(text).value_or(std::move(text));
 }
 
 }
 
-SourceFile ReadSourceFile(const std::string& path)
+SourceFile ReadSourceFile(const std::filesystem::path& path)
 {
     std::error_code error;
     const fs::file_status status = fs::status(path, error);
@@ -84,13 +57,15 @@ SourceFile ReadSourceFile(const std::string& path)
     if (!error && size > MaxSourceFileBytes)
         return Refused(TooLarge(size));
 
-    const std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
+    errno = 0;
+    std::ifstream file(path, std::ios::binary);
     if (!file)
         return Refused(errno == EACCES ? "nincs olvasási jog" : "a fájl nem nyitható meg");
     // One byte more than allowed tells a file that grew since it was measured.
     std::string text(MaxSourceFileBytes + 1, '\0');
-    text.resize(std::fread(text.data(), 1, text.size(), file.get()));
-    if (std::ferror(file.get()))
+    file.read(text.data(), static_cast<std::streamsize>(text.size()));
+    text.resize(static_cast<std::size_t>(file.gcount()));
+    if (file.bad())
         return Refused("olvasási hiba");
     if (text.size() > MaxSourceFileBytes)
         return Refused(TooLarge(text.size()));

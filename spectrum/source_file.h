@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
@@ -20,4 +21,4 @@ struct SourceFile {
 // MaxSourceFileBytes that can be read is taken: a folder, a device, a pipe
 // (which could keep the reader waiting for ever), a missing, forbidden or
 // oversized file is refused with the reason.
-SourceFile ReadSourceFile(const std::string& path);
+SourceFile ReadSourceFile(const std::filesystem::path& path);

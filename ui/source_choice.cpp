@@ -39,7 +39,7 @@ void TForm1::Loadsource1Click()
     // one folder of tables.
     m_openDialog1.initialFolder = QFileInfo(path).absolutePath();
 
-    const SourceFile file = ReadSourceFile(QFile::encodeName(path).toStdString());
+    const SourceFile file = ReadSourceFile(QFileInfo(path).filesystemFilePath());
     if (file.error) {
         m_services.dialogs.ShowMessage(this, "*** HIBA ***",
                                        QString("A forrásfájl nem olvasható:\n%1\n%2.").arg(path, FromStd(*file.error)),

@@ -1,34 +1,21 @@
+#include "tests/support/run_program.h"
+
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
 
-#include <cstdio>
 #include <fstream>
 #include <sstream>
 #include <string>
-#include <sys/wait.h>
 
 namespace {
 
-struct Outcome {
-    int status;
-    std::string output;   // standard output and standard error together
-};
+using Outcome = ProgramOutcome;
 
+// Standard output and standard error together, as a user sees them.
 Outcome RunCli(const std::string& arguments)
 {
-    const std::string command = std::string(VANTOR_CLI_PATH) + " " + arguments + " 2>&1";
-    FILE* pipe = popen(command.c_str(), "r");
-    Outcome outcome{-1, {}};
-    if (!pipe)
-        return outcome;
-    char buffer[4096];
-    std::size_t read;
-    while ((read = fread(buffer, 1, sizeof buffer, pipe)) > 0)
-        outcome.output.append(buffer, read);
-    const int status = pclose(pipe);
-    outcome.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return outcome;
+    return RunProgram(VANTOR_CLI_PATH, arguments);
 }
 
 TEST(VantorCli, MeasuresAsAFreshStart)

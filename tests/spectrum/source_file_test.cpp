@@ -4,11 +4,14 @@
 
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <string>
 
+#ifndef _WIN32
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 namespace {
 
@@ -18,9 +21,10 @@ class SourceFileTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        std::string pattern = (fs::temp_directory_path() / "vantor-source-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        folder = pattern;
+        std::random_device random;
+        do
+            folder = fs::temp_directory_path() / ("vantor-source-" + std::to_string(random()));
+        while (!fs::create_directory(folder));
         // An ordinary user must reach the files inside to be refused by their own rights.
         fs::permissions(folder, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec
                                     | fs::perms::others_read | fs::perms::others_exec);
@@ -28,19 +32,20 @@ protected:
 
     void TearDown() override { fs::remove_all(folder); }
 
-    std::string Written(const std::string& name, const std::string& text)
+    fs::path Written(const fs::path& name, const std::string& text)
     {
         const fs::path path = folder / name;
         std::ofstream(path, std::ios::binary) << text;
-        return path.string();
+        return path;
     }
 
     fs::path folder;
 };
 
+#ifndef _WIN32
 // Root may read every file, so a forbidden file is read as an ordinary user,
 // in a child process that gives up root's rights.
-std::string ReadErrorAsOrdinaryUser(const std::string& path)
+std::string ReadErrorAsOrdinaryUser(const fs::path& path)
 {
     if (geteuid() != 0)
         return ReadSourceFile(path).error.value_or("");
@@ -66,10 +71,12 @@ std::string ReadErrorAsOrdinaryUser(const std::string& path)
     waitpid(child, &status, 0);
     return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? error : "the child could not read as an ordinary user";
 }
+#endif
 
 TEST_F(SourceFileTest, ReadsTheLinesOfARegularFile)
 {
-    const SourceFile file = ReadSourceFile(Written("a.for", "Béta-forrás: próba\r\n0.2\r\n0\t1\r\n0.1\t0\r\n"));
+    // A name with accents, as in a Hungarian user's folders.
+    const SourceFile file = ReadSourceFile(Written(u8"Tanuló forrása.for", "Béta-forrás: próba\r\n0.2\r\n0\t1\r\n0.1\t0\r\n"));
     EXPECT_FALSE(file.error);
     EXPECT_EQ(file.lines, (std::vector<std::string>{"Béta-forrás: próba", "0.2", "0\t1", "0.1\t0"}));
 
@@ -89,28 +96,34 @@ TEST_F(SourceFileTest, ReadsTheLinesOfARegularFile)
 
 TEST_F(SourceFileTest, RefusesWhatIsNoSourceText)
 {
-    EXPECT_EQ(ReadSourceFile((folder / "nincs.for").string()).error, "nincs ilyen fájl");
-    EXPECT_EQ(ReadSourceFile(folder.string()).error, "ez egy mappa, nem fájl");
+    EXPECT_EQ(ReadSourceFile(folder / "nincs.for").error, "nincs ilyen fájl");
+    EXPECT_EQ(ReadSourceFile(folder).error, "ez egy mappa, nem fájl");
+}
 
+// Pipes in the file system and users without root's rights are POSIX's.
+#ifndef _WIN32
+TEST_F(SourceFileTest, RefusesAPipeAndAForbiddenFile)
+{
     // A pipe without a writer would keep an ordinary read waiting for ever.
     const fs::path pipePath = folder / "cso.for";
     ASSERT_EQ(mkfifo(pipePath.c_str(), 0644), 0);
-    EXPECT_EQ(ReadSourceFile(pipePath.string()).error, "nem közönséges fájl");
+    EXPECT_EQ(ReadSourceFile(pipePath).error, "nem közönséges fájl");
 
-    const std::string forbidden = Written("tilos.for", "Forrás\n0.2\n0\t1\n0.1\t0\n");
+    const fs::path forbidden = Written("tilos.for", "Forrás\n0.2\n0\t1\n0.1\t0\n");
     fs::permissions(forbidden, fs::perms::none);
     EXPECT_EQ(ReadErrorAsOrdinaryUser(forbidden), "nincs olvasási jog");
 }
+#endif
 
 TEST_F(SourceFileTest, RefusesAFileLargerThanASourceTextUnread)
 {
-    const std::string largest = Written("legnagyobb.for", std::string(MaxSourceFileBytes, 'x'));
+    const fs::path largest = Written("legnagyobb.for", std::string(MaxSourceFileBytes, 'x'));
     EXPECT_FALSE(ReadSourceFile(largest).error);
-    const std::string larger = Written("nagyobb.for", std::string(MaxSourceFileBytes + 1, 'x'));
+    const fs::path larger = Written("nagyobb.for", std::string(MaxSourceFileBytes + 1, 'x'));
     EXPECT_EQ(ReadSourceFile(larger).error, "túl nagy (65537 bájt), egy forrásfájl legfeljebb 65536 bájt lehet");
 
     // Fifty megabytes, refused by their size alone.
-    const std::string huge = Written("nagy.for", "");
+    const fs::path huge = Written("nagy.for", "");
     fs::resize_file(huge, 50'000'000);
     EXPECT_EQ(ReadSourceFile(huge).error, "túl nagy (50000000 bájt), egy forrásfájl legfeljebb 65536 bájt lehet");
 }

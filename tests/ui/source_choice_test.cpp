@@ -3,6 +3,7 @@
 #include "evidence/picture_check.h"
 #include "help/help_dialog.h"
 #include "spectrum/source_file.h"
+#include "tests/support/run_program.h"
 #include "tests/support/same_spectrum.h"
 #include "ui/overlay_canvas.h"
 
@@ -13,7 +14,6 @@
 #include <QPlainTextEdit>
 #include <QTimer>
 
-#include <cstdio>
 #include <string>
 
 namespace {
@@ -47,15 +47,7 @@ protected:
 
 std::string CliOutput(const std::string& arguments)
 {
-    FILE* pipe = popen((std::string(VANTOR_CLI_PATH) + " " + arguments).c_str(), "r");
-    std::string output;
-    if (!pipe)
-        return output;
-    char buffer[4096];
-    for (std::size_t read; (read = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-        output.append(buffer, read);
-    pclose(pipe);
-    return output;
+    return RunProgram(VANTOR_CLI_PATH, arguments, QProcess::SeparateChannels).output;
 }
 
 int VisibleActions(const QMenu* menu)

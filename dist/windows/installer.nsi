@@ -1,0 +1,119 @@
+; The Vantor installer: one installation for every user of the machine under
+; Program Files, two Start menu entries and an uninstaller that Windows lists.
+;
+;   vantor-VERSION-setup.exe [/S] [/WORKROOT=FOLDER] [/D=INSTALL-FOLDER]
+;
+; /S installs without a question, for a room of PCs. /WORKROOT makes both
+; Start menu entries start the program with that work root, created when
+; missing and made writable for the machine's users, so that a lab keeps all
+; pictures in one place.
+;
+; makensis defines: VERSION, SOURCE (the portable folder), ICON, OUTFILE.
+
+Unicode true
+ManifestDPIAware true
+RequestExecutionLevel admin
+SetCompressor /SOLID lzma
+
+!include MUI2.nsh
+!include FileFunc.nsh
+!include LogicLib.nsh
+!include x64.nsh
+
+!define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Vantor"
+
+Name "Vantor ${VERSION}"
+OutFile "${OUTFILE}"
+InstallDir "$PROGRAMFILES64\Vantor"
+BrandingText "Vantor ${VERSION}"
+
+VIProductVersion "${VERSION}"
+VIAddVersionKey /LANG=1038 "ProductName" "Vantor"
+VIAddVersionKey /LANG=1038 "FileDescription" "A Vantor telepítője"
+VIAddVersionKey /LANG=1038 "FileVersion" "${VERSION}"
+VIAddVersionKey /LANG=1038 "ProductVersion" "${VERSION}"
+VIAddVersionKey /LANG=1038 "CompanyName" "Vantor fejlesztői"
+VIAddVersionKey /LANG=1038 "LegalCopyright" "Vantor fejlesztői"
+
+!define MUI_ICON "${ICON}"
+!define MUI_UNICON "${ICON}"
+!insertmacro MUI_PAGE_DIRECTORY
+!insertmacro MUI_PAGE_INSTFILES
+!insertmacro MUI_UNPAGE_CONFIRM
+!insertmacro MUI_UNPAGE_INSTFILES
+!insertmacro MUI_LANGUAGE "Hungarian"
+
+Var WorkRoot
+Var StartArguments
+
+Function .onInit
+    ${IfNot} ${RunningX64}
+        MessageBox MB_ICONSTOP "A Vantor 64 bites Windowst igényel." /SD IDOK
+        Abort
+    ${EndIf}
+    SetRegView 64
+    ${GetParameters} $0
+    ClearErrors
+    ${GetOptions} $0 "/WORKROOT=" $WorkRoot
+    ${If} ${Errors}
+        StrCpy $WorkRoot ""
+    ${EndIf}
+FunctionEnd
+
+Section "Vantor"
+    SetShellVarContext all
+    SetOutPath "$INSTDIR"
+    File /r "${SOURCE}\*.*"
+    WriteUninstaller "$INSTDIR\uninstall.exe"
+
+    StrCpy $StartArguments ""
+    ${If} $WorkRoot != ""
+        ; The program never creates a named work root; for a lab's shared
+        ; one, the installer does, with modify rights for the Users group
+        ; (S-1-5-32-545), so that every contestant can save there.
+        CreateDirectory "$WorkRoot"
+        ${IfNot} ${FileExists} "$WorkRoot\*.*"
+            MessageBox MB_ICONEXCLAMATION "A munkamappa nem hozható létre: $WorkRoot" /SD IDOK
+        ${EndIf}
+        nsExec::Exec '"$SYSDIR\icacls.exe" "$WorkRoot" /grant *S-1-5-32-545:(OI)(CI)M'
+        Pop $0
+        StrCpy $StartArguments '--work-root "$WorkRoot" '
+    ${EndIf}
+    CreateShortCut "$SMPROGRAMS\Vantor.lnk" "$INSTDIR\vantor.exe" "$StartArguments" "$INSTDIR\vantor.exe" 0
+    CreateShortCut "$SMPROGRAMS\Vantor – tanári mód.lnk" "$INSTDIR\vantor.exe" "$StartArguments--teacher" \
+        "$INSTDIR\vantor.exe" 0
+
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "Vantor"
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "Publisher" "Vantor fejlesztői"
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\vantor.exe"
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\uninstall.exe"'
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\uninstall.exe" /S'
+    WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoModify" 1
+    WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoRepair" 1
+    ${GetSize} "$INSTDIR" "/S=0K" $0 $1 $2
+    WriteRegDWORD HKLM "${UNINSTALL_KEY}" "EstimatedSize" $0
+SectionEnd
+
+Function un.onInit
+    SetRegView 64
+FunctionEnd
+
+; The work root and the pictures in it are the contest's evidence: they stay.
+Section "Uninstall"
+    SetShellVarContext all
+    Delete "$SMPROGRAMS\Vantor.lnk"
+    Delete "$SMPROGRAMS\Vantor – tanári mód.lnk"
+    RMDir /r "$INSTDIR\platforms"
+    RMDir /r "$INSTDIR\styles"
+    RMDir /r "$INSTDIR\imageformats"
+    RMDir /r "$INSTDIR\translations"
+    RMDir /r "$INSTDIR\sources"
+    Delete "$INSTDIR\*.exe"
+    Delete "$INSTDIR\*.dll"
+    Delete "$INSTDIR\qt.conf"
+    Delete "$INSTDIR\OLVASSEL.txt"
+    RMDir "$INSTDIR"
+    DeleteRegKey HKLM "${UNINSTALL_KEY}"
+SectionEnd
