@@ -70,7 +70,7 @@ int main(int argc, char* argv[])
     if (!InstallTranslation(qtTexts, QtHungarianFile()))
         Print(stderr, QStringLiteral("vantor: a Qt magyar fordítása nem tölthető be (%1), a párbeszédablakok "
                                      "angolul jelennek meg.\n")
-                          .arg(QtHungarianFile()));
+                          .arg(QDir::toNativeSeparators(QtHungarianFile())));
 
     // What Qt writes by the default locale, such as the file types in the
     // file dialog, in Hungarian; the window's own numbers keep their points
@@ -80,7 +80,8 @@ int main(int argc, char* argv[])
     const StartOptions options = ParseStartOptions(QCoreApplication::arguments());
     switch (options.action) {
     case StartOptions::Action::ShowHelp:
-        Print(stdout, StartHelpText(QtHungarianFile(), ShippedSourcesFolder()));
+        Print(stdout, StartHelpText(QDir::toNativeSeparators(QtHungarianFile()),
+                                    QDir::toNativeSeparators(ShippedSourcesFolder())));
         return 0;
     case StartOptions::Action::ShowVersion:
         std::printf("%s\n", VantorVersion);

@@ -26,9 +26,9 @@ WorkRoot NamedRoot(const QString& path, const QString& namedBy)
 {
     WorkRoot root{RootFolder(path), QString()};
     if (!QFileInfo(root.folder).isDir())
-        root.error = QStringLiteral("A %1 megadott munkamappa nem létezik: %2").arg(namedBy, root.folder);
+        root.error = QStringLiteral("A %1 megadott munkamappa nem létezik: %2").arg(namedBy, QDir::toNativeSeparators(root.folder));
     else if (!CanWriteInto(root.folder))
-        root.error = QStringLiteral("A %1 megadott munkamappába nem lehet írni: %2").arg(namedBy, root.folder);
+        root.error = QStringLiteral("A %1 megadott munkamappába nem lehet írni: %2").arg(namedBy, QDir::toNativeSeparators(root.folder));
     if (!root.error.isEmpty())
         root.error += Consequence;
     return root;
@@ -40,7 +40,7 @@ WorkRoot DocumentsRoot(const QString& documentsFolder)
         return {QString(), QStringLiteral("A felhasználó dokumentumok mappája nem ismert.") + Consequence};
     WorkRoot root{RootFolder(documentsFolder + u'/' + DocumentsSubfolder), QString()};
     if (!QDir().mkpath(root.folder) || !CanWriteInto(root.folder))
-        root.error = QStringLiteral("A munkamappa nem hozható létre, vagy nem lehet bele írni: %1").arg(root.folder)
+        root.error = QStringLiteral("A munkamappa nem hozható létre, vagy nem lehet bele írni: %1").arg(QDir::toNativeSeparators(root.folder))
             + Consequence;
     return root;
 }

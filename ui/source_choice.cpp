@@ -5,6 +5,7 @@
 #include "dialogs/dialogs.h"
 #include "spectrum/source_file.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
@@ -42,14 +43,14 @@ void TForm1::Loadsource1Click()
     const SourceFile file = ReadSourceFile(QFileInfo(path).filesystemFilePath());
     if (file.error) {
         m_services.dialogs.ShowMessage(this, "*** HIBA ***",
-                                       QString("A forrásfájl nem olvasható:\n%1\n%2.").arg(path, FromStd(*file.error)),
+                                       QString("A forrásfájl nem olvasható:\n%1\n%2.").arg(QDir::toNativeSeparators(path), FromStd(*file.error)),
                                        Dialogs::Icon::Error);
         return;
     }
     if (const std::optional<SourceError> error = LoadSourceSpectrum(file.lines, m_sim.source)) {
         m_services.dialogs.ShowMessage(this, "*** HIBA ***",
                                        QString("A forrásfájl nem használható:\n%1\n%2. sor: %3.")
-                                           .arg(path)
+                                           .arg(QDir::toNativeSeparators(path))
                                            .arg(error->line)
                                            .arg(FromStd(error->message)),
                                        Dialogs::Icon::Error);
