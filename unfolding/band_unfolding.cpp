@@ -65,6 +65,8 @@ UnfoldedSpectrum UnfoldBands(const std::vector<BandCount>& counts, double lowest
         const Eigen::RowVectorXd weights = Interpolation(grid, energy);
         result.density.push_back(weights * nodes);
         result.error.push_back((weights * spread).norm());
+        result.lower.push_back(std::max(0.0, result.density.back() - 1.96 * result.error.back()));
+        result.upper.push_back(result.density.back() + 1.96 * result.error.back());
     }
     return result;
 }

@@ -7,6 +7,9 @@
 struct UnfoldedSpectrum {
     std::vector<double> density;   // per unit energy, at each energy asked for
     std::vector<double> error;     // one standard deviation of each
+    // The 95 % interval of each, never below zero.
+    std::vector<double> lower;
+    std::vector<double> upper;
     double smoothing = 0.0;        // the penalty strength λ the data chose
 };
 
