@@ -18,6 +18,7 @@
 #include "core/number_text.h"
 #include "core/simulation.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <map>
@@ -62,13 +63,15 @@ std::optional<Arguments> ReadArguments(int argc, char** argv)
     return arguments;
 }
 
-// One line a point: seed, energy, launched, detected, band in keV.
+// One line a point: seed, energy, launched, detected, band in keV. A seed
+// always counts the same, so a point written twice is kept once; a last line
+// without its end may still be being written.
 Runs ReadCounts(const std::string& path)
 {
     Runs runs;
     std::ifstream file(path);
     std::string line;
-    while (std::getline(file, line)) {
+    while (std::getline(file, line) && !file.eof()) {
         std::istringstream fields(line);
         std::uint32_t seed = 0;
         ScanPoint point;
@@ -79,7 +82,9 @@ Runs ReadCounts(const std::string& path)
             >> lower >> comma >> upper) {
             point.responseLowerKeV = lower;
             point.responseUpperKeV = upper;
-            runs[seed].push_back(point);
+            std::vector<ScanPoint>& run = runs[seed];
+            if (std::none_of(run.begin(), run.end(), [&](const ScanPoint& p) { return p.energyKeV == point.energyKeV; }))
+                run.push_back(point);
         }
     }
     return runs;
