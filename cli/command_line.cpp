@@ -3,6 +3,7 @@
 #include "core/number_text.h"
 #include "core/settings_rules.h"
 
+#include <charconv>
 #include <cmath>
 #include <functional>
 #include <map>
@@ -55,6 +56,20 @@ Reader Integer(std::int32_t Options::*field, bool (*valid)(std::int32_t))
     };
 }
 
+// A decimal number of 0 to 2^32 − 1, digits only.
+Reader Unsigned(std::uint32_t Options::*field)
+{
+    return [field](const std::string& value, Options& options) {
+        std::uint32_t read = 0;
+        const char* end = value.data() + value.size();
+        const auto [stop, error] = std::from_chars(value.data(), end, read);
+        if (value.empty() || value.front() < '0' || value.front() > '9' || error != std::errc() || stop != end)
+            return false;
+        options.*field = read;
+        return true;
+    };
+}
+
 Reader Path(std::string Options::*field)
 {
     return [field](const std::string& value, Options& options) {
@@ -87,6 +102,7 @@ const std::map<std::string, OptionRule>& Rules()
         {"--to", {Decimal(&Options::toKeV, IsValidPassEnergy), "nem-negatív számot kell megadni keV-ben"}},
         {"--step", {Decimal(&Options::stepKeV, IsPositive), "pozitív számot kell megadni keV-ben"}},
         {"--threads", {Integer(&Options::threads, IsValidThreadCount), "1 és 256 közötti egész számot kell megadni"}},
+        {"--seed", {Unsigned(&Options::seed), "0 és 4294967295 közötti egész számot kell megadni"}},
         {"--csv", {Path(&Options::csvPath), "fájlnevet kell megadni"}},
         {"--plot", {Path(&Options::plotPath), "fájlnevet kell megadni"}},
         {"--source", {Path(&Options::sourcePath), "fájlnevet kell megadni"}},
@@ -105,11 +121,11 @@ struct CommandRules {
 const CommandRules& RulesOf(Command command)
 {
     static const CommandRules measure{
-        {"--energy", "--field", "--slit", "--count", "--json", "--threads", "--source"},
+        {"--energy", "--field", "--slit", "--count", "--json", "--threads", "--source", "--seed"},
         {{"--energy", "az áteresztett energia keV-ben"}, {"--field", "a mágneses indukció µT-ban"}}};
     static const CommandRules scan{
         {"--field", "--slit", "--count", "--from", "--to", "--step", "--csv", "--plot", "--threads", "--source",
-         "--unfold"},
+         "--unfold", "--seed"},
         {{"--field", "a mágneses indukció µT-ban"},
          {"--from", "az első áteresztett energia keV-ben"},
          {"--to", "az utolsó áteresztett energia keV-ben"},
@@ -210,10 +226,10 @@ std::string HelpText(const std::string& sourcesFolder)
 {
     return R"(Használat:
   vantor-cli measure --energy KEV --field MIKROTESLA [--slit LÉPÉS] [--count N]
-                     [--threads N] [--source FÁJL] [--json]
+                     [--threads N] [--source FÁJL] [--seed N] [--json]
   vantor-cli scan --field MIKROTESLA --from KEV --to KEV --step KEV [--slit LÉPÉS]
                   [--count N] [--csv FÁJL] [--plot FÁJL.png] [--threads N] [--source FÁJL]
-                  [--unfold]
+                  [--seed N] [--unfold]
   vantor-cli evidence ÚTVONAL... [--csv FÁJL] [--html FÁJL]
   vantor-cli --version
   vantor-cli --help
@@ -263,7 +279,9 @@ Kapcsolók:
                       source_scaled, response_lower_keV, response_upper_keV
                       (az ablak a végpontra vágás előtt), expected_detected,
                       pull, unfolded_per_keV, unfolded_error_per_keV,
-                      true_per_keV; a keV-re jutó oszlopok egyaránt az
+                      unfolded_lower_per_keV, unfolded_upper_per_keV (a
+                      visszafejtett érték 95 %-os intervalluma),
+                      true_per_keV, seed; a keV-re jutó oszlopok egyaránt az
                       indított részecskék számát adják a forrásenergia
                       egy keV-jére; az evidence sorai a teljes adatlappal:
                       folder, file, status, note, majd az adatlap összes
@@ -286,10 +304,16 @@ Kapcsolók:
                       a programmal szállított források
                       (C-14, P-32, Sr-90) mappája:
                       )" + sourcesFolder + R"(
+  --seed N            a véletlenszám-sorozat kezdőpontja (0 és 4294967295
+                      között): más N más, de ugyanúgy ismételhető adatsort
+                      ad, így minden diák saját mérést kaphat, és a mérés
+                      sokszor megismételhető; a 0 és a kapcsoló elhagyása a
+                      megszokott sorozatot adja; a szálak számától az
+                      eredmény ekkor sem függ
   --json              a measure eredménye egyetlen JSON objektumként a
                       launched, detected, passLowerKeV, passUpperKeV,
-                      passWidthKeV, expectedDetected, pull kulcsokkal (null,
-                      ha az ablak nem számolható)
+                      passWidthKeV, expectedDetected, pull (null, ha az
+                      ablak nem számolható) és seed kulcsokkal
   --html FÁJL         az evidence eredménye egyetlen oldalon a zsűrinek:
                       versenyzőnként a képek kicsinyítve (relatív
                       hivatkozással) az adatlapjuk mellett, a jelzett képek

@@ -20,6 +20,7 @@ struct Options {
     std::string plotPath;
     std::string sourcePath;   // empty: the built-in C-14 source
     std::int32_t threads = 0;   // 0: every core of the machine
+    std::uint32_t seed = 0;     // where the random sequence starts; 0: where every run starts
     std::vector<std::string> paths;   // the pictures and folders to check
     std::string htmlPath;
 };

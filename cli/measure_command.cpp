@@ -37,7 +37,7 @@ std::string JsonOptional(const std::optional<double>& value)
     return value ? ExactNumberText(*value) : "null";
 }
 
-std::string JsonReport(const Simulation& sim)
+std::string JsonReport(const Simulation& sim, std::uint32_t seed)
 {
     const bool known = BandKnown(sim);
     const std::optional<ExpectedCount> expected = Expected(sim);
@@ -47,7 +47,8 @@ std::string JsonReport(const Simulation& sim)
         + ", \"passUpperKeV\": " + JsonReadout(known, sim.band.PassUpper)
         + ", \"passWidthKeV\": " + JsonReadout(known, sim.band.PassWidth)
         + ", \"expectedDetected\": " + JsonOptional(expected ? std::optional(expected->detected) : std::nullopt)
-        + ", \"pull\": " + JsonOptional(expected ? expected->pull : std::nullopt) + "}\n";
+        + ", \"pull\": " + JsonOptional(expected ? expected->pull : std::nullopt)
+        + ", \"seed\": " + std::to_string(seed) + "}\n";
 }
 
 std::string TextReport(const Simulation& sim)
@@ -78,5 +79,5 @@ CommandOutcome RunMeasureCommand(const Options& options)
         return {ExitRefused, "", *error};
     ApplyEnergyEntry(sim.filter, options.energyKeV, options.fieldMicrotesla);
     MeasureHeadless(sim, options.count, ThreadsToUse(options));
-    return {0, options.json ? JsonReport(sim) : TextReport(sim), ""};
+    return {0, options.json ? JsonReport(sim, options.seed) : TextReport(sim), ""};
 }

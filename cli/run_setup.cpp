@@ -4,6 +4,7 @@
 #include "cli/utf8_text.h"
 #include "core/settings_rules.h"
 #include "core/simulation.h"
+#include "spectrum/random_seed.h"
 #include "spectrum/source_file.h"
 
 #include <thread>
@@ -31,6 +32,7 @@ std::optional<std::string> PrepareSimulation(const Options& options, Simulation&
             return error;
     }
     ApplySlitStep(sim.walls, options.slitStep);
+    sim.random = SeededRandomState(options.seed);
     return std::nullopt;
 }
 

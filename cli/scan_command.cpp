@@ -15,10 +15,11 @@
 
 namespace {
 
-std::optional<std::string> WriteCsv(const std::vector<ScanPoint>& points, const std::string& path)
+std::optional<std::string> WriteCsv(const std::vector<ScanPoint>& points, const Options& options)
 {
+    const std::string& path = options.csvPath;
     std::ofstream file(PathFromUtf8(path), std::ios::binary | std::ios::trunc);
-    file << ScanCsv(points);
+    file << ScanCsv(points, options.seed);
     file.close();
     if (!file)
         return "vantor-cli: a CSV-fájl nem írható: " + path;
@@ -51,7 +52,7 @@ CommandOutcome RunScanCommand(const Options& options)
 
     CommandOutcome outcome{0, ScanTable(points), ""};
     if (!options.csvPath.empty()) {
-        if (auto error = WriteCsv(points, options.csvPath))
+        if (auto error = WriteCsv(points, options))
             return {ExitFailed, outcome.output, *error};
     }
     if (!options.plotPath.empty()) {

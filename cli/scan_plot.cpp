@@ -130,7 +130,7 @@ void DrawTitleAndLegend(QPainter& painter, bool unfolded)
     painter.drawText(QRectF(0, 8, ScanPlotSize.width(), 28), Qt::AlignCenter, "A forrás spektruma a mérésből");
 
     const QString measured = "beütés / ablakszélesség";
-    const QString recovered = "visszafejtett";
+    const QString recovered = "visszafejtett, 95 %-os intervallummal";
     const QString source = "valódi N·s(W)";
     SetPixelFont(painter, 14);
     constexpr double SampleWidth = 30;
@@ -193,10 +193,9 @@ void DrawUnfolded(QPainter& painter, const ScanPlotLayout& layout, const std::ve
         if (!point.unfoldedPerKeV)
             continue;
         const double value = *point.unfoldedPerKeV;
-        const double error = point.unfoldedErrorPerKeV.value_or(0.0);
         DrawUnfoldedMarker(painter, layout.ToPixel(point.energyKeV, value) + shift,
-                           layout.ToPixel(point.energyKeV, value + error) + shift,
-                           layout.ToPixel(point.energyKeV, value - error) + shift);
+                           layout.ToPixel(point.energyKeV, point.unfoldedUpperPerKeV.value_or(value)) + shift,
+                           layout.ToPixel(point.energyKeV, point.unfoldedLowerPerKeV.value_or(value)) + shift);
     }
 }
 

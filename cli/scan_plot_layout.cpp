@@ -46,7 +46,7 @@ PlotAxis RateAxis(const std::vector<ScanPoint>& points)
             lowest = std::min(lowest, *point.ratePerKeV);
         }
         if (point.unfoldedPerKeV) {
-            highest = std::max(highest, *point.unfoldedPerKeV + point.unfoldedErrorPerKeV.value_or(0.0));
+            highest = std::max(highest, point.unfoldedUpperPerKeV.value_or(*point.unfoldedPerKeV));
             lowest = std::min(lowest, *point.unfoldedPerKeV);
         }
     }

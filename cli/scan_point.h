@@ -33,4 +33,7 @@ struct ScanPoint {
     double truePerKeV = 0.0;
     std::optional<double> unfoldedPerKeV;
     std::optional<double> unfoldedErrorPerKeV;
+    // Where the estimate's 95 % interval ends below and above it.
+    std::optional<double> unfoldedLowerPerKeV;
+    std::optional<double> unfoldedUpperPerKeV;
 };

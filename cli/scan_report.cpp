@@ -43,18 +43,20 @@ std::string ScanTable(const std::vector<ScanPoint>& points)
     return table;
 }
 
-std::string ScanCsv(const std::vector<ScanPoint>& points)
+std::string ScanCsv(const std::vector<ScanPoint>& points, std::uint32_t seed)
 {
     std::string csv = "energy_keV,launched,detected,pass_lower_keV,pass_upper_keV,pass_width_keV,rate_per_keV,"
                       "rate_error_per_keV,source_intensity,source_scaled,response_lower_keV,response_upper_keV,"
-                      "expected_detected,pull,unfolded_per_keV,unfolded_error_per_keV,true_per_keV\n";
+                      "expected_detected,pull,unfolded_per_keV,unfolded_error_per_keV,unfolded_lower_per_keV,"
+                      "unfolded_upper_per_keV,true_per_keV,seed\n";
     for (const ScanPoint& p : points) {
         csv += ExactNumberText(p.energyKeV) + "," + std::to_string(p.launched) + "," + std::to_string(p.detected)
             + "," + Exact(p.passLowerKeV) + "," + Exact(p.passUpperKeV) + "," + Exact(p.passWidthKeV) + ","
             + Exact(p.ratePerKeV) + "," + Exact(p.rateErrorPerKeV) + "," + ExactNumberText(p.sourceIntensity) + ","
             + ExactNumberText(p.sourceScaled) + "," + Exact(p.responseLowerKeV) + "," + Exact(p.responseUpperKeV)
             + "," + Exact(p.expectedDetected) + "," + Exact(p.pull) + "," + Exact(p.unfoldedPerKeV) + ","
-            + Exact(p.unfoldedErrorPerKeV) + "," + ExactNumberText(p.truePerKeV) + "\n";
+            + Exact(p.unfoldedErrorPerKeV) + "," + Exact(p.unfoldedLowerPerKeV) + "," + Exact(p.unfoldedUpperPerKeV)
+            + "," + ExactNumberText(p.truePerKeV) + "," + std::to_string(seed) + "\n";
     }
     return csv;
 }

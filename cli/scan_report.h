@@ -2,6 +2,7 @@
 
 #include "cli/scan_point.h"
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -9,5 +10,6 @@
 std::string ScanTable(const std::vector<ScanPoint>& points);
 
 // The scan as CSV with a header row; numbers in full precision with '.', an
-// empty field where the band cannot be computed.
-std::string ScanCsv(const std::vector<ScanPoint>& points);
+// empty field where the band cannot be computed; every row names the seed
+// the scan's random sequence started from.
+std::string ScanCsv(const std::vector<ScanPoint>& points, std::uint32_t seed);

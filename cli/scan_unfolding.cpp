@@ -73,5 +73,7 @@ void UnfoldScan(std::vector<ScanPoint>& points, const SourceSpectrum& source)
     for (std::size_t i = 0; i < points.size(); ++i) {
         points[i].unfoldedPerKeV = points[i].launched * unfolded.density[i];
         points[i].unfoldedErrorPerKeV = points[i].launched * unfolded.error[i];
+        points[i].unfoldedLowerPerKeV = points[i].launched * unfolded.lower[i];
+        points[i].unfoldedUpperPerKeV = points[i].launched * unfolded.upper[i];
     }
 }

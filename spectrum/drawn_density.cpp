@@ -121,7 +121,7 @@ long double Normalisation(const SourceSpectrum& source, long double ceiling)
 
 double DrawnDensity(const SourceSpectrum& source, double energyMeV)
 {
-    const long double ceiling = GridMaximum(source);
+    const long double ceiling = SamplingCeiling(source);
     const long double total = Normalisation(source, ceiling);
     if (total <= 0.0L || energyMeV < SmallestCandidate || energyMeV >= source.SampleRange)
         return 0.0;
@@ -133,9 +133,44 @@ double DrawnDensity(const SourceSpectrum& source, double energyMeV)
 
 double DrawnProbability(const SourceSpectrum& source, double lowerMeV, double upperMeV)
 {
-    const long double ceiling = GridMaximum(source);
+    const long double ceiling = SamplingCeiling(source);
     const long double total = Normalisation(source, ceiling);
     if (total <= 0.0L || !(lowerMeV < upperMeV))
         return 0.0;
     return static_cast<double>(AcceptedIntegral(source, ceiling, lowerMeV, upperMeV) / total);
+}
+
+double AcceptedMass(const SourceSpectrum& source, double ceiling, double lowerMeV, double upperMeV)
+{
+    if (!(lowerMeV < upperMeV) || !(ceiling > 0.0))
+        return 0.0;
+    return static_cast<double>(AcceptedIntegral(source, ceiling, lowerMeV, upperMeV));
+}
+
+double SplineMaximum(const SourceSpectrum& source)
+{
+    long double maximum = 0.0L;
+    for (const SplineSegment& piece : source.Segments) {
+        const double from = std::max(SmallestCandidate, static_cast<double>(piece.lower));
+        const double to = std::min(source.SampleRange, static_cast<double>(piece.upper));
+        if (!(from < to))
+            continue;
+        std::vector<double> places = TurningPoints(piece, from, to);
+        places.push_back(from);
+        places.push_back(to);
+        for (const double x : places)
+            maximum = std::max(maximum, SegmentValue(piece, x));
+    }
+    return static_cast<double>(maximum);
+}
+
+double CoveredRange(const SourceSpectrum& source)
+{
+    double covered = 0.0;
+    for (const SplineSegment& piece : source.Segments) {
+        const double from = std::max(SmallestCandidate, static_cast<double>(piece.lower));
+        const double to = std::min(source.SampleRange, static_cast<double>(piece.upper));
+        covered += std::max(0.0, to - from);
+    }
+    return covered;
 }

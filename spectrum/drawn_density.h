@@ -3,14 +3,28 @@
 #include "spectrum/source_spectrum.h"
 
 // The probability density the sampler draws energies from: the spline cut to
-// [0, grid maximum] as the rejection against SpectrumMax cuts it, wherever a
+// [0, ceiling] as the rejection against SpectrumMax cuts it, wherever a
 // candidate can fall (from SmallestCandidate to the sampling range, and
-// covered by the spline), normalised to one. The maximum is found here as the
-// sampler finds it, so SpectrumMax need not be set. A spectrum that is
-// nowhere positive draws nothing and gives 0.
+// covered by the spline), normalised to one. The ceiling is found here as the
+// sampler finds it (SamplingCeiling), so SpectrumMax need not be set. A
+// spectrum that is nowhere positive draws nothing and gives 0.
 
 // The density at an energy, per MeV.
 double DrawnDensity(const SourceSpectrum& source, double energyMeV);
 
 // The chance that one drawn energy lies in [lowerMeV, upperMeV].
 double DrawnProbability(const SourceSpectrum& source, double lowerMeV, double upperMeV);
+
+// ∫ min(max(S, 0), ceiling) over the part of [lowerMeV, upperMeV] where
+// candidates fall: what a rejection against that ceiling lets through, per MeV
+// of candidates.
+double AcceptedMass(const SourceSpectrum& source, double ceiling, double lowerMeV, double upperMeV);
+
+// The spline's largest value where candidates fall, found on its pieces
+// themselves, where a grid can step over a narrow peak; 0 when it is nowhere
+// positive there.
+double SplineMaximum(const SourceSpectrum& source);
+
+// How much of the sampling range the spline covers, in MeV: where one test's
+// candidate is uniform.
+double CoveredRange(const SourceSpectrum& source);

@@ -2,8 +2,9 @@
 
 #include <cstdint>
 
-// The program's own linear congruential generator. It is never seeded, so every
-// program run draws the same sequence.
+// The program's own linear congruential generator. It starts from 0, so every
+// program run draws the same sequence unless a seed moves its start
+// (random_seed.h).
 struct RandomState {
     std::uint32_t value = 0;
 };

@@ -1,5 +1,7 @@
 #include "spectrum/sampler.h"
 
+#include "spectrum/drawn_density.h"
+
 namespace {
 
 constexpr int MaxTests = 10000;
@@ -23,9 +25,35 @@ double GridMaximum(const SourceSpectrum& source)
     return maximum;
 }
 
+double ClippedShare(const SourceSpectrum& source)
+{
+    const double top = SplineMaximum(source);
+    const double grid = GridMaximum(source);
+    if (!(top > grid))
+        return 0.0;
+    const double whole = AcceptedMass(source, top, SmallestCandidate, source.SampleRange);
+    if (!(whole > 0.0))
+        return 0.0;
+    return (whole - AcceptedMass(source, grid, SmallestCandidate, source.SampleRange)) / whole;
+}
+
+double SamplingCeiling(const SourceSpectrum& source)
+{
+    return ClippedShare(source) > MaterialClipping ? SplineMaximum(source) : GridMaximum(source);
+}
+
+double AcceptanceRate(const SourceSpectrum& source)
+{
+    const double ceiling = SamplingCeiling(source);
+    const double covered = CoveredRange(source);
+    if (!(ceiling > 0.0) || !(covered > 0.0))
+        return 0.0;
+    return AcceptedMass(source, ceiling, SmallestCandidate, source.SampleRange) / (ceiling * covered);
+}
+
 void FindSpectrumMax(SourceSpectrum& source)
 {
-    source.SpectrumMax = GridMaximum(source);
+    source.SpectrumMax = SamplingCeiling(source);
 }
 
 double DrawEnergy(const SourceSpectrum& source, RandomState& random, double range)

@@ -2,6 +2,7 @@
 
 #include "spectrum/local_spline.h"
 #include "spectrum/number_scan.h"
+#include "spectrum/sampler.h"
 
 #include <algorithm>
 #include <cmath>
@@ -124,6 +125,20 @@ std::optional<SourceError> CheckSpline(const TResult& segments, const TPoints& k
     return std::nullopt;
 }
 
+// A peak so narrow against the sampling range that the rejection would
+// mostly miss it: too many particles would give up and start with no energy
+// instead of one the table gives. Names the row of the largest intensity.
+std::optional<SourceError> CheckDrawable(const SourceSpectrum& source)
+{
+    if (AcceptanceRate(source) >= GivingUpRate)
+        return std::nullopt;
+    const auto peak = std::max_element(source.Knots.begin(), source.Knots.end(),
+                                       [](const Knot& a, const Knot& b) { return a.y < b.y; });
+    return SourceError{static_cast<int>(std::distance(source.Knots.begin(), peak)) + 3,
+                       "a spektrum csúcsa túl keskeny a mintavételi tartományhoz képest: a sorsolás "
+                       "túl sok részecskénél nem találná el (szélesebb csúcs vagy simább táblázat kell)"};
+}
+
 }
 
 std::optional<SourceError> LoadSourceSpectrum(const std::vector<std::string>& lines,
@@ -182,14 +197,19 @@ std::optional<SourceError> LoadSourceSpectrum(const std::vector<std::string>& li
         if (auto error = CheckSpline(segments, knots))
             return error;
     }
+    SourceSpectrum loaded;
+    loaded.Name = lines[0];
+    loaded.EndpointEnergy = *endpoint;
+    loaded.Segments = std::move(segments);
+    loaded.Knots = std::move(knots);
+    loaded.SampleRange = 1.1 * loaded.Knots.back().x;
+    loaded.SampleStep = loaded.SampleRange / 1500;
+    if (auto error = CheckDrawable(loaded))
+        return error;
     // Nothing is written before the whole text has passed, so that a refused
     // text leaves the spectrum in use exactly as it was.
-    source.Name = lines[0];
-    source.EndpointEnergy = *endpoint;
-    source.Segments = std::move(segments);
-    source.Knots = std::move(knots);
-    source.SampleRange = 1.1 * source.Knots.back().x;
-    source.SampleStep = source.SampleRange / 1500;
+    loaded.SpectrumMax = source.SpectrumMax;
+    source = std::move(loaded);
     return std::nullopt;
 }
 

@@ -30,15 +30,16 @@ StandardForm::StandardForm(const Eigen::MatrixXd& B, const Eigen::VectorXd& z, c
     m_freePart = lines * linesInverse;
 
     const Eigen::MatrixXd curvatureInverse = L.completeOrthogonalDecomposition().pseudoInverse();
-    m_weightedInverse = curvatureInverse - m_freePart * (B * curvatureInverse);
-    const Eigen::MatrixXd transformed = B * m_weightedInverse;
-    const Eigen::VectorXd rest = z - onLines * (linesInverse * z);
+    const Eigen::MatrixXd weightedInverse = curvatureInverse - m_freePart * (B * curvatureInverse);
+    const Eigen::MatrixXd transformed = B * weightedInverse;
+    m_toRest = Eigen::MatrixXd::Identity(B.rows(), B.rows()) - onLines * linesInverse;
+    const Eigen::VectorXd rest = m_toRest * z;
 
     const Eigen::BDCSVD<Eigen::MatrixXd> svd(transformed, Eigen::ComputeThinU | Eigen::ComputeThinV);
     m_left = svd.matrixU();
     m_singular = svd.singularValues();
     m_right = svd.matrixV();
-    m_toNodes = m_weightedInverse * m_right;
+    m_toNodes = weightedInverse * m_right;
     m_projected = m_left.transpose() * rest;
     m_outside = std::max(0.0, rest.squaredNorm() - m_projected.squaredNorm());
 }
@@ -67,14 +68,9 @@ Eigen::VectorXd StandardForm::Solution(double lambda) const
     return m_toNodes * gain.asDiagonal() * m_projected + m_freePart * m_readingsZ;
 }
 
-// With x = L⁺_B y + W c the posterior splits: y has the precision
-// B̄ᵀB̄ + λI = V (Σ² + λ) Vᵀ + λ (I − VVᵀ), the free lines c the precision
-// (BW)ᵀ(BW), whose inverse's factor W (BW)⁺ is the map to x₀.
-Eigen::MatrixXd StandardForm::PosteriorFactor(double lambda) const
+Eigen::MatrixXd StandardForm::SolutionMap(double lambda) const
 {
-    const Eigen::VectorXd seen = (m_singular.array().square() + lambda).rsqrt();
-    const Eigen::MatrixXd unseen = m_weightedInverse - m_toNodes * m_right.transpose();
-    Eigen::MatrixXd factor(m_toNodes.rows(), m_toNodes.cols() + m_weightedInverse.cols() + m_freePart.cols());
-    factor << m_toNodes * seen.asDiagonal(), unseen / std::sqrt(lambda), m_freePart;
-    return factor;
+    Eigen::VectorXd gain = m_singular.array() / (m_singular.array().square() + lambda);
+    gain = (m_singular.array() > 0.0).select(gain, 0.0);
+    return m_toNodes * gain.asDiagonal() * (m_left.transpose() * m_toRest) + m_freePart;
 }

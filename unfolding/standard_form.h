@@ -20,11 +20,9 @@ public:
     double Influence(double lambda) const;
     // The penalised least-squares solution x_λ.
     Eigen::VectorXd Solution(double lambda) const;
-    // A factor F of the covariance F Fᵀ of x under the smoothness prior the
-    // penalty expresses, given the readings: (BᵀB + λLᵀL)⁻¹. Beside the
-    // readings' noise it holds what the penalty may have smoothed away, so
-    // that its intervals cover the truth on average also where the fit is biased.
-    Eigen::MatrixXd PosteriorFactor(double lambda) const;
+    // The linear map M_λ with x_λ = M_λ z. With readings of unit variance the
+    // covariance of x_λ is M_λ M_λᵀ, and its mean for a true x is M_λ B x.
+    Eigen::MatrixXd SolutionMap(double lambda) const;
 
     int Readings() const { return static_cast<int>(m_readings); }
     double LargestSingular() const { return m_singular.size() > 0 ? m_singular(0) : 0.0; }
@@ -34,9 +32,9 @@ private:
 
     Eigen::Index m_readings;
     int m_freeShapes;              // the straight lines the penalty leaves free
-    Eigen::MatrixXd m_weightedInverse;   // L⁺_B
     Eigen::MatrixXd m_toNodes;     // L⁺_B V
     Eigen::MatrixXd m_freePart;    // the map from z to x₀
+    Eigen::MatrixXd m_toRest;      // z to the part of it no straight line fits
     Eigen::MatrixXd m_left;        // U
     Eigen::MatrixXd m_right;       // V
     Eigen::VectorXd m_readingsZ;   // z

@@ -69,7 +69,7 @@ TEST(CommandLine, HelpAndVersion)
     EXPECT_EQ(std::get<CommandLine>(Parse({"--help"})).command, Command::Help);
     EXPECT_EQ(std::get<CommandLine>(Parse({"measure", "--help"})).command, Command::Help);
     EXPECT_EQ(std::get<CommandLine>(Parse({"--version"})).command, Command::Version);
-    for (const char* option : {"--energy", "--field", "--slit", "--count", "--json", "--version"})
+    for (const char* option : {"--energy", "--field", "--slit", "--count", "--json", "--seed", "--version"})
         EXPECT_NE(HelpText("/usr/share/vantor/sources").find(option), std::string::npos) << option;
 }
 
@@ -136,6 +136,16 @@ TEST(CommandLine, ScanRefusals)
     EXPECT_NE(ErrorOf(Scan({"--energy", "5"})).find("'--energy'"), std::string::npos);
     EXPECT_NE(ErrorOf(Scan({"--threads", "257"})).find("--threads"), std::string::npos);
     EXPECT_NE(ErrorOf(Scan({"--csv"})).find("hiányzik az érték"), std::string::npos);
+}
+
+TEST(CommandLine, SeedIsAnyUnsigned32BitNumber)
+{
+    EXPECT_EQ(std::get<CommandLine>(Parse({"measure", "--energy", "5", "--field", "1"})).options.seed, 0u);
+    EXPECT_EQ(std::get<CommandLine>(Parse(Scan({"--seed", "4294967295"}))).options.seed, 4294967295u);
+    EXPECT_EQ(std::get<CommandLine>(Parse({"measure", "--energy", "5", "--field", "1", "--seed", "17"})).options.seed,
+              17u);
+    for (const char* refused : {"4294967296", "-1", "+1", " 1", "1x", "$10", "1.0", ""})
+        EXPECT_NE(ErrorOf(Scan({"--seed", refused})).find("--seed érték"), std::string::npos) << refused;
 }
 
 TEST(CommandLine, EvidenceTakesPathsAndItsTwoOutputs)

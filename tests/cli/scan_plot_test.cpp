@@ -33,6 +33,9 @@ std::vector<ScanPoint> CarbonLikeScan()
         point.truePerKeV = 0.97 * shape;
         point.unfoldedPerKeV = 0.99 * shape;
         point.unfoldedErrorPerKeV = 0.03 * shape + 5.0;
+        // An interval need not be symmetric about its estimate.
+        point.unfoldedLowerPerKeV = 0.95 * shape - 5.0;
+        point.unfoldedUpperPerKeV = 1.06 * shape + 12.0;
         point.pull = 2.5 * std::sin(energy);
         points.push_back(point);
     }
@@ -113,7 +116,7 @@ TEST(ScanPlotAxis, LayoutHoldsEveryErrorBarTheTruthAndThePulls)
         EXPECT_GT(point.energyKeV, layout.energy.lower);
         EXPECT_LT(point.energyKeV, layout.energy.upper);
         EXPECT_LT(*point.ratePerKeV + *point.rateErrorPerKeV, layout.rate.upper);
-        EXPECT_LT(*point.unfoldedPerKeV + *point.unfoldedErrorPerKeV, layout.rate.upper);
+        EXPECT_LT(*point.unfoldedUpperPerKeV, layout.rate.upper);
         EXPECT_LT(point.truePerKeV, layout.rate.upper);
         EXPECT_LT(std::abs(*point.pull), layout.pull.upper);
     }
@@ -147,16 +150,19 @@ TEST_F(ScanPlot, ErrorBarsAndPullsStandWhereThePointsAre)
     const ScanPlotLayout layout = LayOutScanPlot(points);
     struct Estimate {
         double value;
-        double error;
+        double lower;
+        double upper;
         QRgb colour;
         double shift;
     };
     for (const ScanPoint& point : points) {
         SCOPED_TRACE(point.energyKeV);
-        for (const Estimate e : {Estimate{*point.ratePerKeV, *point.rateErrorPerKeV, MeasuredColour, -EstimateOffset},
-                                 Estimate{*point.unfoldedPerKeV, *point.unfoldedErrorPerKeV, UnfoldedColour,
-                                          EstimateOffset}}) {
-            for (const double end : {e.value, e.value + e.error, e.value - e.error}) {
+        const double rate = *point.ratePerKeV;
+        for (const Estimate e : {Estimate{rate, rate - *point.rateErrorPerKeV, rate + *point.rateErrorPerKeV,
+                                          MeasuredColour, -EstimateOffset},
+                                 Estimate{*point.unfoldedPerKeV, *point.unfoldedLowerPerKeV, *point.unfoldedUpperPerKeV,
+                                          UnfoldedColour, EstimateOffset}}) {
+            for (const double end : {e.value, e.lower, e.upper}) {
                 const QPointF place = layout.ToPixel(point.energyKeV, end) + QPointF(e.shift, 0);
                 EXPECT_GT(CountColour(image, Around(place), e.colour), 0) << end;
             }

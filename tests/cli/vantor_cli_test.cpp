@@ -43,7 +43,7 @@ TEST(VantorCli, JsonReport)
         << band.output;
 
     const Outcome noField = RunCli("measure --energy 50 --field 0 --count 10 --json");
-    EXPECT_NE(noField.output.find("\"passWidthKeV\": null, \"expectedDetected\": null, \"pull\": null}"),
+    EXPECT_NE(noField.output.find("\"passWidthKeV\": null, \"expectedDetected\": null, \"pull\": null, \"seed\": 0}"),
               std::string::npos)
         << noField.output;
 }
@@ -132,10 +132,10 @@ TEST(VantorCli, ScanFirstPointIsAMeasurement)
     QTemporaryDir folder;
     const std::string csv = folder.filePath("scan.csv").toStdString();
     const std::string png = folder.filePath("scan.png").toStdString();
-    const Outcome scan = RunCli("scan --field 1000 --slit 5 --from 40 --to 60 --step 10 --count 2000 --csv " + csv
-                                + " --plot " + png);
+    const Outcome scan = RunCli("scan --field 1000 --slit 5 --from 40 --to 60 --step 10 --count 2000 --seed 3 --csv "
+                                + csv + " --plot " + png);
     ASSERT_EQ(scan.status, 0) << scan.output;
-    const Outcome measure = RunCli("measure --energy 40 --field 1000 --slit 5 --count 2000 --json");
+    const Outcome measure = RunCli("measure --energy 40 --field 1000 --slit 5 --count 2000 --seed 3 --json");
     const std::string detected = measure.output.substr(measure.output.find("\"detected\": ") + 12);
     const std::string count = detected.substr(0, detected.find(','));
 
@@ -143,8 +143,10 @@ TEST(VantorCli, ScanFirstPointIsAMeasurement)
     EXPECT_EQ(table.substr(0, table.find('\n')),
               "energy_keV,launched,detected,pass_lower_keV,pass_upper_keV,pass_width_keV,rate_per_keV,"
               "rate_error_per_keV,source_intensity,source_scaled,response_lower_keV,response_upper_keV,"
-              "expected_detected,pull,unfolded_per_keV,unfolded_error_per_keV,true_per_keV");
+              "expected_detected,pull,unfolded_per_keV,unfolded_error_per_keV,unfolded_lower_per_keV,"
+              "unfolded_upper_per_keV,true_per_keV,seed");
     EXPECT_NE(table.find("\n40,2000," + count + ","), std::string::npos) << table << measure.output;
+    EXPECT_EQ(table.substr(table.size() - 3), ",3\n");
     EXPECT_EQ(std::count(table.begin(), table.end(), '\n'), 4);
     EXPECT_EQ(FileText(png).substr(1, 3), "PNG");
 }

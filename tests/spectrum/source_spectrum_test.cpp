@@ -255,6 +255,21 @@ TEST(SourceSpectrum, ALongSmoothTableFollowsItsSpectrum)
     }
 }
 
+// A spike 0.2 keV wide in a range of 5.5 MeV: a candidate lands on it once in
+// tens of thousands, so most particles would give up after 10000 tests and
+// start with no energy. The spline is negative everywhere else and no point
+// of the grid is on the spike.
+TEST(SourceSpectrum, ASpikeTheSamplerWouldMissIsRefused)
+{
+    SourceSpectrum source;
+    const auto error = LoadSourceSpectrum({"Tüske", "5", "0\t0", "2.4999\t0", "2.5\t1000", "2.5001\t0", "5\t0"},
+                                          source);
+    ASSERT_TRUE(error);
+    EXPECT_EQ(error->line, 5);
+    EXPECT_NE(error->message.find("a spektrum csúcsa túl keskeny"), std::string::npos) << error->message;
+    EXPECT_TRUE(source.Knots.empty());
+}
+
 TEST(SourceSpectrum, SplitLinesDropsCarriageReturns)
 {
     EXPECT_EQ(SplitLines("a\r\nb\nc"), (std::vector<std::string>{"a", "b", "c"}));

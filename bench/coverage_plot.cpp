@@ -1,0 +1,90 @@
+#include "bench/coverage_plot.h"
+
+#include "cli/offscreen_gui.h"
+#include "cli/scan_plot_layout.h"
+
+#include <QFont>
+#include <QImage>
+#include <QPainter>
+#include <QPen>
+#include <QPolygonF>
+
+#include <algorithm>
+
+namespace {
+
+constexpr QSize PlotSize{900, 560};
+constexpr QRectF Area{90.0, 70.0, 780.0, 400.0};
+constexpr QRgb CoverageColour = qRgb(0, 140, 60);
+
+void SetPixelFont(QPainter& painter, int pixelSize)
+{
+    QFont font = painter.font();
+    font.setPixelSize(pixelSize);
+    painter.setFont(font);
+}
+
+}
+
+std::optional<std::string> WriteCoveragePlot(const CoverageTally& tally, const std::string& title,
+                                             const std::string& path)
+{
+    EnsureGuiApplication();
+    const double firstEnergy = tally.energiesKeV.empty() ? 0.0 : tally.energiesKeV.front();
+    const double lastEnergy = tally.energiesKeV.empty() ? 1.0 : tally.energiesKeV.back();
+    const PlotAxis energy = NiceAxis(firstEnergy - 0.03 * (lastEnergy - firstEnergy + 1.0),
+                                     lastEnergy + 0.03 * (lastEnergy - firstEnergy + 1.0));
+    const PlotAxis share = NiceAxis(std::min(0.8, tally.SmallestShare() - 0.02), 1.0);
+    auto toPixel = [&](double e, double s) {
+        return QPointF(Area.left() + (e - energy.lower) / (energy.upper - energy.lower) * Area.width(),
+                       Area.bottom() - (s - share.lower) / (share.upper - share.lower) * Area.height());
+    };
+
+    QImage image(PlotSize, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        SetPixelFont(painter, 13);
+        painter.setPen(QPen(Qt::black, 1));
+        for (const double e : energy.Ticks()) {
+            const QPointF at = toPixel(e, share.lower);
+            painter.drawLine(at, at + QPointF(0, 5));
+            painter.drawText(QRectF(at.x() - 40, at.y() + 7, 80, 18), Qt::AlignHCenter | Qt::AlignTop,
+                             QString::number(e, 'f', energy.Decimals()));
+        }
+        for (const double s : share.Ticks()) {
+            const QPointF at = toPixel(energy.lower, s);
+            painter.drawLine(at, at - QPointF(5, 0));
+            painter.drawText(QRectF(0, at.y() - 9, Area.left() - 9, 18), Qt::AlignRight | Qt::AlignVCenter,
+                             QString::number(100 * s, 'f', 0) + " %");
+        }
+        painter.drawRect(Area);
+        painter.setPen(QPen(Qt::black, 1, Qt::DashLine));
+        painter.drawLine(toPixel(energy.lower, 0.95), toPixel(energy.upper, 0.95));
+        painter.setPen(QPen(Qt::red, 1, Qt::DotLine));
+        painter.drawLine(toPixel(energy.lower, 0.88), toPixel(energy.upper, 0.88));
+
+        QPolygonF line;
+        for (std::size_t i = 0; i < tally.energiesKeV.size(); ++i)
+            line << toPixel(tally.energiesKeV[i], tally.Share(i));
+        painter.setPen(QPen(QColor(CoverageColour), 2));
+        painter.drawPolyline(line);
+        painter.setBrush(QColor(CoverageColour));
+        for (const QPointF& point : line)
+            painter.drawEllipse(point, 3.5, 3.5);
+
+        painter.setPen(Qt::black);
+        SetPixelFont(painter, 17);
+        painter.drawText(QRectF(0, 10, PlotSize.width(), 26), Qt::AlignCenter, QString::fromStdString(title));
+        SetPixelFont(painter, 14);
+        painter.drawText(QRectF(Area.left(), Area.bottom() + 30, Area.width(), 22), Qt::AlignCenter,
+                         "Energia (keV)");
+        painter.drawText(QRectF(Area.left(), Area.bottom() + 56, Area.width(), 22), Qt::AlignCenter,
+                         QString("A 95 %-os intervallum ennyi futásban tartalmazta a valódi N·s(E)-t "
+                                 "(szaggatott: 95 %, pontozott: 88 %); %1 futás").arg(tally.runs));
+    }
+    if (!image.save(QString::fromStdString(path), "PNG"))
+        return "a rajz nem írható: " + path;
+    return std::nullopt;
+}
