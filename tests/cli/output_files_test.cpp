@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -189,6 +190,36 @@ TEST_F(OutputFiles, AFolderTheUserCannotWriteIsNamed)
     EXPECT_EQ(outcome.status, 1);
     EXPECT_NE(outcome.output.find("nem írható: nincs írási jog ("), std::string::npos) << outcome.output;
     ExpectEarlierOutputs();
+}
+
+}
+
+namespace {
+
+// Someone planted links where the jury's outputs will go, to another
+// user's file: that file is never written, through the link or otherwise.
+TEST_F(OutputFiles, APlantedLinkAtAnOutputIsNotFollowed)
+{
+    auto victim = [&](const QString& name) { return temporary.filePath(QStringLiteral("masoke-") + name); };
+    for (const QString& name : Names) {
+        ASSERT_TRUE(WriteBytes(victim(name), "valaki más fájlja"));
+        ASSERT_TRUE(QFile::link(victim(name), Output(name)));
+    }
+    for (const std::string& command : {Reports(), Scan()}) {
+        const Outcome outcome = RunShell(command);
+        EXPECT_EQ(outcome.status, 1) << outcome.output;
+        EXPECT_NE(outcome.output.find("nem írható: a helyén szimbolikus link áll ("), std::string::npos)
+            << outcome.output;
+    }
+    for (const QString& name : Names) {
+        EXPECT_EQ(Contents(victim(name)), QByteArray("valaki más fájlja"));
+        EXPECT_TRUE(QFileInfo(Output(name)).isSymLink());
+    }
+
+    // Named by the path it resolves to, the file is the jury's own choice.
+    const std::string chosen = victim(QStringLiteral("e.csv")).toStdString();
+    EXPECT_EQ(RunShell(Cli() + " evidence " + Room() + " --csv " + chosen).status, 0);
+    EXPECT_TRUE(Contents(victim(QStringLiteral("e.csv"))).startsWith("folder,file,status"));
 }
 
 }
