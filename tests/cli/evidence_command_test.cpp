@@ -194,3 +194,16 @@ TEST_F(EvidenceCommand, AnOutputOnAPictureOrOnTheOtherOutputIsRefused)
 }
 
 }
+
+namespace {
+
+TEST_F(EvidenceCommand, AFolderNameWithPercentSignsIsShownAsItIs)
+{
+    ASSERT_TRUE(QDir(temporary.path()).mkpath(QStringLiteral("terem/x%1y")));
+    Save(QStringLiteral("x%1y/01_kep.jpg"), SealedTestPicture());
+    const std::string page = temporary.filePath(QStringLiteral("lap.html")).toStdString();
+    ASSERT_EQ(Run({PathText(QStringLiteral("x%1y"))}, {}, page).exitStatus, 0);
+    EXPECT_TRUE(Read(QString::fromStdString(page)).contains(QStringLiteral("<h2>x%1y <small>(1 kép)</small></h2>")));
+}
+
+}
