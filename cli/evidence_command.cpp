@@ -4,23 +4,14 @@
 #include "cli/evidence_html.h"
 #include "cli/evidence_listing.h"
 #include "cli/evidence_report.h"
+#include "cli/output_file.h"
 
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <optional>
 
 namespace {
-
-std::optional<std::string> WriteOutput(const std::string& text, const std::string& path, const std::string& what)
-{
-    QSaveFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::WriteOnly) || file.write(text.data(), qint64(text.size())) != qint64(text.size())
-        || !file.commit())
-        return "vantor-cli: a(z) " + what + " nem írható: " + path;
-    return std::nullopt;
-}
 
 // The same file, whether it exists yet or not.
 bool SameFile(const QString& a, const QString& b)
@@ -63,12 +54,12 @@ CommandOutcome RunEvidenceCommand(const Options& options)
     });
     CommandOutcome outcome{allIntact ? 0 : ExitFlagged, EvidenceTable(rows) + EvidenceSummary(rows), ""};
     if (!options.csvPath.empty()) {
-        if (auto error = WriteOutput(EvidenceCsv(rows), options.csvPath, "CSV-fájl"))
+        if (auto error = WriteOutputFile(options.csvPath, EvidenceCsv(rows), "CSV-fájl"))
             return {ExitFailed, outcome.output, *error};
     }
     if (!options.htmlPath.empty()) {
         const QString pageFolder = QFileInfo(QString::fromStdString(options.htmlPath)).absolutePath();
-        if (auto error = WriteOutput(EvidenceHtml(rows, pageFolder), options.htmlPath, "HTML-oldal"))
+        if (auto error = WriteOutputFile(options.htmlPath, EvidenceHtml(rows, pageFolder), "HTML-oldal"))
             return {ExitFailed, outcome.output, *error};
     }
     return outcome;

@@ -147,9 +147,7 @@ QString Summary(const std::vector<EvidenceRow>& rows)
         const auto count = std::count_if(rows.begin(), rows.end(),
                                          [status](const EvidenceRow& row) { return row.check.status == status; });
         html += QStringLiteral(" <span class=\"%1\">%2 %3</span>")
-                    .arg(StatusClass(status))
-                    .arg(count)
-                    .arg(StatusText(status));
+                    .arg(StatusClass(status), QString::number(count), StatusText(status));
     }
     return html + QStringLiteral("</p>\n");
 }
@@ -173,8 +171,7 @@ std::string EvidenceHtml(const std::vector<EvidenceRow>& rows, const QString& pa
         nav += QStringLiteral("<a href=\"#%1\"%2>%3</a>")
                    .arg(id, flagged ? QStringLiteral(" class=\"flagged\"") : QString(), title);
         sections += QStringLiteral("<section id=\"%1\">\n<h2>%2 <small>(%3 kép)</small></h2>\n")
-                        .arg(id, title)
-                        .arg(end - first);
+                        .arg(id, title, QString::number(end - first));
         for (std::size_t i = first; i < end; ++i)
             sections += Picture(rows[i], folder);
         sections += QStringLiteral("</section>\n");

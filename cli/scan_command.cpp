@@ -1,6 +1,7 @@
 #include "cli/scan_command.h"
 
 #include "cli/command_line.h"
+#include "cli/output_file.h"
 #include "cli/progress_line.h"
 #include "cli/run_setup.h"
 #include "cli/scan.h"
@@ -8,25 +9,7 @@
 #include "cli/scan_report.h"
 #include "cli/scan_truth.h"
 #include "cli/scan_unfolding.h"
-#include "cli/utf8_text.h"
 #include "core/simulation.h"
-
-#include <fstream>
-
-namespace {
-
-std::optional<std::string> WriteCsv(const std::vector<ScanPoint>& points, const Options& options)
-{
-    const std::string& path = options.csvPath;
-    std::ofstream file(PathFromUtf8(path), std::ios::binary | std::ios::trunc);
-    file << ScanCsv(points, options.seed);
-    file.close();
-    if (!file)
-        return "vantor-cli: a CSV-fájl nem írható: " + path;
-    return std::nullopt;
-}
-
-}
 
 CommandOutcome RunScanCommand(const Options& options)
 {
@@ -52,11 +35,11 @@ CommandOutcome RunScanCommand(const Options& options)
 
     CommandOutcome outcome{0, ScanTable(points), ""};
     if (!options.csvPath.empty()) {
-        if (auto error = WriteCsv(points, options))
+        if (auto error = WriteOutputFile(options.csvPath, ScanCsv(points, options.seed), "CSV-fájl"))
             return {ExitFailed, outcome.output, *error};
     }
     if (!options.plotPath.empty()) {
-        if (auto error = WriteScanPlot(points, options.plotPath))
+        if (auto error = WriteOutputFile(options.plotPath, ScanPlotPng(points), "rajz"))
             return {ExitFailed, outcome.output, *error};
     }
     return outcome;

@@ -3,6 +3,7 @@
 #include "cli/offscreen_gui.h"
 #include "cli/scan_plot_layout.h"
 
+#include <QBuffer>
 #include <QFont>
 #include <QImage>
 #include <QPainter>
@@ -224,7 +225,7 @@ bool AnyUnfolded(const std::vector<ScanPoint>& points)
 
 }
 
-std::optional<std::string> WriteScanPlot(const std::vector<ScanPoint>& points, const std::string& path)
+QByteArray ScanPlotPng(const std::vector<ScanPoint>& points)
 {
     EnsureGuiApplication();
     const ScanPlotLayout layout = LayOutScanPlot(points);
@@ -248,7 +249,9 @@ std::optional<std::string> WriteScanPlot(const std::vector<ScanPoint>& points, c
         painter.setClipRect(PullPlotArea);
         DrawPulls(painter, layout, points);
     }
-    if (!image.save(QString::fromStdString(path), "PNG"))
-        return "vantor-cli: a rajz nem írható: " + path;
-    return std::nullopt;
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return png;
 }

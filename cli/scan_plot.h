@@ -2,13 +2,12 @@
 
 #include "cli/scan_point.h"
 
-#include <optional>
-#include <string>
+#include <QByteArray>
+
 #include <vector>
 
 // Draws the contestant's rate per keV and, when the scan was unfolded, the
 // unfolded values, both with error bars, over the true N·s(E) as a line, none
-// of them fitted; under them the pulls of the counts. Saves the picture as
-// PNG. Works without a display. Returns the message to show when the file
-// cannot be written.
-std::optional<std::string> WriteScanPlot(const std::vector<ScanPoint>& points, const std::string& path);
+// of them fitted; under them the pulls of the counts. The picture as PNG
+// bytes; works without a display.
+QByteArray ScanPlotPng(const std::vector<ScanPoint>& points);

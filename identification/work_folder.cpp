@@ -15,11 +15,27 @@ WorkPlace EnterJuryPlace(const QString& rootFolder)
     return place;
 }
 
+// Not a link, and inside the root once every link above it is resolved.
+bool OwnFolder(const QString& rootFolder, const QString& code)
+{
+    const QFileInfo entry(rootFolder + code);
+    if (entry.isSymLink() || entry.isJunction())
+        return false;
+    const QString root = QFileInfo(rootFolder).canonicalFilePath();
+    return !entry.exists() || entry.canonicalFilePath() == root + u'/' + code;
+}
+
 WorkPlace EnterContestantPlace(const QString& rootFolder, const QString& code)
 {
     const QString folder = rootFolder + code + u'/';
     WorkPlace place{folder, folder, QString()};
-    if (!QFileInfo(folder).isDir() && !QDir(rootFolder).mkdir(code))
+    if (!OwnFolder(rootFolder, code)) {
+        place.dialogFolder = rootFolder;
+        place.error = QStringLiteral("A versenyző mappája másik helyre mutató link, ezért nem használható: %1\n"
+                                     "Képet nem lehet menteni. Kérje a felügyelőt, hogy törölje a linket.")
+                          .arg(rootFolder + code);
+        place.refused = true;
+    } else if (!QFileInfo(folder).isDir() && !QDir(rootFolder).mkdir(code))
         place.error = QStringLiteral("A versenyző mappája nem hozható létre: %1").arg(folder);
     else if (!QDir::setCurrent(folder))
         place.error = QStringLiteral("A versenyző mappájába nem lehet belépni: %1").arg(folder);

@@ -12,6 +12,8 @@ struct WorkPlace {
     QString dialogFolder;
     // Empty when the folder is ready; otherwise the message for the user.
     QString error;
+    // Nothing may be saved: the folder is not the contestant's own.
+    bool refused = false;
 };
 
 // The title of the box that shows WorkPlace::error.
@@ -22,4 +24,7 @@ inline constexpr QLatin1StringView WorkPlaceErrorTitle("*** HIBA ***");
 // on first use and reusing it later. On failure the current directory is
 // left alone and workFolder still names the missing folder, so that saving
 // there fails where the user can see it instead of landing elsewhere.
+// A contestant's folder that is a link, or that lies outside rootFolder, is
+// refused: in a shared root anyone could have planted it to collect another's
+// pictures; the jury's root itself may be a link.
 WorkPlace EnterWorkPlace(const QString& rootFolder, const QString& code);

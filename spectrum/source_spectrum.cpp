@@ -26,13 +26,22 @@ struct TableRow {
     double intensity;
 };
 
+// Blanks, TABs and the other control characters around a field go; a NUL
+// byte stays, since it is no part of a text file and the row must not pass
+// as if it were not there.
+bool IsTrimmed(char c)
+{
+    const auto code = static_cast<unsigned char>(c);
+    return code != 0 && code <= 32;
+}
+
 std::string Trimmed(const std::string& text)
 {
     std::size_t begin = 0;
     std::size_t end = text.size();
-    while (begin < end && static_cast<unsigned char>(text[begin]) <= 32)
+    while (begin < end && IsTrimmed(text[begin]))
         ++begin;
-    while (end > begin && static_cast<unsigned char>(text[end - 1]) <= 32)
+    while (end > begin && IsTrimmed(text[end - 1]))
         --end;
     return text.substr(begin, end - begin);
 }
@@ -58,6 +67,8 @@ std::string Quoted(const std::string& text)
 // Tables exported with the Hungarian decimal comma are the likeliest fault.
 std::string CommaHint(const std::string& field)
 {
+    if (field.find('\0') != std::string::npos)
+        return " (NUL bájt van benne: nem szöveges fájl?)";
     return field.find(',') != std::string::npos ? " (tizedesponttal kell írni)" : "";
 }
 

@@ -1,9 +1,10 @@
 #include "ui/jpeg_writer.h"
 
+#include "evidence/file_writing.h"
 #include "evidence/picture_digest.h"
 
 #include <QImage>
-#include <QSaveFile>
+#include <QDir>
 
 #include <csetjmp>
 #include <cstdio>
@@ -117,16 +118,26 @@ std::optional<QString> EncodeJpeg(const QImage& image, QByteArray& jpeg)
     return std::nullopt;
 }
 
-std::optional<QString> WriteJpeg(const QImage& image, const EvidenceRecord& record, const QString& path)
+std::optional<QString> EncodeSealedJpeg(const QImage& image, const EvidenceRecord& record, QByteArray& picture)
 {
     QByteArray jpeg;
     if (std::optional<QString> error = EncodeJpeg(image, jpeg))
-        return error;
-    const QByteArray picture = SealedPicture(jpeg, record);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return QStringLiteral("Cannot create file %1").arg(path);
-    if (file.write(picture) != picture.size() || !file.commit())
-        return QStringLiteral("Cannot write file %1").arg(path);
+        return QStringLiteral("A kép nem menthető: a JPEG-kódolás hibája: %1").arg(*error);
+    picture = SealedPicture(jpeg, record);
     return std::nullopt;
+}
+
+std::optional<QString> WriteJpeg(const QImage& image, const EvidenceRecord& record, const QString& path)
+{
+    QByteArray picture;
+    if (std::optional<QString> error = EncodeSealedJpeg(image, record, picture))
+        return error;
+    if (std::optional<WriteFailure> failure = WriteFileReplacing(path, picture))
+        return PictureNotSavedText(*failure, path);
+    return std::nullopt;
+}
+
+QString PictureNotSavedText(const WriteFailure& failure, const QString& path)
+{
+    return QStringLiteral("A kép nem menthető: %1 (%2).").arg(FaultText(failure), QDir::toNativeSeparators(path));
 }

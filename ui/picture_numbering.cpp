@@ -25,6 +25,9 @@ QString NumberText(int number)
     return QString::number(number).rightJustified(2, u'0');
 }
 
+// A folder where names are taken this often in a row is not one to wait for.
+constexpr int MaxNumberClaims = 100;
+
 bool InUse(const QStringList& names, const QString& prefix)
 {
     return std::any_of(names.cbegin(), names.cend(), [&](const QString& name) { return name.startsWith(prefix); });
@@ -48,4 +51,16 @@ QString NumberedPicturePath(const QString& workFolder, const QString& chosenPath
         if (!InUse(names, prefix) && !QFileInfo::exists(path))
             return path;
     }
+}
+
+NumberedSave SaveNumberedFile(const QString& workFolder, const QString& chosenPath, QByteArrayView bytes)
+{
+    NumberedSave save;
+    for (int attempt = 0; attempt < MaxNumberClaims; ++attempt) {
+        save.path = NumberedPicturePath(workFolder, chosenPath);
+        save.failure = WriteNewFile(save.path, bytes);
+        if (!save.failure || save.failure->fault != WriteFault::NameTaken)
+            break;
+    }
+    return save;
 }

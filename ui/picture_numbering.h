@@ -1,6 +1,11 @@
 #pragma once
 
+#include "evidence/file_writing.h"
+
+#include <QByteArrayView>
 #include <QString>
+
+#include <optional>
 
 // Where "Képernyő mentése" puts a picture: workFolder (ending with '/', or
 // empty for the current folder) + number + "_" + name + ".jpg", where name
@@ -15,3 +20,14 @@
 // never replaced. Numbers have two digits up to 99 and go on with 100, 101,
 // ... rather than starting again.
 QString NumberedPicturePath(const QString& workFolder, const QString& chosenPath);
+
+// Where a numbered picture went, or why it could not be written there.
+struct NumberedSave {
+    QString path;
+    std::optional<WriteFailure> failure;
+};
+
+// Writes bytes as a new file under the name NumberedPicturePath gives. The
+// name is claimed, so that two windows saving at the same moment never write
+// over each other: the one that finds its number taken takes the next.
+NumberedSave SaveNumberedFile(const QString& workFolder, const QString& chosenPath, QByteArrayView bytes);

@@ -39,7 +39,7 @@ void PictureSaver::SaveNumberedPicture(QWidget& clientArea)
     m_saveDialog1.defaultExtension.clear();
     const QString chosen = m_dialogs.AskSavePath(clientArea.window(), m_saveDialog1);
     if (!chosen.isEmpty())
-        Save(clientArea, NumberedPicturePath(workFolder, chosen));
+        SaveNumbered(clientArea, workFolder, chosen);
 }
 
 void PictureSaver::Save(QWidget& clientArea, const QString& path)
@@ -49,4 +49,17 @@ void PictureSaver::Save(QWidget& clientArea, const QString& path)
     if (!error)
         return;
     m_dialogs.ShowGeneralError(clientArea.window(), *error);
+}
+
+void PictureSaver::SaveNumbered(QWidget& clientArea, const QString& workFolder, const QString& chosen)
+{
+    const EvidenceRecord record = m_record();
+    QByteArray picture;
+    if (std::optional<QString> error = EncodeSealedJpeg(clientArea.grab().toImage(), record, picture)) {
+        m_dialogs.ShowGeneralError(clientArea.window(), *error);
+        return;
+    }
+    const NumberedSave save = SaveNumberedFile(workFolder, chosen, picture);
+    if (save.failure)
+        m_dialogs.ShowGeneralError(clientArea.window(), PictureNotSavedText(*save.failure, save.path));
 }

@@ -35,6 +35,7 @@ public:
 
 private:
     void Save(QWidget& clientArea, const QString& path);
+    void SaveNumbered(QWidget& clientArea, const QString& workFolder, const QString& chosen);
 
     Dialogs& m_dialogs;
     QString m_rootFolder;

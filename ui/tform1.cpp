@@ -385,6 +385,10 @@ bool TForm1::SavingAllowed()
 {
     // Without a usable work root a save dialog would only pretend that the
     // picture can be kept.
+    if (!m_workPlaceRefusal.isEmpty()) {
+        m_services.dialogs.ShowMessage(this, QString(WorkPlaceErrorTitle), m_workPlaceRefusal, Dialogs::Icon::Error);
+        return false;
+    }
     if (m_services.workRoot.error.isEmpty())
         return true;
     ShowWorkRootError();
@@ -408,6 +412,8 @@ void TForm1::Timer1Timer()
         return;
     const WorkPlace place = EnterWorkPlace(m_services.workRoot.folder, m_contestantCode);
     m_workFolder = place.workFolder;
+    if (place.refused)
+        m_workPlaceRefusal = place.error;
     m_pictureSaver.SetInitialFolder(place.dialogFolder);
     m_openDialog1.initialFolder = place.dialogFolder;
     if (!place.error.isEmpty())

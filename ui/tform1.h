@@ -115,6 +115,7 @@ private:
     bool m_activationPending = true;
     QString m_contestantCode;
     QString m_workFolder;
+    QString m_workPlaceRefusal;   // why nothing may be saved in the contestant's folder
     // The source's whole name; the apparatus shows what fits of it.
     QString m_sourceName;
     // A refused field until it has its focus back.

@@ -170,11 +170,11 @@ TEST_F(EvidenceCommand, AnOutputThatCannotBeWrittenFails)
 
     const CommandOutcome csv = Run({Room()}, missing + ".csv");
     EXPECT_EQ(csv.exitStatus, ExitFailed);
-    EXPECT_EQ(csv.error, "vantor-cli: a(z) CSV-fájl nem írható: " + missing + ".csv");
+    EXPECT_EQ(csv.error, "vantor-cli: a(z) CSV-fájl nem írható: nincs ilyen mappa (" + missing + ".csv)");
     EXPECT_NE(csv.output.find("rendben"), std::string::npos);
     const CommandOutcome html = Run({Room()}, {}, missing + ".html");
     EXPECT_EQ(html.exitStatus, ExitFailed);
-    EXPECT_EQ(html.error, "vantor-cli: a(z) HTML-oldal nem írható: " + missing + ".html");
+    EXPECT_EQ(html.error, "vantor-cli: a(z) HTML-oldal nem írható: nincs ilyen mappa (" + missing + ".html)");
 }
 
 // The jury's outputs never replace a contestant's picture, nor each other.
@@ -191,6 +191,19 @@ TEST_F(EvidenceCommand, AnOutputOnAPictureOrOnTheOtherOutputIsRefused)
     const std::string page = temporary.filePath(QStringLiteral("lap")).toStdString();
     EXPECT_EQ(Run({Room()}, page, page).exitStatus, ExitRefused);
     EXPECT_FALSE(QFile::exists(QString::fromStdString(page)));
+}
+
+}
+
+namespace {
+
+TEST_F(EvidenceCommand, AFolderNameWithPercentSignsIsShownAsItIs)
+{
+    ASSERT_TRUE(QDir(temporary.path()).mkpath(QStringLiteral("terem/x%1y")));
+    Save(QStringLiteral("x%1y/01_kep.jpg"), SealedTestPicture());
+    const std::string page = temporary.filePath(QStringLiteral("lap.html")).toStdString();
+    ASSERT_EQ(Run({PathText(QStringLiteral("x%1y"))}, {}, page).exitStatus, 0);
+    EXPECT_TRUE(Read(QString::fromStdString(page)).contains(QStringLiteral("<h2>x%1y <small>(1 kép)</small></h2>")));
 }
 
 }

@@ -104,3 +104,26 @@ TEST_F(WorkFolder, AFolderThatCannotBeMadeIsReported)
 }
 
 }
+
+namespace {
+
+TEST_F(WorkFolder, AContestantsFolderThatIsALinkIsRefused)
+{
+    QTemporaryDir elsewhere;
+    ASSERT_TRUE(QFile::link(elsewhere.path(), RootFolder() + QStringLiteral("22")));
+    const WorkPlace place = EnterWorkPlace(RootFolder(), QStringLiteral("22"));
+    EXPECT_TRUE(place.refused);
+    EXPECT_FALSE(place.error.isEmpty());
+    EXPECT_EQ(place.dialogFolder, RootFolder());
+    EXPECT_EQ(QDir::currentPath(), startFolder);
+
+    // A root that is itself a link is the jury's choice, and works.
+    const QString linkedRoot = elsewhere.path() + QStringLiteral("/terem");
+    ASSERT_TRUE(QFile::link(temporary.path(), linkedRoot));
+    const WorkPlace throughLink = EnterWorkPlace(linkedRoot + u'/', QStringLiteral("23"));
+    EXPECT_FALSE(throughLink.refused);
+    EXPECT_TRUE(throughLink.error.isEmpty());
+    EXPECT_TRUE(QFileInfo(RootFolder() + QStringLiteral("23")).isDir());
+}
+
+}

@@ -141,6 +141,9 @@ INSTANTIATE_TEST_SUITE_P(
                     RefusedText{{"0\t0", "0.02\t0"}, 3, "a táblázat minden intenzitása nulla"},
                     RefusedText{{"0\t1", "5.000001\t0"}, 4, "az energia túl nagy (legfeljebb 5 MeV): '5.000001'"},
                     RefusedText{{"0\t1", "1\x01" "2\t3"}, 4, "az energia nem szám: '1?2'"},
+                    // NUL bytes after a number are no blanks: the file is no text.
+                    RefusedText{{"0\t1", std::string("0.01\t2\0\0", 8)}, 4,
+                                "az intenzitás nem szám: '2?" "?' (NUL bájt van benne: nem szöveges fájl?)"},
                     // A long field is cut short at a character's start, not inside the 'é'.
                     RefusedText{{"0\t1", std::string(39, 'x') + "éyyy\t3"}, 4,
                                 "az energia nem szám: '" + std::string(39, 'x') + "…'"}));
@@ -170,7 +173,7 @@ TEST(SourceSpectrum, ATableWithoutAPositiveEnergyIsRefused)
 {
     using namespace std::string_literals;
     SourceSpectrum source;
-    const auto error = LoadSourceSpectrum(SplitLines("\n1.1\n\0\0\0\0\0\0\0-2\t0\n\x01\0" "0\t0\n"s), source);
+    const auto error = LoadSourceSpectrum(SplitLines("\n1.1\n\x02\x02\x02-2\t0\n\x01\x02" "0\t0\n"s), source);
     ASSERT_TRUE(error);
     EXPECT_EQ(error->line, 3);
     EXPECT_EQ(error->message, "az energia negatív: '-2'");

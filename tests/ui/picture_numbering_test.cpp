@@ -2,9 +2,14 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QSet>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <latch>
+#include <thread>
 
 namespace {
 
@@ -108,6 +113,44 @@ TEST_F(PictureNumbering, AnEmptyWorkFolderMeansTheCurrentFolder)
     Place({QStringLiteral("03_meres.jpg")});
     ASSERT_TRUE(QDir::setCurrent(folder.path()));
     EXPECT_EQ(NumberedPicturePath(QString(), QStringLiteral("/mashol/spektrum")), QStringLiteral("04_spektrum.jpg"));
+}
+
+// Two windows of one contestant saving at the same moments: each picture
+// keeps a name of its own, whatever number the other took meanwhile.
+TEST_F(PictureNumbering, TwoSaversAtOnceKeepEveryPicture)
+{
+    constexpr int SavesEach = 15;
+    std::latch start(2);
+    auto saver = [&](char window) {
+        start.arrive_and_wait();
+        for (int i = 0; i < SavesEach; ++i) {
+            const QByteArray picture = QByteArray(20000, window) + QByteArray::number(i);
+            const NumberedSave save = SaveNumberedFile(WorkFolder(), QStringLiteral("kep"), picture);
+            EXPECT_FALSE(save.failure.has_value()) << FaultText(*save.failure).toStdString();
+        }
+    };
+    std::thread first(saver, 'a');
+    std::thread second(saver, 'b');
+    first.join();
+    second.join();
+
+    QSet<QByteArray> kept;
+    for (const QString& name : QDir(folder.path()).entryList(QDir::Files | QDir::Hidden)) {
+        QFile file(WorkFolder() + name);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        kept.insert(file.readAll());
+    }
+    EXPECT_EQ(kept.size(), 2 * SavesEach);
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).size(), 2 * SavesEach);
+}
+
+TEST_F(PictureNumbering, ANewFileNeverTakesAnExistingName)
+{
+    Place({QStringLiteral("03_kep.jpg")});
+    const std::optional<WriteFailure> failure = WriteNewFile(WorkFolder() + QStringLiteral("03_kep.jpg"), "uj");
+    ASSERT_TRUE(failure.has_value());
+    EXPECT_EQ(failure->fault, WriteFault::NameTaken);
+    EXPECT_EQ(QFileInfo(WorkFolder() + QStringLiteral("03_kep.jpg")).size(), 0);
 }
 
 }

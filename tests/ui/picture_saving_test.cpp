@@ -10,6 +10,7 @@
 #include <QImage>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -215,7 +216,7 @@ TEST_F(PictureSaving, AnUncreatableFileIsReportedAndTheProgramGoesOn)
 
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].title, QStringLiteral("Vantor"));
-    EXPECT_EQ(dialogs.messages[0].text, QStringLiteral("Cannot create file ") + missing + u'.');
+    EXPECT_EQ(dialogs.messages[0].text, QStringLiteral("A kép nem menthető: nincs ilyen mappa (%1).").arg(missing));
     EXPECT_EQ(dialogs.messages[0].icon, Dialogs::Icon::Error);
     EXPECT_FALSE(QDir(programFolder + QStringLiteral("nincs")).exists());
 
@@ -231,8 +232,52 @@ TEST_F(PictureSaving, AMissingWorkFolderIsReportedWithTheNumberedPath)
 
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].text,
-              QStringLiteral("Cannot create file ") + workFolder + QStringLiteral("01_spektrum.jpg."));
+              QStringLiteral("A kép nem menthető: nincs ilyen mappa (") + workFolder + QStringLiteral("01_spektrum.jpg)."));
     EXPECT_EQ(Entries(programFolder), QStringList());
+}
+
+bool Succeeds(const QString& program, const QStringList& arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    return process.waitForFinished() && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+}
+
+// The contestant's folder on a small file system of its own, which only root
+// can mount, filled to the last byte.
+TEST_F(PictureSaving, AFullDiskIsNamedInHungarianAndTheEarlierPictureStays)
+{
+    if (!Succeeds(QStringLiteral("mount"), {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
+                                            QStringLiteral("size=512k"), QStringLiteral("tmpfs"), workFolder}))
+        GTEST_SKIP() << "a small file system cannot be mounted here (not root)";
+    struct Unmount {
+        QString folder;
+        ~Unmount() { Succeeds(QStringLiteral("umount"), {folder}); }
+    } unmount{workFolder};
+    const QString earlierPath = workFolder + QStringLiteral("01_spektrum.jpg");
+    SaveNumbered(QStringLiteral("spektrum"));
+    QFile earlierFile(earlierPath);
+    ASSERT_TRUE(earlierFile.open(QIODevice::ReadOnly));
+    const QByteArray earlier = earlierFile.readAll();
+    earlierFile.close();
+    {
+        QFile filler(workFolder + QStringLiteral("toltelek"));
+        ASSERT_TRUE(filler.open(QIODevice::WriteOnly));
+        const QByteArray block(4096, 'x');
+        while (filler.write(block) == block.size() && filler.flush()) {
+        }
+    }
+
+    SaveAs(earlierPath);
+    SaveNumbered(QStringLiteral("spektrum"));
+
+    ASSERT_EQ(dialogs.messages.size(), 2u);
+    EXPECT_EQ(dialogs.messages[0].text, QStringLiteral("A kép nem menthető: megtelt a lemez (%1).").arg(earlierPath));
+    EXPECT_EQ(dialogs.messages[1].text, QStringLiteral("A kép nem menthető: megtelt a lemez (%1).")
+                                            .arg(workFolder + QStringLiteral("02_spektrum.jpg")));
+    ASSERT_TRUE(earlierFile.open(QIODevice::ReadOnly));
+    EXPECT_EQ(earlierFile.readAll(), earlier);
+    EXPECT_EQ(Entries(workFolder), (QStringList{QStringLiteral("01_spektrum.jpg"), QStringLiteral("toltelek")}));
 }
 
 // The real dialog, answered as soon as it is open.

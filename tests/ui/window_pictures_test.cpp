@@ -125,3 +125,31 @@ TEST_F(WindowPictures, PictureDuringARunShowsTheTracks)
 }
 
 }
+
+namespace {
+
+// In a root shared by all, someone made "22" a link to a folder of theirs:
+// contestant 22 is told at once, and no picture lands anywhere.
+TEST_F(WindowPictures, APlantedLinkForTheContestantsFolderIsRefusedBeforeAnythingIsSaved)
+{
+    QTemporaryDir elsewhere;
+    ASSERT_TRUE(QFile::link(elsewhere.path(), rootFolder.path() + "/22"));
+    dialogs.onModal = [](QDialog& dialog) { return AcceptCode(dialog, "22"); };
+    form->Timer1Timer();
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].title, "*** HIBA ***");
+    EXPECT_TRUE(LastMessage().startsWith("A versenyző mappája másik helyre mutató link, ezért nem használható: "
+                                         + rootFolder.path() + "/22\n"))
+        << LastMessage().toStdString();
+
+    dialogs.savePath = "spektrum";
+    form->findChild<QAction*>("Kpernymentse1")->trigger();
+    dialogs.savePath = elsewhere.path() + "/kep.jpg";
+    form->findChild<QAction*>("Mentskpknt1")->trigger();
+    EXPECT_EQ(dialogs.messages.size(), 3u);
+    EXPECT_TRUE(dialogs.saveRequests.empty());
+    EXPECT_EQ(QDir(elsewhere.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList());
+    EXPECT_NE(QFileInfo(QDir::currentPath()).canonicalFilePath(), QFileInfo(elsewhere.path()).canonicalFilePath());
+}
+
+}

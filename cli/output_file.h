@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QByteArrayView>
+
+#include <optional>
+#include <string>
+
+// Writes one of the command's outputs (a CSV file, a page, a plot) to path as
+// WriteFileReplacing does: the earlier file stays whole when the new one
+// cannot be written. A symbolic link at path is not followed, since in a
+// shared folder anyone may have planted it: the output is then refused, and
+// the file it points to can be named instead. Returns the message for the
+// user, with what the output is ("CSV-fájl") and why it failed.
+std::optional<std::string> WriteOutputFile(const std::string& path, QByteArrayView bytes, const std::string& what);

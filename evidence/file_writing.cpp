@@ -1,0 +1,172 @@
+#include "evidence/file_writing.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+#include <QStorageInfo>
+
+#include <filesystem>
+#include <system_error>
+
+#ifdef Q_OS_WIN
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
+
+namespace {
+
+std::filesystem::path NativePath(const QString& path)
+{
+    return std::filesystem::path(path.toStdU16String());
+}
+
+// The data must be on the disk before the name moves to it, or a power cut
+// could leave the name on an empty file.
+bool SyncToDisk(QFile& file)
+{
+#ifdef Q_OS_WIN
+    return _commit(file.handle()) == 0;
+#else
+    return ::fsync(file.handle()) == 0;
+#endif
+}
+
+WriteFailure Failure(WriteFault fault, const QString& systemText = QString())
+{
+    return {fault, systemText};
+}
+
+// Qt tells a full disk apart only on some systems; the free space tells it
+// on all, as long as the unfinished file still holds its share.
+WriteFailure WhyNotWritten(const QFile& file, const QString& folder, qint64 bytesWanted)
+{
+    if (!QFileInfo(folder).isDir())
+        return Failure(WriteFault::MissingFolder);
+    const QStorageInfo storage(folder);
+    if (storage.isValid() && storage.isReadOnly())
+        return Failure(WriteFault::ReadOnlyFileSystem);
+    if (file.error() == QFileDevice::ResourceError
+        || (file.isOpen() && storage.isValid() && storage.bytesAvailable() < bytesWanted))
+        return Failure(WriteFault::DiskFull);
+    if (file.error() == QFileDevice::PermissionsError
+        || (file.error() == QFileDevice::OpenError && !QFileInfo(folder).isWritable()))
+        return Failure(WriteFault::NoPermission);
+    return Failure(WriteFault::Other, file.errorString());
+}
+
+WriteFailure WhyNotRenamed(const std::error_code& error)
+{
+    if (error == std::errc::no_space_on_device)
+        return Failure(WriteFault::DiskFull);
+    if (error == std::errc::read_only_file_system)
+        return Failure(WriteFault::ReadOnlyFileSystem);
+    if (error == std::errc::permission_denied || error == std::errc::operation_not_permitted)
+        return Failure(WriteFault::NoPermission);
+    return Failure(WriteFault::Other, QString::fromLocal8Bit(error.message()));
+}
+
+// A new file beside target, under a name no one else uses, so that the
+// rename that follows stays on one file system.
+bool OpenBeside(QFile& temporary, const QString& target)
+{
+    const QFileInfo info(target);
+    for (int attempt = 0; attempt < 16; ++attempt) {
+        temporary.setFileName(info.absolutePath() + QStringLiteral("/.") + info.fileName()
+                              + QStringLiteral(".%1.tmp").arg(QRandomGenerator::system()->generate(), 8, 16,
+                                                              QLatin1Char('0')));
+        if (temporary.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+            return true;
+        if (!temporary.exists())
+            return false;
+    }
+    return false;
+}
+
+// Writes through a temporary file and moves it onto target, which is a
+// regular file or nothing.
+std::optional<WriteFailure> Replace(const QString& target, QByteArrayView bytes)
+{
+    const QString folder = QFileInfo(target).absolutePath();
+    QFile temporary;
+    if (!OpenBeside(temporary, target))
+        return WhyNotWritten(temporary, folder, bytes.size());
+    auto fail = [&](const WriteFailure& failure) {
+        temporary.close();
+        temporary.remove();
+        return failure;
+    };
+    if (QFileInfo::exists(target) && !temporary.setPermissions(QFile::permissions(target)))
+        return fail(Failure(WriteFault::Other, temporary.errorString()));
+    if (temporary.write(bytes.data(), bytes.size()) != bytes.size() || !temporary.flush())
+        return fail(WhyNotWritten(temporary, folder, bytes.size()));
+    if (!SyncToDisk(temporary))
+        return fail(WhyNotWritten(temporary, folder, bytes.size()));
+    temporary.close();
+    if (temporary.error() != QFileDevice::NoError)
+        return fail(WhyNotWritten(temporary, folder, bytes.size()));
+    std::error_code error;
+    std::filesystem::rename(NativePath(temporary.fileName()), NativePath(target), error);
+    if (error)
+        return fail(WhyNotRenamed(error));
+    return std::nullopt;
+}
+
+}
+
+QString FaultText(const WriteFailure& failure)
+{
+    switch (failure.fault) {
+    case WriteFault::DiskFull:
+        return QStringLiteral("megtelt a lemez");
+    case WriteFault::NoPermission:
+        return QStringLiteral("nincs írási jog");
+    case WriteFault::ReadOnlyFileSystem:
+        return QStringLiteral("csak olvasható a fájlrendszer");
+    case WriteFault::MissingFolder:
+        return QStringLiteral("nincs ilyen mappa");
+    case WriteFault::NotARegularFile:
+        return QStringLiteral("a helyén nem közönséges fájl áll");
+    case WriteFault::SymbolicLink:
+        return QStringLiteral("a helyén szimbolikus link áll");
+    case WriteFault::NameTaken:
+        return QStringLiteral("már van ilyen nevű fájl");
+    case WriteFault::Other:
+        break;
+    }
+    return failure.systemText.isEmpty() ? QStringLiteral("ismeretlen rendszerhiba")
+                                        : QStringLiteral("rendszerhiba: %1").arg(failure.systemText);
+}
+
+std::optional<WriteFailure> WriteFileReplacing(const QString& path, QByteArrayView bytes, AtLink atLink)
+{
+    QFileInfo target(path);
+    if (target.isSymbolicLink()) {
+        if (atLink == AtLink::Refuse)
+            return Failure(WriteFault::SymbolicLink);
+        target = QFileInfo(target.exists() ? target.canonicalFilePath() : target.symLinkTarget());
+    }
+    if (target.exists() && !target.isFile())
+        return Failure(WriteFault::NotARegularFile);
+    if (target.exists() && !target.isWritable())
+        return Failure(QStorageInfo(target.absolutePath()).isReadOnly() ? WriteFault::ReadOnlyFileSystem
+                                                                         : WriteFault::NoPermission);
+    return Replace(target.absoluteFilePath(), bytes);
+}
+
+std::optional<WriteFailure> WriteNewFile(const QString& path, QByteArrayView bytes)
+{
+    QFile claim(path);
+    if (!claim.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+        const QFileInfo taken(path);
+        if (taken.exists() || taken.isSymLink())
+            return Failure(WriteFault::NameTaken);
+        return WhyNotWritten(claim, taken.absolutePath(), bytes.size());
+    }
+    claim.close();
+    std::optional<WriteFailure> failure = Replace(path, bytes);
+    if (failure)
+        claim.remove();
+    return failure;
+}

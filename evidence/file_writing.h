@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QByteArrayView>
+#include <QString>
+
+#include <optional>
+
+// Why a file could not be written, as far as the system lets one tell.
+enum class WriteFault {
+    DiskFull,
+    NoPermission,
+    ReadOnlyFileSystem,
+    MissingFolder,
+    NotARegularFile,   // a folder, a device or a pipe stands at the path
+    SymbolicLink,      // a link stands at the path, and links are not followed
+    NameTaken,         // a new file was asked for, and the name exists
+    Other,
+};
+
+struct WriteFailure {
+    WriteFault fault = WriteFault::Other;
+    QString systemText;   // the system's own words, for the faults it alone can name
+};
+
+// The cause in a few Hungarian words, for a message: "megtelt a lemez".
+QString FaultText(const WriteFailure& failure);
+
+// What to do with a symbolic link at the path of a file to replace.
+enum class AtLink {
+    Follow,   // replace the file the link points to, and keep the link
+    Refuse,   // write nothing: someone else may have planted it
+};
+
+// Writes bytes to path, replacing a file of that name. The bytes go to a new
+// file in the same folder first; every write, the flush and the sync to disk
+// are checked, and only then does it take the name. So on any failure the
+// file at path is as it was, and nothing else is left behind. A replaced
+// file keeps its permissions, and a write-protected one is not replaced.
+std::optional<WriteFailure> WriteFileReplacing(const QString& path, QByteArrayView bytes,
+                                               AtLink atLink = AtLink::Follow);
+
+// Writes bytes to path only if no file of that name exists, claiming the name
+// first so that two programs never take the same one: WriteFault::NameTaken
+// when another was there first. Written as WriteFileReplacing writes.
+std::optional<WriteFailure> WriteNewFile(const QString& path, QByteArrayView bytes);
