@@ -83,7 +83,8 @@ Runs ReadCounts(const std::string& path)
             point.responseLowerKeV = lower;
             point.responseUpperKeV = upper;
             std::vector<ScanPoint>& run = runs[seed];
-            if (std::none_of(run.begin(), run.end(), [&](const ScanPoint& p) { return p.energyKeV == point.energyKeV; }))
+            const auto same = [&](const ScanPoint& kept) { return kept.energyKeV == point.energyKeV; };
+            if (std::none_of(run.begin(), run.end(), same))
                 run.push_back(point);
         }
     }
