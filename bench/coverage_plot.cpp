@@ -80,9 +80,15 @@ std::optional<std::string> WriteCoveragePlot(const CoverageTally& tally, const s
         SetPixelFont(painter, 14);
         painter.drawText(QRectF(Area.left(), Area.bottom() + 30, Area.width(), 22), Qt::AlignCenter,
                          "Energia (keV)");
-        painter.drawText(QRectF(Area.left(), Area.bottom() + 56, Area.width(), 22), Qt::AlignCenter,
-                         QString("A 95 %-os intervallum ennyi futásban tartalmazta a valódi N·s(E)-t "
-                                 "(szaggatott: 95 %, pontozott: 88 %); %1 futás").arg(tally.runs));
+        painter.drawText(QRectF(0, Area.bottom() + 56, PlotSize.width(), 22), Qt::AlignCenter,
+                         QString("A futások ennyi százalékában tartalmazta a 95 %-os intervallum a valódi N·s(E)-t; "
+                                 "%1 futás").arg(tally.runs));
+        painter.setPen(Qt::black);
+        painter.drawText(QRectF(Area.left() + 6, toPixel(energy.lower, 0.95).y() + 2, 200, 18), Qt::AlignLeft,
+                         "névleges 95 %");
+        painter.setPen(QPen(Qt::red));
+        painter.drawText(QRectF(Area.left() + 6, toPixel(energy.lower, 0.88).y() + 2, 300, 18), Qt::AlignLeft,
+                         "88 %: 100 futásnál ez alá alig eshet");
     }
     if (!image.save(QString::fromStdString(path), "PNG"))
         return "a rajz nem írható: " + path;

@@ -31,7 +31,9 @@ double CoverageTally::OverallShare() const
 
 double CoverageTally::SmallestShare() const
 {
-    return covered.empty() || runs == 0 ? 0.0 : static_cast<double>(*std::min_element(covered.begin(), covered.end())) / runs;
+    if (covered.empty() || runs == 0)
+        return 0.0;
+    return static_cast<double>(*std::min_element(covered.begin(), covered.end())) / runs;
 }
 
 double CoverageTally::MeanWidth() const

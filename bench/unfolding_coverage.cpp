@@ -1,5 +1,6 @@
 // Measures how often the unfolded 95 % intervals of a scan hold the true
-// N·s(E): the scan is run with the seeds 0 … M − 1, each run is unfolded, and
+// N·s(E): the scan is run with the seeds 0 … M − 1 (or from --first-seed
+// on), each run is unfolded, and
 // every energy's share of covering intervals is printed, with the mean
 // interval width and the share over all energies; --csv and --plot write them.
 // Flying the particles is the slow part, so the counts of each seed can be
@@ -29,6 +30,7 @@
 namespace {
 
 struct Arguments {
+    std::uint32_t firstSeed = 0;
     std::uint32_t seeds = 100;
     std::string countsPath;
     Options options;
@@ -42,12 +44,15 @@ std::optional<Arguments> ReadArguments(int argc, char** argv)
     std::vector<std::string> scan{"scan"};
     for (int i = 1; i < argc; ++i) {
         const std::string argument = argv[i];
-        if ((argument == "--seeds" || argument == "--counts") && i + 1 < argc) {
+        if ((argument == "--seeds" || argument == "--first-seed" || argument == "--counts") && i + 1 < argc) {
             const std::string value = argv[++i];
+            const std::optional<std::int32_t> number = ParseIntegerText(value);
             if (argument == "--counts")
                 arguments.countsPath = value;
-            else if (const auto seeds = ParseIntegerText(value); seeds && *seeds > 0)
-                arguments.seeds = static_cast<std::uint32_t>(*seeds);
+            else if (argument == "--seeds" && number && *number > 0)
+                arguments.seeds = static_cast<std::uint32_t>(*number);
+            else if (argument == "--first-seed" && number && *number >= 0)
+                arguments.firstSeed = static_cast<std::uint32_t>(*number);
             else
                 return std::nullopt;
         } else {
@@ -83,7 +88,8 @@ Runs ReadCounts(const std::string& path)
             point.responseLowerKeV = lower;
             point.responseUpperKeV = upper;
             std::vector<ScanPoint>& run = runs[seed];
-            if (std::none_of(run.begin(), run.end(), [&](const ScanPoint& p) { return p.energyKeV == point.energyKeV; }))
+            const auto same = [&](const ScanPoint& kept) { return kept.energyKeV == point.energyKeV; };
+            if (std::none_of(run.begin(), run.end(), same))
                 run.push_back(point);
         }
     }
@@ -126,7 +132,8 @@ int main(int argc, char** argv)
 {
     const std::optional<Arguments> arguments = ReadArguments(argc, argv);
     if (!arguments) {
-        std::fprintf(stderr, "használat: vantor-unfolding-coverage --seeds M [--counts FÁJL] <a scan kapcsolói>\n");
+        std::fprintf(stderr, "használat: vantor-unfolding-coverage --seeds M [--first-seed S] [--counts FÁJL] "
+                             "<a scan kapcsolói>\n");
         return 2;
     }
     const Options& options = arguments->options;
@@ -142,10 +149,10 @@ int main(int argc, char** argv)
 
     Runs kept = arguments->countsPath.empty() ? Runs{} : ReadCounts(arguments->countsPath);
     CoverageTally tally;
-    for (std::uint32_t seed = 0; seed < arguments->seeds; ++seed) {
+    for (std::uint32_t seed = arguments->firstSeed; seed - arguments->firstSeed < arguments->seeds; ++seed) {
         std::vector<ScanPoint> points = kept[seed];
         if (points.size() != ScanEnergies(options).size()) {
-            std::fprintf(stderr, "\rmérés: %u. mag (%u közül)", seed + 1, arguments->seeds);
+            std::fprintf(stderr, "\rmérés: %u. mag (%u közül)", seed - arguments->firstSeed + 1, arguments->seeds);
             points = MeasuredRun(*arguments, seed);
             if (!arguments->countsPath.empty())
                 AppendCounts(arguments->countsPath, seed, points);

@@ -56,14 +56,15 @@ Reader Integer(std::int32_t Options::*field, bool (*valid)(std::int32_t))
     };
 }
 
-// A decimal number of 0 to 2^32 − 1, digits only.
+// A decimal number of 0 to 2^32 − 1, digits only: the conversion takes no
+// sign, blank or prefix, and refuses what does not fit.
 Reader Unsigned(std::uint32_t Options::*field)
 {
     return [field](const std::string& value, Options& options) {
         std::uint32_t read = 0;
         const char* end = value.data() + value.size();
         const auto [stop, error] = std::from_chars(value.data(), end, read);
-        if (value.empty() || value.front() < '0' || value.front() > '9' || error != std::errc() || stop != end)
+        if (error != std::errc() || stop != end)
             return false;
         options.*field = read;
         return true;

@@ -15,6 +15,7 @@ struct SourceSpectrum;
 // source draws. Searches the bands on a copy, so nothing is flown or counted.
 std::optional<std::string> UnfoldingRefusal(const Simulation& sim, const Options& options);
 
-// Sets every point's unfolded N·s(E), its error and its 95 % interval from the counts and bands
-// alone; of the source only the energies it can draw from are used.
+// Sets every point's unfolded N·s(E), its error and its 95 % interval from
+// the counts and bands alone; of the source only the energies it can draw
+// from are used.
 void UnfoldScan(std::vector<ScanPoint>& points, const SourceSpectrum& source);

@@ -17,9 +17,11 @@ constexpr int GridNodes = 121;
 constexpr double NormalQuantile95 = 1.959963984540054;
 
 // The cross-validated fit is itself smoothed, so the bias read off it would
-// be too small where the spectrum curves most; corrected twice for its own
-// bias it keeps nearly all of a peak.
-constexpr int PilotCorrections = 2;
+// be too small where the spectrum curves most. Each correction for its own
+// bias gives back part of what the smoothing took; after three the coverage
+// of 100 seeds stays above 90 % at every energy of the C-14, Sr-90 and P-32
+// scans, after two it came within a run or two of that at P-32's low end.
+constexpr int PilotCorrections = 3;
 
 // An estimate ± 1.96 σ whose mean misses the truth by b covers it less often
 // than 95 %: 94 % at |b| ≈ 0.3 σ. λ is lowered until the bias read off the

@@ -22,10 +22,11 @@ struct UnfoldedSpectrum {
 //
 // A λ chosen by generalised cross-validation fits well on average but
 // flattens a peak or a steep edge by more than the noise there, so an
-// interval about it misses the truth at such energies in most runs. The
-// estimate is therefore made at a smaller λ: the penalty's bias at each
-// energy is estimated from the cross-validated fit itself (twice corrected for
-// its own bias), and λ is lowered until that bias is small beside the
+// interval about it misses the truth at such energies far more often than
+// one run in twenty. The estimate is therefore made at a smaller λ: the
+// penalty's bias at each energy is estimated from the cross-validated fit
+// itself (three times corrected for its own bias), and λ is lowered until
+// that bias is small beside the
 // estimate's standard deviation everywhere. The interval adds the bias still
 // estimated to ± 1.96 standard deviations. Needs counts whose bands, within
 // [lowest, highest], are not all empty.

@@ -201,7 +201,8 @@ TEST(UnfoldBands, RecoversTheCarbonScanWithinItsErrors)
     double squares = 0.0;
     for (std::size_t i = 0; i < scan.size(); ++i) {
         const double pull = (Launched * unfolded.density[i] - scan[i].truePerKeV) / (Launched * unfolded.error[i]);
-        inside += Launched * unfolded.lower[i] <= scan[i].truePerKeV && scan[i].truePerKeV <= Launched * unfolded.upper[i];
+        const double truth = scan[i].truePerKeV;
+        inside += Launched * unfolded.lower[i] <= truth && truth <= Launched * unfolded.upper[i] ? 1 : 0;
         squares += pull * pull;
         EXPECT_LT(std::abs(pull), 4.0) << scan[i].energy;
     }
