@@ -114,7 +114,7 @@ const CommandRules& RulesOf(Command command)
          {"--from", "az első áteresztett energia keV-ben"},
          {"--to", "az utolsó áteresztett energia keV-ben"},
          {"--step", "a lépés keV-ben"}}};
-    static const CommandRules evidence{{"--csv", "--html"}, {}};
+    static const CommandRules evidence{{"--csv", "--html", "--source"}, {}};
     if (command == Command::Evidence)
         return evidence;
     return command == Command::Scan ? scan : measure;
