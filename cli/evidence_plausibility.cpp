@@ -36,29 +36,36 @@ int LayoutVersion(const EvidenceRecord& record)
     return record.format.sliced(EvidenceFormatPrefix.size()).toInt();
 }
 
-// What no window can show, whatever was done in it.
-std::optional<QString> ImpossibleValue(const EvidenceRecord& record, const PlausibilityContext& context)
+// What no program could write, of any version: negative counts or time, a
+// picture saved in the future.
+std::optional<QString> ImpossibleAnywhere(const EvidenceRecord& record, const PlausibilityContext& context)
 {
     if (record.launched < 0)
         return QStringLiteral("negatív a kibocsátott részecskék száma (%1)").arg(record.launched);
     if (record.detected < 0)
         return QStringLiteral("negatív a beütésszám (%1)").arg(record.detected);
+    if (record.measuringTime.trimmed().startsWith(u'-'))
+        return QStringLiteral("negatív a mérési idő (%1)").arg(record.measuringTime.trimmed());
+    const QDateTime savedAt = QDateTime::fromString(record.savedAt, Qt::ISODate);
+    if (savedAt.isValid() && savedAt > context.now.addDays(SavedAtToleranceDays))
+        return QStringLiteral("a mentés ideje (%1) több mint egy nappal az ellenőrzés utáni").arg(record.savedAt);
+    return std::nullopt;
+}
+
+// What this version's window cannot show, whatever was done in it.
+std::optional<QString> ImpossibleHere(const EvidenceRecord& record)
+{
     if (record.setCount && !IsValidParticleCount(*record.setCount))
         return QStringLiteral("a beállított részecskeszám (%1) nem adható meg").arg(*record.setCount);
     if (!IsValidSlitStep(record.slitStep))
         return QStringLiteral("a rés lépése (%1) a %2–%3 tartományon kívül van")
             .arg(QString::number(record.slitStep), QString::number(MinSlitStep), QString::number(MaxSlitStep));
-    if (record.measuringTime.trimmed().startsWith(u'-'))
-        return QStringLiteral("negatív a mérési idő (%1)").arg(record.measuringTime.trimmed());
     const std::optional<double> lower = Readout(record.passLowerKeV);
     const std::optional<double> upper = Readout(record.passUpperKeV);
     const std::optional<double> width = Readout(record.passWidthKeV);
     if (lower && upper && width && (*lower > *upper || std::fabs(*upper - *lower - *width) > ReadoutToleranceKeV))
         return QStringLiteral("az energiaablak szélessége (%1 keV) nem a határai (%2–%3 keV) különbsége")
             .arg(Number(*width, 3), Number(*lower, 3), Number(*upper, 3));
-    const QDateTime savedAt = QDateTime::fromString(record.savedAt, Qt::ISODate);
-    if (savedAt.isValid() && savedAt > context.now.addDays(SavedAtToleranceDays))
-        return QStringLiteral("a mentés ideje (%1) több mint egy nappal az ellenőrzés utáni").arg(record.savedAt);
     return std::nullopt;
 }
 
@@ -173,13 +180,16 @@ Plausibility CheckPlausibility(const EvidenceRecord& record, const QString& fold
         verdict.implausible = QStringLiteral("a(z) %1 versenyző mentette, nem a mappa versenyzője").arg(record.contestant);
         return verdict;
     }
+    verdict.implausible = ImpossibleAnywhere(record, context);
+    if (verdict.implausible)
+        return verdict;
     if (NewerThan(record.program, context.checkerVersion)) {
         verdict.checkerOlder = true;
         verdict.notes << QStringLiteral("a mentő program (%1) újabb az ellenőrzőnél (%2), ezért ez nem ellenőrizheti")
                              .arg(record.program, context.checkerVersion);
         return verdict;
     }
-    verdict.implausible = ImpossibleValue(record, context);
+    verdict.implausible = ImpossibleHere(record);
     if (verdict.implausible)
         return verdict;
     if (LayoutVersion(record) < 3) {

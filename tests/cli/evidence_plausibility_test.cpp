@@ -123,6 +123,13 @@ TEST_F(Plausible, ANewerProgramIsNotJudgedButSaidSo)
     EXPECT_TRUE(verdict.checkerOlder);
     EXPECT_EQ(verdict.notes, QStringList{QStringLiteral("a mentő program (9.9.9) újabb az ellenőrzőnél (2.2.0.3), "
                                                         "ezért ez nem ellenőrizheti")});
+
+    // No program of any version saves in the future, nor counts below zero.
+    record.savedAt = QStringLiteral("2030-01-01T10:00:00+01:00");
+    EXPECT_TRUE(Check(record).implausible.has_value());
+    record.savedAt = MeasuredRecord().savedAt;
+    record.launched = -5;
+    EXPECT_TRUE(Check(record).implausible.has_value());
 }
 
 // Pictures saved before the records carried the last Start: only what no

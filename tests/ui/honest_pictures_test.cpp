@@ -9,8 +9,6 @@
 #include <QDir>
 #include <QTimer>
 
-#include <iostream>
-
 namespace {
 
 // Real measurements in the window, saved as a contestant saves them between
@@ -168,7 +166,6 @@ TEST_F(HonestPictures, ThirtyPicturesOfRealMeasurementsAreAllInOrder)
 
     const Verdict verdict = CheckEveryPicture();
     EXPECT_EQ(verdict.pictures, 30);
-    std::cout << verdict.physicsChecked << " of " << verdict.pictures << " judged by the physics\n";
     // Most of them were judged by the physics, not passed over.
     EXPECT_GE(verdict.physicsChecked, 20);
     EXPECT_TRUE(dialogs.messages.empty()) << LastMessage().toStdString();
