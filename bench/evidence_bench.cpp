@@ -1,6 +1,9 @@
 #include "bench/silent_dialogs.h"
 #include "cli/command_line.h"
 #include "cli/evidence_command.h"
+#include "cli/evidence_plausibility.h"
+#include "evidence/picture_check.h"
+#include "generated/vantor_version.h"
 #include "core/simulation.h"
 #include "ui/tform1.h"
 
@@ -50,7 +53,8 @@ bool SaveWindowPicture(const QString& path)
     return QFile::exists(path);
 }
 
-// A room: 30 contestant folders of 10 pictures each.
+// A room: 30 folders of 10 pictures each. The folders are not named by
+// contestants' codes, since every picture is the one the bench saved.
 class Room {
 public:
     Room()
@@ -59,13 +63,15 @@ public:
         if (!SaveWindowPicture(picture))
             std::abort();
         for (int contestant = 21; contestant < 21 + Contestants; ++contestant) {
-            const QString contestantFolder = folder.filePath(QString::number(contestant));
+            const QString contestantFolder = folder.filePath(QString("versenyzo-%1").arg(contestant));
             QDir().mkpath(contestantFolder);
             for (int number = 1; number <= PicturesEach; ++number)
                 QFile::copy(picture, contestantFolder + QString("/%1_spektrum.jpg").arg(number, 2, 10, QChar('0')));
         }
         QFile::remove(picture);
     }
+
+    QString FirstPicture() const { return folder.filePath("versenyzo-21/01_spektrum.jpg"); }
 
     Options Command(bool withFiles) const
     {
@@ -112,7 +118,27 @@ void EvidenceOfARoomWithCsvAndPage(benchmark::State& state)
     Check(state, true);
 }
 
+// Whether one picture's record is one a run could write: the band searched
+// again for its last Start and the expected count. The goal is under 20 ms.
+void PlausibilityOfOnePicture(benchmark::State& state)
+{
+    const PictureCheck check = CheckPictureFile(TheRoom().FirstPicture());
+    if (!check.record) {
+        state.SkipWithError("the picture has no record");
+        return;
+    }
+    const PlausibilityContext context{QString::fromLatin1(VantorVersion), QDateTime::currentDateTime(),
+                                      KnownSources(QString())};
+    for (auto _ : state) {
+        const Plausibility verdict = CheckPlausibility(*check.record, "versenyzo-21", context);
+        if (verdict.implausible || !verdict.notes.isEmpty())
+            state.SkipWithError("the picture's physics was not judged, or judged implausible");
+        benchmark::DoNotOptimize(verdict);
+    }
+}
+
 }
 
 BENCHMARK(EvidenceOfARoom)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(EvidenceOfARoomWithCsvAndPage)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(PlausibilityOfOnePicture)->Unit(benchmark::kMillisecond)->UseRealTime();

@@ -131,7 +131,7 @@ const CommandRules& RulesOf(Command command)
          {"--from", "az első áteresztett energia keV-ben"},
          {"--to", "az utolsó áteresztett energia keV-ben"},
          {"--step", "a lépés keV-ben"}}};
-    static const CommandRules evidence{{"--csv", "--html"}, {}};
+    static const CommandRules evidence{{"--csv", "--html", "--source"}, {}};
     if (command == Command::Evidence)
         return evidence;
     return command == Command::Scan ? scan : measure;
@@ -231,7 +231,7 @@ std::string HelpText(const std::string& sourcesFolder)
   vantor-cli scan --field MIKROTESLA --from KEV --to KEV --step KEV [--slit LÉPÉS]
                   [--count N] [--csv FÁJL] [--plot FÁJL.png] [--threads N] [--source FÁJL]
                   [--seed N] [--unfold]
-  vantor-cli evidence ÚTVONAL... [--csv FÁJL] [--html FÁJL]
+  vantor-cli evidence ÚTVONAL... [--csv FÁJL] [--html FÁJL] [--source FÁJL]
   vantor-cli --version
   vantor-cli --help
 
@@ -259,9 +259,15 @@ tartó mappa az egész termet felsorolja. Képenként egy sor: mappa, fájl, men
 ideje, energia, indukció, rés, kibocsátott, beütés, ablakszélesség, mérési idő
 és az állapot: "rendben" (az adatlap megvan, az összeg egyezik), "módosítva"
 (a kép vagy az adatlap megváltozott a mentés óta), "nincs adat" (nincs benne
-adatlap: máshonnan vagy régebbi változatból való) vagy "hibás fájl" (nem
-olvasható JPEG-kép; az ok is). Az ellenőrzőösszeg nem aláírás: a programmal
-bárki készíthet újat.
+adatlap: máshonnan vagy régebbi változatból való), "hibás fájl" (nem
+olvasható JPEG-kép; az ok is) vagy "valószínűtlen" (az összeg egyezik, de az
+adatlapot a program egyetlen futása sem írhatta: lehetetlen érték, más
+versenyző képe, vagy az utolsó indítás beállításához képest nem a program
+energiaablaka, illetve 5 szórásnál távolabbi beütésszám; az ok is). Az
+ellenőrzőösszeg nem aláírás: a programmal bárki készíthet újat; a fizika
+ellenőrzése csak azt kényszeríti ki, hogy a hamisító valódi mérésre illő
+számokat írjon. Ismeretlen forrással (tanári fájl) mentett kép fizikáját a
+--source FÁJL kapcsolóval lehet ellenőriztetni.
 
 Kapcsolók:
   --energy KEV        az áteresztett energia keV-ben, nem-negatív szám ("." a
@@ -296,7 +302,8 @@ Kapcsolók:
                       keresztvalidáció választja)
   --threads N         ennyi szálon repülnek a részecskék (1–256); az eredmény
                       független tőle; alapértelmezés: a gép összes magja
-  --source FÁJL       forrásfájl a beépített C-14 helyett (UTF-8 vagy
+  --source FÁJL       forrásfájl a beépített C-14 helyett (az evidence-nél a
+                      beépített és a szállított források mellé) (UTF-8 vagy
                       windows-1250, legfeljebb 64 KiB): névsor,
                       végpontenergia MeV-ben (0 és 5 között), majd 2–200
                       "energia<TAB>intenzitás" sor növekvő, 0 és 5 MeV
@@ -324,6 +331,8 @@ Kapcsolók:
 
 Kilépési kód: 0 siker, 2 hibás argumentum vagy használhatatlan forrásfájl (az
 evidence parancsnál a nem létező útvonal is), 1 ha egy kimeneti fájl nem
-írható, 3 ha az evidence parancs nem "rendben" állapotú képet talált.
+írható (a korábbi fájl ilyenkor érintetlen marad; a kimenet helyén álló
+szimbolikus linket a program nem követi), 3 ha az evidence parancs nem
+"rendben" állapotú képet talált.
 )";
 }

@@ -5,6 +5,9 @@
 #include "cli/evidence_listing.h"
 #include "cli/evidence_report.h"
 #include "cli/output_file.h"
+#include "cli/run_setup.h"
+#include "core/simulation.h"
+#include "generated/vantor_version.h"
 
 #include <QFileInfo>
 
@@ -36,18 +39,50 @@ std::optional<std::string> ClashingOutput(const Options& options, const std::vec
     return std::nullopt;
 }
 
+// The check's own version and time, and the sources it knows; a source
+// file named that cannot give a spectrum is refused.
+std::variant<PlausibilityContext, std::string> Context(const Options& options, const QString& sourcesFolder)
+{
+    PlausibilityContext context{QString::fromLatin1(VantorVersion), QDateTime::currentDateTime(), {}};
+    if (options.sourcePath.empty()) {
+        context.sources = KnownSources(sourcesFolder);
+        return context;
+    }
+    Simulation named;
+    if (auto error = PrepareSimulation(options, named))
+        return *error;
+    context.sources = KnownSources(sourcesFolder, &named.source);
+    return context;
 }
 
-CommandOutcome RunEvidenceCommand(const Options& options)
+EvidenceRow CheckedRow(const PictureFile& file, const PlausibilityContext& context)
+{
+    EvidenceRow row{file, CheckPictureFile(file.path)};
+    if (row.check.status != EvidenceStatus::Intact || !row.check.record)
+        return row;
+    row.plausibility = CheckPlausibility(*row.check.record, file.folder, context);
+    if (row.plausibility.implausible) {
+        row.check.status = EvidenceStatus::Implausible;
+        row.check.reason = *row.plausibility.implausible;
+    }
+    return row;
+}
+
+}
+
+CommandOutcome RunEvidenceCommand(const Options& options, const QString& sourcesFolder)
 {
     const auto listed = ListPictures(options.paths);
     if (const auto* error = std::get_if<ListingError>(&listed))
         return {ExitRefused, "", error->message};
     if (auto clash = ClashingOutput(options, std::get<std::vector<PictureFile>>(listed)))
         return {ExitRefused, "", *clash};
+    const auto context = Context(options, sourcesFolder);
+    if (const auto* error = std::get_if<std::string>(&context))
+        return {ExitRefused, "", *error};
     std::vector<EvidenceRow> rows;
     for (const PictureFile& file : std::get<std::vector<PictureFile>>(listed))
-        rows.push_back({file, CheckPictureFile(file.path)});
+        rows.push_back(CheckedRow(file, std::get<PlausibilityContext>(context)));
 
     const bool allIntact = std::all_of(rows.begin(), rows.end(), [](const EvidenceRow& row) {
         return row.check.status == EvidenceStatus::Intact;

@@ -2,6 +2,8 @@
 
 #include "cli/command_outcome.h"
 
+#include <QString>
+
 struct Options;
 
 // Exit status when a picture is other than "rendben".
@@ -9,4 +11,6 @@ inline constexpr int ExitFlagged = 3;
 
 // vantor-cli evidence: checks the record of every picture the paths name and
 // lists them, with a CSV file and a page for the jury on request.
-CommandOutcome RunEvidenceCommand(const Options& options);
+// sourcesFolder: the source files shipped with the program, whose spectra
+// the physics of a record is checked with besides the built-in C-14.
+CommandOutcome RunEvidenceCommand(const Options& options, const QString& sourcesFolder = {});

@@ -38,6 +38,7 @@ span.intact { background: #2e7d32; } article.intact { border-left-color: #2e7d32
 span.modified { background: #c62828; } article.modified { border-left-color: #c62828; }
 span.norecord { background: #e65100; } article.norecord { border-left-color: #e65100; }
 span.unreadable { background: #6a1b9a; } article.unreadable { border-left-color: #6a1b9a; }
+span.implausible { background: #ad1457; } article.implausible { border-left-color: #ad1457; }
 )";
 
 QString StatusClass(EvidenceStatus status)
@@ -49,6 +50,8 @@ QString StatusClass(EvidenceStatus status)
         return QStringLiteral("modified");
     case EvidenceStatus::NoRecord:
         return QStringLiteral("norecord");
+    case EvidenceStatus::Implausible:
+        return QStringLiteral("implausible");
     case EvidenceStatus::Unreadable:
         break;
     }
@@ -81,6 +84,16 @@ QString FieldLabel(const char* name)
         {QStringLiteral("passUpperKeV"), QStringLiteral("E_max (keV)")},
         {QStringLiteral("passWidthKeV"), QStringLiteral("Energiaablak szélessége (keV)")},
         {QStringLiteral("source"), QStringLiteral("Forrás")},
+        {QStringLiteral("countsFromLastStart"), QStringLiteral("A számlálók az utolsó indítás beállításából")},
+        {QStringLiteral("detectorClearedAtStart"), QStringLiteral("Indításkor törölt detektor")},
+        {QStringLiteral("startTunedEnergyJoules"), QStringLiteral("Indításkori energia (J)")},
+        {QStringLiteral("startMagneticFieldTesla"), QStringLiteral("Indításkori indukció (T)")},
+        {QStringLiteral("startElectricFieldVPerM"), QStringLiteral("Indításkori térerősség (V/m)")},
+        {QStringLiteral("startSlitStep"), QStringLiteral("Indításkori rés lépése")},
+        {QStringLiteral("startSource"), QStringLiteral("Indításkori forrás")},
+        {QStringLiteral("startPassLowerKeV"), QStringLiteral("Indításkori E_min (keV)")},
+        {QStringLiteral("startPassUpperKeV"), QStringLiteral("Indításkori E_max (keV)")},
+        {QStringLiteral("startPassWidthKeV"), QStringLiteral("Indításkori ablakszélesség (keV)")},
         {QStringLiteral("digest"), QStringLiteral("Digest (SHA-256)")},
     };
     return labels.value(QString::fromLatin1(name), QString::fromLatin1(name));
@@ -142,8 +155,7 @@ QString Picture(const EvidenceRow& row, const QDir& pageFolder)
 QString Summary(const std::vector<EvidenceRow>& rows)
 {
     QString html = QStringLiteral("<p class=\"summary\">Összesen %1 kép:").arg(rows.size());
-    for (EvidenceStatus status : {EvidenceStatus::Intact, EvidenceStatus::Modified, EvidenceStatus::NoRecord,
-                                  EvidenceStatus::Unreadable}) {
+    for (EvidenceStatus status : ReportedStatuses) {
         const auto count = std::count_if(rows.begin(), rows.end(),
                                          [status](const EvidenceRow& row) { return row.check.status == status; });
         html += QStringLiteral(" <span class=\"%1\">%2 %3</span>")

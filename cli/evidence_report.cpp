@@ -102,11 +102,14 @@ QString RowNote(const EvidenceRow& row)
     QStringList notes;
     if (!row.check.reason.isEmpty())
         notes << row.check.reason;
-    // A contestant's folder is named by the code, which is a number.
+    // A contestant's folder is named by the code, which is a number; an
+    // intact picture of another is flagged with that reason already.
     const bool contestantsFolder = ParseIntegerText(row.file.folder.toStdString()).has_value();
     const std::optional<EvidenceRecord>& record = row.check.record;
-    if (record && contestantsFolder && record->contestant != row.file.folder)
+    if (record && contestantsFolder && record->contestant != row.file.folder
+        && row.check.status != EvidenceStatus::Implausible)
         notes << QStringLiteral("a(z) %1 versenyző mentette").arg(record->contestant);
+    notes << row.plausibility.notes;
     if (SavedInTeacherMode(row))
         notes << QStringLiteral("tanári módban mentve");
     return notes.join(QStringLiteral("; "));
@@ -114,7 +117,7 @@ QString RowNote(const EvidenceRow& row)
 
 bool NeedsALook(const EvidenceRow& row)
 {
-    return row.check.status != EvidenceStatus::Intact || SavedInTeacherMode(row);
+    return row.check.status != EvidenceStatus::Intact || SavedInTeacherMode(row) || row.plausibility.checkerOlder;
 }
 
 QString StatusWithNote(const EvidenceRow& row)
@@ -156,17 +159,21 @@ std::string EvidenceTable(const std::vector<EvidenceRow>& rows)
 std::string EvidenceSummary(const std::vector<EvidenceRow>& rows)
 {
     QStringList counts;
-    for (EvidenceStatus status : {EvidenceStatus::Intact, EvidenceStatus::Modified, EvidenceStatus::NoRecord,
-                                  EvidenceStatus::Unreadable}) {
+    for (EvidenceStatus status : ReportedStatuses) {
         const auto count = std::count_if(rows.begin(), rows.end(),
                                          [status](const EvidenceRow& row) { return row.check.status == status; });
         counts << QStringLiteral("%1 %2").arg(count).arg(StatusText(status));
     }
     const auto inClass = std::count_if(rows.begin(), rows.end(), SavedInTeacherMode);
-    const QString teacherMode = inClass > 0 ? QStringLiteral("; %1 tanári módban mentve").arg(inClass) : QString();
+    const auto newer = std::count_if(rows.begin(), rows.end(),
+                                     [](const EvidenceRow& row) { return row.plausibility.checkerOlder; });
+    QString extra;
+    if (inClass > 0)
+        extra += QStringLiteral("; %1 tanári módban mentve").arg(inClass);
+    if (newer > 0)
+        extra += QStringLiteral("; %1 az ellenőrzőnél újabb programmal mentve").arg(newer);
     return QStringLiteral("Összesen %1 kép: %2%3\n")
-        .arg(rows.size())
-        .arg(counts.join(QStringLiteral(", ")), teacherMode)
+        .arg(QString::number(rows.size()), counts.join(QStringLiteral(", ")), extra)
         .toStdString();
 }
 

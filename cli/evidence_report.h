@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/evidence_listing.h"
+#include "cli/evidence_plausibility.h"
 #include "evidence/picture_check.h"
 
 #include <string>
@@ -10,15 +11,22 @@
 struct EvidenceRow {
     PictureFile file;
     PictureCheck check;
+    Plausibility plausibility{};
 };
+
+// Every status, in the order the summaries count them.
+inline constexpr EvidenceStatus ReportedStatuses[] = {EvidenceStatus::Intact, EvidenceStatus::Implausible,
+                                                      EvidenceStatus::Modified, EvidenceStatus::NoRecord,
+                                                      EvidenceStatus::Unreadable};
 
 // What is wrong with the picture, in a contestant's folder whether its
 // record was saved by someone else, and whether it was saved in teacher
 // mode; empty when there is nothing to say.
 QString RowNote(const EvidenceRow& row);
 
-// A picture the jury has to look at: not intact, or saved in teacher mode,
-// where the theory and other sources were at hand.
+// A picture the jury has to look at: not intact, saved in teacher mode,
+// where the theory and other sources were at hand, or by a program newer
+// than the checker.
 bool NeedsALook(const EvidenceRow& row);
 
 // What the status column says: the status, and after a colon the note.
@@ -30,8 +38,9 @@ QString StatusWithNote(const EvidenceRow& row);
 // can disturb the terminal.
 std::string EvidenceTable(const std::vector<EvidenceRow>& rows);
 
-// "Összesen 3 kép: 1 rendben, 1 módosítva, 1 nincs adat, 0 hibás fájl",
-// followed by "; 1 tanári módban mentve" when there are such.
+// "Összesen 3 kép: 1 rendben, 0 valószínűtlen, 1 módosítva, 1 nincs adat,
+// 0 hibás fájl", followed by "; 1 tanári módban mentve" and "; 1 az
+// ellenőrzőnél újabb programmal mentve" when there are such.
 std::string EvidenceSummary(const std::vector<EvidenceRow>& rows);
 
 // The rows with every field of the record after folder, file, status and

@@ -43,7 +43,7 @@ int main(int argc, char* argv[])
     case Command::Scan:
         return Report(RunScanCommand(line.options));
     case Command::Evidence:
-        return Report(RunEvidenceCommand(line.options));
+        return Report(RunEvidenceCommand(line.options, QString::fromStdString(ShippedSourcesFolder().string())));
     }
     return 0;
 }

@@ -2,7 +2,16 @@
 
 #include "evidence/file_writing.h"
 
-#include <QString>
+#include <QFileInfo>
+
+namespace {
+
+std::string Message(const WriteFailure& failure, const std::string& path, const std::string& what)
+{
+    return "vantor-cli: a(z) " + what + " nem írható: " + FaultText(failure).toStdString() + " (" + path + ")";
+}
+
+}
 
 std::optional<std::string> WriteOutputFile(const std::string& path, QByteArrayView bytes, const std::string& what)
 {
@@ -10,5 +19,12 @@ std::optional<std::string> WriteOutputFile(const std::string& path, QByteArrayVi
                                                                    AtLink::Refuse);
     if (!failure)
         return std::nullopt;
-    return "vantor-cli: a(z) " + what + " nem írható: " + FaultText(*failure).toStdString() + " (" + path + ")";
+    return Message(*failure, path, what);
+}
+
+std::optional<std::string> OutputLinkRefusal(const std::string& path, const std::string& what)
+{
+    if (path.empty() || !QFileInfo(QString::fromStdString(path)).isSymLink())
+        return std::nullopt;
+    return Message({WriteFault::SymbolicLink, {}}, path, what);
 }

@@ -12,3 +12,7 @@
 // the file it points to can be named instead. Returns the message for the
 // user, with what the output is ("CSV-fájl") and why it failed.
 std::optional<std::string> WriteOutputFile(const std::string& path, QByteArrayView bytes, const std::string& what);
+
+// The message WriteOutputFile would give in the end for a link at path, so
+// that a long run is refused before it starts rather than after.
+std::optional<std::string> OutputLinkRefusal(const std::string& path, const std::string& what);

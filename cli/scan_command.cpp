@@ -21,6 +21,11 @@ CommandOutcome RunScanCommand(const Options& options)
             return {ExitRefused, "", *refusal};
     }
 
+    for (const auto& [path, what] : {std::pair{options.csvPath, "CSV-fájl"}, std::pair{options.plotPath, "rajz"}}) {
+        if (auto refusal = OutputLinkRefusal(path, what))
+            return {ExitFailed, "", *refusal};
+    }
+
     const std::size_t pointCount = ScanEnergies(options).size();
     std::vector<ScanPoint> points;
     {

@@ -2,11 +2,13 @@
 
 #include "evidence/overloaded.h"
 
+#include <QLocale>
+
 #include <array>
 
 namespace {
 
-const std::array<EvidenceField, 24> Fields{{
+const std::array<EvidenceField, 34> Fields{{
     {"format", &EvidenceRecord::format},
     {"program", &EvidenceRecord::program},
     {"contestant", &EvidenceRecord::contestant},
@@ -30,6 +32,16 @@ const std::array<EvidenceField, 24> Fields{{
     {"passUpperKeV", &EvidenceRecord::passUpperKeV},
     {"passWidthKeV", &EvidenceRecord::passWidthKeV},
     {"source", &EvidenceRecord::source},
+    {"countsFromLastStart", &EvidenceRecord::countsFromLastStart, 3},
+    {"detectorClearedAtStart", &EvidenceRecord::detectorClearedAtStart, 3},
+    {"startTunedEnergyJoules", &EvidenceRecord::startTunedEnergyJoules, 3},
+    {"startMagneticFieldTesla", &EvidenceRecord::startMagneticFieldTesla, 3},
+    {"startElectricFieldVPerM", &EvidenceRecord::startElectricFieldVPerM, 3},
+    {"startSlitStep", &EvidenceRecord::startSlitStep, 3},
+    {"startSource", &EvidenceRecord::startSource, 3},
+    {"startPassLowerKeV", &EvidenceRecord::startPassLowerKeV, 3},
+    {"startPassUpperKeV", &EvidenceRecord::startPassUpperKeV, 3},
+    {"startPassWidthKeV", &EvidenceRecord::startPassWidthKeV, 3},
     {"digest", &EvidenceRecord::digest},
 }};
 
@@ -50,6 +62,9 @@ QString FieldText(const EvidenceRecord& record, const EvidenceField& field)
                           [&](qint32 EvidenceRecord::*number) { return QString::number(record.*number); },
                           [&](std::optional<qint32> EvidenceRecord::*number) {
                               return (record.*number) ? QString::number(*(record.*number)) : QString();
+                          },
+                          [&](double EvidenceRecord::*number) {
+                              return QString::number(record.*number, 'g', QLocale::FloatingPointShortest);
                           },
                       },
                       field.member);

@@ -10,9 +10,10 @@
 
 // The name and version of the record's layout, the first thing a reader checks.
 // Version 1 had no teacherMode: the program that wrote it had no teacher mode.
-inline constexpr QLatin1StringView EvidenceFormat("vantor-evidence/2");
+// Version 2 had nothing of the last Start.
+inline constexpr QLatin1StringView EvidenceFormat("vantor-evidence/3");
 inline constexpr QLatin1StringView EvidenceFormatPrefix("vantor-evidence/");
-inline constexpr int EvidenceFormatVersion = 2;
+inline constexpr int EvidenceFormatVersion = 3;
 
 // What a saved picture of the window says about itself: who saved it and
 // when, the settings and the run as the window showed them, and the digest
@@ -42,11 +43,26 @@ struct EvidenceRecord {
     QString passUpperKeV;
     QString passWidthKeV;
     QString source;            // the source's name line
+    // What the counts come from. The boxes may show other settings than the
+    // ones the counts were measured with (Stop, a new energy, save), and with
+    // "Indításkor töröl" off the detector sums several Starts. So the record
+    // keeps the filter as the last Start set it, to the last bit, and whether the two
+    // counts shown come from that setting alone.
+    bool countsFromLastStart = false;   // one setting gave both counts, from the last Start on
+    bool detectorClearedAtStart = false;
+    double startTunedEnergyJoules = 0.0;    // the tuned kinetic energy, J
+    double startMagneticFieldTesla = 0.0;   // T; 0 with the fields off
+    double startElectricFieldVPerM = 0.0;   // V/m
+    qint32 startSlitStep = 0;
+    QString startSource;                    // the source's name line
+    QString startPassLowerKeV;              // the band searched at that Start, as readouts
+    QString startPassUpperKeV;
+    QString startPassWidthKeV;
     QString digest;            // lowercase hexadecimal SHA-256, see SealedPicture
 };
 
 using EvidenceMember = std::variant<QString EvidenceRecord::*, bool EvidenceRecord::*, qint32 EvidenceRecord::*,
-                                    std::optional<qint32> EvidenceRecord::*>;
+                                    std::optional<qint32> EvidenceRecord::*, double EvidenceRecord::*>;
 
 // One field of the record: its name in the picture's JSON, where the record
 // keeps it, and the first version of the layout that has it.
@@ -60,6 +76,6 @@ struct EvidenceField {
 // reader and the reports cannot disagree on the list.
 std::span<const EvidenceField> EvidenceFields();
 
-// A field's value as plain text: numbers in decimal, "true" or "false",
-// empty for a missing number.
+// A field's value as plain text: numbers in decimal (the shortest text that
+// reads back the same double), "true" or "false", empty for a missing number.
 QString FieldText(const EvidenceRecord& record, const EvidenceField& field);

@@ -48,6 +48,8 @@ QString StatusText(EvidenceStatus status)
         return QStringLiteral("módosítva");
     case EvidenceStatus::NoRecord:
         return QStringLiteral("nincs adat");
+    case EvidenceStatus::Implausible:
+        return QStringLiteral("valószínűtlen");
     case EvidenceStatus::Unreadable:
         break;
     }

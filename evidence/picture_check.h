@@ -12,9 +12,10 @@ enum class EvidenceStatus {
     Modified,     // a record that does not match the file, or a broken one
     NoRecord,     // a picture from elsewhere, or from a version before records
     Unreadable,   // not a readable JPEG file
+    Implausible,  // intact, but no run of the program could have written the record
 };
 
-// "rendben", "módosítva", "nincs adat", "hibás fájl".
+// "rendben", "módosítva", "nincs adat", "hibás fájl", "valószínűtlen".
 QString StatusText(EvidenceStatus status);
 
 struct PictureCheck {

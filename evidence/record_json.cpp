@@ -26,6 +26,7 @@ QJsonValue JsonValue(const EvidenceRecord& record, const EvidenceMember& member)
                           [&](std::optional<qint32> EvidenceRecord::*number) {
                               return (record.*number) ? QJsonValue(*(record.*number)) : QJsonValue();
                           },
+                          [&](double EvidenceRecord::*number) { return QJsonValue(record.*number); },
                       },
                       member);
 }
@@ -69,6 +70,10 @@ bool Take(const QJsonValue& value, const EvidenceMember& member, EvidenceRecord&
                           [&](std::optional<qint32> EvidenceRecord::*number) {
                               record.*number = WholeNumber(value);
                               return value.isNull() || (record.*number).has_value();
+                          },
+                          [&](double EvidenceRecord::*number) {
+                              record.*number = value.toDouble();
+                              return value.isDouble();
                           },
                       },
                       member);

@@ -15,7 +15,8 @@ struct WriteFailure;
 std::optional<QString> EncodeJpeg(const QImage& image, QByteArray& jpeg);
 
 // image as EncodeJpeg encodes it, with record in one comment segment (see
-// SealedPicture). Returns the library's message on failure.
+// SealedPicture). Returns the message for the user, with the library's own,
+// on failure.
 std::optional<QString> EncodeSealedJpeg(const QImage& image, const EvidenceRecord& record, QByteArray& picture);
 
 // Writes image to path as EncodeSealedJpeg encodes it, replacing a file of

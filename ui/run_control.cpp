@@ -1,5 +1,6 @@
 #include "ui/tform1.h"
 
+#include "core/band_readout.h"
 #include "core/measurement.h"
 #include "core/pass_band.h"
 #include "core/simulation.h"
@@ -23,12 +24,14 @@ void TForm1::Button3Click()
     Button7Click();
     if (CheckBox5->isChecked())
         Button5Click();
+    const bool detectorEmpty = m_sim.run.detectedCount == 0;
     Button4->setEnabled(true);
     Button4->setText("Stop");
     Button3->setEnabled(false);
     BeginMeasurement(m_sim, {.setCount = count,
                              .stopAtSetCount = CheckBox1->isChecked(),
                              .clearDetector = CheckBox5->isChecked()});
+    NoteStart(CheckBox5->isChecked(), detectorEmpty);
     EnableSettings();
     Edit1->setText("Mérés fut");
     RunLoop();
@@ -71,6 +74,8 @@ void TForm1::ContinueRun()
     }
     Button4->setText("Stop");
     Button3->setEnabled(false);
+    // Settings changed while stopped mix a second setting into the counts.
+    m_countOrigin.alone = m_countOrigin.alone && SameSettingAsStart();
     run.running = true;
     EnableSettings();
     run.startTime = NowInDays();
@@ -113,8 +118,11 @@ void TForm1::EnableSettings()
     Loadsource1->setEnabled(enabled);
 }
 
+// A count cleared alone no longer matches the other; Start sets the origin
+// anew after clearing.
 void TForm1::Button7Click()
 {
+    m_countOrigin.alone = false;
     m_overlayCanvas->Clear();
     Image2->RepaintDirty();
     Edit9->setText("0");
@@ -124,6 +132,7 @@ void TForm1::Button7Click()
 
 void TForm1::Button5Click()
 {
+    m_countOrigin.alone = false;
     m_sim.run.detectedCount = 0;
     Edit8->setText(QString::number(m_sim.run.detectedCount));
     m_detectionsToShow = false;
@@ -132,4 +141,31 @@ void TForm1::Button5Click()
 void TForm1::CheckBox1Click()
 {
     m_sim.run.stopAtCount = CheckBox1->isChecked();
+}
+
+// The detected count comes from this Start alone when the detector was empty
+// at it, whether "Indításkor töröl" emptied it or nothing was counted before.
+void TForm1::NoteStart(bool detectorCleared, bool detectorEmpty)
+{
+    const bool known = BandKnown(m_sim);
+    auto readout = [known](double megaElectronVolts) {
+        return QString::fromStdString(known ? PassBandText(megaElectronVolts) : std::string(NotComputableText));
+    };
+    m_countOrigin = {m_sim.filter,
+                     UpDown3->position(),
+                     m_sourceName,
+                     detectorCleared,
+                     readout(m_sim.band.PassLower),
+                     readout(m_sim.band.PassUpper),
+                     readout(m_sim.band.PassWidth),
+                     detectorEmpty};
+}
+
+bool TForm1::SameSettingAsStart() const
+{
+    const FilterSettings& now = m_sim.filter;
+    const FilterSettings& then = m_countOrigin.filter;
+    return now.magneticField == then.magneticField && now.electricField == then.electricField
+        && now.tunedEnergy == then.tunedEnergy && UpDown3->position() == m_countOrigin.slitStep
+        && m_sourceName == m_countOrigin.source;
 }

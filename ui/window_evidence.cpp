@@ -64,5 +64,15 @@ EvidenceRecord TForm1::EvidenceNow()
     record.passUpperKeV = Edit13->text();
     record.passWidthKeV = Edit14->text();
     record.source = m_sourceName;
+    record.countsFromLastStart = m_countOrigin.alone;
+    record.detectorClearedAtStart = m_countOrigin.detectorCleared;
+    record.startTunedEnergyJoules = m_countOrigin.filter.tunedEnergy;
+    record.startMagneticFieldTesla = m_countOrigin.filter.magneticField;
+    record.startElectricFieldVPerM = m_countOrigin.filter.electricField;
+    record.startSlitStep = m_countOrigin.slitStep;
+    record.startSource = m_countOrigin.source;
+    record.startPassLowerKeV = m_countOrigin.passLower;
+    record.startPassUpperKeV = m_countOrigin.passUpper;
+    record.startPassWidthKeV = m_countOrigin.passWidth;
     return record;
 }

@@ -71,20 +71,21 @@ TEST_F(EvidenceCommand, TheRoomIsListedByContestantAndFileWithACountPerStatus)
     ASSERT_EQ(lines.size(), 7) << outcome.output;
     EXPECT_TRUE(lines[0].startsWith(QStringLiteral("Mappa  Fájl")));
     const QStringList expected{
-        QStringLiteral("21     01_spektrum.jpg  2024-03-15 10:42:07       50    1000       0.5         1000      37"
-                       "        6.661     0:00:02  rendben"),
+        QStringLiteral("21     01_spektrum.jpg  2024-03-15 10:42:07       50    1000       0.5         1000      72"
+                       "        7.122     0:00:02  rendben"),
         QStringLiteral("21     03_hibas.jpeg    -                          -       -         -            -       -"
                        "            -           -  hibás fájl: nem JPEG-kép (nem a képkezdet jelével kezdődik)"),
         QStringLiteral("22     01_a.JPG         -                          -       -         -            -       -"
                        "            -           -  nincs adat: nincs megjegyzés a képben"),
-        QStringLiteral("22     02_b.jpg         2024-03-15 10:42:07       50    1000       0.5         2000      37"
-                       "        6.661     0:00:02  rendben"),
-        QStringLiteral("terem  01_zsuri.jpg     2024-03-15 10:42:07       50    1000       0.5         3000      37"
-                       "        6.661     0:00:02  rendben"),
+        QStringLiteral("22     02_b.jpg         2024-03-15 10:42:07       50    1000       0.5         2000     144"
+                       "        7.122     0:00:02  rendben"),
+        QStringLiteral("terem  01_zsuri.jpg     2024-03-15 10:42:07       50    1000       0.5         3000     216"
+                       "        7.122     0:00:02  rendben"),
     };
     for (int i = 0; i < expected.size(); ++i)
         EXPECT_EQ(lines[i + 1].toStdString(), expected[i].toStdString());
-    EXPECT_EQ(lines[6], QStringLiteral("Összesen 5 kép: 3 rendben, 0 módosítva, 1 nincs adat, 1 hibás fájl"));
+    EXPECT_EQ(lines[6], QStringLiteral("Összesen 5 kép: 3 rendben, 0 valószínűtlen, 0 módosítva, 1 nincs adat, "
+                                       "1 hibás fájl"));
 }
 
 TEST_F(EvidenceCommand, EveryPictureIntactExitsWith0AndAPictureIsListedOnce)
@@ -119,10 +120,14 @@ TEST_F(EvidenceCommand, RecordTextsCannotSteerTheTerminalOrTheSpreadsheet)
 
     EXPECT_EQ(outcome.output.find('\x1b'), std::string::npos);
     EXPECT_NE(outcome.output.find("?[2J50"), std::string::npos) << outcome.output;
-    EXPECT_NE(outcome.output.find("rendben: a(z) 22 versenyző mentette; tanári módban mentve"), std::string::npos)
+    // A picture copied from another contestant's folder is flagged.
+    EXPECT_EQ(outcome.exitStatus, ExitFlagged);
+    EXPECT_NE(outcome.output.find("valószínűtlen: a(z) 22 versenyző mentette, nem a mappa versenyzője; tanári módban "
+                                  "mentve"),
+              std::string::npos)
         << outcome.output;
-    EXPECT_NE(outcome.output.find("Összesen 1 kép: 1 rendben, 0 módosítva, 0 nincs adat, 0 hibás fájl; 1 tanári "
-                                  "módban mentve\n"),
+    EXPECT_NE(outcome.output.find("Összesen 1 kép: 0 rendben, 1 valószínűtlen, 0 módosítva, 0 nincs adat, 0 hibás "
+                                  "fájl; 1 tanári módban mentve\n"),
               std::string::npos)
         << outcome.output;
     const QStringList rows = Read(csv).split(u'\n', Qt::SkipEmptyParts);
@@ -131,8 +136,9 @@ TEST_F(EvidenceCommand, RecordTextsCannotSteerTheTerminalOrTheSpreadsheet)
     for (const EvidenceField& field : EvidenceFields())
         header << QString::fromLatin1(field.name);
     EXPECT_EQ(rows[0], header.join(u','));
-    EXPECT_TRUE(rows[1].startsWith(QStringLiteral("21,01_masolt.jpg,rendben,a(z) 22 versenyző mentette; tanári módban "
-                                                  "mentve,vantor-evidence/2,2.2.0.3,22,true,2024-03-15T10:42:07+01:00,")))
+    EXPECT_TRUE(rows[1].startsWith(QStringLiteral("21,01_masolt.jpg,valószínűtlen,\"a(z) 22 versenyző mentette, nem a "
+                                                  "mappa versenyzője; tanári módban mentve\",vantor-evidence/3,2.2.0.3,"
+                                                  "22,true,2024-03-15T10:42:07+01:00,")))
         << rows[1].toStdString();
     EXPECT_TRUE(rows[1].contains(QStringLiteral(",\"'=HYPERLINK(\"\"http://x\"\",\"\"ok\"\")\",")))
         << rows[1].toStdString();

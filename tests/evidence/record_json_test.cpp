@@ -34,7 +34,7 @@ TEST(RecordJson, ReadsBackEveryFieldInOneLineWithTheFormatFirstAndTheDigestLast)
     const QByteArray json = RecordJson(record);
 
     EXPECT_FALSE(json.contains('\n'));
-    EXPECT_TRUE(json.startsWith("{\"format\":\"vantor-evidence/2\",\"program\":\"2.2.0.3\","));
+    EXPECT_TRUE(json.startsWith("{\"format\":\"vantor-evidence/3\",\"program\":\"2.2.0.3\","));
     EXPECT_TRUE(json.endsWith(",\"digest\":\"" + QByteArray(64, 'a') + "\"}"));
     EXPECT_TRUE(json.contains("\"fieldMicrotesla\":null"));
     EXPECT_TRUE(json.contains(QStringLiteral("és ő").toUtf8()));
@@ -64,13 +64,13 @@ TEST(RecordJson, OnlyAVantorRecordIsARecord)
     for (const QByteArray& comment : {QByteArray("Created with GIMP"), QByteArray(""), QByteArray("[1,2]"),
                                      QByteArray("{\"format\":\"exif\"}"), QByteArray("{\"format\":7}"),
                                      QByteArray("{\"launched\":5}"), QByteArray(60000, '{'),
-                                     QByteArray("{\"format\":\"vantor-evidence/3\"}"),
+                                     QByteArray("{\"format\":\"vantor-evidence/4\"}"),
                                      QByteArray("{\"format\":\"vantor-evidence/0\"}"),
                                      QByteArray("{\"format\":\"vantor-evidence/02\"}"),
                                      QByteArray("{\"format\":\"vantor-evidence/2b\"}")})
         EXPECT_EQ(ReadRecord(comment).kind, RecordReading::Kind::NotARecord) << comment.left(40).toStdString();
-    EXPECT_EQ(ReadRecord("{\"format\":\"vantor-evidence/3\"}").problem,
-              QStringLiteral("ismeretlen adatlap-formátum: vantor-evidence/3"));
+    EXPECT_EQ(ReadRecord("{\"format\":\"vantor-evidence/4\"}").problem,
+              QStringLiteral("ismeretlen adatlap-formátum: vantor-evidence/4"));
 }
 
 // The first layout had no teacherMode, as its program had no teacher mode:

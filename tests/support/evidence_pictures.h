@@ -10,6 +10,8 @@
 #include <QImage>
 #include <QString>
 
+#include <optional>
+
 // A small JPEG as another program saves one, without any comment.
 inline QByteArray PlainJpeg(QColor colour = QColor(40, 120, 200))
 {
@@ -22,8 +24,13 @@ inline QByteArray PlainJpeg(QColor colour = QColor(40, 120, 200))
     return bytes;
 }
 
-// What contestant 21's window records after a measurement at 50 keV and 1000 µT.
-inline EvidenceRecord MeasuredRecord(qint32 launched = 1000, qint32 detected = 37)
+// The share of C-14's drawn energies that the band at 50 keV, 1000 µT and
+// the narrowest slit lets through.
+inline constexpr double ShareAt50KeV = 0.0719443;
+
+// What contestant 21's window records after a Start at 50 keV and 1000 µT,
+// with the narrowest slit; the detected count is the expected one unless given.
+inline EvidenceRecord MeasuredRecord(qint32 launched = 1000, std::optional<qint32> detected = std::nullopt)
 {
     EvidenceRecord record;
     record.program = QStringLiteral("2.2.0.3");
@@ -40,13 +47,23 @@ inline EvidenceRecord MeasuredRecord(qint32 launched = 1000, qint32 detected = 3
     record.clearDetectorOnStart = true;
     record.tracksShown = true;
     record.launched = launched;
-    record.detected = detected;
+    record.detected = detected.value_or(qRound(ShareAt50KeV * launched));
     record.measuringTime = QStringLiteral("0:00:02");
     record.running = false;
     record.passLowerKeV = QStringLiteral("    46.741");
-    record.passUpperKeV = QStringLiteral("    53.402");
-    record.passWidthKeV = QStringLiteral("     6.661");
-    record.source = QStringLiteral("C-14 forrás");
+    record.passUpperKeV = QStringLiteral("    53.863");
+    record.passWidthKeV = QStringLiteral("     7.122");
+    record.source = QStringLiteral("Béta-forrás: radiokarbon (C-14)");
+    record.countsFromLastStart = true;
+    record.detectorClearedAtStart = true;
+    record.startTunedEnergyJoules = 8.0108831699999992e-15;
+    record.startMagneticFieldTesla = 0.001;
+    record.startElectricFieldVPerM = 123720.20302795917;
+    record.startSlitStep = 0;
+    record.startSource = record.source;
+    record.startPassLowerKeV = record.passLowerKeV;
+    record.startPassUpperKeV = record.passUpperKeV;
+    record.startPassWidthKeV = record.passWidthKeV;
     return record;
 }
 

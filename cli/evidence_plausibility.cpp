@@ -1,0 +1,207 @@
+#include "cli/evidence_plausibility.h"
+
+#include "cli/expected_count.h"
+#include "core/band_readout.h"
+#include "core/number_text.h"
+#include "core/pass_band.h"
+#include "core/settings_rules.h"
+#include "core/simulation.h"
+#include "spectrum/number_scan.h"
+#include "spectrum/source_file.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QVersionNumber>
+
+#include <cmath>
+
+namespace {
+
+// Readouts show keV to the electronvolt, so a width and the edges it is
+// the difference of may each be off by half a unit of the last place.
+constexpr double ReadoutToleranceKeV = 0.0015;
+
+std::optional<double> Readout(const QString& text)
+{
+    return ScanWholeNumber(text.trimmed().toStdString());
+}
+
+QString Number(double value, int decimals)
+{
+    return QString::fromStdString(FixedText(value, 1, decimals));
+}
+
+int LayoutVersion(const EvidenceRecord& record)
+{
+    return record.format.sliced(EvidenceFormatPrefix.size()).toInt();
+}
+
+// What no program could write, of any version: negative counts or time, a
+// picture saved in the future.
+std::optional<QString> ImpossibleAnywhere(const EvidenceRecord& record, const PlausibilityContext& context)
+{
+    if (record.launched < 0)
+        return QStringLiteral("negatív a kibocsátott részecskék száma (%1)").arg(record.launched);
+    if (record.detected < 0)
+        return QStringLiteral("negatív a beütésszám (%1)").arg(record.detected);
+    if (record.measuringTime.trimmed().startsWith(u'-'))
+        return QStringLiteral("negatív a mérési idő (%1)").arg(record.measuringTime.trimmed());
+    const QDateTime savedAt = QDateTime::fromString(record.savedAt, Qt::ISODate);
+    if (savedAt.isValid() && savedAt > context.now.addDays(SavedAtToleranceDays))
+        return QStringLiteral("a mentés ideje (%1) több mint egy nappal az ellenőrzés utáni").arg(record.savedAt);
+    return std::nullopt;
+}
+
+// What this version's window cannot show, whatever was done in it.
+std::optional<QString> ImpossibleHere(const EvidenceRecord& record)
+{
+    if (record.setCount && !IsValidParticleCount(*record.setCount))
+        return QStringLiteral("a beállított részecskeszám (%1) nem adható meg").arg(*record.setCount);
+    if (!IsValidSlitStep(record.slitStep))
+        return QStringLiteral("a rés lépése (%1) a %2–%3 tartományon kívül van")
+            .arg(QString::number(record.slitStep), QString::number(MinSlitStep), QString::number(MaxSlitStep));
+    const std::optional<double> lower = Readout(record.passLowerKeV);
+    const std::optional<double> upper = Readout(record.passUpperKeV);
+    const std::optional<double> width = Readout(record.passWidthKeV);
+    if (lower && upper && width && (*lower > *upper || std::fabs(*upper - *lower - *width) > ReadoutToleranceKeV))
+        return QStringLiteral("az energiaablak szélessége (%1 keV) nem a határai (%2–%3 keV) különbsége")
+            .arg(Number(*width, 3), Number(*lower, 3), Number(*upper, 3));
+    return std::nullopt;
+}
+
+const SourceSpectrum* SourceNamed(const QString& name, const PlausibilityContext& context)
+{
+    for (const SourceSpectrum& source : context.sources)
+        if (QString::fromStdString(source.Name) == name)
+            return &source;
+    return nullptr;
+}
+
+// The last Start's setting as the window had it, with the band searched anew.
+void SetUpLastStart(const EvidenceRecord& record, const SourceSpectrum& source, Simulation& sim)
+{
+    InitialiseSimulation(sim);
+    sim.source = source;
+    ApplySlitStep(sim.walls, record.startSlitStep);
+    sim.filter = {record.startMagneticFieldTesla, record.startElectricFieldVPerM, record.startTunedEnergyJoules};
+    UpdatePassBand(sim);
+}
+
+QString BandReadout(bool known, double megaElectronVolts)
+{
+    return QString::fromStdString(known ? PassBandText(megaElectronVolts) : std::string(NotComputableText));
+}
+
+QString BandText(const QString& lower, const QString& upper)
+{
+    return lower.trimmed() + QStringLiteral("–") + upper.trimmed();
+}
+
+// The physics of one setting: the band the program searches for it, and the
+// detected count against the count expected for the launched particles.
+void CheckPhysics(const EvidenceRecord& record, const PlausibilityContext& context, Plausibility& verdict)
+{
+    if (record.detected > record.launched) {
+        verdict.implausible = QStringLiteral("több a beütés (%1), mint a kibocsátott részecske (%2)")
+                                  .arg(QString::number(record.detected), QString::number(record.launched));
+        return;
+    }
+    const SourceSpectrum* source = SourceNamed(record.startSource, context);
+    if (!source) {
+        verdict.notes << QStringLiteral("a fizika nem ellenőrizhető: a(z) „%1” forrás nem ismert (--source FÁJL "
+                                        "megadhatja)")
+                             .arg(record.startSource);
+        return;
+    }
+    if (!IsValidSlitStep(record.startSlitStep)) {
+        verdict.implausible = QStringLiteral("az indításkori rés lépése (%1) nem adható meg").arg(record.startSlitStep);
+        return;
+    }
+    Simulation sim;
+    SetUpLastStart(record, *source, sim);
+    const bool known = BandKnown(sim);
+    const QString lower = BandReadout(known, sim.band.PassLower);
+    const QString upper = BandReadout(known, sim.band.PassUpper);
+    const QString width = BandReadout(known, sim.band.PassWidth);
+    if (lower != record.startPassLowerKeV || upper != record.startPassUpperKeV || width != record.startPassWidthKeV) {
+        verdict.implausible = QStringLiteral("az indításkori energiaablak (%1 keV) nem az, amit a program a "
+                                             "beállításaihoz számol (%2 keV)")
+                                  .arg(BandText(record.startPassLowerKeV, record.startPassUpperKeV),
+                                       BandText(lower, upper));
+        return;
+    }
+    if (!known) {
+        verdict.notes << QStringLiteral("a beütésszám nem ellenőrizhető: mágneses tér nélkül nincs energiaablak");
+        return;
+    }
+    const ExpectedCount expected =
+        ExpectCount(sim.source, sim.band.SearchedLower, sim.band.SearchedUpper, record.launched, record.detected);
+    const bool beyond = expected.pull ? std::fabs(*expected.pull) > MaxPull
+                                      : std::fabs(record.detected - expected.detected) > 0.5;
+    if (beyond)
+        verdict.implausible = QStringLiteral("a beütésszám (%1) %2 szórásnyira van a várhatótól (%3)")
+                                  .arg(QString::number(record.detected),
+                                       expected.pull ? Number(std::fabs(*expected.pull), 1) : QStringLiteral("végtelen"),
+                                       Number(expected.detected, 1));
+}
+
+bool NewerThan(const QString& program, const QString& checker)
+{
+    const QVersionNumber saved = QVersionNumber::fromString(program);
+    return !saved.isNull() && QVersionNumber::compare(saved, QVersionNumber::fromString(checker)) > 0;
+}
+
+}
+
+std::vector<SourceSpectrum> KnownSources(const QString& sourcesFolder, const SourceSpectrum* named)
+{
+    std::vector<SourceSpectrum> sources;
+    if (named)
+        sources.push_back(*named);
+    SourceSpectrum builtin;
+    if (!LoadSourceSpectrum(BuiltinSourceText(), builtin))
+        sources.push_back(builtin);
+    if (sourcesFolder.isEmpty())
+        return sources;
+    for (const QFileInfo& file : QDir(sourcesFolder).entryInfoList({QStringLiteral("*.for")}, QDir::Files)) {
+        const SourceFile text = ReadSourceFile(QFile::encodeName(file.absoluteFilePath()).toStdString());
+        SourceSpectrum shipped;
+        if (!text.error && !LoadSourceSpectrum(text.lines, shipped))
+            sources.push_back(shipped);
+    }
+    return sources;
+}
+
+Plausibility CheckPlausibility(const EvidenceRecord& record, const QString& folder, const PlausibilityContext& context)
+{
+    Plausibility verdict;
+    // A contestant's folder is named by the code, which is a number.
+    if (ParseIntegerText(folder.toStdString()).has_value() && record.contestant != folder) {
+        verdict.implausible = QStringLiteral("a(z) %1 versenyző mentette, nem a mappa versenyzője").arg(record.contestant);
+        return verdict;
+    }
+    verdict.implausible = ImpossibleAnywhere(record, context);
+    if (verdict.implausible)
+        return verdict;
+    if (NewerThan(record.program, context.checkerVersion)) {
+        verdict.checkerOlder = true;
+        verdict.notes << QStringLiteral("a mentő program (%1) újabb az ellenőrzőnél (%2), ezért ez nem ellenőrizheti")
+                             .arg(record.program, context.checkerVersion);
+        return verdict;
+    }
+    verdict.implausible = ImpossibleHere(record);
+    if (verdict.implausible)
+        return verdict;
+    if (LayoutVersion(record) < 3) {
+        verdict.notes << QStringLiteral("a fizika nem ellenőrizhető: régebbi adatlap, a mérés beállításai nélkül");
+        return verdict;
+    }
+    if (!record.countsFromLastStart) {
+        if (record.launched > 0 || record.detected > 0)
+            verdict.notes << QStringLiteral("a fizika nem ellenőrizhető: a beütések nem egyetlen beállításból "
+                                            "származnak");
+        return verdict;
+    }
+    CheckPhysics(record, context, verdict);
+    return verdict;
+}

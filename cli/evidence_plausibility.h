@@ -1,0 +1,47 @@
+#pragma once
+
+#include "evidence/evidence_record.h"
+#include "spectrum/source_spectrum.h"
+
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+#include <vector>
+
+// What the check knows besides the record: its own version and time, and the
+// sources whose spectra it has, known by their name lines.
+struct PlausibilityContext {
+    QString checkerVersion;
+    QDateTime now;
+    std::vector<SourceSpectrum> sources;
+};
+
+// The built-in C-14, the sources shipped in sourcesFolder (if any) and the
+// file the user named (if any; it wins over a shipped one of the same name).
+// A file that cannot be read is the caller's to refuse first.
+std::vector<SourceSpectrum> KnownSources(const QString& sourcesFolder, const SourceSpectrum* named = nullptr);
+
+// Whether a record is one that a run of the program could write.
+struct Plausibility {
+    std::optional<QString> implausible;   // why no run could have written it
+    QStringList notes;                    // what could not be checked, and why
+    bool checkerOlder = false;            // saved by a newer program: nothing vouched for
+};
+
+// A lab clock may be off by minutes or hours; a picture saved more than this
+// after the check's own time was not saved by the clock of that lab.
+inline constexpr int SavedAtToleranceDays = 1;
+
+// Five standard deviations: one honest picture in 3.5 million passes it.
+inline constexpr double MaxPull = 5.0;
+
+// folder: the name of the folder the picture lies in. The counts, the set
+// count, the slit, the measuring time, the band's readouts and the saving
+// time are checked against what the program can show; where the record shows
+// that the last Start's setting alone gave the counts, and the source is
+// known, the band is searched again for that setting and the detected count
+// compared with the count expected for the launched ones.
+Plausibility CheckPlausibility(const EvidenceRecord& record, const QString& folder,
+                               const PlausibilityContext& context);
