@@ -10,7 +10,9 @@
 ;
 ; makensis defines: VERSION, SOURCE (the portable folder), ICON, OUTFILE.
 
-Unicode true
+; A 64-bit installer for a 64-bit program: it also runs where only 64-bit
+; programs do (Wine without its 32-bit half).
+Target amd64-unicode
 ManifestDPIAware true
 RequestExecutionLevel admin
 SetCompressor /SOLID lzma
