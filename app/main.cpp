@@ -103,9 +103,11 @@ int main(int argc, char* argv[])
     icon.addFile(":/icon/64.png");
     QApplication::setWindowIcon(icon);
 
-    // Where the window's own typeface is missing, Arial's metric twin or Arial
-    // itself takes its place.
+    // Where the window's own typefaces are missing, their metric twins take
+    // their place: Windows has Arial, Linux and Wine have Liberation Sans.
     QFont::insertSubstitutions("MS Sans Serif", {"Liberation Sans", "Arial"});
+    QFont::insertSubstitution("Arial", "Liberation Sans");
+    QFont::insertSubstitution("Arial Narrow", "Liberation Sans Narrow");
     const WorkRoot root = ChooseWorkRoot({options.workRoot, qEnvironmentVariable("VANTOR_WORK_ROOT"),
                                           QCoreApplication::applicationDirPath(),
                                           QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)});
