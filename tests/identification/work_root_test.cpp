@@ -77,7 +77,7 @@ TEST_F(WorkRootChoice, ANamedRootMustExistAndBeWritable)
     EXPECT_EQ(missingByOption.error,
               QStringLiteral("A --work-root kapcsolóval megadott munkamappa nem létezik: %1/\n"
                              "A versenyzők mappái nem hozhatók létre, és képet sem lehet menteni.")
-                  .arg(missing));
+                  .arg(QDir::toNativeSeparators(missing)));
     EXPECT_FALSE(QFileInfo::exists(missing));
 
     QFile file(missing);
@@ -87,7 +87,8 @@ TEST_F(WorkRootChoice, ANamedRootMustExistAndBeWritable)
 
     const WorkRoot unwritableByOption = Choose(Unwritable, QString(), program.path());
     EXPECT_TRUE(unwritableByOption.error.startsWith(
-        QStringLiteral("A --work-root kapcsolóval megadott munkamappába nem lehet írni: /proc/\n")));
+        QStringLiteral("A --work-root kapcsolóval megadott munkamappába nem lehet írni: %1\n")
+            .arg(QDir::toNativeSeparators(QStringLiteral("/proc/")))));
 
     const WorkRoot missingByEnvironment = Choose(QString(), missing + u'2', program.path());
     EXPECT_TRUE(missingByEnvironment.error.startsWith(
@@ -100,8 +101,9 @@ TEST_F(WorkRootChoice, ANamedRootMustExistAndBeWritable)
 TEST_F(WorkRootChoice, DocumentsThatCannotTakeTheFolderAreReported)
 {
     const WorkRoot root = ChooseWorkRoot({QString(), QString(), Unwritable, Unwritable});
-    EXPECT_EQ(root.error, QStringLiteral("A munkamappa nem hozható létre, vagy nem lehet bele írni: /proc/Vantor/\n"
-                                         "A versenyzők mappái nem hozhatók létre, és képet sem lehet menteni."));
+    EXPECT_EQ(root.error, QStringLiteral("A munkamappa nem hozható létre, vagy nem lehet bele írni: %1\n"
+                                         "A versenyzők mappái nem hozhatók létre, és képet sem lehet menteni.")
+                              .arg(QDir::toNativeSeparators(QStringLiteral("/proc/Vantor/"))));
     EXPECT_FALSE(ChooseWorkRoot({QString(), QString(), Unwritable, QString()}).error.isEmpty());
 }
 

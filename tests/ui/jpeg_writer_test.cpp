@@ -200,7 +200,7 @@ TEST_F(JpegWriter, AnExistingFileIsReplaced)
 TEST_F(JpegWriter, AFileInAMissingFolderCannotBeCreated)
 {
     const QString path = Path(QStringLiteral("nincs/kep.jpg"));
-    EXPECT_EQ(WriteJpeg(picture, record, path), QStringLiteral("A kép nem menthető: nincs ilyen mappa (%1).").arg(path));
+    EXPECT_EQ(WriteJpeg(picture, record, path), QStringLiteral("A kép nem menthető: nincs ilyen mappa (%1).").arg(QDir::toNativeSeparators(path)));
     EXPECT_TRUE(Entries().isEmpty());
 }
 

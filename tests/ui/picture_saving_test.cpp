@@ -216,7 +216,7 @@ TEST_F(PictureSaving, AnUncreatableFileIsReportedAndTheProgramGoesOn)
 
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].title, QStringLiteral("Vantor"));
-    EXPECT_EQ(dialogs.messages[0].text, QStringLiteral("A kép nem menthető: nincs ilyen mappa (%1).").arg(missing));
+    EXPECT_EQ(dialogs.messages[0].text, QStringLiteral("A kép nem menthető: nincs ilyen mappa (%1).").arg(QDir::toNativeSeparators(missing)));
     EXPECT_EQ(dialogs.messages[0].icon, Dialogs::Icon::Error);
     EXPECT_FALSE(QDir(programFolder + QStringLiteral("nincs")).exists());
 
@@ -232,7 +232,8 @@ TEST_F(PictureSaving, AMissingWorkFolderIsReportedWithTheNumberedPath)
 
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].text,
-              QStringLiteral("A kép nem menthető: nincs ilyen mappa (") + workFolder + QStringLiteral("01_spektrum.jpg)."));
+              QStringLiteral("A kép nem menthető: nincs ilyen mappa (%1).")
+                  .arg(QDir::toNativeSeparators(workFolder + QStringLiteral("01_spektrum.jpg"))));
     EXPECT_EQ(Entries(programFolder), QStringList());
 }
 
