@@ -11,6 +11,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QVersionNumber>
 
 #include <cmath>
@@ -52,9 +53,21 @@ std::optional<QString> ImpossibleAnywhere(const EvidenceRecord& record, const Pl
     return std::nullopt;
 }
 
+// The window shows the measuring time as the time of day a duration makes
+// ("0:02:00"), and "0" before the first Start.
+bool IsMeasuringTimeText(const QString& text)
+{
+    static const QRegularExpression form(QStringLiteral("^(0|(1?\\d|2[0-3]):[0-5]\\d:[0-5]\\d)$"));
+    return form.match(text.trimmed()).hasMatch();
+}
+
 // What this version's window cannot show, whatever was done in it.
 std::optional<QString> ImpossibleHere(const EvidenceRecord& record)
 {
+    if (!IsMeasuringTimeText(record.measuringTime))
+        return QStringLiteral("a mérési idő (%1) nem a program írta alakú").arg(record.measuringTime);
+    if (!QDateTime::fromString(record.savedAt, Qt::ISODate).isValid())
+        return QStringLiteral("a mentés ideje (%1) nem dátum").arg(record.savedAt);
     if (record.setCount && !IsValidParticleCount(*record.setCount))
         return QStringLiteral("a beállított részecskeszám (%1) nem adható meg").arg(*record.setCount);
     if (!IsValidSlitStep(record.slitStep))

@@ -48,6 +48,11 @@ TEST_F(Plausible, EveryImpossibleRecordIsFlaggedWithItsReason)
         {"a rés lépése (99) a 0–19 tartományon kívül van", [](EvidenceRecord& r) { r.slitStep = 99; }},
         {"a beállított részecskeszám (0) nem adható meg", [](EvidenceRecord& r) { r.setCount = 0; }},
         {"negatív a mérési idő (-0:00:03)", [](EvidenceRecord& r) { r.measuringTime = QStringLiteral("-0:00:03"); }},
+        {"a mérési idő (0:-1:00) nem a program írta alakú",
+         [](EvidenceRecord& r) { r.measuringTime = QStringLiteral("0:-1:00"); }},
+        {"a mérési idő (24:00:00) nem a program írta alakú",
+         [](EvidenceRecord& r) { r.measuringTime = QStringLiteral("24:00:00"); }},
+        {"a mentés ideje (tegnap) nem dátum", [](EvidenceRecord& r) { r.savedAt = QStringLiteral("tegnap"); }},
         {"az energiaablak szélessége (0.001 keV) nem a határai (1.000–150.000 keV) különbsége",
          [](EvidenceRecord& r) {
              r.passLowerKeV = QStringLiteral("1.000");
