@@ -183,7 +183,7 @@ std::variant<CommandLine, CommandLineError> ParseOptions(Command command, const 
     }
     for (const auto& [option, meaning] : commandRules.required) {
         if (!given.contains(option))
-            return CommandLineError{"vantor-cli: hiányzik a(z) " + option + " kapcsoló (" + meaning + ")"};
+            return CommandLineError{"vantor-cli: hiányzik a " + option + " kapcsoló (" + meaning + ")"};
     }
     if (command == Command::Scan) {
         if (auto error = CheckScanRange(line.options))

@@ -8,7 +8,7 @@ namespace {
 
 std::string Message(const WriteFailure& failure, const std::string& path, const std::string& what)
 {
-    return "vantor-cli: a(z) " + what + " nem írható: " + FaultText(failure).toStdString() + " (" + path + ")";
+    return "vantor-cli: " + what + " nem írható: " + FaultText(failure).toStdString() + " (" + path + ")";
 }
 
 }

@@ -10,7 +10,8 @@
 // cannot be written. A symbolic link at path is not followed, since in a
 // shared folder anyone may have planted it: the output is then refused, and
 // the file it points to can be named instead. Returns the message for the
-// user, with what the output is ("CSV-fájl") and why it failed.
+// user, with what the output is, article and all ("a CSV-fájl"), and why it
+// failed.
 std::optional<std::string> WriteOutputFile(const std::string& path, QByteArrayView bytes, const std::string& what);
 
 // The message WriteOutputFile would give in the end for a link at path, so

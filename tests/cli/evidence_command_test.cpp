@@ -176,11 +176,11 @@ TEST_F(EvidenceCommand, AnOutputThatCannotBeWrittenFails)
 
     const CommandOutcome csv = Run({Room()}, missing + ".csv");
     EXPECT_EQ(csv.exitStatus, ExitFailed);
-    EXPECT_EQ(csv.error, "vantor-cli: a(z) CSV-fájl nem írható: nincs ilyen mappa (" + missing + ".csv)");
+    EXPECT_EQ(csv.error, "vantor-cli: a CSV-fájl nem írható: nincs ilyen mappa (" + missing + ".csv)");
     EXPECT_NE(csv.output.find("rendben"), std::string::npos);
     const CommandOutcome html = Run({Room()}, {}, missing + ".html");
     EXPECT_EQ(html.exitStatus, ExitFailed);
-    EXPECT_EQ(html.error, "vantor-cli: a(z) HTML-oldal nem írható: nincs ilyen mappa (" + missing + ".html)");
+    EXPECT_EQ(html.error, "vantor-cli: a HTML-oldal nem írható: nincs ilyen mappa (" + missing + ".html)");
 }
 
 // The jury's outputs never replace a contestant's picture, nor each other.
