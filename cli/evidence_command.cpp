@@ -60,7 +60,7 @@ EvidenceRow CheckedRow(const PictureFile& file, const PlausibilityContext& conte
     EvidenceRow row{file, CheckPictureFile(file.path)};
     if (row.check.status != EvidenceStatus::Intact || !row.check.record)
         return row;
-    row.plausibility = CheckPlausibility(*row.check.record, file.folder, context);
+    row.plausibility = CheckPlausibility(*row.check.record, file.owner, context);
     if (row.plausibility.implausible) {
         row.check.status = EvidenceStatus::Implausible;
         row.check.reason = *row.plausibility.implausible;
