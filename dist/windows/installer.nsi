@@ -6,7 +6,9 @@
 ; /S installs without a question, for a room of PCs. /WORKROOT makes both
 ; Start menu entries start the program with that work root, created when
 ; missing and made writable for the machine's users, so that a lab keeps all
-; pictures in one place.
+; pictures in one place. A reinstall or an update without /WORKROOT keeps the
+; work root given before. A work root that cannot be made stops the
+; installation with exit code 2.
 ;
 ; makensis defines: VERSION, SOURCE (the portable folder), ICON, OUTFILE.
 
@@ -20,9 +22,11 @@ SetCompressor /SOLID lzma
 !include MUI2.nsh
 !include FileFunc.nsh
 !include LogicLib.nsh
+!include WordFunc.nsh
 !include x64.nsh
 
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Vantor"
+!define SETTINGS_KEY "Software\Vantor"
 
 Name "Vantor ${VERSION}"
 OutFile "${OUTFILE}"
@@ -46,7 +50,27 @@ VIAddVersionKey /LANG=1038 "LegalCopyright" "Vantor fejlesztői"
 !insertmacro MUI_LANGUAGE "Hungarian"
 
 Var WorkRoot
+Var WorkRootArgument
 Var StartArguments
+
+; The work root without trailing backslashes, but a drive's root as "D:\".
+; On the shortcut's command line a backslash before the closing quote would
+; escape it, so there the drive's root is written "D:\\".
+Function TidyWorkRoot
+    ${Do}
+        StrCpy $0 $WorkRoot 1 -1
+        ${If} $0 != "\"
+            ${Break}
+        ${EndIf}
+        StrCpy $WorkRoot $WorkRoot -1
+    ${Loop}
+    StrCpy $WorkRootArgument $WorkRoot
+    StrLen $0 $WorkRoot
+    ${If} $0 == 2
+        StrCpy $WorkRoot "$WorkRoot\"
+        StrCpy $WorkRootArgument "$WorkRoot\"
+    ${EndIf}
+FunctionEnd
 
 Function .onInit
     ${IfNot} ${RunningX64}
@@ -55,36 +79,50 @@ Function .onInit
     ${EndIf}
     SetRegView 64
     ${GetParameters} $0
+    ; Deployment tools quote the whole option of a path with blanks:
+    ; "/WORKROOT=C:\A B" reads as /WORKROOT="C:\A B".
+    ${WordReplace} $0 '"/WORKROOT=' '/WORKROOT="' "+" $0
     ClearErrors
     ${GetOptions} $0 "/WORKROOT=" $WorkRoot
     ${If} ${Errors}
-        StrCpy $WorkRoot ""
+        ReadRegStr $WorkRoot HKLM "${SETTINGS_KEY}" "WorkRoot"
     ${EndIf}
+    Call TidyWorkRoot
 FunctionEnd
 
 Section "Vantor"
     SetShellVarContext all
-    SetOutPath "$INSTDIR"
-    File /r "${SOURCE}\*.*"
-    WriteUninstaller "$INSTDIR\uninstall.exe"
-
     StrCpy $StartArguments ""
     ${If} $WorkRoot != ""
         ; The program never creates a named work root; for a lab's shared
         ; one, the installer does, with modify rights for the Users group
-        ; (S-1-5-32-545), so that every contestant can save there.
+        ; (S-1-5-32-545), so that every contestant can save there. Without
+        ; it the lab would lose its pictures, so nothing is installed then.
         CreateDirectory "$WorkRoot"
         ${IfNot} ${FileExists} "$WorkRoot\*.*"
-            MessageBox MB_ICONEXCLAMATION "A munkamappa nem hozható létre: $WorkRoot" /SD IDOK
+            MessageBox MB_ICONSTOP "A munkamappa nem hozható létre: $WorkRoot$\nA Vantor nem települt." /SD IDOK
+            SetErrorLevel 2
+            Abort
         ${EndIf}
         nsExec::Exec '"$SYSDIR\icacls.exe" "$WorkRoot" /grant *S-1-5-32-545:(OI)(CI)M'
         Pop $0
-        StrCpy $StartArguments '--work-root "$WorkRoot" '
+        ${If} $0 != 0
+            MessageBox MB_ICONEXCLAMATION "A munkamappa nem tehető írhatóvá a gép felhasználóinak: $WorkRoot" /SD IDOK
+            SetErrorLevel 2
+        ${EndIf}
+        StrCpy $StartArguments '--work-root "$WorkRootArgument" '
     ${EndIf}
+
+    SetOutPath "$INSTDIR"
+    File /r "${SOURCE}\*.*"
+    WriteUninstaller "$INSTDIR\uninstall.exe"
     CreateShortCut "$SMPROGRAMS\Vantor.lnk" "$INSTDIR\vantor.exe" "$StartArguments" "$INSTDIR\vantor.exe" 0
     CreateShortCut "$SMPROGRAMS\Vantor – tanári mód.lnk" "$INSTDIR\vantor.exe" "$StartArguments--teacher" \
         "$INSTDIR\vantor.exe" 0
 
+    ${If} $WorkRoot != ""
+        WriteRegStr HKLM "${SETTINGS_KEY}" "WorkRoot" "$WorkRoot"
+    ${EndIf}
     WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "Vantor"
     WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
     WriteRegStr HKLM "${UNINSTALL_KEY}" "Publisher" "Vantor fejlesztői"
@@ -118,4 +156,5 @@ Section "Uninstall"
     Delete "$INSTDIR\OLVASSEL.txt"
     RMDir "$INSTDIR"
     DeleteRegKey HKLM "${UNINSTALL_KEY}"
+    DeleteRegKey HKLM "${SETTINGS_KEY}"
 SectionEnd
