@@ -24,9 +24,7 @@ TEST_F(PassBandTest, WithoutMagneticFieldNothingCanBeComputed)
     EXPECT_EQ(sim->band.PassLower, -0.009999);
     EXPECT_EQ(FindPassEdge(*sim, true), NoFieldEdge);
 
-    sim->DetectorReached = false;
-    LaunchReference(*sim, 0.05 * JoulesPerMeV);
-    EXPECT_TRUE(sim->DetectorReached);
+    EXPECT_TRUE(LaunchReference(*sim, 0.05 * JoulesPerMeV));
 }
 
 TEST_F(PassBandTest, NotComputedMarkShowsNoNumbers)
@@ -49,8 +47,7 @@ TEST_F(PassBandTest, ReferenceFlightsTouchNoCounterOrDisplay)
     sim->run.launchedCount = 7;
     sim->run.detectedCount = 3;
     ApplyEnergyEntry(sim->filter, 50, 1000);
-    LaunchReference(*sim, sim->filter.tunedEnergy);
-    EXPECT_TRUE(sim->DetectorReached);
+    EXPECT_TRUE(LaunchReference(*sim, sim->filter.tunedEnergy));
     UpdatePassBand(*sim);
     EXPECT_EQ(sim->run.launchedCount, 7);
     EXPECT_EQ(sim->run.detectedCount, 3);
