@@ -1,6 +1,7 @@
 #include "app/console_output.h"
 #include "app/qt_translation.h"
 #include "app/start_options.h"
+#include "app/typefaces.h"
 #include "core/simulation.h"
 #include "dialogs/qt_dialogs.h"
 #include "generated/vantor_version.h"
@@ -9,7 +10,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QFont>
 #include <QIcon>
 #include <QLocale>
 #include <QStandardPaths>
@@ -103,11 +103,7 @@ int main(int argc, char* argv[])
     icon.addFile(":/icon/64.png");
     QApplication::setWindowIcon(icon);
 
-    // Where the window's own typefaces are missing, their metric twins take
-    // their place: Windows has Arial, Linux and Wine have Liberation Sans.
-    QFont::insertSubstitutions("MS Sans Serif", {"Liberation Sans", "Arial"});
-    QFont::insertSubstitution("Arial", "Liberation Sans");
-    QFont::insertSubstitution("Arial Narrow", "Liberation Sans Narrow");
+    UseMetricTwinTypefaces();
     const WorkRoot root = ChooseWorkRoot({options.workRoot, qEnvironmentVariable("VANTOR_WORK_ROOT"),
                                           QCoreApplication::applicationDirPath(),
                                           QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)});

@@ -31,6 +31,29 @@ StartOptions ParseStartOptions(const QStringList& arguments)
     return options;
 }
 
+namespace {
+
+// Where the help differs between the systems: Windows has no display
+// variables (the window always has a screen there), and Qt's Hungarian texts
+// come with the program rather than from a package.
+#ifdef Q_OS_WIN
+constexpr char DocumentsFolder[] = R"(    4. különben a felhasználó Dokumentumok mappájában a Vantor mappa,
+       amelyet a program szükség esetén létrehoz.)";
+constexpr char DisplayVariables[] = "";
+constexpr char TranslationPackage[] = " (a program mappájában)";
+#else
+constexpr char DocumentsFolder[] = R"(    4. különben a felhasználó dokumentumok mappájában (XDG_DOCUMENTS_DIR,
+       többnyire ~/Documents) a Vantor mappa, amelyet a program szükség
+       esetén létrehoz.)";
+constexpr char DisplayVariables[] = R"(  DISPLAY, WAYLAND_DISPLAY, QT_QPA_PLATFORM
+                     a grafikus kijelző; ha egyik sincs megadva, az ablak nem
+                     nyílik meg
+)";
+constexpr char TranslationPackage[] = " (Debian: qt6-translations-l10n)";
+#endif
+
+}
+
 QString StartHelpText(const QString& qtTranslationFile, const QString& sourcesFolder)
 {
     const QString shippedSources = sourcesFolder.isEmpty() ? QString() : QStringLiteral(R"(
@@ -67,9 +90,7 @@ Munkamappa:
        megadott mappa;
     3. ha egyik sincs megadva, a program saját mappája, ha a program írhat
        bele (így fut a fordítás mappájából);
-    4. különben a felhasználó dokumentumok mappájában (XDG_DOCUMENTS_DIR,
-       többnyire ~/Documents) a Vantor mappa, amelyet a program szükség
-       esetén létrehoz.
+%3
   Az 1. és a 2. pontban megadott mappának léteznie kell, és írhatónak kell
   lennie: a program nem hozza létre, és nem választ helyette másikat. Ha a
   munkamappa nem létezik, nem írható vagy nem hozható létre, a program ezt
@@ -93,13 +114,10 @@ Kapcsolók:
 Környezet:
   VANTOR_WORK_ROOT   a munkamappa, ha nincs --work-root kapcsoló; az üres
                      érték olyan, mintha nem volna megadva
-  DISPLAY, WAYLAND_DISPLAY, QT_QPA_PLATFORM
-                     a grafikus kijelző; ha egyik sincs megadva, az ablak nem
-                     nyílik meg
-
+%4
 Fájlok:
   %1
-                     a Qt magyar fordítása (Debian: qt6-translations-l10n): a
+                     a Qt magyar fordítása%5: a
                      gombok (Igen, Nem, OK, Mégse) és a fájlmentő ablak
                      szövegei; ha hiányzik, a program angol feliratú
                      ablakokkal fut, és ezt egyszer kiírja a szabványos
@@ -108,5 +126,6 @@ Fájlok:
 Kilépési kód: 0 a program rendes befejezése (a Vége után, vagy ha az
 azonosítást megszakították), 1 ha nincs grafikus kijelző, 2 hibás parancssor.
 )")
-        .arg(qtTranslationFile, shippedSources);
+        .arg(qtTranslationFile, shippedSources, QString::fromUtf8(DocumentsFolder), QString::fromUtf8(DisplayVariables),
+             QString::fromUtf8(TranslationPackage));
 }

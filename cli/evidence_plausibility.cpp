@@ -177,7 +177,7 @@ std::vector<SourceSpectrum> KnownSources(const QString& sourcesFolder, const Sou
     if (sourcesFolder.isEmpty())
         return sources;
     for (const QFileInfo& file : QDir(sourcesFolder).entryInfoList({QStringLiteral("*.for")}, QDir::Files)) {
-        const SourceFile text = ReadSourceFile(QFile::encodeName(file.absoluteFilePath()).toStdString());
+        const SourceFile text = ReadSourceFile(file.filesystemAbsoluteFilePath());
         SourceSpectrum shipped;
         if (!text.error && !LoadSourceSpectrum(text.lines, shipped))
             sources.push_back(shipped);

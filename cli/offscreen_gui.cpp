@@ -31,8 +31,12 @@ void EnsureGuiApplication()
 {
     if (QCoreApplication::instance())
         return;
+    // Windows' own platform draws without showing anything and is the one
+    // shipped there; elsewhere only the offscreen one works without a display.
+#ifndef Q_OS_WIN
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+#endif
     EnsureRuntimeFolder();
     // The application keeps references to argc and argv for its whole life.
     static int argc = 1;

@@ -49,10 +49,15 @@ TEST(StartOptions, RefusedCommandLines)
 TEST(StartOptions, HelpNamesEveryOptionTheOrderOfRootsAndTheTranslation)
 {
     const QString help = StartHelpText("/usr/share/qt6/translations/qtbase_hu.qm", "/usr/share/vantor/sources");
-    for (const char* part : {"--work-root MAPPA", "--teacher", "--version", "-h, --help", "VANTOR_WORK_ROOT", "~/Documents",
+    for (const char* part : {"--work-root MAPPA", "--teacher", "--version", "-h, --help", "VANTOR_WORK_ROOT",
                              "a program saját mappája", "/usr/share/qt6/translations/qtbase_hu.qm", "Kilépési kód",
                              "/usr/share/vantor/sources\n"})
         EXPECT_TRUE(help.contains(QString::fromUtf8(part))) << part;
+#ifdef Q_OS_WIN
+    EXPECT_FALSE(help.contains(QStringLiteral("Debian"))) << "Windows has no packages to name";
+#else
+    EXPECT_TRUE(help.contains(QStringLiteral("~/Documents")));
+#endif
     EXPECT_FALSE(StartHelpText("/x/qtbase_hu.qm", QString()).contains(QStringLiteral("szállított források (")));
 }
 

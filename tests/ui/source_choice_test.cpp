@@ -8,6 +8,7 @@
 #include "ui/overlay_canvas.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
@@ -203,7 +204,7 @@ TEST_F(TeacherMode, RefusedFilesLeaveTheSpectrumInUseAsItWas)
         ASSERT_EQ(dialogs.messages.size(), 1u) << refusal.path.toStdString();
         EXPECT_EQ(dialogs.messages[0].title, "*** HIBA ***");
         EXPECT_EQ(dialogs.messages[0].icon, Dialogs::Icon::Error);
-        EXPECT_EQ(dialogs.messages[0].text, refusal.text.arg(refusal.path));
+        EXPECT_EQ(dialogs.messages[0].text, refusal.text.arg(QDir::toNativeSeparators(refusal.path)));
         ExpectSameSpectrum(sim.source, before);
         EXPECT_EQ(Find<QLabel>("Panel9")->text(), "Béta-forrás: stroncium-90 (Sr-90)");
         EXPECT_EQ(Find<QPlainTextEdit>("Memo1")->toPlainText(), memo);
