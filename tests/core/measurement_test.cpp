@@ -1,5 +1,6 @@
 #include "core/measurement.h"
 #include "spectrum/sampler.h"
+#include "tests/support/band_at_50kev.h"
 #include "tests/support/ready_simulation.h"
 #include "tests/support/recording_view.h"
 
@@ -24,9 +25,9 @@ TEST(Measurement, TenThousandParticlesAt50keV)
     const auto sim = Measured(50, 1000, 0, 10000);
     EXPECT_EQ(sim->run.launchedCount, 10000);
     EXPECT_EQ(sim->run.detectedCount, 677);
-    EXPECT_EQ(PassBandText(sim->band.PassLower), "    46.741");
-    EXPECT_EQ(PassBandText(sim->band.PassUpper), "    53.863");
-    EXPECT_EQ(PassBandText(sim->band.PassWidth), "     7.122");
+    EXPECT_EQ(PassBandText(sim->band.PassLower), BandAt50KeV.lower);
+    EXPECT_EQ(PassBandText(sim->band.PassUpper), BandAt50KeV.upper);
+    EXPECT_EQ(PassBandText(sim->band.PassWidth), BandAt50KeV.width);
     EXPECT_FALSE(sim->run.running);
 }
 
@@ -46,7 +47,7 @@ TEST(Measurement, ViewSeesEveryLaunchAndDetection)
     EXPECT_EQ(view.launched.size(), 1000u);
     EXPECT_EQ(view.launched.back(), 1000);
     EXPECT_EQ(static_cast<int>(view.detected.size()), sim->run.detectedCount);
-    EXPECT_EQ(view.readouts[2], "     7.122");
+    EXPECT_EQ(view.readouts[2], BandAt50KeV.width);
     EXPECT_TRUE(view.pieces.empty());
 }
 

@@ -1,5 +1,6 @@
 #include "core/pass_band.h"
 #include "core/settings_rules.h"
+#include "tests/support/band_at_50kev.h"
 #include "tests/support/simulation_fixture.h"
 
 #include <gtest/gtest.h>
@@ -38,7 +39,7 @@ TEST_F(PassBandTest, NotComputedMarkShowsNoNumbers)
 TEST_F(PassBandTest, BandAround50keV)
 {
     Tune(50, 1000);
-    EXPECT_EQ(view.readouts, (std::vector<std::string>{"    46.741", "    53.863", "     7.122"}));
+    EXPECT_EQ(view.readouts, (std::vector<std::string>{BandAt50KeV.lower, BandAt50KeV.upper, BandAt50KeV.width}));
     EXPECT_EQ(sim->band.PassWidth, sim->band.PassUpper - sim->band.PassLower);
 }
 
