@@ -129,7 +129,7 @@ void PlausibilityOfOnePicture(benchmark::State& state)
     const PlausibilityContext context{QString::fromLatin1(VantorVersion), QDateTime::currentDateTime(),
                                       KnownSources(QString())};
     for (auto _ : state) {
-        const Plausibility verdict = CheckPlausibility(*check.record, "versenyzo-21", context);
+        const Plausibility verdict = CheckPlausibility(*check.record, QString(), context);
         if (verdict.implausible || !verdict.notes.isEmpty())
             state.SkipWithError("the picture's physics was not judged, or judged implausible");
         benchmark::DoNotOptimize(verdict);

@@ -183,7 +183,7 @@ std::variant<CommandLine, CommandLineError> ParseOptions(Command command, const 
     }
     for (const auto& [option, meaning] : commandRules.required) {
         if (!given.contains(option))
-            return CommandLineError{"vantor-cli: hiányzik a(z) " + option + " kapcsoló (" + meaning + ")"};
+            return CommandLineError{"vantor-cli: hiányzik a " + option + " kapcsoló (" + meaning + ")"};
     }
     if (command == Command::Scan) {
         if (auto error = CheckScanRange(line.options))
@@ -331,8 +331,8 @@ Kapcsolók:
 
 Kilépési kód: 0 siker, 2 hibás argumentum vagy használhatatlan forrásfájl (az
 evidence parancsnál a nem létező útvonal is), 1 ha egy kimeneti fájl nem
-írható (a korábbi fájl ilyenkor érintetlen marad; a kimenet helyén álló
-szimbolikus linket a program nem követi), 3 ha az evidence parancs nem
-"rendben" állapotú képet talált.
+írható (a korábbi fájl ilyenkor érintetlen marad; a kimenet helyén vagy
+útvonalában álló szimbolikus linket a program nem követi), 3 ha az evidence
+parancs nem "rendben" állapotú képet talált.
 )";
 }

@@ -60,7 +60,7 @@ EvidenceRow CheckedRow(const PictureFile& file, const PlausibilityContext& conte
     EvidenceRow row{file, CheckPictureFile(file.path)};
     if (row.check.status != EvidenceStatus::Intact || !row.check.record)
         return row;
-    row.plausibility = CheckPlausibility(*row.check.record, file.folder, context);
+    row.plausibility = CheckPlausibility(*row.check.record, file.owner, context);
     if (row.plausibility.implausible) {
         row.check.status = EvidenceStatus::Implausible;
         row.check.reason = *row.plausibility.implausible;
@@ -89,12 +89,12 @@ CommandOutcome RunEvidenceCommand(const Options& options, const QString& sources
     });
     CommandOutcome outcome{allIntact ? 0 : ExitFlagged, EvidenceTable(rows) + EvidenceSummary(rows), ""};
     if (!options.csvPath.empty()) {
-        if (auto error = WriteOutputFile(options.csvPath, EvidenceCsv(rows), "CSV-fájl"))
+        if (auto error = WriteOutputFile(options.csvPath, EvidenceCsv(rows), "a CSV-fájl"))
             return {ExitFailed, outcome.output, *error};
     }
     if (!options.htmlPath.empty()) {
         const QString pageFolder = QFileInfo(QString::fromStdString(options.htmlPath)).absolutePath();
-        if (auto error = WriteOutputFile(options.htmlPath, EvidenceHtml(rows, pageFolder), "HTML-oldal"))
+        if (auto error = WriteOutputFile(options.htmlPath, EvidenceHtml(rows, pageFolder), "a HTML-oldal"))
             return {ExitFailed, outcome.output, *error};
     }
     return outcome;

@@ -1,5 +1,8 @@
 #include "cli/evidence_listing.h"
 
+#include "core/number_text.h"
+#include "evidence/evidence_record.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QSet>
@@ -21,6 +24,21 @@ QFileInfoList Subfolders(const QDir& folder)
     return folder.entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
 }
 
+bool IsContestantFolderName(const QString& name)
+{
+    return ParseIntegerText(name.toStdString()).has_value();
+}
+
+QString FolderOwner(const QDir& folder)
+{
+    if (IsContestantFolderName(folder.dirName()))
+        return folder.dirName();
+    const QStringList subfolders = folder.entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    if (std::any_of(subfolders.cbegin(), subfolders.cend(), IsContestantFolderName))
+        return QString(JuryContestant);
+    return {};
+}
+
 class Collector {
 public:
     void Add(const QFileInfo& file)
@@ -31,7 +49,8 @@ public:
         if (m_seen.contains(key))
             return;
         m_seen.insert(key);
-        m_pictures.push_back({file.absoluteDir().dirName(), file.fileName(), file.absoluteFilePath()});
+        const QDir folder = file.absoluteDir();
+        m_pictures.push_back({folder.dirName(), file.fileName(), file.absoluteFilePath(), FolderOwner(folder)});
     }
 
     // A folder that cannot be listed gets a row of its own: its pictures must

@@ -11,6 +11,11 @@ struct PictureFile {
     QString folder;   // the name of the folder that holds it
     QString name;
     QString path;
+    // Whose pictures the window saves into that folder: the contestant's
+    // code for a contestant's folder, which is named by the code (a number),
+    // JuryContestant for the work root, the folder that holds contestants'
+    // folders; empty for any other folder.
+    QString owner;
 };
 
 // A path given that does not exist, in one line that names it.

@@ -166,6 +166,12 @@ bool NewerThan(const QString& program, const QString& checker)
 
 }
 
+QString SavedBy(const QString& contestant)
+{
+    return contestant == JuryContestant ? QStringLiteral("a zsűri")
+                                        : QStringLiteral("a(z) %1 versenyző").arg(contestant);
+}
+
 std::vector<SourceSpectrum> KnownSources(const QString& sourcesFolder, const SourceSpectrum* named)
 {
     std::vector<SourceSpectrum> sources;
@@ -185,12 +191,13 @@ std::vector<SourceSpectrum> KnownSources(const QString& sourcesFolder, const Sou
     return sources;
 }
 
-Plausibility CheckPlausibility(const EvidenceRecord& record, const QString& folder, const PlausibilityContext& context)
+Plausibility CheckPlausibility(const EvidenceRecord& record, const QString& folderOwner,
+                               const PlausibilityContext& context)
 {
     Plausibility verdict;
-    // A contestant's folder is named by the code, which is a number.
-    if (ParseIntegerText(folder.toStdString()).has_value() && record.contestant != folder) {
-        verdict.implausible = QStringLiteral("a(z) %1 versenyző mentette, nem a mappa versenyzője").arg(record.contestant);
+    if (!folderOwner.isEmpty() && record.contestant != folderOwner) {
+        verdict.implausible = SavedBy(record.contestant) + QStringLiteral(" mentette, nem ")
+                            + (folderOwner == JuryContestant ? QStringLiteral("a zsűri") : QStringLiteral("a mappa versenyzője"));
         return verdict;
     }
     verdict.implausible = ImpossibleAnywhere(record, context);

@@ -37,11 +37,16 @@ inline constexpr int SavedAtToleranceDays = 1;
 // Five standard deviations: one honest picture in 3.5 million passes it.
 inline constexpr double MaxPull = 5.0;
 
-// folder: the name of the folder the picture lies in. The counts, the set
+// Who saved a record, as a note names them: "a(z) 21 versenyző", "a zsűri".
+QString SavedBy(const QString& contestant);
+
+// folderOwner: whose pictures the window saves into the folder the picture
+// lies in (PictureFile::owner); a record of anyone else there is flagged,
+// since it was copied in. The counts, the set
 // count, the slit, the measuring time, the band's readouts and the saving
 // time are checked against what the program can show; where the record shows
 // that the last Start's setting alone gave the counts, and the source is
 // known, the band is searched again for that setting and the detected count
 // compared with the count expected for the launched ones.
-Plausibility CheckPlausibility(const EvidenceRecord& record, const QString& folder,
+Plausibility CheckPlausibility(const EvidenceRecord& record, const QString& folderOwner,
                                const PlausibilityContext& context);

@@ -1,7 +1,5 @@
 #include "cli/evidence_report.h"
 
-#include "core/number_text.h"
-
 #include <QStringList>
 
 #include <algorithm>
@@ -102,13 +100,11 @@ QString RowNote(const EvidenceRow& row)
     QStringList notes;
     if (!row.check.reason.isEmpty())
         notes << row.check.reason;
-    // A contestant's folder is named by the code, which is a number; an
-    // intact picture of another is flagged with that reason already.
-    const bool contestantsFolder = ParseIntegerText(row.file.folder.toStdString()).has_value();
+    // An intact picture of another is flagged with that reason already.
     const std::optional<EvidenceRecord>& record = row.check.record;
-    if (record && contestantsFolder && record->contestant != row.file.folder
+    if (record && !row.file.owner.isEmpty() && record->contestant != row.file.owner
         && row.check.status != EvidenceStatus::Implausible)
-        notes << QStringLiteral("a(z) %1 versenyző mentette").arg(record->contestant);
+        notes << SavedBy(record->contestant) + QStringLiteral(" mentette");
     notes << row.plausibility.notes;
     if (SavedInTeacherMode(row))
         notes << QStringLiteral("tanári módban mentve");

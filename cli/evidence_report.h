@@ -19,9 +19,9 @@ inline constexpr EvidenceStatus ReportedStatuses[] = {EvidenceStatus::Intact, Ev
                                                       EvidenceStatus::Modified, EvidenceStatus::NoRecord,
                                                       EvidenceStatus::Unreadable};
 
-// What is wrong with the picture, in a contestant's folder whether its
-// record was saved by someone else, and whether it was saved in teacher
-// mode; empty when there is nothing to say.
+// What is wrong with the picture, in a contestant's folder or the work root
+// whether its record was saved by someone else, and whether it was saved in
+// teacher mode; empty when there is nothing to say.
 QString RowNote(const EvidenceRow& row);
 
 // A picture the jury has to look at: not intact, saved in teacher mode,

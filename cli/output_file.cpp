@@ -2,13 +2,11 @@
 
 #include "evidence/file_writing.h"
 
-#include <QFileInfo>
-
 namespace {
 
 std::string Message(const WriteFailure& failure, const std::string& path, const std::string& what)
 {
-    return "vantor-cli: a(z) " + what + " nem írható: " + FaultText(failure).toStdString() + " (" + path + ")";
+    return "vantor-cli: " + what + " nem írható: " + FaultText(failure).toStdString() + " (" + path + ")";
 }
 
 }
@@ -24,7 +22,10 @@ std::optional<std::string> WriteOutputFile(const std::string& path, QByteArrayVi
 
 std::optional<std::string> OutputLinkRefusal(const std::string& path, const std::string& what)
 {
-    if (path.empty() || !QFileInfo(QString::fromStdString(path)).isSymLink())
+    if (path.empty())
         return std::nullopt;
-    return Message({WriteFault::SymbolicLink, {}}, path, what);
+    const std::optional<WriteFailure> link = LinkAtOrAbove(QString::fromStdString(path));
+    if (!link)
+        return std::nullopt;
+    return Message(*link, path, what);
 }

@@ -21,7 +21,7 @@ CommandOutcome RunScanCommand(const Options& options)
             return {ExitRefused, "", *refusal};
     }
 
-    for (const auto& [path, what] : {std::pair{options.csvPath, "CSV-fájl"}, std::pair{options.plotPath, "rajz"}}) {
+    for (const auto& [path, what] : {std::pair{options.csvPath, "a CSV-fájl"}, std::pair{options.plotPath, "a rajz"}}) {
         if (auto refusal = OutputLinkRefusal(path, what))
             return {ExitFailed, "", *refusal};
     }
@@ -40,11 +40,11 @@ CommandOutcome RunScanCommand(const Options& options)
 
     CommandOutcome outcome{0, ScanTable(points), ""};
     if (!options.csvPath.empty()) {
-        if (auto error = WriteOutputFile(options.csvPath, ScanCsv(points, options.seed), "CSV-fájl"))
+        if (auto error = WriteOutputFile(options.csvPath, ScanCsv(points, options.seed), "a CSV-fájl"))
             return {ExitFailed, outcome.output, *error};
     }
     if (!options.plotPath.empty()) {
-        if (auto error = WriteOutputFile(options.plotPath, ScanPlotPng(points), "rajz"))
+        if (auto error = WriteOutputFile(options.plotPath, ScanPlotPng(points), "a rajz"))
             return {ExitFailed, outcome.output, *error};
     }
     return outcome;

@@ -15,6 +15,9 @@ inline constexpr QLatin1StringView EvidenceFormat("vantor-evidence/3");
 inline constexpr QLatin1StringView EvidenceFormatPrefix("vantor-evidence/");
 inline constexpr int EvidenceFormatVersion = 3;
 
+// The contestant of a picture that the jury saved.
+inline constexpr QLatin1StringView JuryContestant("jury");
+
 // What a saved picture of the window says about itself: who saved it and
 // when, the settings and the run as the window showed them, and the digest
 // that tells an altered file from the one the program wrote. Texts are the

@@ -33,9 +33,14 @@ bool SyncToDisk(QFile& file)
 #endif
 }
 
-WriteFailure Failure(WriteFault fault, const QString& systemText = QString())
+WriteFailure Failure(WriteFault fault, const QString& detail = QString())
 {
-    return {fault, systemText};
+    return {fault, detail};
+}
+
+bool IsLink(const QFileInfo& entry)
+{
+    return entry.isSymbolicLink() || entry.isJunction();
 }
 
 // Qt tells a full disk apart only on some systems; the free space tells it
@@ -130,21 +135,40 @@ QString FaultText(const WriteFailure& failure)
         return QStringLiteral("a helyén nem közönséges fájl áll");
     case WriteFault::SymbolicLink:
         return QStringLiteral("a helyén szimbolikus link áll");
+    case WriteFault::LinkOnTheWay:
+        return QStringLiteral("szimbolikus link áll az útvonalában: %1").arg(QDir::toNativeSeparators(failure.detail));
     case WriteFault::NameTaken:
         return QStringLiteral("már van ilyen nevű fájl");
     case WriteFault::Other:
         break;
     }
-    return failure.systemText.isEmpty() ? QStringLiteral("ismeretlen rendszerhiba")
-                                        : QStringLiteral("rendszerhiba: %1").arg(failure.systemText);
+    return failure.detail.isEmpty() ? QStringLiteral("ismeretlen rendszerhiba")
+                                    : QStringLiteral("rendszerhiba: %1").arg(failure.detail);
+}
+
+std::optional<WriteFailure> LinkAtOrAbove(const QString& path)
+{
+    // Cleaned, so that "link/../x" is checked as the "x" it is written to.
+    const QString absolute = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+    if (IsLink(QFileInfo(absolute)))
+        return Failure(WriteFault::SymbolicLink);
+    for (QString folder = QFileInfo(absolute).absolutePath();;) {
+        if (IsLink(QFileInfo(folder)))
+            return Failure(WriteFault::LinkOnTheWay, folder);
+        const QString above = QFileInfo(folder).absolutePath();
+        if (above == folder || above.isEmpty())
+            return std::nullopt;
+        folder = above;
+    }
 }
 
 std::optional<WriteFailure> WriteFileReplacing(const QString& path, QByteArrayView bytes, AtLink atLink)
 {
-    QFileInfo target(path);
-    if (target.isSymbolicLink()) {
-        if (atLink == AtLink::Refuse)
-            return Failure(WriteFault::SymbolicLink);
+    QFileInfo target(QDir::cleanPath(QFileInfo(path).absoluteFilePath()));
+    if (atLink == AtLink::Refuse) {
+        if (std::optional<WriteFailure> link = LinkAtOrAbove(path))
+            return link;
+    } else if (target.isSymbolicLink()) {
         target = QFileInfo(target.exists() ? target.canonicalFilePath() : target.symLinkTarget());
     }
     if (target.exists() && !target.isFile())

@@ -13,13 +13,16 @@ enum class WriteFault {
     MissingFolder,
     NotARegularFile,   // a folder, a device or a pipe stands at the path
     SymbolicLink,      // a link stands at the path, and links are not followed
+    LinkOnTheWay,      // a folder on the way to the path is a link, and links are not followed
     NameTaken,         // a new file was asked for, and the name exists
     Other,
 };
 
 struct WriteFailure {
     WriteFault fault = WriteFault::Other;
-    QString systemText;   // the system's own words, for the faults it alone can name
+    // The system's own words, for the faults it alone can name; for
+    // LinkOnTheWay, the link.
+    QString detail;
 };
 
 // The cause in a few Hungarian words, for a message: "megtelt a lemez".
@@ -28,7 +31,7 @@ QString FaultText(const WriteFailure& failure);
 // What to do with a symbolic link at the path of a file to replace.
 enum class AtLink {
     Follow,   // replace the file the link points to, and keep the link
-    Refuse,   // write nothing: someone else may have planted it
+    Refuse,   // write nothing, also for a link at a folder on the way: someone else may have planted it
 };
 
 // Writes bytes to path, replacing a file of that name. The bytes go to a new
@@ -38,6 +41,11 @@ enum class AtLink {
 // file keeps its permissions, and a write-protected one is not replaced.
 std::optional<WriteFailure> WriteFileReplacing(const QString& path, QByteArrayView bytes,
                                                AtLink atLink = AtLink::Follow);
+
+// What WriteFileReplacing refuses with AtLink::Refuse: a link (or a junction)
+// at path itself or at any folder on the way to it. A path named as the links
+// resolve passes.
+std::optional<WriteFailure> LinkAtOrAbove(const QString& path);
 
 // Writes bytes to path only if no file of that name exists, claiming the name
 // first so that two programs never take the same one: WriteFault::NameTaken

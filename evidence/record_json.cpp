@@ -1,12 +1,15 @@
 #include "evidence/record_json.h"
 
+#include "evidence/json_members.h"
 #include "evidence/overloaded.h"
 
+#include <QHash>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonParseError>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -39,9 +42,19 @@ QByteArray JsonText(const QJsonValue& value)
     return array.sliced(1, array.size() - 2);
 }
 
-std::optional<qint32> WholeNumber(const QJsonValue& value)
+// The program writes a count as an integer: "398000", never "398000.0" or
+// "3.98e5", which Qt reads as the same number.
+bool IsIntegerText(QByteArrayView text)
 {
-    if (!value.isDouble())
+    if (text.startsWith('-'))
+        text = text.sliced(1);
+    return !text.isEmpty() && (text == "0" || text.front() != '0')
+        && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+std::optional<qint32> WholeNumber(const QJsonValue& value, QByteArrayView written)
+{
+    if (!value.isDouble() || !IsIntegerText(written))
         return std::nullopt;
     const double number = value.toDouble();
     if (number != std::floor(number) || number < std::numeric_limits<qint32>::min()
@@ -51,7 +64,8 @@ std::optional<qint32> WholeNumber(const QJsonValue& value)
 }
 
 // Takes one field into the record; false when it is of the wrong kind.
-bool Take(const QJsonValue& value, const EvidenceMember& member, EvidenceRecord& record)
+// written is the value's text in the record.
+bool Take(const QJsonValue& value, QByteArrayView written, const EvidenceMember& member, EvidenceRecord& record)
 {
     return std::visit(Overloaded{
                           [&](QString EvidenceRecord::*text) {
@@ -63,12 +77,12 @@ bool Take(const QJsonValue& value, const EvidenceMember& member, EvidenceRecord&
                               return value.isBool();
                           },
                           [&](qint32 EvidenceRecord::*number) {
-                              const std::optional<qint32> read = WholeNumber(value);
+                              const std::optional<qint32> read = WholeNumber(value, written);
                               record.*number = read.value_or(0);
                               return read.has_value();
                           },
                           [&](std::optional<qint32> EvidenceRecord::*number) {
-                              record.*number = WholeNumber(value);
+                              record.*number = WholeNumber(value, written);
                               return value.isNull() || (record.*number).has_value();
                           },
                           [&](double EvidenceRecord::*number) {
@@ -96,6 +110,35 @@ RecordReading NotARecord(const QString& why)
     return {RecordReading::Kind::NotARecord, why, {}};
 }
 
+RecordReading Broken(const QString& why)
+{
+    return {RecordReading::Kind::Broken, why, {}};
+}
+
+// A comment that names the record's layout but is no JSON that the program
+// writes, such as one holding 1e999 or NaN, is a record spoilt, not a comment
+// of another program.
+RecordReading Unparsed(QByteArrayView comment, const QJsonParseError& error)
+{
+    if (error.error != QJsonParseError::NoError && comment.contains(QByteArrayView(EvidenceFormatPrefix.data(), EvidenceFormatPrefix.size())))
+        return Broken(QStringLiteral("az adatlap nem érvényes JSON: hiba a(z) %1. bájtnál").arg(error.offset + 1));
+    return NotARecord(QStringLiteral("a megjegyzés nem JSON-objektum"));
+}
+
+// Each member's text by its name; empty when a name is written twice.
+std::optional<QHash<QString, QByteArrayView>> WrittenValues(QByteArrayView json, QString& twice)
+{
+    QHash<QString, QByteArrayView> written;
+    for (const JsonMember& member : ObjectMembers(json)) {
+        if (written.contains(member.name)) {
+            twice = member.name;
+            return std::nullopt;
+        }
+        written.insert(member.name, member.valueText);
+    }
+    return written;
+}
+
 }
 
 QByteArray RecordJson(const EvidenceRecord& record)
@@ -112,9 +155,10 @@ QByteArray RecordJson(const EvidenceRecord& record)
 RecordReading ReadRecord(QByteArrayView comment)
 {
     QJsonParseError error;
-    const QJsonDocument document = QJsonDocument::fromJson(comment.toByteArray(), &error);
+    const QByteArray json = comment.toByteArray();
+    const QJsonDocument document = QJsonDocument::fromJson(json, &error);
     if (error.error != QJsonParseError::NoError || !document.isObject())
-        return NotARecord(QStringLiteral("a megjegyzés nem JSON-objektum"));
+        return Unparsed(comment, error);
     const QJsonObject object = document.object();
     const QString format = object.value(QLatin1StringView("format")).toString();
     if (!format.startsWith(EvidenceFormatPrefix))
@@ -123,15 +167,22 @@ RecordReading ReadRecord(QByteArrayView comment)
     if (version == 0)
         return NotARecord(QStringLiteral("ismeretlen adatlap-formátum: %1").arg(Clipped(format)));
 
+    // Qt keeps the last of two members of one name: which of them holds
+    // would be the reader's guess.
+    QString twice;
+    const std::optional<QHash<QString, QByteArrayView>> written = WrittenValues(json, twice);
+    if (!written)
+        return Broken(QStringLiteral("kétszer szerepel a(z) %1 mező").arg(Clipped(twice)));
+
     RecordReading reading{RecordReading::Kind::Read, {}, {}};
     for (const EvidenceField& field : EvidenceFields()) {
         if (field.since > version)
             continue;
         const QLatin1StringView name(field.name);
         if (!object.contains(name))
-            return {RecordReading::Kind::Broken, QStringLiteral("hiányzik a(z) %1 mező").arg(name), {}};
-        if (!Take(object.value(name), field.member, reading.record))
-            return {RecordReading::Kind::Broken, QStringLiteral("rossz típusú a(z) %1 mező").arg(name), {}};
+            return Broken(QStringLiteral("hiányzik a(z) %1 mező").arg(name));
+        if (!Take(object.value(name), written->value(name), field.member, reading.record))
+            return Broken(QStringLiteral("rossz típusú a(z) %1 mező").arg(name));
     }
     return reading;
 }

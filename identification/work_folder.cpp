@@ -32,7 +32,7 @@ WorkPlace EnterContestantPlace(const QString& rootFolder, const QString& code)
     if (!OwnFolder(rootFolder, code)) {
         place.dialogFolder = rootFolder;
         place.error = QStringLiteral("A versenyző mappája másik helyre mutató link, ezért nem használható: %1\n"
-                                     "Képet nem lehet menteni. Kérje a felügyelőt, hogy törölje a linket.")
+                                     "Képet nem lehet menteni. Kérd meg a felügyelőt, hogy törölje a linket.")
                           .arg(rootFolder + code);
         place.refused = true;
     } else if (!QFileInfo(folder).isDir() && !QDir(rootFolder).mkdir(code))

@@ -43,7 +43,7 @@ EvidenceRecord TForm1::EvidenceNow()
     const RunState& run = m_sim.run;
     EvidenceRecord record;
     record.program = QString::fromLatin1(VantorVersion);
-    record.contestant = IsJuryCode(m_contestantCode) ? QStringLiteral("jury") : m_contestantCode;
+    record.contestant = IsJuryCode(m_contestantCode) ? QString(JuryContestant) : m_contestantCode;
     record.teacherMode = m_services.mode == StartMode::Teacher;
     record.savedAt = LocalTimeNow();
     record.energyKeV = Edit7->text();

@@ -123,7 +123,8 @@ TEST(CommandLine, AScanHasAtMostOneHundredThousandPoints)
 
 TEST(CommandLine, ScanRefusals)
 {
-    EXPECT_NE(ErrorOf({"scan", "--from", "10", "--to", "20", "--step", "1"}).find("--field"), std::string::npos);
+    EXPECT_NE(ErrorOf({"scan", "--from", "10", "--to", "20", "--step", "1"}).find("hiányzik a --field kapcsoló"),
+              std::string::npos);
     EXPECT_NE(ErrorOf({"scan", "--field", "1", "--to", "20", "--step", "1"}).find("--from"), std::string::npos);
     EXPECT_NE(ErrorOf({"scan", "--field", "1", "--from", "10", "--step", "1"}).find("--to"), std::string::npos);
     EXPECT_NE(ErrorOf({"scan", "--field", "1", "--from", "10", "--to", "20"}).find("--step"), std::string::npos);

@@ -144,6 +144,25 @@ TEST_F(EvidenceCommand, RecordTextsCannotSteerTheTerminalOrTheSpreadsheet)
         << rows[1].toStdString();
 }
 
+// The work root holds the jury's pictures only: a contestant's picture
+// there was copied in, as one in another contestant's folder was.
+TEST_F(EvidenceCommand, AContestantsPictureInTheJurysFolderIsFlagged)
+{
+    Save(QStringLiteral("01_zsuri.jpg"), SealedTestPicture(RecordOf(QStringLiteral("jury"), 1000)));
+    Save(QStringLiteral("02_masolt.jpg"), SealedTestPicture(RecordOf(QStringLiteral("21"), 1000)));
+
+    const CommandOutcome outcome = Run({Room()});
+
+    EXPECT_EQ(outcome.exitStatus, ExitFlagged);
+    const QStringList lines = QString::fromStdString(outcome.output).split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 4) << outcome.output;
+    EXPECT_TRUE(lines[1].startsWith(QStringLiteral("terem  01_zsuri.jpg "))) << outcome.output;
+    EXPECT_TRUE(lines[1].endsWith(QStringLiteral("  rendben"))) << outcome.output;
+    EXPECT_TRUE(lines[2].startsWith(QStringLiteral("terem  02_masolt.jpg "))) << outcome.output;
+    EXPECT_TRUE(lines[2].endsWith(QStringLiteral("  valószínűtlen: a(z) 21 versenyző mentette, nem a zsűri")))
+        << outcome.output;
+}
+
 TEST_F(EvidenceCommand, ThePageLinksThePicturesFromItsOwnFolderAndEscapesTheRecords)
 {
     EvidenceRecord record = MeasuredRecord();
@@ -176,11 +195,11 @@ TEST_F(EvidenceCommand, AnOutputThatCannotBeWrittenFails)
 
     const CommandOutcome csv = Run({Room()}, missing + ".csv");
     EXPECT_EQ(csv.exitStatus, ExitFailed);
-    EXPECT_EQ(csv.error, "vantor-cli: a(z) CSV-fájl nem írható: nincs ilyen mappa (" + missing + ".csv)");
+    EXPECT_EQ(csv.error, "vantor-cli: a CSV-fájl nem írható: nincs ilyen mappa (" + missing + ".csv)");
     EXPECT_NE(csv.output.find("rendben"), std::string::npos);
     const CommandOutcome html = Run({Room()}, {}, missing + ".html");
     EXPECT_EQ(html.exitStatus, ExitFailed);
-    EXPECT_EQ(html.error, "vantor-cli: a(z) HTML-oldal nem írható: nincs ilyen mappa (" + missing + ".html)");
+    EXPECT_EQ(html.error, "vantor-cli: a HTML-oldal nem írható: nincs ilyen mappa (" + missing + ".html)");
 }
 
 // The jury's outputs never replace a contestant's picture, nor each other.

@@ -222,4 +222,31 @@ TEST_F(OutputFiles, APlantedLinkAtAnOutputIsNotFollowed)
     EXPECT_TRUE(Contents(victim(QStringLiteral("e.csv"))).startsWith("folder,file,status"));
 }
 
+// A link planted at a folder on the way leads as far as one at the name.
+TEST_F(OutputFiles, APlantedLinkAtAFolderOnTheWayIsNotFollowed)
+{
+    const QString elsewhere = temporary.filePath(QStringLiteral("masoke"));
+    ASSERT_TRUE(QDir().mkdir(elsewhere));
+    for (const QString& name : Names)
+        ASSERT_TRUE(WriteBytes(elsewhere + u'/' + name, "valaki más fájlja"));
+    ASSERT_TRUE(QFile::link(elsewhere, Output(QStringLiteral("mappa"))));
+    outputs = Output(QStringLiteral("mappa"));
+    for (const std::string& command : {Reports(), Scan()}) {
+        const Outcome outcome = RunShell(command);
+        EXPECT_EQ(outcome.status, 1) << outcome.output;
+        EXPECT_NE(outcome.output.find("nem írható: szimbolikus link áll az útvonalában: "
+                                      + temporary.filePath(QStringLiteral("ki/mappa")).toStdString() + " ("),
+                  std::string::npos)
+            << outcome.output;
+    }
+    for (const QString& name : Names)
+        EXPECT_EQ(Contents(elsewhere + u'/' + name), QByteArray("valaki más fájlja"));
+    EXPECT_EQ(QDir(elsewhere).entryList(QDir::Files | QDir::Hidden).size(), Names.size());
+
+    // Named by the path the link resolves to, the folder is the jury's own choice.
+    outputs = elsewhere;
+    EXPECT_EQ(RunShell(Reports()).status, 0);
+    EXPECT_TRUE(Contents(elsewhere + QStringLiteral("/e.csv")).startsWith("folder,file,status"));
+}
+
 }

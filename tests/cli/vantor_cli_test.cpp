@@ -246,7 +246,7 @@ TEST(VantorCli, UnwritableOutputsFail)
 {
     const Outcome outcome = RunCli("scan --field 1000 --from 10 --to 10 --step 1 --count 10 --csv /nincs/ilyen/a.csv");
     EXPECT_EQ(outcome.status, 1);
-    EXPECT_NE(outcome.output.find("vantor-cli: a(z) CSV-fájl nem írható: nincs ilyen mappa (/nincs/ilyen/a.csv)"), std::string::npos);
+    EXPECT_NE(outcome.output.find("vantor-cli: a CSV-fájl nem írható: nincs ilyen mappa (/nincs/ilyen/a.csv)"), std::string::npos);
 }
 
 }

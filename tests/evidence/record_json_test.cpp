@@ -112,4 +112,36 @@ TEST(RecordJson, AMissingOrWronglyTypedFieldBreaksTheRecord)
     EXPECT_EQ(ReadRecord(WithField("launched", QJsonValue(-2147483648.0))).kind, RecordReading::Kind::Read);
 }
 
+// A record that no program writes, though Qt's parser would read it or pass
+// it over, is a record spoilt: the jury sees it flagged, never as a picture
+// without a record.
+TEST(RecordJson, ARecordNoProgramWritesIsBroken)
+{
+    const QByteArray json = RecordJson(MeasuredRecord());
+    auto edited = [&](const QByteArray& from, const QByteArray& to) {
+        EXPECT_TRUE(json.contains(from)) << from.toStdString();
+        return QByteArray(json).replace(from, to);
+    };
+    const std::vector<std::pair<QByteArray, QString>> cases{
+        {edited("{\"format\"", "{\"launched\":398000,\"format\""), QStringLiteral("kétszer szerepel a(z) launched mező")},
+        {edited(",\"digest\"", ",\"detecte\\u0064\":0,\"digest\""), QStringLiteral("kétszer szerepel a(z) detected mező")},
+        {edited("\"launched\":1000,", "\"launched\":1000.0,"), QStringLiteral("rossz típusú a(z) launched mező")},
+        {edited("\"detected\":72,", "\"detected\":7.2e1,"), QStringLiteral("rossz típusú a(z) detected mező")},
+        {edited("\"setCount\":1000,", "\"setCount\":1E3,"), QStringLiteral("rossz típusú a(z) setCount mező")},
+        {edited("\"startSlitStep\":0,", "\"startSlitStep\":-0.0,"), QStringLiteral("rossz típusú a(z) startSlitStep mező")},
+    };
+    for (const auto& [comment, problem] : cases) {
+        const RecordReading reading = ReadRecord(comment);
+        EXPECT_EQ(reading.kind, RecordReading::Kind::Broken) << comment.toStdString();
+        EXPECT_EQ(reading.problem, problem);
+    }
+    for (const QByteArray& number : {QByteArray("1e999"), QByteArray("NaN"), QByteArray("-Infinity")}) {
+        const RecordReading reading = ReadRecord(edited("\"startMagneticFieldTesla\":0.001,",
+                                                        "\"startMagneticFieldTesla\":" + number + ','));
+        EXPECT_EQ(reading.kind, RecordReading::Kind::Broken) << number.toStdString();
+        EXPECT_TRUE(reading.problem.startsWith(QStringLiteral("az adatlap nem érvényes JSON: hiba a(z) ")))
+            << reading.problem.toStdString();
+    }
+}
+
 }

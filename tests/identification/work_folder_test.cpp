@@ -113,7 +113,10 @@ TEST_F(WorkFolder, AContestantsFolderThatIsALinkIsRefused)
     ASSERT_TRUE(QFile::link(elsewhere.path(), RootFolder() + QStringLiteral("22")));
     const WorkPlace place = EnterWorkPlace(RootFolder(), QStringLiteral("22"));
     EXPECT_TRUE(place.refused);
-    EXPECT_FALSE(place.error.isEmpty());
+    // The box speaks to the contestant as the code dialog does.
+    EXPECT_EQ(place.error, QStringLiteral("A versenyző mappája másik helyre mutató link, ezért nem használható: %1\n"
+                                          "Képet nem lehet menteni. Kérd meg a felügyelőt, hogy törölje a linket.")
+                               .arg(RootFolder() + QStringLiteral("22")));
     EXPECT_EQ(place.dialogFolder, RootFolder());
     EXPECT_EQ(QDir::currentPath(), startFolder);
 
