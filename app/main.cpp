@@ -112,7 +112,6 @@ int main(int argc, char* argv[])
     WindowServices services{dialogs, root, [] { QCoreApplication::exit(0); },
                             options.teacher ? StartMode::Teacher : StartMode::Contest, ShippedSourcesFolder()};
     TForm1 form(sim, services);
-    sim.view = &form;
     form.show();
     return QApplication::exec();
 }

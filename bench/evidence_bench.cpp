@@ -39,7 +39,6 @@ bool SaveWindowPicture(const QString& path)
     dialogs.path = path;
     Simulation sim;
     TForm1 form(sim, WindowServices{dialogs, WorkRoot{QDir::tempPath() + "/", {}}, [] {}});
-    sim.view = &form;
     form.show();
     form.FormActivate();
     form.findChild<QLineEdit*>("BField")->setText("1000");

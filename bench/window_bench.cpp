@@ -17,7 +17,6 @@ struct RunningWindow {
     explicit RunningWindow(const char* keV = "50", const char* microtesla = "1000")
         : form(sim, WindowServices{dialogs, WorkRoot{QCoreApplication::applicationDirPath() + "/", {}}, [] {}})
     {
-        sim.view = &form;
         form.show();
         form.FormActivate();
         form.findChild<QLineEdit*>("BField")->setText(microtesla);

@@ -77,7 +77,6 @@ CommandOutcome RunMeasureCommand(const Options& options)
     Simulation sim;
     if (auto error = PrepareSimulation(options, sim))
         return {ExitRefused, "", *error};
-    ApplyEnergyEntry(sim.filter, options.energyKeV, options.fieldMicrotesla);
     MeasureHeadless(sim, options.count, ThreadsToUse(options));
     return {0, options.json ? JsonReport(sim, options.seed) : TextReport(sim), ""};
 }

@@ -2,7 +2,7 @@
 
 #include "cli/command_line.h"
 #include "cli/utf8_text.h"
-#include "core/settings_rules.h"
+#include "core/measurement.h"
 #include "core/simulation.h"
 #include "spectrum/random_seed.h"
 #include "spectrum/source_file.h"
@@ -26,12 +26,11 @@ std::optional<std::string> LoadSourceFile(const std::string& path, SourceSpectru
 
 std::optional<std::string> PrepareSimulation(const Options& options, Simulation& sim)
 {
-    InitialiseSimulation(sim);
+    SetUpSimulation(sim, {options.energyKeV, options.fieldMicrotesla, options.slitStep});
     if (!options.sourcePath.empty()) {
         if (auto error = LoadSourceFile(options.sourcePath, sim.source))
             return error;
     }
-    ApplySlitStep(sim.walls, options.slitStep);
     sim.random = SeededRandomState(options.seed);
     return std::nullopt;
 }

@@ -6,8 +6,8 @@
 struct Options;
 struct Simulation;
 
-// A simulation as a freshly started program has it, with the source, slit
-// and seed of the options; a source file that cannot give a spectrum is
+// A simulation as a freshly started program has it, with the source, slit,
+// energy entry and seed of the options; a source file that cannot give a spectrum is
 // refused with a message naming the file and the line.
 std::optional<std::string> PrepareSimulation(const Options& options, Simulation& sim);
 

@@ -291,14 +291,13 @@ bool TestWallSet(const WallTable& table, ParticleState& p, WallSet set, bool abs
     return hit;
 }
 
-bool CountDetection(Simulation& sim, ParticleState& p)
+void CountDetection(Simulation& sim, const ParticleState& p)
 {
     if (p.Id == ReferenceId)
-        return true;
+        return;
     ++sim.run.detectedCount;
     if (sim.view)
         sim.view->ShowDetected(sim.run.detectedCount);
-    return true;
 }
 
 bool FieldPhase(Simulation& sim, ParticleState& p)
@@ -315,29 +314,28 @@ bool FieldPhase(Simulation& sim, ParticleState& p)
     return FieldSteps<WallDirection::FromEnds>(sim, p);
 }
 
-bool FreeFlightStep(Simulation& sim, ParticleState& p)
+FlightOutcome FreeFlightStep(Simulation& sim, ParticleState& p)
 {
     p.X = p.X + p.Vx * FreeFlightTime;
     p.Y = p.Y + p.Vy * FreeFlightTime;
     const bool detected = TestWallSet(sim.walls, p, DetectorWalls, false);
     if (detected)
-        sim.DetectorReached = CountDetection(sim, p);
+        CountDetection(sim, p);
     p.Alive = false;
     if (sim.view && sim.view->TracksShown()) {
         PlaceOnStepGrid(p);
         DrawTrackPiece(*sim.view, p);
     }
-    return detected;
+    return detected ? FlightOutcome::Detected : FlightOutcome::Left;
 }
 
-void DriveParticle(Simulation& sim, ParticleState& p)
+FlightOutcome DriveParticle(Simulation& sim, ParticleState& p)
 {
-    sim.DetectorReached = false;
     while (p.Alive) {
-        bool absorbed = false;
-        if (p.Phase == InFieldRegion)
-            absorbed = FieldPhase(sim, p);
-        if (!absorbed && p.Phase == InFreeFlight)
-            FreeFlightStep(sim, p);
+        if (p.Phase == InFieldRegion && FieldPhase(sim, p))
+            return FlightOutcome::Absorbed;
+        if (p.Phase == InFreeFlight)
+            return FreeFlightStep(sim, p);
     }
+    return FlightOutcome::Left;
 }

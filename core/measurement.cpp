@@ -2,6 +2,7 @@
 
 #include "core/flight.h"
 #include "core/pass_band.h"
+#include "core/settings_rules.h"
 #include "core/simulation.h"
 #include "spectrum/sampler.h"
 
@@ -13,6 +14,13 @@ bool ReachedSetCount(const RunState& run)
     return (run.stopAtCount && run.launchedCount >= run.setCount) || CountersFull(run);
 }
 
+}
+
+void SetUpSimulation(Simulation& sim, const MeasurementSettings& settings)
+{
+    InitialiseSimulation(sim);
+    ApplySlitStep(sim.walls, settings.slitStep);
+    ApplyEnergyEntry(sim.filter, settings.energyKeV, settings.fieldMicrotesla);
 }
 
 void BeginMeasurement(Simulation& sim, const MeasurementStart& start)
@@ -29,6 +37,26 @@ void BeginMeasurement(Simulation& sim, const MeasurementStart& start)
     UpdatePassBand(sim);
     run.accumulatedTime = 0.0;
     run.startTime = NowInDays();
+}
+
+void StopMeasurement(RunState& run)
+{
+    run.running = false;
+    run.accumulatedTime = run.accumulatedTime + (NowInDays() - run.startTime);
+}
+
+Continuation ContinueMeasurement(RunState& run)
+{
+    if (CountersFull(run))
+        return Continuation::Refused;
+    Continuation continuation = Continuation::Continued;
+    if (run.launchedCount >= run.setCount) {
+        run.stopAtCount = false;
+        continuation = Continuation::ContinuedUnlimited;
+    }
+    run.running = true;
+    run.startTime = NowInDays();
+    return continuation;
 }
 
 void RunParticles(Simulation& sim, const RunCallbacks& callbacks)

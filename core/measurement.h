@@ -5,7 +5,20 @@
 #include <cstdint>
 #include <functional>
 
+struct RunState;
 struct Simulation;
+
+// The settings inputs a measurement starts from, as the window's boxes and
+// the command line give them.
+struct MeasurementSettings {
+    double energyKeV = 0.0;
+    std::int32_t fieldMicrotesla = 0;
+    std::int32_t slitStep = 0;
+};
+
+// A simulation as a freshly started program has it (walls, built-in source),
+// with the slit set and the energy entered at the induction.
+void SetUpSimulation(Simulation& sim, const MeasurementSettings& settings);
 
 // How a measurement is started: Start in the window, a headless measurement,
 // a point of a scan.
@@ -20,6 +33,18 @@ struct MeasurementStart {
 // count (and the detected count, when asked) cleared, the measuring time
 // begun, and the run marked running.
 void BeginMeasurement(Simulation& sim, const MeasurementStart& start);
+
+// Stop: the run ends and its segment is added to the measuring time.
+void StopMeasurement(RunState& run);
+
+enum class Continuation {
+    Refused,            // a counter is full: nothing more can be counted
+    Continued,
+    ContinuedUnlimited, // stopped at its set count, it goes on without a limit
+};
+
+// Continue after Stop: the run goes on with a new time segment.
+Continuation ContinueMeasurement(RunState& run);
 
 // The window gets a turn after every this many launched particles.
 inline constexpr std::int32_t ParticlesPerTurn = 1000;

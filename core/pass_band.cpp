@@ -12,34 +12,32 @@ constexpr double EVPerMeV = 1e6;
 
 }
 
-void LaunchReference(Simulation& sim, double energy)
+bool LaunchReference(Simulation& sim, double energy)
 {
-    sim.DetectorReached = true;
     if (sim.filter.magneticField == 0.0)
-        return;
+        return true;
     ParticleState& reference = sim.ReferenceParticle;
     reference.Id = ReferenceId;
     reference.Alive = true;
-    sim.DetectorReached = false;
     reference.Phase = InFieldRegion;
     reference.Energy = energy;
     PrepareLaunch(reference);
-    DriveParticle(sim, reference);
+    return DriveParticle(sim, reference) == FlightOutcome::Detected;
 }
 
 double FindPassEdge(Simulation& sim, bool upper)
 {
     if (sim.filter.magneticField == 0.0)
         return NoFieldEdge;
-    sim.DetectorReached = false;
+    bool reached = false;
     double step = upper ? FirstSearchStep : -FirstSearchStep;
     double energy = sim.filter.tunedEnergy + step;
     for (int trial = 0; trial < TrialsPerEdge; ++trial) {
         // A trial at or below zero flies nothing and repeats the last verdict.
         if (energy > 0.0)
-            LaunchReference(sim, energy);
+            reached = LaunchReference(sim, energy);
         step = step / 2;
-        if (sim.DetectorReached)
+        if (reached)
             energy = energy + step;
         else
             energy = energy - step;

@@ -19,8 +19,9 @@ inline constexpr double NotComputed = 1e12;
 inline constexpr double NoFieldEdge = -9999.0;   // eV, the edge search without a magnetic field
 
 // Flies the reference particle at a kinetic energy in joules, uncounted and
-// undrawn; DetectorReached then tells whether it arrived.
-void LaunchReference(Simulation& sim, double energy);
+// undrawn; true when it reaches the detector. Without a magnetic field every
+// energy passes, and nothing is flown.
+bool LaunchReference(Simulation& sim, double energy);
 
 // One edge of the band in eV, found by bisection from the tuned energy.
 double FindPassEdge(Simulation& sim, bool upper);

@@ -20,7 +20,6 @@ struct Simulation {
     ParticleState MeasuredParticle{};
     ParticleState ReferenceParticle{};
     PassBand band;
-    bool DetectorReached = false;
     MeasurementView* view = nullptr;
 };
 

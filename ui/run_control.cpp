@@ -50,35 +50,27 @@ void TForm1::Button4Click()
 
 void TForm1::StopRun()
 {
-    RunState& run = m_sim.run;
-    run.running = false;
+    StopMeasurement(m_sim.run);
     EnableSettings();
     ::ShowPassBand(m_sim);
     Button4->setText("Folytatás");
     Button3->setEnabled(true);
-    run.accumulatedTime = run.accumulatedTime + (NowInDays() - run.startTime);
     RefreshRunDisplays();
-    Edit1->setText(QString::fromStdString(ElapsedTimeText(run.accumulatedTime)));
+    Edit1->setText(QString::fromStdString(ElapsedTimeText(m_sim.run.accumulatedTime)));
 }
 
 void TForm1::ContinueRun()
 {
-    RunState& run = m_sim.run;
-    // With a counter full the measurement cannot go on, and stays stopped.
-    if (CountersFull(run))
+    const Continuation continuation = ContinueMeasurement(m_sim.run);
+    if (continuation == Continuation::Refused)
         return;
-    // A measurement stopped at its set count goes on without a limit.
-    if (run.launchedCount >= run.setCount) {
-        run.stopAtCount = false;
+    if (continuation == Continuation::ContinuedUnlimited)
         CheckBox1->setChecked(false);
-    }
     Button4->setText("Stop");
     Button3->setEnabled(false);
     // Settings changed while stopped mix a second setting into the counts.
     m_countOrigin.alone = m_countOrigin.alone && SameSettingAsStart();
-    run.running = true;
     EnableSettings();
-    run.startTime = NowInDays();
     Edit1->setText("Mérés fut");
     RunLoop();
 }

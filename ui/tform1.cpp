@@ -83,9 +83,15 @@ TForm1::TForm1(Simulation& sim, WindowServices services, QWidget* parent)
     m_aboutBox = new TAboutBox(this);
     m_passwordDlg = new TPasswordDlg(m_services.dialogs, this);
     m_helpDlg = new THelpDlg(this);
+    // From here on the simulation shows its counters, band and tracks here.
+    m_sim.view = this;
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1()
+{
+    if (m_sim.view == this)
+        m_sim.view = nullptr;
+}
 
 void TForm1::FormCreate()
 {

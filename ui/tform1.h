@@ -35,6 +35,7 @@ class TForm1 : public QMainWindow, public MeasurementView {
     Q_OBJECT
 
 public:
+    // The window attaches itself to the simulation as its view, and detaches when it goes.
     TForm1(Simulation& sim, WindowServices services, QWidget* parent = nullptr);
     ~TForm1() override;
 

@@ -18,11 +18,12 @@ constexpr std::int32_t Particles = 20000;
 std::int32_t DetectedWith(std::uint32_t seed, int threads, ExpectedCount* expected = nullptr)
 {
     Options options;
+    options.energyKeV = 50.0;
+    options.fieldMicrotesla = 1000;
     options.slitStep = 5;
     options.seed = seed;
     Simulation sim;
     EXPECT_FALSE(PrepareSimulation(options, sim));
-    ApplyEnergyEntry(sim.filter, 50.0, 1000);
     MeasureHeadless(sim, Particles, threads);
     if (expected)
         *expected = ExpectCount(sim.source, sim.band.SearchedLower, sim.band.SearchedUpper, Particles, 0);

@@ -18,9 +18,11 @@ protected:
         sim->filter.magneticField = magneticField;
         sim->filter.electricField = electricField;
         ParticleState p = LaunchedAt(megaElectronVolts);
-        DriveParticle(*sim, p);
+        outcome = DriveParticle(*sim, p);
         return p;
     }
+
+    FlightOutcome outcome = FlightOutcome::Left;
 
     // The free-flight step draws one more piece than the field steps.
     int FieldSteps(const ParticleState& p) const
@@ -36,7 +38,7 @@ TEST_F(FlightTest, WithoutFieldsTheParticleFliesStraightToTheDetector)
     EXPECT_FALSE(p.Alive);
     EXPECT_EQ(p.X, 0.0);
     EXPECT_EQ(p.Y, sim->walls.Walls[DetectorFaceWall].Y1);
-    EXPECT_TRUE(sim->DetectorReached);
+    EXPECT_EQ(outcome, FlightOutcome::Detected);
     EXPECT_EQ(sim->run.detectedCount, 1);
     EXPECT_EQ(view.detected, (std::vector<std::int32_t>{1}));
     const double dt = p.T / 50;   // T keeps the time of the step before the exit
@@ -67,14 +69,13 @@ TEST_F(FlightTest, BalancedFieldsLetThePassEnergyThrough)
 
 TEST_F(FlightTest, MagneticFieldBendsIntoTheLeftPlate)
 {
-    sim->DetectorReached = true;   // as an earlier flight may leave it
     const ParticleState p = Fly(0.05, 0.01, 0);
     EXPECT_EQ(FieldSteps(p), 15);
     EXPECT_FALSE(p.Alive);
     EXPECT_EQ(p.X, sim->walls.Walls[LeftPlateWall].X1);
     EXPECT_NEAR(p.Y, 0.00416, 0.00001);
     EXPECT_EQ(sim->run.detectedCount, 0);
-    EXPECT_FALSE(sim->DetectorReached);
+    EXPECT_EQ(outcome, FlightOutcome::Absorbed);
 }
 
 TEST_F(FlightTest, ElectricFieldPushesIntoTheRightPlate)
@@ -106,7 +107,7 @@ TEST_F(FlightTest, WeakElectricFieldShiftsTheTrack)
     FieldPhase(*sim, p);
     ASSERT_EQ(p.Phase, InFreeFlight);
     EXPECT_NEAR(p.X, 0.000267, 0.0000005);
-    EXPECT_TRUE(FreeFlightStep(*sim, p));
+    EXPECT_EQ(FreeFlightStep(*sim, p), FlightOutcome::Detected);
     EXPECT_NEAR(p.X, 0.000291, 0.0000005);
     EXPECT_EQ(sim->run.detectedCount, 1);
 }
@@ -190,8 +191,7 @@ TEST_F(FlightTest, ReferenceParticleIsNeitherCountedNorDrawn)
     ParticleState p = LaunchedAt(0.05);
     p.Id = ReferenceId;
     p.Colour = 0;
-    DriveParticle(*sim, p);
-    EXPECT_TRUE(sim->DetectorReached);
+    EXPECT_EQ(DriveParticle(*sim, p), FlightOutcome::Detected);
     EXPECT_EQ(sim->run.detectedCount, 0);
     EXPECT_TRUE(view.detected.empty());
     EXPECT_TRUE(view.pieces.empty());
@@ -201,7 +201,7 @@ TEST_F(FlightTest, ParticleAtRestNeverLeavesTheSource)
 {
     ParticleState p = LaunchedAt(0.0);
     EXPECT_EQ(p.Speed, 0.0);
-    DriveParticle(*sim, p);
+    EXPECT_EQ(DriveParticle(*sim, p), FlightOutcome::Left);
     EXPECT_FALSE(p.Alive);
     EXPECT_EQ(p.Y, -0.05);
     EXPECT_TRUE(view.pieces.empty());
@@ -220,7 +220,7 @@ TEST_F(FlightTest, FreeFlightRunsFromTheStartOfTheLastFieldStep)
     p.Vy = 1e7;
     // 1e-8 s on, the step ends at (0.02, 0.2655); the line from (-0.02, 0.16)
     // there meets the detector face 0.015 m below its start.
-    EXPECT_TRUE(FreeFlightStep(*sim, p));
+    EXPECT_EQ(FreeFlightStep(*sim, p), FlightOutcome::Detected);
     EXPECT_NEAR(p.X, -0.02 + 0.04 * 0.015 / 0.1055, 1e-12);
     EXPECT_EQ(p.Y, sim->walls.Walls[DetectorFaceWall].Y1);
     EXPECT_FALSE(p.Alive);

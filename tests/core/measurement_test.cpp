@@ -1,6 +1,6 @@
 #include "core/measurement.h"
-#include "core/settings_rules.h"
 #include "spectrum/sampler.h"
+#include "tests/support/band_at_50kev.h"
 #include "tests/support/ready_simulation.h"
 #include "tests/support/recording_view.h"
 
@@ -13,10 +13,9 @@ namespace {
 std::unique_ptr<Simulation> Measured(double keV, double microtesla, int slitStep, int count,
                                      MeasurementView* view = nullptr)
 {
-    auto sim = ReadySimulation();
+    auto sim = std::make_unique<Simulation>();
+    SetUpSimulation(*sim, {keV, static_cast<std::int32_t>(microtesla), slitStep});
     sim->view = view;
-    ApplySlitStep(sim->walls, slitStep);
-    ApplyEnergyEntry(sim->filter, keV, microtesla);
     MeasureHeadless(*sim, count);
     return sim;
 }
@@ -26,9 +25,9 @@ TEST(Measurement, TenThousandParticlesAt50keV)
     const auto sim = Measured(50, 1000, 0, 10000);
     EXPECT_EQ(sim->run.launchedCount, 10000);
     EXPECT_EQ(sim->run.detectedCount, 677);
-    EXPECT_EQ(PassBandText(sim->band.PassLower), "    46.741");
-    EXPECT_EQ(PassBandText(sim->band.PassUpper), "    53.863");
-    EXPECT_EQ(PassBandText(sim->band.PassWidth), "     7.122");
+    EXPECT_EQ(PassBandText(sim->band.PassLower), BandAt50KeV.lower);
+    EXPECT_EQ(PassBandText(sim->band.PassUpper), BandAt50KeV.upper);
+    EXPECT_EQ(PassBandText(sim->band.PassWidth), BandAt50KeV.width);
     EXPECT_FALSE(sim->run.running);
 }
 
@@ -48,7 +47,7 @@ TEST(Measurement, ViewSeesEveryLaunchAndDetection)
     EXPECT_EQ(view.launched.size(), 1000u);
     EXPECT_EQ(view.launched.back(), 1000);
     EXPECT_EQ(static_cast<int>(view.detected.size()), sim->run.detectedCount);
-    EXPECT_EQ(view.readouts[2], "     7.122");
+    EXPECT_EQ(view.readouts[2], BandAt50KeV.width);
     EXPECT_TRUE(view.pieces.empty());
 }
 
@@ -71,6 +70,31 @@ TEST(Measurement, NothingIsLaunchedOnceTheSetCountIsReached)
     RunParticles(*sim);
     EXPECT_FALSE(sim->run.running);
     EXPECT_EQ(sim->run.launchedCount, 10);
+}
+
+// Stop adds the segment to the measuring time; Continue past the set count
+// lifts the limit, and with a counter full refuses.
+TEST(Measurement, StopAndContinue)
+{
+    RunState run{.running = true, .stopAtCount = true, .setCount = 10, .launchedCount = 4};
+    run.startTime = NowInDays() - 0.5;
+    run.accumulatedTime = 0.25;
+    StopMeasurement(run);
+    EXPECT_FALSE(run.running);
+    EXPECT_NEAR(run.accumulatedTime, 0.75, 1e-6);
+
+    EXPECT_EQ(ContinueMeasurement(run), Continuation::Continued);
+    EXPECT_TRUE(run.running && run.stopAtCount);
+    EXPECT_NEAR(run.startTime, NowInDays(), 1e-6);
+
+    run.launchedCount = 10;
+    EXPECT_EQ(ContinueMeasurement(run), Continuation::ContinuedUnlimited);
+    EXPECT_FALSE(run.stopAtCount);
+
+    StopMeasurement(run);
+    run.detectedCount = std::numeric_limits<std::int32_t>::max();
+    EXPECT_EQ(ContinueMeasurement(run), Continuation::Refused);
+    EXPECT_FALSE(run.running);
 }
 
 TEST(Measurement, AFullCounterEndsTheRun)
@@ -100,8 +124,8 @@ namespace {
 // across Starts when asked.
 TEST(Measurement, CallbacksAtTurnsAndAtTheSetCount)
 {
-    auto sim = ReadySimulation();
-    ApplyEnergyEntry(sim->filter, 50, 1000);
+    auto sim = std::make_unique<Simulation>();
+    SetUpSimulation(*sim, {50, 1000, 0});
     MeasureHeadless(*sim, 1000);
     const std::int32_t detectedBefore = sim->run.detectedCount;
 

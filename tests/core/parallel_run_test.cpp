@@ -1,6 +1,5 @@
 #include "core/measurement.h"
 #include "core/parallel_run.h"
-#include "core/settings_rules.h"
 #include "tests/support/ready_simulation.h"
 
 #include <gtest/gtest.h>
@@ -15,9 +14,8 @@ struct Outcome {
 
 Outcome Measure(int threads, std::int32_t count, int slitStep = 0)
 {
-    auto sim = ReadySimulation();
-    ApplySlitStep(sim->walls, slitStep);
-    ApplyEnergyEntry(sim->filter, 50, 1000);
+    auto sim = std::make_unique<Simulation>();
+    SetUpSimulation(*sim, {50, 1000, slitStep});
     MeasureHeadless(*sim, count, threads);
     return {sim->run.launchedCount, sim->run.detectedCount, sim->random.value};
 }
@@ -44,8 +42,8 @@ TEST(ParallelRun, CountsAcrossManyBatches)
 
 TEST(ParallelRun, ProgressReachesTheCount)
 {
-    auto sim = ReadySimulation();
-    ApplyEnergyEntry(sim->filter, 50, 1000);
+    auto sim = std::make_unique<Simulation>();
+    SetUpSimulation(*sim, {50, 1000, 0});
     std::int64_t last = 0;
     int calls = 0;
     MeasureHeadless(*sim, 20000, 2, [&](std::int64_t flown) {

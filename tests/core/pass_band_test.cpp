@@ -1,5 +1,6 @@
 #include "core/pass_band.h"
 #include "core/settings_rules.h"
+#include "tests/support/band_at_50kev.h"
 #include "tests/support/simulation_fixture.h"
 
 #include <gtest/gtest.h>
@@ -24,9 +25,7 @@ TEST_F(PassBandTest, WithoutMagneticFieldNothingCanBeComputed)
     EXPECT_EQ(sim->band.PassLower, -0.009999);
     EXPECT_EQ(FindPassEdge(*sim, true), NoFieldEdge);
 
-    sim->DetectorReached = false;
-    LaunchReference(*sim, 0.05 * JoulesPerMeV);
-    EXPECT_TRUE(sim->DetectorReached);
+    EXPECT_TRUE(LaunchReference(*sim, 0.05 * JoulesPerMeV));
 }
 
 TEST_F(PassBandTest, NotComputedMarkShowsNoNumbers)
@@ -40,7 +39,7 @@ TEST_F(PassBandTest, NotComputedMarkShowsNoNumbers)
 TEST_F(PassBandTest, BandAround50keV)
 {
     Tune(50, 1000);
-    EXPECT_EQ(view.readouts, (std::vector<std::string>{"    46.741", "    53.863", "     7.122"}));
+    EXPECT_EQ(view.readouts, (std::vector<std::string>{BandAt50KeV.lower, BandAt50KeV.upper, BandAt50KeV.width}));
     EXPECT_EQ(sim->band.PassWidth, sim->band.PassUpper - sim->band.PassLower);
 }
 
@@ -49,8 +48,7 @@ TEST_F(PassBandTest, ReferenceFlightsTouchNoCounterOrDisplay)
     sim->run.launchedCount = 7;
     sim->run.detectedCount = 3;
     ApplyEnergyEntry(sim->filter, 50, 1000);
-    LaunchReference(*sim, sim->filter.tunedEnergy);
-    EXPECT_TRUE(sim->DetectorReached);
+    EXPECT_TRUE(LaunchReference(*sim, sim->filter.tunedEnergy));
     UpdatePassBand(*sim);
     EXPECT_EQ(sim->run.launchedCount, 7);
     EXPECT_EQ(sim->run.detectedCount, 3);

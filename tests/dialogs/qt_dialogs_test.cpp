@@ -1,4 +1,5 @@
 #include "dialogs/qt_dialogs.h"
+#include "tests/support/answer_dialog.h"
 
 #include <QApplication>
 #include <QFile>
@@ -54,23 +55,19 @@ TEST(QtDialogs, TheOpenDialogIsBuiltFromTheRequestAndAddsTheDefaultExtension)
     ASSERT_TRUE(QFile(sr90).open(QIODevice::WriteOnly));
     const QTemporaryDir shortcut;
     const QUrl shortcutUrl = QUrl::fromLocalFile(shortcut.path());
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-        if (!dialog)
-            return;
-        poll.stop();
-        EXPECT_TRUE(dialog->testOption(QFileDialog::DontUseNativeDialog));
-        EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptOpen);
-        EXPECT_EQ(dialog->fileMode(), QFileDialog::ExistingFile);
-        EXPECT_EQ(dialog->nameFilters(),
+    const auto answer = [&](QFileDialog& dialog) {
+        EXPECT_TRUE(dialog.testOption(QFileDialog::DontUseNativeDialog));
+        EXPECT_EQ(dialog.acceptMode(), QFileDialog::AcceptOpen);
+        EXPECT_EQ(dialog.fileMode(), QFileDialog::ExistingFile);
+        EXPECT_EQ(dialog.nameFilters(),
                   (QStringList{QStringLiteral("Forrás fájlok (*.for)"), QStringLiteral("Minden fájl (*.*)")}));
-        EXPECT_TRUE(dialog->sidebarUrls().contains(shortcutUrl));
-        dialog->selectFile(QStringLiteral("sr90"));
-        static_cast<QDialog*>(dialog)->accept();
+        EXPECT_TRUE(dialog.sidebarUrls().contains(shortcutUrl));
+        dialog.selectFile(QStringLiteral("sr90"));
+        static_cast<QDialog&>(dialog).accept();
+    };
+    const QString chosen = AnswerDialog<QFileDialog>(answer, [&] {
+        return QtDialogs().AskOpenPath(nullptr, {sources.path(), SourceFilter, ".for", {shortcut.path()}});
     });
-    poll.start(10);
-    const QString chosen = QtDialogs().AskOpenPath(nullptr, {sources.path(), SourceFilter, ".for", {shortcut.path()}});
     EXPECT_EQ(chosen, sr90);
     // The user's own side bar, kept by Qt, does not keep the shortcut.
     EXPECT_FALSE(QFileDialog().sidebarUrls().contains(shortcutUrl));
@@ -79,18 +76,14 @@ TEST(QtDialogs, TheOpenDialogIsBuiltFromTheRequestAndAddsTheDefaultExtension)
 TEST(QtDialogs, AMessageShowsAQuotedFileNameAsWritten)
 {
     const QString text = QStringLiteral("A forrásfájl nem olvasható:\n/tmp/<b>vastag</b>.for\nnincs ilyen fájl.");
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box)
-            return;
-        poll.stop();
-        EXPECT_EQ(box->textFormat(), Qt::PlainText);
-        EXPECT_EQ(box->text(), text);
-        box->accept();
+    const auto answer = [&](QMessageBox& box) {
+        EXPECT_EQ(box.textFormat(), Qt::PlainText);
+        EXPECT_EQ(box.text(), text);
+        box.accept();
+    };
+    AnswerDialog<QMessageBox>(answer, [&] {
+        QtDialogs().ShowMessage(nullptr, QStringLiteral("*** HIBA ***"), text, Dialogs::Icon::Error);
     });
-    poll.start(10);
-    QtDialogs().ShowMessage(nullptr, QStringLiteral("*** HIBA ***"), text, Dialogs::Icon::Error);
 }
 
 }

@@ -2,6 +2,7 @@
 
 #include "evidence/evidence_record.h"
 #include "evidence/picture_digest.h"
+#include "tests/support/band_at_50kev.h"
 
 #include <QBuffer>
 #include <QByteArray>
@@ -50,9 +51,9 @@ inline EvidenceRecord MeasuredRecord(qint32 launched = 1000, std::optional<qint3
     record.detected = detected.value_or(qRound(ShareAt50KeV * launched));
     record.measuringTime = QStringLiteral("0:00:02");
     record.running = false;
-    record.passLowerKeV = QStringLiteral("    46.741");
-    record.passUpperKeV = QStringLiteral("    53.863");
-    record.passWidthKeV = QStringLiteral("     7.122");
+    record.passLowerKeV = QString::fromLatin1(BandAt50KeV.lower);
+    record.passUpperKeV = QString::fromLatin1(BandAt50KeV.upper);
+    record.passWidthKeV = QString::fromLatin1(BandAt50KeV.width);
     record.source = QStringLiteral("Béta-forrás: radiokarbon (C-14)");
     record.countsFromLastStart = true;
     record.detectorClearedAtStart = true;

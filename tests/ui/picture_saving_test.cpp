@@ -1,4 +1,5 @@
 #include "dialogs/qt_dialogs.h"
+#include "tests/support/answer_dialog.h"
 #include "tests/support/fake_dialogs.h"
 #include "ui/picture_saving.h"
 
@@ -13,7 +14,6 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -288,15 +288,7 @@ protected:
 
     QString Ask(const SaveDialogRequest& request, const std::function<void(QFileDialog&)>& answer)
     {
-        QTimer poll;
-        QObject::connect(&poll, &QTimer::timeout, [&] {
-            if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
-                poll.stop();
-                answer(*dialog);
-            }
-        });
-        poll.start(10);
-        return QtDialogs().AskSavePath(nullptr, request);
+        return AnswerDialog<QFileDialog>(answer, [&] { return QtDialogs().AskSavePath(nullptr, request); });
     }
 
     QTemporaryDir folder;

@@ -1,5 +1,6 @@
 #include "tests/ui/window_fixture.h"
 
+#include "tests/support/band_at_50kev.h"
 #include "ui/overlay_canvas.h"
 #include "ui/up_down.h"
 
@@ -35,7 +36,7 @@ TEST_F(RunControl, StartStopsByItselfAtTheSetCount)
     EXPECT_TRUE(IsElapsedTime(Text("Edit1"))) << Text("Edit1").toStdString();
     EXPECT_EQ(Text("Edit8"), QString::number(sim.run.detectedCount));
     EXPECT_GT(sim.run.detectedCount, 0);
-    EXPECT_EQ(Text("Edit14"), "     7.122");
+    EXPECT_EQ(Text("Edit14"), BandAt50KeV.width);
     EXPECT_FALSE(sim.run.running);
 }
 

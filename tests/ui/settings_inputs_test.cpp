@@ -1,5 +1,6 @@
 #include "tests/ui/window_fixture.h"
 
+#include "tests/support/band_at_50kev.h"
 #include "ui/palette.h"
 #include "ui/up_down.h"
 #include "ui/widget_factory.h"
@@ -82,9 +83,9 @@ TEST_F(SettingsInputs, PassBandFollowsTheSettings)
 {
     Enter("BField", "1000");
     Enter("Edit7", "50");
-    EXPECT_EQ(Text("Edit14"), "     7.122");
-    EXPECT_EQ(Text("Edit12"), "    46.741");
-    EXPECT_EQ(Text("Edit13"), "    53.863");
+    EXPECT_EQ(Text("Edit14"), BandAt50KeV.width);
+    EXPECT_EQ(Text("Edit12"), BandAt50KeV.lower);
+    EXPECT_EQ(Text("Edit13"), BandAt50KeV.upper);
 }
 
 TEST_F(SettingsInputs, ParticleCount)

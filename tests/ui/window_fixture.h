@@ -27,7 +27,6 @@ protected:
     {
         savedCurrent = QDir::currentPath();
         form = std::make_unique<TForm1>(sim, WindowServices{dialogs, root, [this] { ++ended; }, mode, sourcesFolder});
-        sim.view = form.get();
         passwordDlg = form->findChild<TPasswordDlg*>();
         form->FormActivate();
     }

@@ -1,0 +1,11 @@
+#pragma once
+
+// The band of the built-in C-14 source at 50 keV, 1000 µT and the narrowest
+// slit, as the readouts show it.
+struct BandReadouts {
+    const char* lower;
+    const char* upper;
+    const char* width;
+};
+
+inline constexpr BandReadouts BandAt50KeV{"    46.741", "    53.863", "     7.122"};
