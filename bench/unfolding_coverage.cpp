@@ -14,7 +14,7 @@
 #include "cli/command_line.h"
 #include "cli/run_setup.h"
 #include "cli/scan.h"
-#include "cli/scan_truth.h"
+#include "analysis/source_comparison.h"
 #include "cli/scan_unfolding.h"
 #include "core/number_text.h"
 #include "core/simulation.h"

@@ -7,7 +7,7 @@
 #include "cli/scan.h"
 #include "cli/scan_plot.h"
 #include "cli/scan_report.h"
-#include "cli/scan_truth.h"
+#include "analysis/source_comparison.h"
 #include "cli/scan_unfolding.h"
 #include "core/simulation.h"
 
