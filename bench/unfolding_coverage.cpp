@@ -12,10 +12,11 @@
 #include "bench/coverage_plot.h"
 #include "bench/coverage_tally.h"
 #include "cli/command_line.h"
+#include "cli/scan/scan_energies.h"
 #include "cli/run_setup.h"
-#include "cli/scan.h"
+#include "cli/scan/scan.h"
 #include "analysis/source_comparison.h"
-#include "cli/scan_unfolding.h"
+#include "cli/scan/scan_unfolding.h"
 #include "core/number_text.h"
 #include "core/simulation.h"
 

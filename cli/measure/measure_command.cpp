@@ -1,4 +1,4 @@
-#include "cli/measure_command.h"
+#include "cli/measure/measure_command.h"
 
 #include "cli/command_line.h"
 #include "analysis/expected_count.h"

@@ -1,7 +1,8 @@
-#include "cli/scan.h"
+#include "cli/scan/scan.h"
 
 #include "analysis/source_comparison.h"
 #include "cli/command_line.h"
+#include "cli/scan/scan_energies.h"
 #include "core/measurement.h"
 #include "core/pass_band.h"
 #include "core/physics_constants.h"

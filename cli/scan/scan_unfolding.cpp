@@ -1,6 +1,7 @@
-#include "cli/scan_unfolding.h"
+#include "cli/scan/scan_unfolding.h"
 
 #include "cli/command_line.h"
+#include "cli/scan/scan_energies.h"
 #include "core/number_text.h"
 #include "core/pass_band.h"
 #include "core/physics_constants.h"

@@ -1,4 +1,4 @@
-#include "cli/evidence_plausibility.h"
+#include "cli/evidence/evidence_plausibility.h"
 
 #include "analysis/expected_count.h"
 #include "core/band_readout.h"

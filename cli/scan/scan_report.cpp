@@ -1,4 +1,4 @@
-#include "cli/scan_report.h"
+#include "cli/scan/scan_report.h"
 
 #include "analysis/source_comparison.h"
 #include "core/number_text.h"
