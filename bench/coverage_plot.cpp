@@ -1,7 +1,7 @@
 #include "bench/coverage_plot.h"
 
-#include "cli/offscreen_gui.h"
-#include "cli/scan_plot_layout.h"
+#include "cli/scan/offscreen_gui.h"
+#include "cli/scan/scan_plot_layout.h"
 
 #include <QFont>
 #include <QImage>

@@ -1,6 +1,6 @@
 #include "cli/command_line.h"
 #include "cli/run_setup.h"
-#include "cli/scan.h"
+#include "cli/scan/scan.h"
 #include "core/simulation.h"
 
 #include <benchmark/benchmark.h>

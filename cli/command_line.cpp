@@ -1,5 +1,6 @@
 #include "cli/command_line.h"
 
+#include "cli/scan/scan_energies.h"
 #include "core/number_text.h"
 #include "core/settings_rules.h"
 
@@ -137,14 +138,6 @@ const CommandRules& RulesOf(Command command)
     return command == Command::Scan ? scan : measure;
 }
 
-// The steps of a scan after its first point. Counted from the first energy
-// rather than added up, so that no rounding drift loses the last point; the
-// limit on the points counts them the same way.
-double ScanSteps(const Options& options)
-{
-    return std::floor((options.toKeV - options.fromKeV) / options.stepKeV + 1e-9);
-}
-
 std::optional<CommandLineError> CheckScanRange(const Options& options)
 {
     if (options.toKeV < options.fromKeV)
@@ -212,15 +205,6 @@ std::variant<CommandLine, CommandLineError> ParseCommandLine(const std::vector<s
     if (first == "evidence")
         return ParseOptions(Command::Evidence, arguments);
     return CommandLineError{"vantor-cli: ismeretlen parancs: '" + first + "'"};
-}
-
-std::vector<double> ScanEnergies(const Options& options)
-{
-    const auto steps = static_cast<long>(ScanSteps(options));
-    std::vector<double> energies;
-    for (long i = 0; i <= steps; ++i)
-        energies.push_back(options.fromKeV + static_cast<double>(i) * options.stepKeV);
-    return energies;
 }
 
 std::string HelpText(const std::string& sourcesFolder)

@@ -39,8 +39,5 @@ struct CommandLineError {
 
 std::variant<CommandLine, CommandLineError> ParseCommandLine(const std::vector<std::string>& arguments);
 
-// The pass energies of a scan, from the first to the last inclusive.
-std::vector<double> ScanEnergies(const Options& options);
-
 // sourcesFolder: where the source files shipped with the program lie.
 std::string HelpText(const std::string& sourcesFolder);

@@ -1,4 +1,5 @@
 #include "cli/command_line.h"
+#include "cli/scan/scan_energies.h"
 
 #include <gtest/gtest.h>
 

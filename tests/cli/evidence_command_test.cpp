@@ -1,5 +1,5 @@
 #include "cli/command_line.h"
-#include "cli/evidence_command.h"
+#include "cli/evidence/evidence_command.h"
 #include "tests/support/evidence_pictures.h"
 
 #include <QDir>

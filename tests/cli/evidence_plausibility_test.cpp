@@ -1,4 +1,4 @@
-#include "cli/evidence_plausibility.h"
+#include "cli/evidence/evidence_plausibility.h"
 #include "tests/support/evidence_pictures.h"
 
 #include <gtest/gtest.h>

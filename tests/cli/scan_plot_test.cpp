@@ -1,5 +1,5 @@
-#include "cli/scan_plot.h"
-#include "cli/scan_plot_layout.h"
+#include "cli/scan/scan_plot.h"
+#include "cli/scan/scan_plot_layout.h"
 
 #include <QBuffer>
 #include <QImage>

@@ -1,5 +1,5 @@
 #include "cli/command_line.h"
-#include "cli/expected_count.h"
+#include "analysis/expected_count.h"
 #include "cli/run_setup.h"
 #include "core/measurement.h"
 #include "core/settings_rules.h"

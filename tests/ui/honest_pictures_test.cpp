@@ -1,6 +1,6 @@
 #include "tests/ui/window_fixture.h"
 
-#include "cli/evidence_plausibility.h"
+#include "cli/evidence/evidence_plausibility.h"
 #include "evidence/picture_check.h"
 #include "generated/vantor_version.h"
 #include "ui/up_down.h"

@@ -1,4 +1,4 @@
-#include "cli/evidence_listing.h"
+#include "cli/evidence/evidence_listing.h"
 
 #include "core/number_text.h"
 #include "evidence/evidence_record.h"

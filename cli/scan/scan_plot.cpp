@@ -1,7 +1,7 @@
-#include "cli/scan_plot.h"
+#include "cli/scan/scan_plot.h"
 
-#include "cli/offscreen_gui.h"
-#include "cli/scan_plot_layout.h"
+#include "cli/scan/offscreen_gui.h"
+#include "cli/scan/scan_plot_layout.h"
 
 #include <QBuffer>
 #include <QFont>

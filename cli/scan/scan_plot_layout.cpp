@@ -1,4 +1,4 @@
-#include "cli/scan_plot_layout.h"
+#include "cli/scan/scan_plot_layout.h"
 
 #include <algorithm>
 #include <cmath>

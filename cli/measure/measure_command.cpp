@@ -1,7 +1,7 @@
-#include "cli/measure_command.h"
+#include "cli/measure/measure_command.h"
 
 #include "cli/command_line.h"
-#include "cli/expected_count.h"
+#include "analysis/expected_count.h"
 #include "cli/run_setup.h"
 #include "core/band_readout.h"
 #include "core/measurement.h"

@@ -1,4 +1,4 @@
-#include "cli/expected_count.h"
+#include "analysis/expected_count.h"
 
 #include "spectrum/drawn_density.h"
 

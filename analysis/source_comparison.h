@@ -1,10 +1,14 @@
 #pragma once
 
-#include "cli/scan_point.h"
+#include "analysis/scan_point.h"
 
 #include <vector>
 
 struct SourceSpectrum;
+
+// Scales the source's shape to the measured rates by least squares: the scale
+// that brings it closest to them sets every point's sourceScaled.
+void FitSource(std::vector<ScanPoint>& points);
 
 // Sets every point's expected count and pull from its band, and the true
 // N·s(E) at its pass energy, from the density the sampler draws from.

@@ -1,16 +1,17 @@
-#include "cli/scan.h"
+#include "cli/scan/scan.h"
 
+#include "analysis/source_comparison.h"
 #include "cli/command_line.h"
+#include "cli/scan/scan_energies.h"
 #include "core/measurement.h"
 #include "core/pass_band.h"
+#include "core/physics_constants.h"
 #include "core/settings_rules.h"
 #include "core/simulation.h"
 
 #include <cmath>
 
 namespace {
-
-constexpr double KeVPerMeV = 1000.0;
 
 ScanPoint PointOf(const Simulation& sim, double energyKeV)
 {
@@ -33,22 +34,6 @@ ScanPoint PointOf(const Simulation& sim, double energyKeV)
     }
     point.sourceIntensity = EvalSpline(sim.source.Segments, energyKeV / KeVPerMeV).value;
     return point;
-}
-
-// The scale that brings the source's shape closest to the measured rates.
-void FitSource(std::vector<ScanPoint>& points)
-{
-    double product = 0.0;
-    double square = 0.0;
-    for (const ScanPoint& point : points) {
-        if (point.ratePerKeV) {
-            product += *point.ratePerKeV * point.sourceIntensity;
-            square += point.sourceIntensity * point.sourceIntensity;
-        }
-    }
-    const double scale = square > 0.0 ? product / square : 0.0;
-    for (ScanPoint& point : points)
-        point.sourceScaled = scale * point.sourceIntensity;
 }
 
 }

@@ -1,4 +1,4 @@
-#include "cli/evidence_report.h"
+#include "cli/evidence/evidence_report.h"
 
 #include <QStringList>
 

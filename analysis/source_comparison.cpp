@@ -1,14 +1,24 @@
-#include "cli/scan_truth.h"
+#include "analysis/source_comparison.h"
 
-#include "cli/expected_count.h"
+#include "analysis/expected_count.h"
+#include "core/physics_constants.h"
 #include "spectrum/drawn_density.h"
 
 #include <cmath>
 
-namespace {
-
-constexpr double KeVPerMeV = 1000.0;
-
+void FitSource(std::vector<ScanPoint>& points)
+{
+    double product = 0.0;
+    double square = 0.0;
+    for (const ScanPoint& point : points) {
+        if (point.ratePerKeV) {
+            product += *point.ratePerKeV * point.sourceIntensity;
+            square += point.sourceIntensity * point.sourceIntensity;
+        }
+    }
+    const double scale = square > 0.0 ? product / square : 0.0;
+    for (ScanPoint& point : points)
+        point.sourceScaled = scale * point.sourceIntensity;
 }
 
 void CompareWithSource(std::vector<ScanPoint>& points, const SourceSpectrum& source)

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "cli/evidence_listing.h"
-#include "cli/evidence_plausibility.h"
+#include "cli/evidence/evidence_listing.h"
+#include "cli/evidence/evidence_plausibility.h"
 #include "evidence/picture_check.h"
 
 #include <string>

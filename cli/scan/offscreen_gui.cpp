@@ -1,4 +1,4 @@
-#include "cli/offscreen_gui.h"
+#include "cli/scan/offscreen_gui.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,8 +1,10 @@
-#include "cli/scan_unfolding.h"
+#include "cli/scan/scan_unfolding.h"
 
 #include "cli/command_line.h"
+#include "cli/scan/scan_energies.h"
 #include "core/number_text.h"
 #include "core/pass_band.h"
+#include "core/physics_constants.h"
 #include "core/settings_rules.h"
 #include "core/simulation.h"
 #include "spectrum/drawn_density.h"
@@ -11,7 +13,6 @@
 
 namespace {
 
-constexpr double KeVPerMeV = 1000.0;
 // Fewer readings than this cannot both fit a spectrum and say how well.
 constexpr std::size_t FewestPoints = 5;
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cli/scan_point.h"
+#include "analysis/scan_point.h"
 
 #include <QPointF>
 #include <QRectF>

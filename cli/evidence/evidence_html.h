@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cli/evidence_report.h"
+#include "cli/evidence/evidence_report.h"
 
 #include <QString>
 

@@ -1,14 +1,15 @@
-#include "cli/scan_command.h"
+#include "cli/scan/scan_command.h"
 
 #include "cli/command_line.h"
+#include "cli/scan/scan_energies.h"
 #include "cli/output_file.h"
 #include "cli/progress_line.h"
 #include "cli/run_setup.h"
-#include "cli/scan.h"
-#include "cli/scan_plot.h"
-#include "cli/scan_report.h"
-#include "cli/scan_truth.h"
-#include "cli/scan_unfolding.h"
+#include "cli/scan/scan.h"
+#include "cli/scan/scan_plot.h"
+#include "cli/scan/scan_report.h"
+#include "analysis/source_comparison.h"
+#include "cli/scan/scan_unfolding.h"
 #include "core/simulation.h"
 
 CommandOutcome RunScanCommand(const Options& options)

@@ -1,6 +1,6 @@
-#include "cli/evidence_plausibility.h"
+#include "cli/evidence/evidence_plausibility.h"
 
-#include "cli/expected_count.h"
+#include "analysis/expected_count.h"
 #include "core/band_readout.h"
 #include "core/number_text.h"
 #include "core/pass_band.h"

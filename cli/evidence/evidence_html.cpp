@@ -1,4 +1,4 @@
-#include "cli/evidence_html.h"
+#include "cli/evidence/evidence_html.h"
 
 #include <QDir>
 #include <QHash>

@@ -1,9 +1,9 @@
-#include "cli/evidence_command.h"
+#include "cli/evidence/evidence_command.h"
 
 #include "cli/command_line.h"
-#include "cli/evidence_html.h"
-#include "cli/evidence_listing.h"
-#include "cli/evidence_report.h"
+#include "cli/evidence/evidence_html.h"
+#include "cli/evidence/evidence_listing.h"
+#include "cli/evidence/evidence_report.h"
 #include "cli/output_file.h"
 #include "cli/run_setup.h"
 #include "core/simulation.h"

@@ -1,6 +1,6 @@
-#include "cli/scan_report.h"
+#include "cli/scan/scan_report.h"
 
-#include "cli/scan_truth.h"
+#include "analysis/source_comparison.h"
 #include "core/number_text.h"
 
 namespace {

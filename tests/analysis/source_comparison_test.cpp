@@ -1,0 +1,98 @@
+#include "analysis/expected_count.h"
+#include "analysis/source_comparison.h"
+#include "spectrum/source_spectrum.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+SourceSpectrum CarbonFourteen()
+{
+    SourceSpectrum source;
+    EXPECT_FALSE(LoadSourceSpectrum(BuiltinSourceText(), source));
+    return source;
+}
+
+// A band that holds every drawn energy is hit by every particle: no spread.
+TEST(ExpectCount, TheWholeSpectrumIsCertain)
+{
+    const ExpectedCount all = ExpectCount(CarbonFourteen(), 0.0, 10.0, 1000, 1000);
+    EXPECT_NEAR(all.detected, 1000.0, 1e-9);
+    EXPECT_FALSE(all.pull);
+}
+
+// Adjoining bands add up, and a count two binomial deviations high pulls 2.
+TEST(ExpectCount, BandsAddAndThePullIsInDeviations)
+{
+    const SourceSpectrum source = CarbonFourteen();
+    const double lower = ExpectCount(source, 0.02, 0.05, 10000, 0).detected;
+    const double upper = ExpectCount(source, 0.05, 0.09, 10000, 0).detected;
+    const double both = ExpectCount(source, 0.02, 0.09, 10000, 0).detected;
+    EXPECT_NEAR(lower + upper, both, 1e-9 * both);
+
+    const double p = both / 10000;
+    const double deviation = std::sqrt(10000 * p * (1 - p));
+    const auto detected = static_cast<std::int64_t>(std::llround(both + 2 * deviation));
+    const ExpectedCount high = ExpectCount(source, 0.02, 0.09, 10000, detected);
+    ASSERT_TRUE(high.pull);
+    EXPECT_NEAR(*high.pull, (detected - both) / deviation, 1e-12);
+    EXPECT_NEAR(*high.pull, 2.0, 0.01);
+}
+
+// The truth N·s(E) per keV holds the launched particles over the energies,
+// and the band at 50 keV, 1000 µT holds C-14's known share of them.
+TEST(CompareWithSource, TruthAndExpectationInKeV)
+{
+    std::vector<ScanPoint> points;
+    for (int keV = 0; keV <= 200; ++keV) {
+        ScanPoint& point = points.emplace_back();
+        point.energyKeV = keV;
+        point.launched = 1000;
+    }
+    points[50].responseLowerKeV = 46.741;
+    points[50].responseUpperKeV = 53.863;
+    points[50].detected = 72;
+    CompareWithSource(points, CarbonFourteen());
+
+    double launched = 0.0;
+    for (const ScanPoint& point : points)
+        launched += point.truePerKeV;   // a 1 keV grid
+    EXPECT_NEAR(launched, 1000.0, 5.0);
+    ASSERT_TRUE(points[50].expectedDetected);
+    EXPECT_NEAR(*points[50].expectedDetected, 1000 * 0.0719443, 0.1);
+    EXPECT_TRUE(points[50].pull);
+    EXPECT_FALSE(points[49].expectedDetected);
+    EXPECT_FALSE(points[49].pull);
+}
+
+// Rates proportional to the source give back the factor; a point without a
+// rate is scaled but does not pull the fit.
+TEST(FitSource, RecoversTheScaleOfProportionalRates)
+{
+    std::vector<ScanPoint> points(3);
+    points[0].sourceIntensity = 2.0;
+    points[0].ratePerKeV = 6.0;
+    points[1].sourceIntensity = 5.0;
+    points[1].ratePerKeV = 15.0;
+    points[2].sourceIntensity = 100.0;
+    FitSource(points);
+    EXPECT_DOUBLE_EQ(points[0].sourceScaled, 6.0);
+    EXPECT_DOUBLE_EQ(points[1].sourceScaled, 15.0);
+    EXPECT_DOUBLE_EQ(points[2].sourceScaled, 300.0);
+}
+
+TEST(SummarisePulls, MeanAndRmsOfThePointsWithAPull)
+{
+    std::vector<ScanPoint> points(4);
+    points[0].pull = 1.0;
+    points[1].pull = -1.0;
+    points[3].pull = 3.0;
+    const PullSummary summary = SummarisePulls(points);
+    EXPECT_EQ(summary.count, 3);
+    EXPECT_DOUBLE_EQ(summary.mean, 1.0);
+    EXPECT_DOUBLE_EQ(summary.rms, std::sqrt(11.0 / 3.0));
+}
+
+}
