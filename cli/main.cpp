@@ -3,6 +3,7 @@
 #include "cli/measure/measure_command.h"
 #include "cli/scan/scan_command.h"
 #include "cli/shipped_sources.h"
+#include "cli/utf8_console.h"
 #include "cli/utf8_text.h"
 #include "generated/vantor_version.h"
 
@@ -24,7 +25,7 @@ int Report(const CommandOutcome& outcome)
 
 int main(int argc, char* argv[])
 {
-    UseUtf8Console();
+    const Utf8Console console;
     const auto parsed = ParseCommandLine(Utf8Arguments(argc, argv));
     if (const auto* error = std::get_if<CommandLineError>(&parsed)) {
         std::cerr << error->message << '\n';

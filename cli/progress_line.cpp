@@ -1,6 +1,8 @@
 #include "cli/progress_line.h"
 
 #include <algorithm>
+#include <cstdio>
+#include <iostream>
 #include <string>
 
 #ifdef _WIN32
@@ -35,7 +37,7 @@ ProgressLine::ProgressLine(std::size_t points, std::int64_t particlesInAll)
 ProgressLine::~ProgressLine()
 {
     if (m_shown && m_columns > 0)
-        std::fprintf(stderr, "\r%s\r", std::string(m_columns, ' ').c_str());
+        std::cerr << '\r' << std::string(m_columns, ' ') << '\r' << std::flush;
 }
 
 void ProgressLine::Show(std::size_t point, std::int64_t flown)
@@ -55,7 +57,6 @@ void ProgressLine::Show(std::size_t point, std::int64_t flown)
     // terminal and console shows alike, where an escape to clear the line is
     // not understood everywhere.
     const std::size_t columns = Columns(text);
-    std::fprintf(stderr, "\r%s%s", text, std::string(m_columns - std::min(m_columns, columns), ' ').c_str());
+    std::cerr << '\r' << text << std::string(m_columns - std::min(m_columns, columns), ' ') << std::flush;
     m_columns = std::max(m_columns, columns);
-    std::fflush(stderr);
 }

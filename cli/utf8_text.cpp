@@ -26,13 +26,6 @@ std::vector<std::string> Utf8Arguments(int argc, char* argv[])
 #endif
 }
 
-void UseUtf8Console()
-{
-#ifdef _WIN32
-    SetConsoleOutputCP(CP_UTF8);
-#endif
-}
-
 std::filesystem::path PathFromUtf8(const std::string& text)
 {
     return std::u8string(text.begin(), text.end());

@@ -10,9 +10,6 @@
 // The command line's arguments after the program's name.
 std::vector<std::string> Utf8Arguments(int argc, char* argv[]);
 
-// Makes the console show the UTF-8 the program writes; the Windows console
-// would read it in its OEM code page.
-void UseUtf8Console();
 
 std::filesystem::path PathFromUtf8(const std::string& text);
 std::string Utf8FromPath(const std::filesystem::path& path);
