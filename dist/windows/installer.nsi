@@ -86,6 +86,9 @@ Function .onInit
     ${GetOptions} $0 "/WORKROOT=" $WorkRoot
     ${If} ${Errors}
         ReadRegStr $WorkRoot HKLM "${SETTINGS_KEY}" "WorkRoot"
+    ${ElseIf} $WorkRoot == ""
+        ; An empty /WORKROOT= gives up the one given before.
+        DeleteRegValue HKLM "${SETTINGS_KEY}" "WorkRoot"
     ${EndIf}
     Call TidyWorkRoot
 FunctionEnd
@@ -99,12 +102,16 @@ Section "Vantor"
         ; (S-1-5-32-545), so that every contestant can save there. Without
         ; it the lab would lose its pictures, so nothing is installed then.
         CreateDirectory "$WorkRoot"
-        ${IfNot} ${FileExists} "$WorkRoot\*.*"
+        ; A folder's attributes, as an empty drive's root lists no entries.
+        System::Call 'kernel32::GetFileAttributesW(w "$WorkRoot") i .r0'
+        IntOp $1 $0 & 0x10
+        ${If} $0 == -1
+        ${OrIf} $1 == 0
             MessageBox MB_ICONSTOP "A munkamappa nem hozható létre: $WorkRoot$\nA Vantor nem települt." /SD IDOK
             SetErrorLevel 2
             Abort
         ${EndIf}
-        nsExec::Exec '"$SYSDIR\icacls.exe" "$WorkRoot" /grant *S-1-5-32-545:(OI)(CI)M'
+        nsExec::Exec '"$SYSDIR\icacls.exe" "$WorkRootArgument" /grant *S-1-5-32-545:(OI)(CI)M'
         Pop $0
         ${If} $0 != 0
             MessageBox MB_ICONEXCLAMATION "A munkamappa nem tehető írhatóvá a gép felhasználóinak: $WorkRoot" /SD IDOK
