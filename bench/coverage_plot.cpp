@@ -29,7 +29,7 @@ void SetPixelFont(QPainter& painter, int pixelSize)
 std::optional<std::string> WriteCoveragePlot(const CoverageTally& tally, const std::string& title,
                                              const std::string& path)
 {
-    EnsureGuiApplication();
+    const OffscreenGui gui;
     const double firstEnergy = tally.energiesKeV.empty() ? 0.0 : tally.energiesKeV.front();
     const double lastEnergy = tally.energiesKeV.empty() ? 1.0 : tally.energiesKeV.back();
     const PlotAxis energy = NiceAxis(firstEnergy - 0.03 * (lastEnergy - firstEnergy + 1.0),

@@ -27,7 +27,7 @@ void EnsureRuntimeFolder()
 
 }
 
-void EnsureGuiApplication()
+OffscreenGui::OffscreenGui()
 {
     if (QCoreApplication::instance())
         return;
@@ -38,9 +38,7 @@ void EnsureGuiApplication()
         qputenv("QT_QPA_PLATFORM", "offscreen");
 #endif
     EnsureRuntimeFolder();
-    // The application keeps references to argc and argv for its whole life.
-    static int argc = 1;
-    static char name[] = "vantor-cli";
-    static char* argv[] = {name, nullptr};
-    static QGuiApplication application(argc, argv);
+    m_application = std::make_unique<QGuiApplication>(m_argc, m_argv);
 }
+
+OffscreenGui::~OffscreenGui() = default;

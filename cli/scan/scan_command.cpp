@@ -5,6 +5,7 @@
 #include "cli/output_file.h"
 #include "cli/progress_line.h"
 #include "cli/run_setup.h"
+#include "cli/scan/offscreen_gui.h"
 #include "cli/scan/scan.h"
 #include "cli/scan/scan_plot.h"
 #include "cli/scan/scan_report.h"
@@ -45,6 +46,7 @@ CommandOutcome RunScanCommand(const Options& options)
             return {ExitFailed, outcome.output, *error};
     }
     if (!options.plotPath.empty()) {
+        const OffscreenGui gui;
         if (auto error = WriteOutputFile(options.plotPath, ScanPlotPng(points), "a rajz"))
             return {ExitFailed, outcome.output, *error};
     }

@@ -1,6 +1,5 @@
 #include "cli/scan/scan_plot.h"
 
-#include "cli/scan/offscreen_gui.h"
 #include "cli/scan/scan_plot_layout.h"
 
 #include <QBuffer>
@@ -227,7 +226,6 @@ bool AnyUnfolded(const std::vector<ScanPoint>& points)
 
 QByteArray ScanPlotPng(const std::vector<ScanPoint>& points)
 {
-    EnsureGuiApplication();
     const ScanPlotLayout layout = LayOutScanPlot(points);
     QImage image(ScanPlotSize, QImage::Format_RGB32);
     image.fill(Qt::white);

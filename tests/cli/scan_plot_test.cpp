@@ -1,3 +1,4 @@
+#include "cli/scan/offscreen_gui.h"
 #include "cli/scan/scan_plot.h"
 #include "cli/scan/scan_plot_layout.h"
 
@@ -9,10 +10,20 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <memory>
 #include <string>
 #include <vector>
 
 namespace {
+
+// The plots draw text, which wants an application for the whole run.
+class GuiEnvironment : public testing::Environment {
+    void SetUp() override { gui = std::make_unique<OffscreenGui>(); }
+    void TearDown() override { gui.reset(); }
+    std::unique_ptr<OffscreenGui> gui;
+};
+
+testing::Environment* const Gui = testing::AddGlobalTestEnvironment(new GuiEnvironment);
 
 // A C-14-like scan: the pass band widens with the energy, the counts follow
 // the allowed shape, the unfolding lies a little off the truth, and the pulls

@@ -227,6 +227,19 @@ TEST_F(FlightTest, FreeFlightRunsFromTheStartOfTheLastFieldStep)
     EXPECT_EQ(sim->run.detectedCount, 1);
 }
 
+// A straight step that passes beside the detector face leaves uncounted.
+TEST_F(FlightTest, FreeFlightBesideTheDetectorFaceIsNotCounted)
+{
+    ParticleState p = LaunchedAt(0.05);
+    p.Phase = InFreeFlight;
+    p.PrevX = p.X = 0.05;
+    p.PrevY = p.Y = 0.1655;
+    p.Vx = 0.0;
+    p.Vy = 1e7;
+    EXPECT_EQ(FreeFlightStep(*sim, p), FlightOutcome::Left);
+    EXPECT_EQ(sim->run.detectedCount, 0);
+}
+
 ParticleState Step(double prevX, double prevY, double x, double y)
 {
     ParticleState p{};
