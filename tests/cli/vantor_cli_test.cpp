@@ -48,12 +48,6 @@ TEST(VantorCli, JsonReport)
         << noField.output;
 }
 
-double JsonValue(const std::string& json, const std::string& key)
-{
-    const std::size_t at = json.find("\"" + key + "\": ");
-    return at == std::string::npos ? -1.0 : std::stod(json.substr(at + key.size() + 4));
-}
-
 TEST(VantorCli, BadArgumentsExitWithStatus2AndOneLine)
 {
     for (const char* arguments : {"measure --energy -5 --field 1", "measure --energy 5 --field 1.5",
