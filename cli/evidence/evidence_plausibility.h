@@ -35,6 +35,8 @@ struct Plausibility {
 inline constexpr int SavedAtToleranceDays = 1;
 
 // Five standard deviations: one honest picture in 3.5 million passes it.
+// A count is judged by its exact binomial tail against the normal one of
+// MaxPull, since a few expected counts have a far longer tail.
 inline constexpr double MaxPull = 5.0;
 
 // Who saved a record, as a note names them: "a(z) 21 versenyző", "a zsűri".

@@ -1,5 +1,9 @@
+#include "analysis/detection_probability.h"
 #include "analysis/expected_count.h"
 #include "analysis/source_comparison.h"
+#include "core/measurement.h"
+#include "core/simulation.h"
+#include "spectrum/drawn_density.h"
 #include "spectrum/source_spectrum.h"
 
 #include <gtest/gtest.h>
@@ -15,11 +19,14 @@ SourceSpectrum CarbonFourteen()
     return source;
 }
 
-// A band that holds every drawn energy is hit by every particle: no spread.
-TEST(ExpectCount, TheWholeSpectrumIsCertain)
+// Without a magnetic field every particle reaches the detector: no spread.
+TEST(ExpectCount, WithoutAMagneticFieldEveryParticleArrives)
 {
-    const ExpectedCount all = ExpectCount(CarbonFourteen(), 0.0, 10.0, 1000, 1000);
-    EXPECT_NEAR(all.detected, 1000.0, 1e-9);
+    Simulation sim;
+    SetUpSimulation(sim, {50.0, 0, 5});
+    EXPECT_EQ(DetectionProbability(sim, CoarseGrid), 1.0);
+    const ExpectedCount all = ExpectCount(DetectionProbability(sim, CoarseGrid), 1000, 1000);
+    EXPECT_EQ(all.detected, 1000.0);
     EXPECT_FALSE(all.pull);
 }
 
@@ -27,22 +34,22 @@ TEST(ExpectCount, TheWholeSpectrumIsCertain)
 TEST(ExpectCount, BandsAddAndThePullIsInDeviations)
 {
     const SourceSpectrum source = CarbonFourteen();
-    const double lower = ExpectCount(source, 0.02, 0.05, 10000, 0).detected;
-    const double upper = ExpectCount(source, 0.05, 0.09, 10000, 0).detected;
-    const double both = ExpectCount(source, 0.02, 0.09, 10000, 0).detected;
+    const double lower = ExpectCount(DrawnProbability(source, 0.02, 0.05), 10000, 0).detected;
+    const double upper = ExpectCount(DrawnProbability(source, 0.05, 0.09), 10000, 0).detected;
+    const double both = ExpectCount(DrawnProbability(source, 0.02, 0.09), 10000, 0).detected;
     EXPECT_NEAR(lower + upper, both, 1e-9 * both);
 
     const double p = both / 10000;
     const double deviation = std::sqrt(10000 * p * (1 - p));
     const auto detected = static_cast<std::int64_t>(std::llround(both + 2 * deviation));
-    const ExpectedCount high = ExpectCount(source, 0.02, 0.09, 10000, detected);
+    const ExpectedCount high = ExpectCount(both / 10000, 10000, detected);
     ASSERT_TRUE(high.pull);
     EXPECT_NEAR(*high.pull, (detected - both) / deviation, 1e-12);
     EXPECT_NEAR(*high.pull, 2.0, 0.01);
 }
 
 // The truth N·s(E) per keV holds the launched particles over the energies,
-// and the band at 50 keV, 1000 µT holds C-14's known share of them.
+// and a point's expected count is its launched share.
 TEST(CompareWithSource, TruthAndExpectationInKeV)
 {
     std::vector<ScanPoint> points;
@@ -51,8 +58,7 @@ TEST(CompareWithSource, TruthAndExpectationInKeV)
         point.energyKeV = keV;
         point.launched = 1000;
     }
-    points[50].responseLowerKeV = 46.741;
-    points[50].responseUpperKeV = 53.863;
+    points[50].detectionProbability = 0.0719316;
     points[50].detected = 72;
     CompareWithSource(points, CarbonFourteen());
 
@@ -61,7 +67,7 @@ TEST(CompareWithSource, TruthAndExpectationInKeV)
         launched += point.truePerKeV;   // a 1 keV grid
     EXPECT_NEAR(launched, 1000.0, 5.0);
     ASSERT_TRUE(points[50].expectedDetected);
-    EXPECT_NEAR(*points[50].expectedDetected, 1000 * 0.0719443, 0.1);
+    EXPECT_NEAR(*points[50].expectedDetected, 71.9316, 1e-9);
     EXPECT_TRUE(points[50].pull);
     EXPECT_FALSE(points[49].expectedDetected);
     EXPECT_FALSE(points[49].pull);

@@ -68,9 +68,9 @@ TEST_F(Plausible, EveryImpossibleRecordIsFlaggedWithItsReason)
              r.startPassUpperKeV = QStringLiteral("   150.000");
              r.startPassWidthKeV = QStringLiteral("   149.000");
          }},
-        {"a beütésszám (7685) 6.0 szórásnyira van a várhatótól (7194.4)",
+        {"a beütésszám (7683) 6.0 szórásnyira van a várhatótól (7193.2), ekkora eltérés esélye 3e-09",
          [](EvidenceRecord& r) { r.launched = 100000, r.detected = CountAt(6.0, 100000); }},
-        {"a beütésszám (6704) 6.0 szórásnyira van a várhatótól (7194.4)",
+        {"a beütésszám (6703) 6.0 szórásnyira van a várhatótól (7193.2), ekkora eltérés esélye 1.4e-09",
          [](EvidenceRecord& r) { r.launched = 100000, r.detected = CountAt(-6.0, 100000); }},
         {"a(z) 22 versenyző mentette, nem a mappa versenyzője",
          [](EvidenceRecord& r) { r.contestant = QStringLiteral("22"); }},
@@ -148,6 +148,14 @@ TEST_F(Plausible, AnOlderLayoutIsCheckedForTheImpossibleOnly)
               QStringList{QStringLiteral("a fizika nem ellenőrizhető: régebbi adatlap, a mérés beállításai nélkül")});
     record.launched = -5;
     EXPECT_TRUE(Check(record).implausible.has_value());
+}
+
+// Ten launched with 0.72 expected: five detected lie 5.2 deviations out, but
+// one honest picture in 1500 shows as many; ten in a row, never.
+TEST_F(Plausible, AFewExpectedCountsAreJudgedByTheirBinomialTail)
+{
+    EXPECT_EQ(Check(MeasuredRecord(10, 5)).implausible, std::nullopt);
+    EXPECT_TRUE(Check(MeasuredRecord(10, 10)).implausible.has_value());
 }
 
 }
