@@ -145,7 +145,11 @@ TEST_F(HonestPictures, ThirtyTwoPicturesOfRealMeasurementsAreAllInOrder)
     Start();
     Save();
     Find<QCheckBox>("CheckBox3")->click();
-    // A shipped source, loaded, measured and saved.
+    // In class the teacher's window loads a shipped source, measures and saves.
+    mode = StartMode::Teacher;
+    MakeForm(WorkRoot{rootFolder.path() + "/", QString()});
+    Identify("21");
+    Enter("Edit6", "3000");
     dialogs.openPath = VANTOR_DATA_DIR "/sources/sr90.for";
     Find<QAction>("Loadsource1")->trigger();
     Save();
