@@ -21,10 +21,13 @@ struct ScanPoint {
     double sourceIntensity = 0.0;
     double sourceScaled = 0.0;
     // The band as the search found it, before the readouts clamp it to the
-    // endpoint: the energies that reach the detector.
+    // endpoint: what the unfolding takes as the energies that pass.
     std::optional<double> responseLowerKeV;
     std::optional<double> responseUpperKeV;
-    // What the source makes of that band: the count to expect, and how many
+    // The chance that one launched particle reaches the detector, from the
+    // flights themselves; absent with the band.
+    std::optional<double> detectionProbability;
+    // What the source makes of it: the count to expect, and how many
     // binomial standard deviations the measured one lies from it.
     std::optional<double> expectedDetected;
     std::optional<double> pull;

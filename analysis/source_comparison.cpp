@@ -25,11 +25,9 @@ void CompareWithSource(std::vector<ScanPoint>& points, const SourceSpectrum& sou
 {
     for (ScanPoint& point : points) {
         point.truePerKeV = point.launched * DrawnDensity(source, point.energyKeV / KeVPerMeV) / KeVPerMeV;
-        if (!point.responseLowerKeV || !point.responseUpperKeV)
+        if (!point.detectionProbability)
             continue;
-        const ExpectedCount expected = ExpectCount(source, *point.responseLowerKeV / KeVPerMeV,
-                                                   *point.responseUpperKeV / KeVPerMeV, point.launched,
-                                                   point.detected);
+        const ExpectedCount expected = ExpectCount(*point.detectionProbability, point.launched, point.detected);
         point.expectedDetected = expected.detected;
         point.pull = expected.pull;
     }

@@ -10,7 +10,7 @@ struct SourceSpectrum;
 // that brings it closest to them sets every point's sourceScaled.
 void FitSource(std::vector<ScanPoint>& points);
 
-// Sets every point's expected count and pull from its band, and the true
+// Sets every point's expected count and pull from its detection probability, and the true
 // N·s(E) at its pass energy, from the density the sampler draws from.
 void CompareWithSource(std::vector<ScanPoint>& points, const SourceSpectrum& source);
 

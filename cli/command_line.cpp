@@ -248,10 +248,12 @@ olvasható JPEG-kép; az ok is) vagy "valószínűtlen" (az összeg egyezik, de 
 adatlapot a program egyetlen futása sem írhatta: lehetetlen érték, más
 versenyző képe, vagy az utolsó indítás beállításához képest nem a program
 energiaablaka, illetve 5 szórásnál távolabbi beütésszám; az ok is). Az
-ellenőrzőösszeg nem aláírás: a programmal bárki készíthet újat; a fizika
-ellenőrzése csak azt kényszeríti ki, hogy a hamisító valódi mérésre illő
-számokat írjon. Ismeretlen forrással (tanári fájl) mentett kép fizikáját a
---source FÁJL kapcsolóval lehet ellenőriztetni.
+ellenőrzőösszeg nem aláírás: a programmal bárki készíthet újat, és a fizikát
+nem ellenőrzi, ha az adatlap az ellenőrzőnél újabb programot nevez meg, vagy
+a beütések több beállításból származnak (ezt a sor megjegyzése mondja). A
+versenymódú képet mindig a beépített C-14-gyel veti össze; a tanári módú kép
+forrását csak a --source FÁJL kapcsolóval megadott fájl hitelesíti, e nélkül
+az eltérés csak megjegyzés, az ismeretlen forrásé ellenőrizetlen marad.
 
 Kapcsolók:
   --energy KEV        az áteresztett energia keV-ben, nem-negatív szám ("." a

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <array>
 #include <optional>
 #include <span>
 #include <variant>
@@ -14,6 +15,13 @@
 inline constexpr QLatin1StringView EvidenceFormat("vantor-evidence/3");
 inline constexpr QLatin1StringView EvidenceFormatPrefix("vantor-evidence/");
 inline constexpr int EvidenceFormatVersion = 3;
+
+// The first version of the program to write each layout, from layout 1 on:
+// a version writes the newest layout of those it has reached. Records came
+// with 2.2.0.3; its builds in development wrote layouts 1 and 2, and every
+// build of it given out writes layout 3.
+inline constexpr std::array<QLatin1StringView, EvidenceFormatVersion> FirstVersionWritingLayout{
+    QLatin1StringView("2.2.0.3"), QLatin1StringView("2.2.0.3"), QLatin1StringView("2.2.0.3")};
 
 // The contestant of a picture that the jury saved.
 inline constexpr QLatin1StringView JuryContestant("jury");

@@ -10,18 +10,28 @@
 #include <optional>
 #include <vector>
 
+// The spectra the check has. A contest window measures the built-in C-14
+// alone; a teacher's window may load any file, and a teacher's own may carry
+// a shipped source's name line with another shape, so only the file the user
+// names vouches for the source a teacher-mode record names.
+struct KnownSourceSet {
+    SourceSpectrum builtin;
+    std::vector<SourceSpectrum> shipped;
+    std::optional<SourceSpectrum> named;
+};
+
 // What the check knows besides the record: its own version and time, and the
 // sources whose spectra it has, known by their name lines.
 struct PlausibilityContext {
     QString checkerVersion;
     QDateTime now;
-    std::vector<SourceSpectrum> sources;
+    KnownSourceSet sources;
 };
 
 // The built-in C-14, the sources shipped in sourcesFolder (if any) and the
-// file the user named (if any; it wins over a shipped one of the same name).
-// A file that cannot be read is the caller's to refuse first.
-std::vector<SourceSpectrum> KnownSources(const QString& sourcesFolder, const SourceSpectrum* named = nullptr);
+// file the user named (if any). A file that cannot be read is the caller's to
+// refuse first.
+KnownSourceSet KnownSources(const QString& sourcesFolder, const SourceSpectrum* named = nullptr);
 
 // Whether a record is one that a run of the program could write.
 struct Plausibility {
@@ -35,6 +45,8 @@ struct Plausibility {
 inline constexpr int SavedAtToleranceDays = 1;
 
 // Five standard deviations: one honest picture in 3.5 million passes it.
+// A count is judged by its exact binomial tail against the normal one of
+// MaxPull, since a few expected counts have a far longer tail.
 inline constexpr double MaxPull = 5.0;
 
 // Who saved a record, as a note names them: "a(z) 21 versenyző", "a zsűri".
@@ -44,9 +56,10 @@ QString SavedBy(const QString& contestant);
 // lies in (PictureFile::owner); a record of anyone else there is flagged,
 // since it was copied in. The counts, the set
 // count, the slit, the measuring time, the band's readouts and the saving
-// time are checked against what the program can show; where the record shows
-// that the last Start's setting alone gave the counts, and the source is
-// known, the band is searched again for that setting and the detected count
-// compared with the count expected for the launched ones.
+// time are checked against what the program can show, and the layout against
+// the program version named; where the record shows that the last Start's
+// setting alone gave the counts, and the source is known, the band is
+// searched again for that setting and the detected count compared with the
+// count expected for the launched ones.
 Plausibility CheckPlausibility(const EvidenceRecord& record, const QString& folderOwner,
                                const PlausibilityContext& context);

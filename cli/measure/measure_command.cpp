@@ -1,6 +1,7 @@
 #include "cli/measure/measure_command.h"
 
 #include "cli/command_line.h"
+#include "analysis/detection_probability.h"
 #include "analysis/expected_count.h"
 #include "cli/run_setup.h"
 #include "core/band_readout.h"
@@ -23,13 +24,12 @@ std::string JsonReadout(bool known, double megaElectronVolts)
     return text.substr(text.find_first_not_of(' '));
 }
 
-// Absent without a band: without a magnetic field nothing says which energies pass.
-std::optional<ExpectedCount> Expected(const Simulation& sim)
+// Absent without a band, as the band readouts are.
+std::optional<ExpectedCount> Expected(Simulation& sim)
 {
     if (!BandKnown(sim))
         return std::nullopt;
-    return ExpectCount(sim.source, sim.band.SearchedLower, sim.band.SearchedUpper, sim.run.launchedCount,
-                       sim.run.detectedCount);
+    return ExpectCount(DetectionProbability(sim, FineGrid), sim.run.launchedCount, sim.run.detectedCount);
 }
 
 std::string JsonOptional(const std::optional<double>& value)
@@ -37,7 +37,7 @@ std::string JsonOptional(const std::optional<double>& value)
     return value ? ExactNumberText(*value) : "null";
 }
 
-std::string JsonReport(const Simulation& sim, std::uint32_t seed)
+std::string JsonReport(Simulation& sim, std::uint32_t seed)
 {
     const bool known = BandKnown(sim);
     const std::optional<ExpectedCount> expected = Expected(sim);
@@ -51,7 +51,7 @@ std::string JsonReport(const Simulation& sim, std::uint32_t seed)
         + ", \"seed\": " + std::to_string(seed) + "}\n";
 }
 
-std::string TextReport(const Simulation& sim)
+std::string TextReport(Simulation& sim)
 {
     const bool known = BandKnown(sim);
     auto readout = [known](double megaElectronVolts) {

@@ -1,5 +1,6 @@
 #include "cli/scan/scan.h"
 
+#include "analysis/detection_probability.h"
 #include "analysis/source_comparison.h"
 #include "cli/command_line.h"
 #include "cli/scan/scan_energies.h"
@@ -13,7 +14,7 @@
 
 namespace {
 
-ScanPoint PointOf(const Simulation& sim, double energyKeV)
+ScanPoint PointOf(Simulation& sim, double energyKeV)
 {
     ScanPoint point;
     point.energyKeV = energyKeV;
@@ -25,6 +26,7 @@ ScanPoint PointOf(const Simulation& sim, double energyKeV)
         point.passWidthKeV = KeVPerMeV * sim.band.PassWidth;
         point.responseLowerKeV = KeVPerMeV * sim.band.SearchedLower;
         point.responseUpperKeV = KeVPerMeV * sim.band.SearchedUpper;
+        point.detectionProbability = DetectionProbability(sim, CoarseGrid);
         if (*point.passWidthKeV > 0.0) {
             point.ratePerKeV = point.detected / *point.passWidthKeV;
             // An empty count still carries an error of about one count.

@@ -1,5 +1,9 @@
+#include "analysis/detection_probability.h"
 #include "analysis/expected_count.h"
 #include "analysis/source_comparison.h"
+#include "core/measurement.h"
+#include "core/simulation.h"
+#include "spectrum/drawn_density.h"
 #include "spectrum/source_spectrum.h"
 
 #include <gtest/gtest.h>
@@ -8,48 +12,65 @@
 
 namespace {
 
-SourceSpectrum Loaded(const std::vector<std::string>& lines)
+SourceSpectrum CarbonFourteen()
 {
     SourceSpectrum source;
-    EXPECT_FALSE(LoadSourceSpectrum(lines, source));
+    EXPECT_FALSE(LoadSourceSpectrum(BuiltinSourceText(), source));
     return source;
 }
 
-// A flat spectrum to its endpoint at 160 keV, drawn from 0.1 keV on: a band
-// holds its share of it, nothing beyond the endpoint; a count two binomial
-// deviations high pulls about 2, and a certain band has no pull.
-TEST(ExpectCount, TheBandsShareOfTheDrawnDensityAndThePull)
+// Without a magnetic field every particle reaches the detector: no spread.
+TEST(ExpectCount, WithoutAMagneticFieldEveryParticleArrives)
 {
-    const SourceSpectrum flat = Loaded({"Lapos", "0.16", "0\t1", "0.16\t1"});
-    const double n = 1000 * (160.0 - 130.0) / 159.9;
-    const double deviation = std::sqrt(n * (1 - n / 1000));
-    const std::int64_t detected = std::llround(n + 2 * deviation);
-    const ExpectedCount high = ExpectCount(flat, 0.13, 0.2, 1000, detected);
-    EXPECT_NEAR(high.detected, n, 1e-6);
+    Simulation sim;
+    SetUpSimulation(sim, {50.0, 0, 5});
+    EXPECT_EQ(DetectionProbability(sim, CoarseGrid), 1.0);
+    const ExpectedCount all = ExpectCount(DetectionProbability(sim, CoarseGrid), 1000, 1000);
+    EXPECT_EQ(all.detected, 1000.0);
+    EXPECT_FALSE(all.pull);
+}
+
+// Adjoining bands add up, and a count two binomial deviations high pulls 2.
+TEST(ExpectCount, BandsAddAndThePullIsInDeviations)
+{
+    const SourceSpectrum source = CarbonFourteen();
+    const double lower = ExpectCount(DrawnProbability(source, 0.02, 0.05), 10000, 0).detected;
+    const double upper = ExpectCount(DrawnProbability(source, 0.05, 0.09), 10000, 0).detected;
+    const double both = ExpectCount(DrawnProbability(source, 0.02, 0.09), 10000, 0).detected;
+    EXPECT_NEAR(lower + upper, both, 1e-9 * both);
+
+    const double p = both / 10000;
+    const double deviation = std::sqrt(10000 * p * (1 - p));
+    const auto detected = static_cast<std::int64_t>(std::llround(both + 2 * deviation));
+    const ExpectedCount high = ExpectCount(both / 10000, 10000, detected);
     ASSERT_TRUE(high.pull);
-    EXPECT_NEAR(*high.pull, (detected - n) / deviation, 1e-6);
-    EXPECT_FALSE(ExpectCount(flat, 0.0, 1.0, 1000, 1000).pull);
+    EXPECT_NEAR(*high.pull, (detected - both) / deviation, 1e-12);
+    EXPECT_NEAR(*high.pull, 2.0, 0.01);
 }
 
 // The truth N·s(E) per keV holds the launched particles over the energies,
-// and the band at 50 keV, 1000 µT holds C-14's known share of them.
+// and a point's expected count is its launched share.
 TEST(CompareWithSource, TruthAndExpectationInKeV)
 {
-    std::vector<ScanPoint> points(201);
-    for (std::size_t keV = 0; keV < points.size(); ++keV) {
-        points[keV].energyKeV = static_cast<double>(keV);
-        points[keV].launched = 1000;
+    std::vector<ScanPoint> points;
+    for (int keV = 0; keV <= 200; ++keV) {
+        ScanPoint& point = points.emplace_back();
+        point.energyKeV = keV;
+        point.launched = 1000;
     }
-    points[50].responseLowerKeV = 46.741;
-    points[50].responseUpperKeV = 53.863;
-    CompareWithSource(points, Loaded(BuiltinSourceText()));
+    points[50].detectionProbability = 0.0719316;
+    points[50].detected = 72;
+    CompareWithSource(points, CarbonFourteen());
+
     double launched = 0.0;
     for (const ScanPoint& point : points)
         launched += point.truePerKeV;   // a 1 keV grid
     EXPECT_NEAR(launched, 1000.0, 5.0);
-    EXPECT_NEAR(points[50].expectedDetected.value_or(0.0), 1000 * 0.0719443, 0.1);
+    ASSERT_TRUE(points[50].expectedDetected);
+    EXPECT_NEAR(*points[50].expectedDetected, 71.9316, 1e-9);
     EXPECT_TRUE(points[50].pull);
-    EXPECT_FALSE(points[49].expectedDetected || points[49].pull);
+    EXPECT_FALSE(points[49].expectedDetected);
+    EXPECT_FALSE(points[49].pull);
 }
 
 // Rates proportional to the source give back the factor; a point without a

@@ -1,4 +1,5 @@
 #include "cli/command_line.h"
+#include "analysis/detection_probability.h"
 #include "analysis/expected_count.h"
 #include "cli/run_setup.h"
 #include "core/measurement.h"
@@ -18,15 +19,17 @@ constexpr std::int32_t Particles = 20000;
 std::int32_t DetectedWith(std::uint32_t seed, int threads, ExpectedCount* expected = nullptr)
 {
     Options options;
-    options.energyKeV = 50.0;
-    options.fieldMicrotesla = 1000;
-    options.slitStep = 5;
+    // A wide slit in a weak field: the energies that pass are not the
+    // band's (7.475–156 keV), but 7.5–16.8 keV.
+    options.energyKeV = 10.0;
+    options.fieldMicrotesla = 500;
+    options.slitStep = 10;
     options.seed = seed;
     Simulation sim;
     EXPECT_FALSE(PrepareSimulation(options, sim));
     MeasureHeadless(sim, Particles, threads);
     if (expected)
-        *expected = ExpectCount(sim.source, sim.band.SearchedLower, sim.band.SearchedUpper, Particles, 0);
+        *expected = ExpectCount(DetectionProbability(sim, CoarseGrid), Particles, 0);
     return sim.run.detectedCount;
 }
 
