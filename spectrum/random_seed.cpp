@@ -1,17 +1,27 @@
 #include "spectrum/random_seed.h"
 
+#include <bit>
+
 namespace {
 
-std::uint32_t ReversedBits(std::uint32_t value)
+// ⌊2^32 / φ⌋, made odd. Its multiples are spread most evenly round the cycle
+// (Fibonacci hashing): the first n of them lie about 2^32 / (√5 · n) or more
+// apart.
+constexpr std::uint32_t GoldenStep = 0x9E3779B9u;
+
+// Bit 0 becomes the parity of the whole seed, so a seed and the one with any
+// other bit flipped lie an odd number of steps apart, and consecutive seeds
+// stay within one step of their own number.
+std::uint32_t ParityFolded(std::uint32_t seed)
 {
-    std::uint32_t reversed = 0;
-    for (int bit = 0; bit < 32; ++bit) {
-        reversed = (reversed << 1) | (value & 1u);
-        value >>= 1;
-    }
-    return reversed;
+    return seed ^ (static_cast<std::uint32_t>(std::popcount(seed >> 1)) & 1u);
 }
 
+}
+
+std::uint32_t SeedPlace(std::uint32_t seed)
+{
+    return GoldenStep * ParityFolded(seed);
 }
 
 // One step is x ↦ a·x + c; k steps are x ↦ A·x + C, and two runs of k steps
@@ -31,5 +41,5 @@ RandomState AdvancedRandomState(RandomState start, std::uint32_t steps)
 
 RandomState SeededRandomState(std::uint32_t seed)
 {
-    return AdvancedRandomState(RandomState{}, ReversedBits(seed));
+    return AdvancedRandomState(RandomState{}, SeedPlace(seed));
 }
