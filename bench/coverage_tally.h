@@ -12,6 +12,7 @@ struct CoverageTally {
     std::vector<int> covered;       // runs whose interval held the truth
     std::vector<double> widthSum;   // of the intervals, per keV
     std::vector<double> detectedSum;
+    std::vector<int> runsMissing;   // [k]: runs whose intervals missed the truth at k energies
     int runs = 0;
 
     // Adds one run of the scan; every run has the same energies.

@@ -236,6 +236,15 @@ void PrintTable(const CoverageTally& tally)
     }
     std::printf("%d futás; legkisebb lefedés %.0f %%, összesen %.1f %%, átlagos szélesség %.2f /keV\n", tally.runs,
                 100 * tally.SmallestShare(), 100 * tally.OverallShare(), tally.MeanWidth());
+    std::printf("Egy futásban ennyi pont intervalluma nem tartalmazta a valódi értéket:");
+    const char* separator = "";
+    for (std::size_t missed = 0; missed < tally.runsMissing.size(); ++missed) {
+        if (tally.runsMissing[missed] > 0) {
+            std::printf("%s %zu pont %d futásban", separator, missed, tally.runsMissing[missed]);
+            separator = ",";
+        }
+    }
+    std::printf("; átlagosan %.2f pont\n", (1.0 - tally.OverallShare()) * static_cast<double>(tally.energiesKeV.size()));
 }
 
 // What the shares can and cannot show with this many runs, and where the
