@@ -1,8 +1,10 @@
 #include "bench/coverage_plot.h"
 
+#include "bench/coverage_limits.h"
 #include "cli/scan/offscreen_gui.h"
 #include "cli/scan/scan_plot_layout.h"
 
+#include <QBuffer>
 #include <QFont>
 #include <QImage>
 #include <QPainter>
@@ -13,7 +15,7 @@
 
 namespace {
 
-constexpr QSize PlotSize{900, 560};
+constexpr QSize PlotSize{900, 584};
 constexpr QRectF Area{90.0, 70.0, 780.0, 400.0};
 constexpr QRgb CoverageColour = qRgb(0, 140, 60);
 
@@ -26,15 +28,15 @@ void SetPixelFont(QPainter& painter, int pixelSize)
 
 }
 
-std::optional<std::string> WriteCoveragePlot(const CoverageTally& tally, const std::string& title,
-                                             const std::string& path)
+QByteArray CoveragePlotPng(const CoverageTally& tally, const std::string& title)
 {
     const OffscreenGui gui;
     const double firstEnergy = tally.energiesKeV.empty() ? 0.0 : tally.energiesKeV.front();
     const double lastEnergy = tally.energiesKeV.empty() ? 1.0 : tally.energiesKeV.back();
     const PlotAxis energy = NiceAxis(firstEnergy - 0.03 * (lastEnergy - firstEnergy + 1.0),
                                      lastEnergy + 0.03 * (lastEnergy - firstEnergy + 1.0));
-    const PlotAxis share = NiceAxis(std::min(0.8, tally.SmallestShare() - 0.02), 1.0);
+    const double rare = RareShare(tally.runs);
+    const PlotAxis share = NiceAxis(std::min({0.8, tally.SmallestShare() - 0.02, rare - 0.02}), 1.0);
     auto toPixel = [&](double e, double s) {
         return QPointF(Area.left() + (e - energy.lower) / (energy.upper - energy.lower) * Area.width(),
                        Area.bottom() - (s - share.lower) / (share.upper - share.lower) * Area.height());
@@ -63,7 +65,7 @@ std::optional<std::string> WriteCoveragePlot(const CoverageTally& tally, const s
         painter.setPen(QPen(Qt::black, 1, Qt::DashLine));
         painter.drawLine(toPixel(energy.lower, 0.95), toPixel(energy.upper, 0.95));
         painter.setPen(QPen(Qt::red, 1, Qt::DotLine));
-        painter.drawLine(toPixel(energy.lower, 0.88), toPixel(energy.upper, 0.88));
+        painter.drawLine(toPixel(energy.lower, rare), toPixel(energy.upper, rare));
 
         QPolygonF line;
         for (std::size_t i = 0; i < tally.energiesKeV.size(); ++i)
@@ -83,14 +85,31 @@ std::optional<std::string> WriteCoveragePlot(const CoverageTally& tally, const s
         painter.drawText(QRectF(0, Area.bottom() + 56, PlotSize.width(), 22), Qt::AlignCenter,
                          QString("A futások ennyi százalékában tartalmazta a 95 %-os intervallum a valódi N·s(E)-t; "
                                  "%1 futás").arg(tally.runs));
+        if (LeastCoverageOfAFullShare(tally.runs) < NominalCoverage) {
+            painter.setPen(QPen(Qt::red));
+            painter.drawText(QRectF(0, Area.bottom() + 80, PlotSize.width(), 22), Qt::AlignCenter,
+                             QString("%1 futás kevés a névleges 95 % kimutatásához: ha mind tartalmazza is, a valódi "
+                                     "lefedés lehet csak %2 %")
+                                 .arg(tally.runs)
+                                 .arg(100 * LeastCoverageOfAFullShare(tally.runs), 0, 'f', 0));
+        } else {
+            painter.drawText(QRectF(0, Area.bottom() + 80, PlotSize.width(), 22), Qt::AlignCenter,
+                             QString("Egy energián a lefedés szórása valódi 95 % mellett ±%1 %")
+                                 .arg(100 * ShareDeviation(tally.runs), 0, 'f', 1));
+        }
         painter.setPen(Qt::black);
         painter.drawText(QRectF(Area.left() + 6, toPixel(energy.lower, 0.95).y() + 2, 200, 18), Qt::AlignLeft,
                          "névleges 95 %");
         painter.setPen(QPen(Qt::red));
-        painter.drawText(QRectF(Area.left() + 6, toPixel(energy.lower, 0.88).y() + 2, 300, 18), Qt::AlignLeft,
-                         "88 %: 100 futásnál ez alá alig eshet");
+        painter.drawText(QRectF(Area.left() + 6, toPixel(energy.lower, rare).y() + 2, 700, 18), Qt::AlignLeft,
+                         QString("%1 %: valódi 95 %-os lefedés %2 futásból ez alá csak ritkán (%3 % eséllyel) esik")
+                             .arg(100 * rare, 0, 'f', 0)
+                             .arg(tally.runs)
+                             .arg(100 * ChanceBelowRareShare(tally.runs), 0, 'f', 2));
     }
-    if (!image.save(QString::fromStdString(path), "PNG"))
-        return "a rajz nem írható: " + path;
-    return std::nullopt;
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return png;
 }

@@ -11,13 +11,21 @@ void CoverageTally::Add(const std::vector<ScanPoint>& points)
         }
         covered.assign(points.size(), 0);
         widthSum.assign(points.size(), 0.0);
+        detectedSum.assign(points.size(), 0.0);
     }
+    std::size_t missed = 0;
     for (std::size_t i = 0; i < points.size(); ++i) {
         const double lower = points[i].unfoldedLowerPerKeV.value_or(0.0);
         const double upper = points[i].unfoldedUpperPerKeV.value_or(0.0);
-        covered[i] += lower <= points[i].truePerKeV && points[i].truePerKeV <= upper ? 1 : 0;
+        const bool holds = lower <= points[i].truePerKeV && points[i].truePerKeV <= upper;
+        covered[i] += holds ? 1 : 0;
+        missed += holds ? 0 : 1;
         widthSum[i] += upper - lower;
+        detectedSum[i] += points[i].detected;
     }
+    if (runsMissing.size() <= missed)
+        runsMissing.resize(missed + 1, 0);
+    ++runsMissing[missed];
     ++runs;
 }
 

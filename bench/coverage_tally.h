@@ -11,6 +11,8 @@ struct CoverageTally {
     std::vector<double> truePerKeV;
     std::vector<int> covered;       // runs whose interval held the truth
     std::vector<double> widthSum;   // of the intervals, per keV
+    std::vector<double> detectedSum;
+    std::vector<int> runsMissing;   // [k]: runs whose intervals missed the truth at k energies
     int runs = 0;
 
     // Adds one run of the scan; every run has the same energies.
@@ -18,6 +20,7 @@ struct CoverageTally {
 
     double Share(std::size_t point) const { return runs > 0 ? static_cast<double>(covered[point]) / runs : 0.0; }
     double MeanWidth(std::size_t point) const { return runs > 0 ? widthSum[point] / runs : 0.0; }
+    double MeanDetected(std::size_t point) const { return runs > 0 ? detectedSum[point] / runs : 0.0; }
     double OverallShare() const;
     double SmallestShare() const;
     double MeanWidth() const;

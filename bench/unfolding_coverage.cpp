@@ -9,26 +9,38 @@
 //   vantor-unfolding-coverage --seeds 100 --counts c14.counts --field 1000 --slit 5
 //       --from 10 --to 150 --step 5 --count 200000 --csv c14.csv --plot c14.png
 
+#include "bench/coverage_limits.h"
 #include "bench/coverage_plot.h"
 #include "bench/coverage_tally.h"
 #include "cli/command_line.h"
-#include "cli/scan/scan_energies.h"
+#include "analysis/source_comparison.h"
+#include "cli/output_file.h"
 #include "cli/run_setup.h"
 #include "cli/scan/scan.h"
-#include "analysis/source_comparison.h"
+#include "cli/scan/scan_energies.h"
 #include "cli/scan/scan_unfolding.h"
+#include "cli/utf8_text.h"
 #include "core/number_text.h"
 #include "core/simulation.h"
+#include "spectrum/random_seed.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cstdio>
 #include <fstream>
 #include <map>
 #include <sstream>
 #include <string>
+#include <variant>
 #include <vector>
 
 namespace {
+
+const std::string ProgramName = "vantor-unfolding-coverage";
+
+// Below this many counts a point on average the intervals' Gaussian errors
+// are only a rough approximation of the counts' own.
+constexpr double FewCounts = 10.0;
 
 struct Arguments {
     std::uint32_t firstSeed = 0;
@@ -37,72 +49,160 @@ struct Arguments {
     Options options;
 };
 
+struct HelpAsked {};
+
 using Runs = std::map<std::uint32_t, std::vector<ScanPoint>>;
 
-std::optional<Arguments> ReadArguments(int argc, char** argv)
+// The scan's own messages name vantor-cli; these are this program's.
+std::string Ours(const std::string& message)
 {
-    Arguments arguments;
+    const std::string theirs = "vantor-cli: ";
+    if (message.rfind(theirs, 0) == 0)
+        return ProgramName + ": " + message.substr(theirs.size());
+    return message;
+}
+
+std::string HelpText()
+{
+    return R"(Használat:
+  vantor-unfolding-coverage [--seeds M] [--first-seed S] [--counts FÁJL]
+                            --field MIKROTESLA --from KEV --to KEV --step KEV
+                            [--slit LÉPÉS] [--count N] [--source FÁJL]
+                            [--threads N] [--csv FÁJL] [--plot FÁJL.png]
+  vantor-unfolding-coverage --help
+
+Megméri, milyen gyakran tartalmazza a vantor-cli scan --unfold 95 %-os
+intervalluma a valódi N·s(E) értéket: a scant M-szer lefuttatja az S, S + 1,
+… S + M − 1 kezdőpontú véletlenszám-sorozattal (mint a vantor-cli --seed
+kapcsolója), mindegyiket visszafejti, és energiánként kiírja, a futások hány
+százalékában volt benne a valódi érték az intervallumban (lefedés), az
+intervallum átlagos szélességét és az átlagos beütésszámot, végül a
+legkisebb és az összes energiára együtt vett lefedést. Valódi 95 %-os
+intervallumnál is ingadozik a mért lefedés: energiánként szórása 100
+futásnál ±2,2 %, 100 futásból 88 alá ritkán esik; kevés futás (59 alatt)
+még akkor sem mutatja ki a 95 %-ot, ha mind tartalmazza a valódi értéket.
+Ahol egy pontra átlagosan 10-nél kevesebb beütés jut, ott az intervallum
+gaussi hibája csak durva közelítés; a program ezeket a pontokat megnevezi.
+
+Kapcsolók:
+  --seeds M           ennyi futás, legalább 1; alapértelmezés 100
+  --first-seed S      az első futás kezdőpontja (0 és 4294967295 között);
+                      alapértelmezés 0
+  --counts FÁJL       a futások beütésszámai ebben a fájlban maradnak meg
+                      (soronként: kezdőpont, a sorozat kezdőállapota,
+                      energia, kibocsátott, beütés, az ablak alsó és felső
+                      széle keV-ben); a következő futtatás innen olvassa
+                      vissza őket, és csak visszafejt; a más beütésszámmal
+                      vagy más sorozattal mért sorokat újra méri
+  --field, --from, --to, --step, --slit, --count, --source, --threads
+                      a scan beállításai, mint a vantor-cli scan parancsánál
+  --csv FÁJL          az eredmény CSV-ben: energy_keV, true_per_keV, runs,
+                      covered, share, mean_width_per_keV, mean_detected
+  --plot FÁJL.png     a lefedés az energia függvényében, a névleges 95 %-kal
+                      és azzal a határral, amely alá valódi 95 %-os lefedés
+                      ennyi futásból csak ritkán esik
+  --help              ez a leírás
+)";
+}
+
+std::optional<std::uint32_t> UnsignedText(const std::string& text)
+{
+    std::uint32_t value = 0;
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, value);
+    if (error != std::errc() || stop != end)
+        return std::nullopt;
+    return value;
+}
+
+std::variant<Arguments, HelpAsked, std::string> ReadArguments(const std::vector<std::string>& arguments)
+{
+    Arguments read;
     std::vector<std::string> scan{"scan"};
-    for (int i = 1; i < argc; ++i) {
-        const std::string argument = argv[i];
-        if ((argument == "--seeds" || argument == "--first-seed" || argument == "--counts") && i + 1 < argc) {
-            const std::string value = argv[++i];
-            const std::optional<std::int32_t> number = ParseIntegerText(value);
-            if (argument == "--counts")
-                arguments.countsPath = value;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& argument = arguments[i];
+        if (argument == "--help" || argument == "-h")
+            return HelpAsked{};
+        if (argument == "--seeds" || argument == "--first-seed" || argument == "--counts") {
+            if (i + 1 == arguments.size())
+                return ProgramName + ": a " + argument + " kapcsoló után hiányzik az érték";
+            const std::string& value = arguments[++i];
+            const std::optional<std::uint32_t> number = UnsignedText(value);
+            if (argument == "--counts" && !value.empty())
+                read.countsPath = value;
             else if (argument == "--seeds" && number && *number > 0)
-                arguments.seeds = static_cast<std::uint32_t>(*number);
-            else if (argument == "--first-seed" && number && *number >= 0)
-                arguments.firstSeed = static_cast<std::uint32_t>(*number);
+                read.seeds = *number;
+            else if (argument == "--first-seed" && number)
+                read.firstSeed = *number;
             else
-                return std::nullopt;
+                return ProgramName + ": hibás " + argument + " érték '" + value + "'";
         } else {
             scan.push_back(argument);
         }
     }
     const auto parsed = ParseCommandLine(scan);
-    if (const auto* error = std::get_if<CommandLineError>(&parsed)) {
-        std::fprintf(stderr, "%s\n", error->message.c_str());
-        return std::nullopt;
-    }
-    arguments.options = std::get<CommandLine>(parsed).options;
-    return arguments;
+    if (const auto* error = std::get_if<CommandLineError>(&parsed))
+        return Ours(error->message);
+    read.options = std::get<CommandLine>(parsed).options;
+    return read;
 }
 
-// One line a point: seed, energy, launched, detected, band in keV. A seed
-// always counts the same, so a point written twice is kept once; a last line
-// without its end may still be being written.
-Runs ReadCounts(const std::string& path)
+std::vector<std::string> Fields(const std::string& line)
+{
+    std::vector<std::string> fields;
+    std::istringstream stream(line);
+    std::string field;
+    while (std::getline(stream, field, ','))
+        fields.push_back(field);
+    return fields;
+}
+
+// One line a point: seed, the state the seed starts from, energy, launched,
+// detected, band in keV. A seed always counts the same, so a point written
+// twice is kept once; a last line without its end may still be being
+// written. A line whose seed starts elsewhere now, or that launched another
+// number of particles, is left for the point to be measured again.
+Runs ReadCounts(const std::string& path, std::int32_t launched)
 {
     Runs runs;
-    std::ifstream file(path);
+    std::ifstream file(PathFromUtf8(path));
     std::string line;
     while (std::getline(file, line) && !file.eof()) {
-        std::istringstream fields(line);
-        std::uint32_t seed = 0;
+        const std::vector<std::string> fields = Fields(line);
+        if (fields.size() != 7)
+            continue;
+        const std::optional<std::uint32_t> seed = UnsignedText(fields[0]);
+        const std::optional<std::uint32_t> state = UnsignedText(fields[1]);
+        const std::optional<double> energy = ParseDecimalText(fields[2]);
+        const std::optional<std::int32_t> count = ParseIntegerText(fields[3]);
+        const std::optional<std::int32_t> detected = ParseIntegerText(fields[4]);
+        const std::optional<double> lower = ParseDecimalText(fields[5]);
+        const std::optional<double> upper = ParseDecimalText(fields[6]);
+        if (!seed || !state || !energy || !count || !detected || !lower || !upper)
+            continue;
+        if (*state != SeededRandomState(*seed).value || *count != launched)
+            continue;
         ScanPoint point;
-        double lower = 0.0;
-        double upper = 0.0;
-        char comma = 0;
-        if (fields >> seed >> comma >> point.energyKeV >> comma >> point.launched >> comma >> point.detected >> comma
-            >> lower >> comma >> upper) {
-            point.responseLowerKeV = lower;
-            point.responseUpperKeV = upper;
-            std::vector<ScanPoint>& run = runs[seed];
-            const auto same = [&](const ScanPoint& kept) { return kept.energyKeV == point.energyKeV; };
-            if (std::none_of(run.begin(), run.end(), same))
-                run.push_back(point);
-        }
+        point.energyKeV = *energy;
+        point.launched = *count;
+        point.detected = *detected;
+        point.responseLowerKeV = *lower;
+        point.responseUpperKeV = *upper;
+        std::vector<ScanPoint>& run = runs[*seed];
+        const auto same = [&](const ScanPoint& kept) { return kept.energyKeV == point.energyKeV; };
+        if (std::none_of(run.begin(), run.end(), same))
+            run.push_back(point);
     }
     return runs;
 }
 
 void AppendCounts(const std::string& path, std::uint32_t seed, const std::vector<ScanPoint>& points)
 {
-    std::ofstream file(path, std::ios::binary | std::ios::app);
+    std::ofstream file(PathFromUtf8(path), std::ios::binary | std::ios::app);
     for (const ScanPoint& point : points) {
-        file << seed << ',' << ExactNumberText(point.energyKeV) << ',' << point.launched << ',' << point.detected
-             << ',' << ExactNumberText(point.responseLowerKeV.value_or(0.0)) << ','
+        file << seed << ',' << SeededRandomState(seed).value << ',' << ExactNumberText(point.energyKeV) << ','
+             << point.launched << ',' << point.detected << ','
+             << ExactNumberText(point.responseLowerKeV.value_or(0.0)) << ','
              << ExactNumberText(point.responseUpperKeV.value_or(0.0)) << '\n';
     }
 }
@@ -118,45 +218,97 @@ std::vector<ScanPoint> MeasuredRun(const Arguments& arguments, std::uint32_t see
 
 std::string CoverageCsv(const CoverageTally& tally)
 {
-    std::string csv = "energy_keV,true_per_keV,runs,covered,share,mean_width_per_keV\n";
+    std::string csv = "energy_keV,true_per_keV,runs,covered,share,mean_width_per_keV,mean_detected\n";
     for (std::size_t i = 0; i < tally.energiesKeV.size(); ++i) {
         csv += ExactNumberText(tally.energiesKeV[i]) + "," + ExactNumberText(tally.truePerKeV[i]) + ","
             + std::to_string(tally.runs) + "," + std::to_string(tally.covered[i]) + ","
-            + ExactNumberText(tally.Share(i)) + "," + ExactNumberText(tally.MeanWidth(i)) + "\n";
+            + ExactNumberText(tally.Share(i)) + "," + ExactNumberText(tally.MeanWidth(i)) + ","
+            + ExactNumberText(tally.MeanDetected(i)) + "\n";
     }
     return csv;
+}
+
+void PrintTable(const CoverageTally& tally)
+{
+    std::printf("   E (keV)   valódi/keV  lefedés  átl. szélesség/keV  átl. beütés\n");
+    for (std::size_t i = 0; i < tally.energiesKeV.size(); ++i) {
+        std::printf("%10.3f %12.2f %7.0f %% %19.2f %12.1f\n", tally.energiesKeV[i], tally.truePerKeV[i],
+                    100 * tally.Share(i), tally.MeanWidth(i), tally.MeanDetected(i));
+    }
+    std::printf("%d futás; legkisebb lefedés %.0f %%, összesen %.1f %%, átlagos szélesség %.2f /keV\n", tally.runs,
+                100 * tally.SmallestShare(), 100 * tally.OverallShare(), tally.MeanWidth());
+    std::printf("Egy futásban ennyi pont intervalluma nem tartalmazta a valódi értéket:");
+    const char* separator = "";
+    for (std::size_t missed = 0; missed < tally.runsMissing.size(); ++missed) {
+        if (tally.runsMissing[missed] > 0) {
+            std::printf("%s %zu pont %d futásban", separator, missed, tally.runsMissing[missed]);
+            separator = ",";
+        }
+    }
+    std::printf("; átlagosan %.2f pont\n", (1.0 - tally.OverallShare()) * static_cast<double>(tally.energiesKeV.size()));
+}
+
+// What the shares can and cannot show with this many runs, and where the
+// intervals are weak.
+void PrintLimits(const CoverageTally& tally)
+{
+    const int runs = tally.runs;
+    if (LeastCoverageOfAFullShare(runs) < NominalCoverage) {
+        std::printf("%d futás kevés a névleges 95 %% kimutatásához: ha egy energián mindegyik futás intervalluma "
+                    "tartalmazza is a valódi értéket, a valódi lefedés akkor is lehet csak %.0f %% (95 %%-os alsó "
+                    "korlát).\n",
+                    runs, 100 * LeastCoverageOfAFullShare(runs));
+    }
+    std::printf("Valódi 95 %%-os lefedésnél egy energián a mért lefedés szórása ±%.1f %%, és %.0f %% alá csak "
+                "%.2f %% eséllyel esik.\n",
+                100 * ShareDeviation(runs), 100 * RareShare(runs), 100 * ChanceBelowRareShare(runs));
+    std::string few;
+    for (std::size_t i = 0; i < tally.energiesKeV.size(); ++i) {
+        if (tally.MeanDetected(i) < FewCounts)
+            few += (few.empty() ? "" : ", ") + FixedText(tally.energiesKeV[i], 1, 0);
+    }
+    if (!few.empty()) {
+        std::printf("Kevés beütés: a(z) %s keV-es pontra átlagosan %.0f-nél kevesebb jutott; az intervallum ott a "
+                    "beütések gaussi hibájával számol, ami ennyi beütésnél csak durva közelítés, így a lefedés ott "
+                    "a névlegesnél kisebb is lehet.\n",
+                    few.c_str(), FewCounts);
+    }
 }
 
 }
 
 int main(int argc, char** argv)
 {
-    const std::optional<Arguments> arguments = ReadArguments(argc, argv);
-    if (!arguments) {
-        std::fprintf(stderr, "használat: vantor-unfolding-coverage --seeds M [--first-seed S] [--counts FÁJL] "
-                             "<a scan kapcsolói>\n");
-        return 2;
+    const auto read = ReadArguments(Utf8Arguments(argc, argv));
+    if (std::holds_alternative<HelpAsked>(read)) {
+        std::printf("%s", HelpText().c_str());
+        return 0;
     }
-    const Options& options = arguments->options;
-    Simulation reference;
-    if (auto error = PrepareSimulation(options, reference)) {
+    if (const auto* error = std::get_if<std::string>(&read)) {
         std::fprintf(stderr, "%s\n", error->c_str());
         return 2;
     }
+    const Arguments& arguments = std::get<Arguments>(read);
+    const Options& options = arguments.options;
+    Simulation reference;
+    if (auto error = PrepareSimulation(options, reference)) {
+        std::fprintf(stderr, "%s\n", Ours(*error).c_str());
+        return 2;
+    }
     if (auto refusal = UnfoldingRefusal(reference, options)) {
-        std::fprintf(stderr, "%s\n", refusal->c_str());
+        std::fprintf(stderr, "%s\n", Ours(*refusal).c_str());
         return 2;
     }
 
-    Runs kept = arguments->countsPath.empty() ? Runs{} : ReadCounts(arguments->countsPath);
+    Runs kept = arguments.countsPath.empty() ? Runs{} : ReadCounts(arguments.countsPath, options.count);
     CoverageTally tally;
-    for (std::uint32_t seed = arguments->firstSeed; seed - arguments->firstSeed < arguments->seeds; ++seed) {
+    for (std::uint32_t seed = arguments.firstSeed; seed - arguments.firstSeed < arguments.seeds; ++seed) {
         std::vector<ScanPoint> points = kept[seed];
         if (points.size() != ScanEnergies(options).size()) {
-            std::fprintf(stderr, "\rmérés: %u. mag (%u közül)", seed - arguments->firstSeed + 1, arguments->seeds);
-            points = MeasuredRun(*arguments, seed);
-            if (!arguments->countsPath.empty())
-                AppendCounts(arguments->countsPath, seed, points);
+            std::fprintf(stderr, "\rmérés: %u. mag (%u közül)", seed - arguments.firstSeed + 1, arguments.seeds);
+            points = MeasuredRun(arguments, seed);
+            if (!arguments.countsPath.empty())
+                AppendCounts(arguments.countsPath, seed, points);
         }
         CompareWithSource(points, reference.source);
         UnfoldScan(points, reference.source);
@@ -164,27 +316,20 @@ int main(int argc, char** argv)
     }
     std::fprintf(stderr, "\n");
 
-    std::printf("   E (keV)   valódi/keV  lefedés  átl. szélesség/keV\n");
-    for (std::size_t i = 0; i < tally.energiesKeV.size(); ++i) {
-        std::printf("%10.3f %12.2f %7.0f %% %19.2f\n", tally.energiesKeV[i], tally.truePerKeV[i],
-                    100 * tally.Share(i), tally.MeanWidth(i));
-    }
-    std::printf("%d futás; legkisebb lefedés %.0f %%, összesen %.1f %%, átlagos szélesség %.2f /keV\n", tally.runs,
-                100 * tally.SmallestShare(), 100 * tally.OverallShare(), tally.MeanWidth());
+    PrintTable(tally);
+    PrintLimits(tally);
 
     if (!options.csvPath.empty()) {
-        std::ofstream file(options.csvPath, std::ios::binary | std::ios::trunc);
-        file << CoverageCsv(tally);
-        if (!file) {
-            std::fprintf(stderr, "a CSV-fájl nem írható: %s\n", options.csvPath.c_str());
+        if (auto error = WriteOutputFile(options.csvPath, CoverageCsv(tally), "CSV-fájl")) {
+            std::fprintf(stderr, "%s\n", Ours(*error).c_str());
             return 1;
         }
     }
     if (!options.plotPath.empty()) {
-        const std::string title = "Lefedés: " + reference.source.Name + ", "
-            + std::to_string(options.fieldMicrotesla) + " µT, rés " + std::to_string(options.slitStep);
-        if (auto error = WriteCoveragePlot(tally, title, options.plotPath)) {
-            std::fprintf(stderr, "%s\n", error->c_str());
+        const std::string title = "Lefedés – " + reference.source.Name + ", " + std::to_string(options.fieldMicrotesla)
+            + " µT, rés " + std::to_string(options.slitStep);
+        if (auto error = WriteOutputFile(options.plotPath, CoveragePlotPng(tally, title), "rajz")) {
+            std::fprintf(stderr, "%s\n", Ours(*error).c_str());
             return 1;
         }
     }

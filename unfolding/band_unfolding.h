@@ -18,7 +18,10 @@ struct UnfoldedSpectrum {
 // overlapping bands, on [lowest, highest] (the energies that can be drawn at
 // all; outside it the density is zero). The density is a broken line on a
 // fine grid, the least-squares fit of the counts weighted by their binomial
-// errors plus λ times its squared curvature, kept non-negative.
+// errors plus λ times its squared curvature, kept non-negative. The errors
+// are those of the counts a first such fit expects, not of the counts
+// themselves, which would give a band that counted low by chance the more
+// weight, where counts are few.
 //
 // A λ chosen by generalised cross-validation fits well on average but
 // flattens a peak or a steep edge by more than the noise there, so an

@@ -13,8 +13,8 @@
 
 namespace {
 
-constexpr int Seeds = 100;
-constexpr std::int32_t Particles = 20000;
+constexpr int Seeds = 1000;
+constexpr std::int32_t Particles = 2000;
 
 std::int32_t DetectedWith(std::uint32_t seed, int threads, ExpectedCount* expected = nullptr)
 {
@@ -33,8 +33,9 @@ std::int32_t DetectedWith(std::uint32_t seed, int threads, ExpectedCount* expect
     return sim.run.detectedCount;
 }
 
-// Seeds give repeated experiments: the counts of 100 seeds scatter about the
-// expected count as independent binomial draws do. Either bound fails at the
+// Seeds give repeated experiments: the counts of 1000 seeds scatter about the
+// expected count as independent binomial draws do, to within a few percent of
+// the binomial variance. Either bound fails at the
 // 1e-3 level of its own statistic.
 TEST(SeededCounts, ScatterBinomiallyAboutTheExpectedCount)
 {
@@ -51,9 +52,19 @@ TEST(SeededCounts, ScatterBinomiallyAboutTheExpectedCount)
     const double p = expected.detected / Particles;
     const double binomialVariance = Particles * p * (1.0 - p);
     EXPECT_LT(std::fabs(mean - expected.detected), 3.3 * std::sqrt(binomialVariance / Seeds)) << mean;
-    // χ² with 99 degrees of freedom lies in [61.9, 148.2] but once in a thousand.
-    EXPECT_GT(squares / binomialVariance, 61.9);
-    EXPECT_LT(squares / binomialVariance, 148.2);
+    // χ² with 999 degrees of freedom lies in [866.5, 1142.8] but once in a
+    // thousand at either end.
+    EXPECT_GT(squares / binomialVariance, 866.5);
+    EXPECT_LT(squares / binomialVariance, 1142.8);
+}
+
+// Every seed is its own data set: a seed's high bits count as much as its low
+// ones, and the largest seed is not the usual sequence again.
+TEST(SeededCounts, DifferInTheHighBits)
+{
+    EXPECT_NE(DetectedWith(7, 1), DetectedWith(7u | 0x80000000u, 1));
+    EXPECT_NE(DetectedWith(0, 1), DetectedWith(0x80000000u, 1));
+    EXPECT_NE(DetectedWith(0xFFFFFFFFu, 1), DetectedWith(0, 1));
 }
 
 TEST(SeededCounts, DoNotDependOnTheThreads)
