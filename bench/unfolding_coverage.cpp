@@ -320,7 +320,7 @@ int main(int argc, char** argv)
     PrintLimits(tally);
 
     if (!options.csvPath.empty()) {
-        if (auto error = WriteOutputFile(options.csvPath, CoverageCsv(tally), "CSV-fájl")) {
+        if (auto error = WriteOutputFile(options.csvPath, CoverageCsv(tally), "a CSV-fájl")) {
             std::fprintf(stderr, "%s\n", Ours(*error).c_str());
             return 1;
         }
@@ -328,7 +328,7 @@ int main(int argc, char** argv)
     if (!options.plotPath.empty()) {
         const std::string title = "Lefedés – " + reference.source.Name + ", " + std::to_string(options.fieldMicrotesla)
             + " µT, rés " + std::to_string(options.slitStep);
-        if (auto error = WriteOutputFile(options.plotPath, CoveragePlotPng(tally, title), "rajz")) {
+        if (auto error = WriteOutputFile(options.plotPath, CoveragePlotPng(tally, title), "a rajz")) {
             std::fprintf(stderr, "%s\n", Ours(*error).c_str());
             return 1;
         }

@@ -285,7 +285,9 @@ Kapcsolók:
   --unfold            a forrás spektrumának visszafejtése a beütésekből
                       (simasági büntetéssel regularizált, nem negatív
                       legkisebb négyzetek, a büntetés erősségét általánosított
-                      keresztvalidáció választja)
+                      keresztvalidáció választja, majd annyival kisebbre
+                      veszi, hogy a 95 %-os intervallum a torzítással együtt
+                      is lefedje a valódi spektrumot)
   --threads N         ennyi szálon repülnek a részecskék (1–256); az eredmény
                       független tőle; alapértelmezés: a gép összes magja
   --source FÁJL       forrásfájl a beépített C-14 helyett (az evidence-nél a
