@@ -22,7 +22,7 @@ struct PageSource {
 };
 
 constexpr std::array<PageSource, HelpPageCount> Pages{{
-    {QSize(688, 4560), QLatin1StringView(":/help/elmeleti_bevezeto.html")},
+    {QSize(688, 4640), QLatin1StringView(":/help/elmeleti_bevezeto.html")},
     {QSize(688, 2240), QLatin1StringView(":/help/program_hasznalata.html")},
 }};
 

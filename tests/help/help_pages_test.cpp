@@ -33,7 +33,7 @@ QString PlainText(int page)
 
 TEST(HelpPages, PicturesHaveTheirExactSizes)
 {
-    EXPECT_EQ(HelpPageSize(0), QSize(688, 4560));
+    EXPECT_EQ(HelpPageSize(0), QSize(688, 4640));
     EXPECT_EQ(HelpPageSize(1), QSize(688, 2240));
     for (int page = 0; page < HelpPageCount; ++page) {
         const QImage image = RenderHelpPage(page);
