@@ -35,6 +35,20 @@ bool InUse(const QStringList& names, const QString& prefix)
 
 }
 
+bool WindowsRefusesName(const QString& chosenPath)
+{
+    // "x:y" typed in the dialog comes back as it is, a path on drive X:
+    // without a folder, and is refused for its colon.
+    const QString name = chosenPath.sliced(chosenPath.lastIndexOf(u'/') + 1);
+    return std::any_of(name.cbegin(), name.cend(),
+                       [](QChar c) { return c.unicode() < 32 || QStringLiteral("<>:\"|?*\\").contains(c); });
+}
+
+QString WindowsRefusedNameText()
+{
+    return QStringLiteral("A kép nem menthető: a fájlnév nem tartalmazhat \\ / : * ? \" < > | karaktert.");
+}
+
 QString NumberedPicturePath(const QString& workFolder, const QString& chosenPath)
 {
     // Folders and hidden or system entries hold numbers too.

@@ -21,6 +21,14 @@
 // ... rather than starting again.
 QString NumberedPicturePath(const QString& workFolder, const QString& chosenPath);
 
+// Whether Windows would refuse the name the contestant typed, or take part of
+// it for a drive or a stream and save the picture under another name:
+// chosenPath is as the file dialog gives it, with '/' between folders.
+bool WindowsRefusesName(const QString& chosenPath);
+
+// The box's text when it does.
+QString WindowsRefusedNameText();
+
 // Where a numbered picture went, or why it could not be written there.
 struct NumberedSave {
     QString path;

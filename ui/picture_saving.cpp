@@ -7,6 +7,17 @@
 
 #include <utility>
 
+namespace {
+
+// Linux takes every name the dialog gives.
+#ifdef Q_OS_WIN
+constexpr bool OnWindows = true;
+#else
+constexpr bool OnWindows = false;
+#endif
+
+}
+
 PictureSaver::PictureSaver(Dialogs& dialogs, QString rootFolder, std::function<QString()> workFolder,
                            std::function<EvidenceRecord()> record)
     : m_dialogs(dialogs),
@@ -28,7 +39,7 @@ void PictureSaver::SavePictureAs(QWidget& clientArea)
     m_saveDialog1.filter = QStringLiteral("Kép fájlok (*.jpg)|*.jpg| Minden fájl (*.*)|*.*");
     m_saveDialog1.defaultExtension = QStringLiteral(".jpg");
     const QString path = m_dialogs.AskSavePath(clientArea.window(), m_saveDialog1);
-    if (!path.isEmpty())
+    if (!path.isEmpty() && !NameRefused(clientArea, path))
         Save(clientArea, path);
 }
 
@@ -38,8 +49,16 @@ void PictureSaver::SaveNumberedPicture(QWidget& clientArea)
     m_saveDialog1.initialFolder = workFolder;
     m_saveDialog1.defaultExtension.clear();
     const QString chosen = m_dialogs.AskSavePath(clientArea.window(), m_saveDialog1);
-    if (!chosen.isEmpty())
+    if (!chosen.isEmpty() && !NameRefused(clientArea, chosen))
         SaveNumbered(clientArea, workFolder, chosen);
+}
+
+bool PictureSaver::NameRefused(QWidget& clientArea, const QString& chosen)
+{
+    if (!OnWindows || !WindowsRefusesName(chosen))
+        return false;
+    m_dialogs.ShowGeneralError(clientArea.window(), WindowsRefusedNameText());
+    return true;
 }
 
 void PictureSaver::Save(QWidget& clientArea, const QString& path)

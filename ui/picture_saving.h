@@ -34,6 +34,7 @@ public:
     void SaveNumberedPicture(QWidget& clientArea);
 
 private:
+    bool NameRefused(QWidget& clientArea, const QString& chosen);
     void Save(QWidget& clientArea, const QString& path);
     void SaveNumbered(QWidget& clientArea, const QString& workFolder, const QString& chosen);
 

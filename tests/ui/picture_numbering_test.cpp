@@ -152,4 +152,14 @@ TEST_F(PictureNumbering, ANewFileNeverTakesAnExistingName)
     EXPECT_EQ(QFileInfo(WorkFolder() + QStringLiteral("03_kep.jpg")).size(), 0);
 }
 
+// Windows refuses these characters, and takes "x:y" for the name "y" on a
+// drive X:, which would save the picture under another name.
+TEST(WindowsNames, AreRefusedWhereWindowsWouldRefuseOrChangeThem)
+{
+    for (const char* refused : {"C:/Verseny/21/a|b", "C:/Verseny/21/mérés 14:30", "C:/Verseny/21/mi?", "x:y", "X:"})
+        EXPECT_TRUE(WindowsRefusesName(QString::fromUtf8(refused))) << refused;
+    for (const char* taken : {"C:/Verseny/21/spektrum", "//gep/verseny/21/50 keV, 1000 µT.jpg", "/home/tanulo/21/a"})
+        EXPECT_FALSE(WindowsRefusesName(QString::fromUtf8(taken))) << taken;
+}
+
 }

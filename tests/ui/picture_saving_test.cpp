@@ -1,6 +1,7 @@
 #include "dialogs/qt_dialogs.h"
 #include "tests/support/answer_dialog.h"
 #include "tests/support/fake_dialogs.h"
+#include "ui/picture_numbering.h"
 #include "ui/picture_saving.h"
 
 #include <QApplication>
@@ -223,6 +224,19 @@ TEST_F(PictureSaving, AnUncreatableFileIsReportedAndTheProgramGoesOn)
     SaveAs(programFolder + QStringLiteral("kep.jpg"));
     EXPECT_EQ(dialogs.messages.size(), 1u);
     ExpectPictureOfClientArea(programFolder + QStringLiteral("kep.jpg"));
+}
+
+TEST_F(PictureSaving, ANameWindowsRefusesIsReportedThereAndNothingIsSaved)
+{
+#ifndef Q_OS_WIN
+    GTEST_SKIP() << "Linux takes every name";
+#endif
+    SaveNumbered(workFolder + QStringLiteral("a|b"));
+    SaveAs(workFolder + QStringLiteral("x:y"));
+
+    ASSERT_EQ(dialogs.messages.size(), 2u);
+    EXPECT_EQ(dialogs.messages[0].text, WindowsRefusedNameText());
+    EXPECT_TRUE(Entries(workFolder).isEmpty());
 }
 
 TEST_F(PictureSaving, AMissingWorkFolderIsReportedWithTheNumberedPath)
