@@ -2,10 +2,10 @@
 #include "cli/evidence/evidence_command.h"
 #include "cli/measure/measure_command.h"
 #include "cli/scan/scan_command.h"
-#include "cli/shipped_sources.h"
 #include "cli/utf8_console.h"
 #include "cli/utf8_text.h"
 #include "generated/vantor_version.h"
+#include "spectrum/shipped_sources_folder.h"
 
 #include <iostream>
 #include <string>
