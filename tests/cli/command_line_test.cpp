@@ -1,5 +1,4 @@
 #include "cli/command_line.h"
-#include "cli/scan/scan_energies.h"
 
 #include <gtest/gtest.h>
 
@@ -14,16 +13,6 @@ std::string ErrorOf(const Arguments& arguments)
     return error ? error->message : "";
 }
 
-// The options of the command the arguments name; defaults when refused.
-template <class Options>
-Options OptionsOf(const Arguments& arguments)
-{
-    const ParsedCommandLine parsed = ParseCommandLine(arguments);
-    const auto* options = std::get_if<Options>(&parsed);
-    EXPECT_TRUE(options) << ErrorOf(arguments);
-    return options ? *options : Options{};
-}
-
 Arguments Measure(Arguments more)
 {
     Arguments arguments{"measure", "--energy", "5", "--field", "1"};
@@ -36,27 +25,6 @@ Arguments Scan(Arguments more)
     Arguments arguments{"scan", "--field", "1000", "--from", "10", "--to", "150", "--step", "10"};
     arguments.insert(arguments.end(), more.begin(), more.end());
     return arguments;
-}
-
-TEST(CommandLine, MeasureOptions)
-{
-    const auto options = OptionsOf<MeasureOptions>(
-        {"measure", "--energy", "12.5", "--field", "$10", "--slit", "19", "--count", "7", "--json", "--seed", "17"});
-    EXPECT_EQ(options.energyKeV, 12.5);
-    EXPECT_EQ(options.fieldMicrotesla, 16);
-    EXPECT_EQ(options.slitStep, 19);
-    EXPECT_EQ(options.count, 7);
-    EXPECT_TRUE(options.json);
-    EXPECT_EQ(options.seed, 17u);
-}
-
-TEST(CommandLine, DefaultsAreThoseOfTheWindow)
-{
-    const auto options = OptionsOf<MeasureOptions>({"measure", "--field", "0", "--energy", "0"});
-    EXPECT_EQ(options.slitStep, 0);
-    EXPECT_EQ(options.count, 1000);
-    EXPECT_FALSE(options.json);
-    EXPECT_EQ(options.seed, 0u);
 }
 
 TEST(CommandLine, EveryRefusalNamesItsArgument)
@@ -112,57 +80,10 @@ TEST(CommandLine, HelpAndVersion)
         EXPECT_NE(HelpText("/usr/share/vantor/sources").find(option), std::string::npos) << option;
 }
 
-TEST(CommandLine, ScanOptions)
+TEST(CommandLine, ASeedIsAnUnsigned32BitNumberInDigitsOnly)
 {
-    const auto options = OptionsOf<ScanOptions>(Scan({"--slit", "5", "--count", "100", "--csv", "a.csv", "--plot",
-                                                      "a.png", "--threads", "2", "--source", "p32.for", "--unfold"}));
-    EXPECT_EQ(options.slitStep, 5);
-    EXPECT_EQ(options.count, 100);
-    EXPECT_EQ(options.threads, 2);
-    EXPECT_EQ(options.csvPath, "a.csv");
-    EXPECT_EQ(options.plotPath, "a.png");
-    EXPECT_EQ(options.sourcePath, "p32.for");
-    EXPECT_TRUE(options.unfold);
-    EXPECT_EQ(ScanEnergies(options).size(), 15u);
-    EXPECT_EQ(ScanEnergies(options).back(), 150.0);
-}
-
-TEST(CommandLine, ScanEnergiesKeepTheLastPointDespiteRounding)
-{
-    ScanOptions options;
-    options.fromKeV = 0.1;
-    options.toKeV = 0.7;
-    options.stepKeV = 0.1;
-    EXPECT_EQ(ScanEnergies(options).size(), 7u);
-    options.toKeV = 0.1;
-    EXPECT_EQ(ScanEnergies(options).size(), 1u);
-}
-
-// The refusal counts the points as the scan does: an end just below the
-// limit no longer lets one point more through.
-TEST(CommandLine, AScanHasAtMostOneHundredThousandPoints)
-{
-    const auto most = OptionsOf<ScanOptions>({"scan", "--field", "1", "--from", "0", "--to", "99999", "--step", "1"});
-    EXPECT_EQ(ScanEnergies(most).size(), 100000u);
-    for (const char* beyond : {"99999.9999999995", "100000"})
-        EXPECT_NE(ErrorOf({"scan", "--field", "1", "--from", "0", "--to", beyond, "--step", "1"}).find("túl sok pont"),
-                  std::string::npos);
-}
-
-TEST(CommandLine, SeedIsAnyUnsigned32BitNumber)
-{
-    EXPECT_EQ(OptionsOf<ScanOptions>(Scan({"--seed", "4294967295"})).seed, 4294967295u);
     for (const char* refused : {"4294967296", "-1", "+1", " 1", "1x", "$10", "1.0", ""})
         EXPECT_NE(ErrorOf(Scan({"--seed", refused})).find("--seed érték"), std::string::npos) << refused;
-}
-
-TEST(CommandLine, EvidenceTakesPathsAndItsTwoOutputs)
-{
-    const auto options =
-        OptionsOf<EvidenceOptions>({"evidence", "terem", "--csv", "a.csv", "-x.jpg", "--html", "a.html", "21/01.jpg"});
-    EXPECT_EQ(options.paths, (std::vector<std::string>{"terem", "-x.jpg", "21/01.jpg"}));
-    EXPECT_EQ(options.csvPath, "a.csv");
-    EXPECT_EQ(options.htmlPath, "a.html");
 }
 
 }
