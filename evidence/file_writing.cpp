@@ -11,6 +11,7 @@
 
 #ifdef Q_OS_WIN
 #include <io.h>
+#include <windows.h>
 #else
 #include <unistd.h>
 #endif
@@ -43,9 +44,25 @@ bool IsLink(const QFileInfo& entry)
     return entry.isSymbolicLink() || entry.isJunction();
 }
 
+// Opens file as a new one; where it cannot, deniedByRights tells whether the
+// system refused it for want of rights. Qt's isWritable does not read a
+// Windows folder's access list, so there only the failed call's error code
+// tells, and it must be read before any other call.
+bool OpenNew(QFile& file, bool& deniedByRights)
+{
+    if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+        return true;
+#ifdef Q_OS_WIN
+    deniedByRights = GetLastError() == ERROR_ACCESS_DENIED;
+#else
+    deniedByRights = false;
+#endif
+    return false;
+}
+
 // Qt tells a full disk apart only on some systems; the free space tells it
 // on all, as long as the unfinished file still holds its share.
-WriteFailure WhyNotWritten(const QFile& file, const QString& folder, qint64 bytesWanted)
+WriteFailure WhyNotWritten(const QFile& file, const QString& folder, qint64 bytesWanted, bool deniedByRights = false)
 {
     if (!QFileInfo(folder).isDir())
         return Failure(WriteFault::MissingFolder);
@@ -56,7 +73,7 @@ WriteFailure WhyNotWritten(const QFile& file, const QString& folder, qint64 byte
         || (file.isOpen() && storage.isValid() && storage.bytesAvailable() < bytesWanted))
         return Failure(WriteFault::DiskFull);
     if (file.error() == QFileDevice::PermissionsError
-        || (file.error() == QFileDevice::OpenError && !QFileInfo(folder).isWritable()))
+        || (file.error() == QFileDevice::OpenError && (deniedByRights || !QFileInfo(folder).isWritable())))
         return Failure(WriteFault::NoPermission);
     return Failure(WriteFault::Other, file.errorString());
 }
@@ -74,14 +91,14 @@ WriteFailure WhyNotRenamed(const std::error_code& error)
 
 // A new file beside target, under a name no one else uses, so that the
 // rename that follows stays on one file system.
-bool OpenBeside(QFile& temporary, const QString& target)
+bool OpenBeside(QFile& temporary, const QString& target, bool& deniedByRights)
 {
     const QFileInfo info(target);
     for (int attempt = 0; attempt < 16; ++attempt) {
         temporary.setFileName(info.absolutePath() + QStringLiteral("/.") + info.fileName()
                               + QStringLiteral(".%1.tmp").arg(QRandomGenerator::system()->generate(), 8, 16,
                                                               QLatin1Char('0')));
-        if (temporary.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+        if (OpenNew(temporary, deniedByRights))
             return true;
         if (!temporary.exists())
             return false;
@@ -95,8 +112,9 @@ std::optional<WriteFailure> Replace(const QString& target, QByteArrayView bytes)
 {
     const QString folder = QFileInfo(target).absolutePath();
     QFile temporary;
-    if (!OpenBeside(temporary, target))
-        return WhyNotWritten(temporary, folder, bytes.size());
+    bool deniedByRights = false;
+    if (!OpenBeside(temporary, target, deniedByRights))
+        return WhyNotWritten(temporary, folder, bytes.size(), deniedByRights);
     auto fail = [&](const WriteFailure& failure) {
         temporary.close();
         temporary.remove();
@@ -182,11 +200,12 @@ std::optional<WriteFailure> WriteFileReplacing(const QString& path, QByteArrayVi
 std::optional<WriteFailure> WriteNewFile(const QString& path, QByteArrayView bytes)
 {
     QFile claim(path);
-    if (!claim.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+    bool deniedByRights = false;
+    if (!OpenNew(claim, deniedByRights)) {
         const QFileInfo taken(path);
         if (taken.exists() || taken.isSymLink())
             return Failure(WriteFault::NameTaken);
-        return WhyNotWritten(claim, taken.absolutePath(), bytes.size());
+        return WhyNotWritten(claim, taken.absolutePath(), bytes.size(), deniedByRights);
     }
     claim.close();
     std::optional<WriteFailure> failure = Replace(path, bytes);

@@ -1,7 +1,7 @@
 #include "cli/evidence/evidence_listing.h"
 
-#include "core/number_text.h"
 #include "evidence/evidence_record.h"
+#include "identification/contestant_code.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -24,9 +24,11 @@ QFileInfoList Subfolders(const QDir& folder)
     return folder.entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
 }
 
+// Only a code the identification accepts names a contestant's folder, so that
+// a folder of years or of numbered rounds is not taken for a room.
 bool IsContestantFolderName(const QString& name)
 {
-    return ParseIntegerText(name.toStdString()).has_value();
+    return IsAcceptedCode(name) && !IsJuryCode(name);
 }
 
 QString FolderOwner(const QDir& folder)

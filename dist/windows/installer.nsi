@@ -114,8 +114,9 @@ Section "Vantor"
         nsExec::Exec '"$SYSDIR\icacls.exe" "$WorkRootArgument" /grant *S-1-5-32-545:(OI)(CI)M'
         Pop $0
         ${If} $0 != 0
-            MessageBox MB_ICONEXCLAMATION "A munkamappa nem tehető írhatóvá a gép felhasználóinak: $WorkRoot" /SD IDOK
+            MessageBox MB_ICONSTOP "A munkamappa nem tehető írhatóvá a gép felhasználóinak: $WorkRoot$\nA Vantor nem települt." /SD IDOK
             SetErrorLevel 2
+            Abort
         ${EndIf}
         StrCpy $StartArguments '--work-root "$WorkRootArgument" '
     ${EndIf}

@@ -163,6 +163,18 @@ TEST_F(EvidenceCommand, AContestantsPictureInTheJurysFolderIsFlagged)
         << outcome.output;
 }
 
+// A folder of years holds no contestants: its pictures have no owner to
+// differ from.
+TEST_F(EvidenceCommand, AFolderWithNumberedSubfoldersIsNoRoomOfContestants)
+{
+    ASSERT_TRUE(QDir(temporary.path()).mkpath(QStringLiteral("terem/atnezes/2025")));
+    Save(QStringLiteral("atnezes/02_masolt.jpg"), SealedTestPicture(RecordOf(QStringLiteral("21"), 1000)));
+
+    const CommandOutcome outcome = Run({PathText(QStringLiteral("atnezes"))});
+
+    EXPECT_EQ(outcome.exitStatus, 0) << outcome.output;
+}
+
 TEST_F(EvidenceCommand, ThePageLinksThePicturesFromItsOwnFolderAndEscapesTheRecords)
 {
     EvidenceRecord record = MeasuredRecord();
