@@ -23,7 +23,7 @@ struct PageSource {
 
 constexpr std::array<PageSource, HelpPageCount> Pages{{
     {QSize(688, 4640), QLatin1StringView(":/help/elmeleti_bevezeto.html")},
-    {QSize(688, 2240), QLatin1StringView(":/help/program_hasznalata.html")},
+    {QSize(688, 2260), QLatin1StringView(":/help/program_hasznalata.html")},
 }};
 
 // Leaves 640 pixels of text between the margins of a 688-pixel page.

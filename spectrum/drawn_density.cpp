@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <vector>
 
 namespace {
@@ -147,21 +148,44 @@ double AcceptedMass(const SourceSpectrum& source, double ceiling, double lowerMe
     return static_cast<double>(AcceptedIntegral(source, ceiling, lowerMeV, upperMeV));
 }
 
+double NegativeMass(const SourceSpectrum& source, double lowerMeV, double upperMeV)
+{
+    lowerMeV = std::max(lowerMeV, SmallestCandidate);
+    upperMeV = std::min(upperMeV, source.SampleRange);
+    long double mass = 0.0L;
+    for (const SplineSegment& piece : source.Segments) {
+        const double from = std::max(lowerMeV, static_cast<double>(piece.lower));
+        const double to = std::min(upperMeV, static_cast<double>(piece.upper));
+        if (from < to) {
+            const SplineSegment mirrored{-piece.a, -piece.b, -piece.c, -piece.d, piece.lower, piece.upper};
+            mass += PieceIntegral(mirrored, from, to, std::numeric_limits<long double>::infinity());
+        }
+    }
+    return static_cast<double>(mass);
+}
+
+double PieceMaximum(const SourceSpectrum& source, std::size_t index)
+{
+    const SplineSegment& piece = source.Segments.at(index);
+    const double from = std::max(SmallestCandidate, static_cast<double>(piece.lower));
+    const double to = std::min(source.SampleRange, static_cast<double>(piece.upper));
+    if (!(from < to))
+        return 0.0;
+    std::vector<double> places = TurningPoints(piece, from, to);
+    places.push_back(from);
+    places.push_back(to);
+    long double maximum = 0.0L;
+    for (const double x : places)
+        maximum = std::max(maximum, SegmentValue(piece, x));
+    return static_cast<double>(maximum);
+}
+
 double SplineMaximum(const SourceSpectrum& source)
 {
-    long double maximum = 0.0L;
-    for (const SplineSegment& piece : source.Segments) {
-        const double from = std::max(SmallestCandidate, static_cast<double>(piece.lower));
-        const double to = std::min(source.SampleRange, static_cast<double>(piece.upper));
-        if (!(from < to))
-            continue;
-        std::vector<double> places = TurningPoints(piece, from, to);
-        places.push_back(from);
-        places.push_back(to);
-        for (const double x : places)
-            maximum = std::max(maximum, SegmentValue(piece, x));
-    }
-    return static_cast<double>(maximum);
+    double maximum = 0.0;
+    for (std::size_t i = 0; i < source.Segments.size(); ++i)
+        maximum = std::max(maximum, PieceMaximum(source, i));
+    return maximum;
 }
 
 double CoveredRange(const SourceSpectrum& source)

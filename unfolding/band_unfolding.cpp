@@ -163,7 +163,8 @@ UnfoldedSpectrum UnfoldBands(const std::vector<BandCount>& counts, double lowest
     const WeightedFit first = FitWeighted(box, counts, errors, grid, reading);
     const Eigen::VectorXd expected = box * first.nodes;
     for (std::size_t i = 0; i < counts.size(); ++i) {
-        const double expectedCount = counts[i].launched * std::max(0.0, expected(static_cast<Eigen::Index>(i)));
+        // A fraction of those launched, whatever the first fit overshoots.
+        const double expectedCount = counts[i].launched * std::clamp(expected(static_cast<Eigen::Index>(i)), 0.0, 1.0);
         errors[i] = FractionError(counts[i], expectedCount);
     }
     const WeightedFit fit = FitWeighted(box, counts, errors, grid, reading);

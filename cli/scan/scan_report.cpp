@@ -25,15 +25,15 @@ std::string Padded(const std::string& text, std::size_t width)
 std::string ScanTable(const std::vector<ScanPoint>& points)
 {
     std::string table = "  E (keV)  Kibocsátott   Beütés  E_min (keV)  E_max (keV)  Ablak (keV)  Beütés/keV"
-                        "  ± hiba  Forrás (illesztve)    Várható  Eltérés (σ)  Visszafejtett/keV  ± hiba"
-                        "  Valódi/keV\n";
+                        "  ± hiba  Forrás (illesztve)    Várható  Eltérés (σ)  Visszafejtett/keV"
+                        "   95 % alsó  95 % felső  Valódi/keV\n";
     for (const ScanPoint& p : points) {
         table += FixedText(p.energyKeV, 9, 3) + Padded(std::to_string(p.launched), 13)
             + Padded(std::to_string(p.detected), 9) + Column(p.passLowerKeV, 13, 3) + Column(p.passUpperKeV, 13, 3)
             + Column(p.passWidthKeV, 13, 3) + Column(p.ratePerKeV, 12, 2) + Column(p.rateErrorPerKeV, 8, 2)
             + FixedText(p.sourceScaled, 20, 2) + Column(p.expectedDetected, 11, 1) + Column(p.pull, 13, 2)
-            + Column(p.unfoldedPerKeV, 19, 2) + Column(p.unfoldedErrorPerKeV, 8, 2) + FixedText(p.truePerKeV, 12, 2)
-            + "\n";
+            + Column(p.unfoldedPerKeV, 19, 2) + Column(p.unfoldedLowerPerKeV, 12, 2)
+            + Column(p.unfoldedUpperPerKeV, 12, 2) + FixedText(p.truePerKeV, 12, 2) + "\n";
     }
     const PullSummary pulls = SummarisePulls(points);
     if (pulls.count > 0) {

@@ -7,6 +7,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -211,10 +212,37 @@ TEST(VantorCli, UnfoldingAddsEstimatesAndLeavesTheCountsAlone)
     const std::string scan = "scan --field 2000 --slit 2 --from 10 --to 150 --step 20 --count 3000 --source "
                              VANTOR_TEST_DATA_DIR "/two_peaks.for --csv ";
     ASSERT_EQ(RunCli(scan + plain).status, 0);
-    ASSERT_EQ(RunCli(scan + unfolded + " --unfold").status, 0);
+    const Outcome shown = RunCli(scan + unfolded + " --unfold");
+    ASSERT_EQ(shown.status, 0);
     EXPECT_EQ(CountColumns(FileText(plain)), CountColumns(FileText(unfolded)));
     EXPECT_NE(FileText(plain).find(",,,"), std::string::npos);
     EXPECT_EQ(FileText(unfolded).find(",,"), std::string::npos) << FileText(unfolded);
+
+    // The terminal shows each point's 95 % interval as the CSV gives it,
+    // next to last before the true value.
+    std::istringstream csv(FileText(unfolded));
+    std::istringstream table(shown.output);
+    std::string row;
+    std::getline(csv, row);
+    std::getline(table, row);
+    int points = 0;
+    while (std::getline(csv, row)) {
+        std::vector<double> fields;
+        std::istringstream cells(row);
+        for (std::string cell; std::getline(cells, cell, ',');)
+            fields.push_back(std::stod(cell));
+        std::getline(table, row);
+        std::vector<double> columns;
+        std::istringstream words(row);
+        for (double column; words >> column;)
+            columns.push_back(column);
+        ASSERT_EQ(fields.size(), 20u);
+        ASSERT_EQ(columns.size(), 15u) << row;
+        EXPECT_NEAR(columns[12], fields[16], 0.005) << row;
+        EXPECT_NEAR(columns[13], fields[17], 0.005) << row;
+        ++points;
+    }
+    EXPECT_EQ(points, 8);
 }
 
 TEST(VantorCli, UnfoldingRefusesScansItCannotRead)

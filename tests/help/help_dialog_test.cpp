@@ -17,7 +17,7 @@ namespace {
 
 constexpr int ViewportHeight = 825;
 constexpr int TheoryMaximum = 3814;
-constexpr int UsageMaximum = 1414;
+constexpr int UsageMaximum = 1434;
 
 class HelpViewer : public testing::Test {
 protected:

@@ -34,7 +34,7 @@ QString PlainText(int page)
 TEST(HelpPages, PicturesHaveTheirExactSizes)
 {
     EXPECT_EQ(HelpPageSize(0), QSize(688, 4640));
-    EXPECT_EQ(HelpPageSize(1), QSize(688, 2240));
+    EXPECT_EQ(HelpPageSize(1), QSize(688, 2260));
     for (int page = 0; page < HelpPageCount; ++page) {
         const QImage image = RenderHelpPage(page);
         EXPECT_EQ(image.size(), HelpPageSize(page)) << "page " << page;

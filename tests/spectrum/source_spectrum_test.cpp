@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdio>
 #include <ostream>
 #include <string>
@@ -272,6 +273,73 @@ TEST(SourceSpectrum, ASpikeTheSamplerWouldMissIsRefused)
     EXPECT_NE(error->message.find("a spektrum csúcsa túl keskeny"), std::string::npos) << error->message;
     EXPECT_TRUE(source.Knots.empty());
 }
+
+// A source of a Gaussian peak at centreKeV of width sigmaKeV, a row every
+// stepKeV up to its endpoint of 156 keV.
+std::vector<std::string> GaussianSource(double centreKeV, double sigmaKeV, int stepKeV)
+{
+    std::vector<std::string> lines{"Gauss-csúcs", "0.156"};
+    for (int e = 0; e < 156; e += stepKeV) {
+        char row[64];
+        std::snprintf(row, sizeof row, "%.6f\t%.6g", e / 1000.0,
+                      1000 * std::exp(-0.5 * std::pow((e - centreKeV) / sigmaKeV, 2)));
+        lines.push_back(row);
+    }
+    lines.push_back("0.156\t0");
+    return lines;
+}
+
+struct RingingCase {
+    std::string name;
+    std::vector<std::string> lines;
+    int line;              // 0 when the table is taken
+    std::string message;
+};
+
+void PrintTo(const RingingCase& ringing, std::ostream* out)
+{
+    *out << ringing.name;
+}
+
+class SplineBetweenRows : public testing::TestWithParam<RingingCase> {};
+
+// What is drawn follows the spline, so a spline that rings between the rows
+// is refused: the energies would not be what the table says.
+TEST_P(SplineBetweenRows, FollowsTheTableOrIsRefused)
+{
+    SourceSpectrum source;
+    const auto error = LoadSourceSpectrum(GetParam().lines, source);
+    if (GetParam().line == 0) {
+        EXPECT_FALSE(error) << error->message;
+        return;
+    }
+    ASSERT_TRUE(error);
+    EXPECT_EQ(error->line, GetParam().line);
+    EXPECT_NE(error->message.find(GetParam().message), std::string::npos) << error->message;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ringing, SplineBetweenRows,
+    testing::Values(
+        // A spike of 0.2 keV between rows 10 keV apart: the spline rises to
+        // about 100 000 at 27 keV, in the first piece, and swings below zero
+        // from 42 to 70 keV.
+        RingingCase{"spike", {"Tüske", "0.156", "0\t1", "0.04\t1", "0.0499\t1", "0.05\t3000", "0.0501\t1", "0.1\t1",
+                              "0.156\t0"},
+                    3, "a legnagyobb intenzitás kétszeresénél is magasabbra lendül"},
+        // A spike of 6 % on a flat 1000 still rises to 2.9 times the top row.
+        RingingCase{"smallSpike", {"Kis tüske", "0.156", "0\t1000", "0.04\t1000", "0.0499\t1000", "0.05\t1060",
+                                   "0.0501\t1000", "0.1\t1000", "0.156\t0"},
+                    3, "a legnagyobb intenzitás kétszeresénél is magasabbra lendül"},
+        // A peak of σ = 5 keV with rows 6 keV apart rings below zero in its
+        // tails, clipping off 4.4e-4 of the drawn mass; with rows σ apart
+        // 4.5e-5, and its top between two rows rises 11 % above them.
+        RingingCase{"sparse", GaussianSource(53, 5, 6), 7, "nulla alá lendül"},
+        RingingCase{"dense", GaussianSource(52.5, 5, 5), 0, ""},
+        // Past the endpoint the source gives no electrons: a swing below zero
+        // there, 1.3 % of the mass, clips off what the table does not give.
+        RingingCase{"pastTheEndpoint", {"Vég", "0.15", "0\t1000", "0.1\t600", "0.15\t0", "0.2\t0"}, 0, ""}),
+    [](const testing::TestParamInfo<RingingCase>& info) { return info.param.name; });
 
 TEST(SourceSpectrum, SplitLinesDropsCarriageReturns)
 {
