@@ -21,8 +21,8 @@ bool OwnFolder(const QString& rootFolder, const QString& code)
     const QFileInfo entry(rootFolder + code);
     if (entry.isSymLink() || entry.isJunction())
         return false;
-    const QString root = QFileInfo(rootFolder).canonicalFilePath();
-    return !entry.exists() || entry.canonicalFilePath() == root + u'/' + code;
+    const QDir root(QFileInfo(rootFolder).canonicalFilePath());
+    return !entry.exists() || entry.canonicalFilePath() == root.filePath(code);
 }
 
 WorkPlace EnterContestantPlace(const QString& rootFolder, const QString& code)
@@ -33,12 +33,12 @@ WorkPlace EnterContestantPlace(const QString& rootFolder, const QString& code)
         place.dialogFolder = rootFolder;
         place.error = QStringLiteral("A versenyző mappája másik helyre mutató link, ezért nem használható: %1\n"
                                      "Képet nem lehet menteni. Kérd meg a felügyelőt, hogy törölje a linket.")
-                          .arg(rootFolder + code);
+                          .arg(QDir::toNativeSeparators(rootFolder + code));
         place.refused = true;
     } else if (!QFileInfo(folder).isDir() && !QDir(rootFolder).mkdir(code))
-        place.error = QStringLiteral("A versenyző mappája nem hozható létre: %1").arg(folder);
+        place.error = QStringLiteral("A versenyző mappája nem hozható létre: %1").arg(QDir::toNativeSeparators(folder));
     else if (!QDir::setCurrent(folder))
-        place.error = QStringLiteral("A versenyző mappájába nem lehet belépni: %1").arg(folder);
+        place.error = QStringLiteral("A versenyző mappájába nem lehet belépni: %1").arg(QDir::toNativeSeparators(folder));
     return place;
 }
 

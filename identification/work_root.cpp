@@ -9,9 +9,11 @@ namespace {
 const QString Consequence =
     QStringLiteral("\nA versenyzők mappái nem hozhatók létre, és képet sem lehet menteni.");
 
+// A drive's or the file system's root keeps its one slash.
 QString RootFolder(const QString& path)
 {
-    return QDir::cleanPath(QFileInfo(path).absoluteFilePath()) + u'/';
+    const QString folder = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+    return folder.endsWith(u'/') ? folder : folder + u'/';
 }
 
 // Asking for permissions is not enough: root passes every permission check,

@@ -79,6 +79,16 @@ TEST_F(WorkFolder, TheFolderKeepsTheCodeAsTyped)
     EXPECT_FALSE(QFileInfo::exists(RootFolder() + QStringLiteral("21")));
 }
 
+// On a drive's root, too, the folder found is the contestant's own: the
+// system's own temporary folder stands in for one made earlier.
+TEST_F(WorkFolder, AFolderOnTheRootOfADriveIsTheContestantsOwn)
+{
+    const QString drive = QFileInfo(QStringLiteral("/")).absoluteFilePath();
+    const WorkPlace place = EnterWorkPlace(drive, QStringLiteral("tmp"));
+    EXPECT_FALSE(place.refused) << place.error.toStdString();
+    EXPECT_EQ(place.workFolder, drive + QStringLiteral("tmp/"));
+}
+
 TEST_F(WorkFolder, TheJuryWorksInTheRoot)
 {
     const WorkPlace place = EnterWorkPlace(RootFolder(), QString(JuryCode));
@@ -95,7 +105,7 @@ TEST_F(WorkFolder, AFolderThatCannotBeMadeIsReported)
     const WorkPlace place = EnterWorkPlace(RootFolder(), QStringLiteral("42"));
 
     const QString folder = RootFolder() + QStringLiteral("42/");
-    EXPECT_EQ(place.error, QStringLiteral("A versenyző mappája nem hozható létre: ") + folder);
+    EXPECT_EQ(place.error, QStringLiteral("A versenyző mappája nem hozható létre: ") + QDir::toNativeSeparators(folder));
     EXPECT_EQ(WorkPlaceErrorTitle, QLatin1StringView("*** HIBA ***"));
     EXPECT_EQ(place.workFolder, folder);
     EXPECT_EQ(place.dialogFolder, folder);

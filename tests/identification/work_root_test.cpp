@@ -77,6 +77,13 @@ TEST_F(WorkRootChoice, ARelativeRootIsFixedAtStart)
     EXPECT_TRUE(root.error.isEmpty());
 }
 
+// A lab may give a whole drive, such as D:\, for the work root.
+TEST_F(WorkRootChoice, TheRootOfADriveKeepsItsOneSlash)
+{
+    const QString drive = QFileInfo(QStringLiteral("/")).absoluteFilePath();
+    EXPECT_EQ(Choose(drive, QString(), QString()).folder, drive);
+}
+
 TEST_F(WorkRootChoice, ANamedRootMustExistAndBeWritable)
 {
     const QString missing = option.path() + QStringLiteral("/nincs");
