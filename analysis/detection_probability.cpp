@@ -1,7 +1,6 @@
 #include "analysis/detection_probability.h"
 
 #include "core/pass_band.h"
-#include "core/physics_constants.h"
 #include "core/simulation.h"
 #include "spectrum/drawn_density.h"
 #include "spectrum/sampler.h"
@@ -12,19 +11,12 @@ namespace {
 
 constexpr double EdgePrecisionMeV = 1e-9;   // a millielectronvolt
 
-// Measured particles are placed at their energy in MeV times JoulesPerMeV:
-// the reference flies the same joules.
-bool Reaches(Simulation& sim, double energyMeV)
-{
-    return LaunchReference(sim, energyMeV * JoulesPerMeV);
-}
-
 // Where the verdict turns between two energies that differ in it.
 double Turn(Simulation& sim, double lower, double upper, bool lowerReaches)
 {
     while (upper - lower > EdgePrecisionMeV) {
         const double middle = lower + (upper - lower) / 2;
-        if (Reaches(sim, middle) == lowerReaches)
+        if (LaunchReference(sim, middle) == lowerReaches)
             lower = middle;
         else
             upper = middle;
@@ -43,12 +35,12 @@ double DetectionProbability(Simulation& sim, int gridPoints)
     const double highest = source.SampleRange;
     double probability = 0.0;
     double energy = lowest;
-    bool reaches = Reaches(sim, energy);
+    bool reaches = LaunchReference(sim, energy);
     double runStart = 0.0;
     // A band's width grows with its energy: the grid is even in log E.
     for (int point = 1; point <= gridPoints; ++point) {
         const double next = lowest * std::pow(highest / lowest, static_cast<double>(point) / gridPoints);
-        const bool nextReaches = Reaches(sim, next);
+        const bool nextReaches = LaunchReference(sim, next);
         if (nextReaches != reaches) {
             const double turn = Turn(sim, energy, next, reaches);
             if (nextReaches)

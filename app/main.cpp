@@ -6,6 +6,7 @@
 #include "dialogs/qt_dialogs.h"
 #include "generated/vantor_version.h"
 #include "identification/work_root.h"
+#include "spectrum/shipped_sources_folder.h"
 #include "ui/tform1.h"
 
 #include <QApplication>
@@ -49,11 +50,10 @@ std::unique_ptr<QCoreApplication> MakeApplication(int& argc, char* argv[], bool 
     return std::make_unique<QCoreApplication>(argc, argv);
 }
 
-// The source files shipped with the program, found from its own folder as
-// vantor-cli finds them; empty when there are none.
-QString ShippedSourcesFolder()
+// The source files shipped with the program; empty when there are none.
+QString ShippedSources()
 {
-    const QDir folder(QCoreApplication::applicationDirPath() + "/" VANTOR_SOURCES_FROM_PROGRAM);
+    const QDir folder(QString::fromStdU16String(ShippedSourcesFolder().u16string()));
     return folder.exists() ? folder.absolutePath() : QString();
 }
 
@@ -81,7 +81,7 @@ int main(int argc, char* argv[])
     switch (options.action) {
     case StartOptions::Action::ShowHelp:
         Print(stdout, StartHelpText(QDir::toNativeSeparators(QtHungarianFile()),
-                                    QDir::toNativeSeparators(ShippedSourcesFolder())));
+                                    QDir::toNativeSeparators(ShippedSources())));
         return 0;
     case StartOptions::Action::ShowVersion:
         std::printf("%s\n", VantorVersion);
@@ -110,7 +110,7 @@ int main(int argc, char* argv[])
     QtDialogs dialogs;
     Simulation sim;
     WindowServices services{dialogs, root, [] { QCoreApplication::exit(0); },
-                            options.teacher ? StartMode::Teacher : StartMode::Contest, ShippedSourcesFolder()};
+                            options.teacher ? StartMode::Teacher : StartMode::Contest, ShippedSources()};
     TForm1 form(sim, services);
     form.show();
     return QApplication::exec();

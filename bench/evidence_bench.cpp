@@ -1,6 +1,6 @@
 #include "bench/silent_dialogs.h"
-#include "cli/command_line.h"
 #include "cli/evidence/evidence_command.h"
+#include "cli/evidence/evidence_options.h"
 #include "cli/evidence/evidence_plausibility.h"
 #include "evidence/picture_check.h"
 #include "generated/vantor_version.h"
@@ -72,9 +72,9 @@ public:
 
     QString FirstPicture() const { return folder.filePath("versenyzo-21/01_spektrum.jpg"); }
 
-    Options Command(bool withFiles) const
+    EvidenceOptions Command(bool withFiles) const
     {
-        Options options;
+        EvidenceOptions options;
         options.paths = {folder.path().toStdString()};
         if (withFiles) {
             options.csvPath = folder.filePath("terem.csv").toStdString();
@@ -95,7 +95,7 @@ Room& TheRoom()
 
 void Check(benchmark::State& state, bool withFiles)
 {
-    const Options options = TheRoom().Command(withFiles);
+    const EvidenceOptions options = TheRoom().Command(withFiles);
     for (auto _ : state) {
         const CommandOutcome outcome = RunEvidenceCommand(options);
         if (outcome.exitStatus != 0)

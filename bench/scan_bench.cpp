@@ -1,6 +1,6 @@
-#include "cli/command_line.h"
 #include "cli/run_setup.h"
 #include "cli/scan/scan.h"
+#include "cli/scan/scan_options.h"
 #include "core/simulation.h"
 
 #include <benchmark/benchmark.h>
@@ -11,7 +11,7 @@ namespace {
 // point, on the given number of threads.
 void LongScan(benchmark::State& state)
 {
-    Options options;
+    ScanOptions options;
     options.fieldMicrotesla = 1000;
     options.slitStep = 5;
     options.fromKeV = 30;
@@ -22,7 +22,7 @@ void LongScan(benchmark::State& state)
     std::int64_t particles = 0;
     for (auto _ : state) {
         Simulation sim;
-        PrepareSimulation(options, sim);
+        PrepareSimulation(options, 0.0, sim);
         const std::vector<ScanPoint> points = MeasureScan(sim, options, threads);
         particles += static_cast<std::int64_t>(points.size()) * options.count;
     }

@@ -12,12 +12,12 @@
 #include "bench/coverage_limits.h"
 #include "bench/coverage_plot.h"
 #include "bench/coverage_tally.h"
-#include "cli/command_line.h"
 #include "analysis/source_comparison.h"
 #include "cli/output_file.h"
 #include "cli/run_setup.h"
 #include "cli/scan/scan.h"
 #include "cli/scan/scan_energies.h"
+#include "cli/scan/scan_options.h"
 #include "cli/scan/scan_unfolding.h"
 #include "cli/utf8_text.h"
 #include "core/number_text.h"
@@ -46,7 +46,7 @@ struct Arguments {
     std::uint32_t firstSeed = 0;
     std::uint32_t seeds = 100;
     std::string countsPath;
-    Options options;
+    ScanOptions options;
 };
 
 struct HelpAsked {};
@@ -140,10 +140,10 @@ std::variant<Arguments, HelpAsked, std::string> ReadArguments(const std::vector<
             scan.push_back(argument);
         }
     }
-    const auto parsed = ParseCommandLine(scan);
+    const auto parsed = ParseScanOptions(scan);
     if (const auto* error = std::get_if<CommandLineError>(&parsed))
         return Ours(error->message);
-    read.options = std::get<CommandLine>(parsed).options;
+    read.options = std::get<ScanOptions>(parsed);
     return read;
 }
 
@@ -209,10 +209,10 @@ void AppendCounts(const std::string& path, std::uint32_t seed, const std::vector
 
 std::vector<ScanPoint> MeasuredRun(const Arguments& arguments, std::uint32_t seed)
 {
-    Options options = arguments.options;
+    ScanOptions options = arguments.options;
     options.seed = seed;
     Simulation sim;
-    PrepareSimulation(options, sim);
+    PrepareSimulation(options, 0.0, sim);
     return MeasureScan(sim, options, ThreadsToUse(options));
 }
 
@@ -289,9 +289,9 @@ int main(int argc, char** argv)
         return 2;
     }
     const Arguments& arguments = std::get<Arguments>(read);
-    const Options& options = arguments.options;
+    const ScanOptions& options = arguments.options;
     Simulation reference;
-    if (auto error = PrepareSimulation(options, reference)) {
+    if (auto error = PrepareSimulation(options, 0.0, reference)) {
         std::fprintf(stderr, "%s\n", Ours(*error).c_str());
         return 2;
     }

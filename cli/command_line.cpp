@@ -1,209 +1,31 @@
 #include "cli/command_line.h"
 
-#include "cli/scan/scan_energies.h"
-#include "core/number_text.h"
-#include "core/settings_rules.h"
-
-#include <charconv>
-#include <cmath>
-#include <functional>
-#include <map>
-#include <optional>
-#include <set>
-
 namespace {
 
-// A scan of more points than this is a typing error rather than a measurement.
-constexpr double MaxScanPoints = 100000;
-constexpr int MaxThreads = 256;
-
-CommandLineError Refused(const std::string& option, const std::string& value, const std::string& why)
+// A command's own outcome as the command line's.
+template <class Options>
+ParsedCommandLine AsCommandLine(ParsedOptions<Options> parsed)
 {
-    return {"vantor-cli: hibás " + option + " érték '" + value + "': " + why};
-}
-
-CommandLineError Unknown(const std::string& option)
-{
-    return {"vantor-cli: ismeretlen kapcsoló: '" + option + "'"};
-}
-
-using Reader = std::function<bool(const std::string& value, Options& options)>;
-
-struct OptionRule {
-    Reader read;        // empty for a flag without a value
-    std::string why;    // what a refused value should have been
-    bool Options::*flag = nullptr;   // what a flag sets
-};
-
-Reader Decimal(double Options::*field, bool (*valid)(double))
-{
-    return [field, valid](const std::string& value, Options& options) {
-        const std::optional<double> read = ParseDecimalText(value);
-        if (!read || !std::isfinite(*read) || !valid(*read))
-            return false;
-        options.*field = *read;
-        return true;
-    };
-}
-
-Reader Integer(std::int32_t Options::*field, bool (*valid)(std::int32_t))
-{
-    return [field, valid](const std::string& value, Options& options) {
-        const std::optional<std::int32_t> read = ParseIntegerText(value);
-        if (!read || !valid(*read))
-            return false;
-        options.*field = *read;
-        return true;
-    };
-}
-
-// A decimal number of 0 to 2^32 − 1, digits only: the conversion takes no
-// sign, blank or prefix, and refuses what does not fit.
-Reader Unsigned(std::uint32_t Options::*field)
-{
-    return [field](const std::string& value, Options& options) {
-        std::uint32_t read = 0;
-        const char* end = value.data() + value.size();
-        const auto [stop, error] = std::from_chars(value.data(), end, read);
-        if (error != std::errc() || stop != end)
-            return false;
-        options.*field = read;
-        return true;
-    };
-}
-
-Reader Path(std::string Options::*field)
-{
-    return [field](const std::string& value, Options& options) {
-        if (value.empty())
-            return false;
-        options.*field = value;
-        return true;
-    };
-}
-
-bool IsPositive(double value)
-{
-    return value > 0.0;
-}
-
-bool IsValidThreadCount(std::int32_t threads)
-{
-    return threads >= 1 && threads <= MaxThreads;
-}
-
-const std::map<std::string, OptionRule>& Rules()
-{
-    static const std::map<std::string, OptionRule> rules{
-        {"--energy", {Decimal(&Options::energyKeV, IsValidPassEnergy), "nem-negatív számot kell megadni keV-ben"}},
-        {"--field", {Integer(&Options::fieldMicrotesla, IsValidFieldMicrotesla),
-                     "nem-negatív egész számot kell megadni µT-ban"}},
-        {"--slit", {Integer(&Options::slitStep, IsValidSlitStep), "0 és 19 közötti egész számot kell megadni"}},
-        {"--count", {Integer(&Options::count, IsValidParticleCount), "pozitív egész számot kell megadni"}},
-        {"--from", {Decimal(&Options::fromKeV, IsValidPassEnergy), "nem-negatív számot kell megadni keV-ben"}},
-        {"--to", {Decimal(&Options::toKeV, IsValidPassEnergy), "nem-negatív számot kell megadni keV-ben"}},
-        {"--step", {Decimal(&Options::stepKeV, IsPositive), "pozitív számot kell megadni keV-ben"}},
-        {"--threads", {Integer(&Options::threads, IsValidThreadCount), "1 és 256 közötti egész számot kell megadni"}},
-        {"--seed", {Unsigned(&Options::seed), "0 és 4294967295 közötti egész számot kell megadni"}},
-        {"--csv", {Path(&Options::csvPath), "fájlnevet kell megadni"}},
-        {"--plot", {Path(&Options::plotPath), "fájlnevet kell megadni"}},
-        {"--source", {Path(&Options::sourcePath), "fájlnevet kell megadni"}},
-        {"--json", {Reader{}, "", &Options::json}},
-        {"--unfold", {Reader{}, "", &Options::unfold}},
-        {"--html", {Path(&Options::htmlPath), "fájlnevet kell megadni"}},
-    };
-    return rules;
-}
-
-struct CommandRules {
-    std::set<std::string> allowed;
-    std::vector<std::pair<std::string, std::string>> required;   // option and what it is
-};
-
-const CommandRules& RulesOf(Command command)
-{
-    static const CommandRules measure{
-        {"--energy", "--field", "--slit", "--count", "--json", "--threads", "--source", "--seed"},
-        {{"--energy", "az áteresztett energia keV-ben"}, {"--field", "a mágneses indukció µT-ban"}}};
-    static const CommandRules scan{
-        {"--field", "--slit", "--count", "--from", "--to", "--step", "--csv", "--plot", "--threads", "--source",
-         "--unfold", "--seed"},
-        {{"--field", "a mágneses indukció µT-ban"},
-         {"--from", "az első áteresztett energia keV-ben"},
-         {"--to", "az utolsó áteresztett energia keV-ben"},
-         {"--step", "a lépés keV-ben"}}};
-    static const CommandRules evidence{{"--csv", "--html", "--source"}, {}};
-    if (command == Command::Evidence)
-        return evidence;
-    return command == Command::Scan ? scan : measure;
-}
-
-std::optional<CommandLineError> CheckScanRange(const Options& options)
-{
-    if (options.toKeV < options.fromKeV)
-        return CommandLineError{"vantor-cli: a --to értéke nem lehet kisebb a --from értékénél"};
-    if (ScanSteps(options) >= MaxScanPoints)
-        return CommandLineError{"vantor-cli: hibás --step érték: túl sok pont lenne (legfeljebb 100000)"};
-    return std::nullopt;
-}
-
-std::variant<CommandLine, CommandLineError> ParseOptions(Command command, const std::vector<std::string>& arguments)
-{
-    CommandLine line{command, {}};
-    const CommandRules& commandRules = RulesOf(command);
-    std::set<std::string> given;
-    for (std::size_t i = 1; i < arguments.size(); ++i) {
-        const std::string& option = arguments[i];
-        if (option == "--help" || option == "-h")
-            return CommandLine{Command::Help, {}};
-        if (command == Command::Evidence && !option.starts_with("--")) {
-            line.options.paths.push_back(option);
-            continue;
-        }
-        const auto rule = Rules().find(option);
-        if (rule == Rules().end() || !commandRules.allowed.contains(option))
-            return Unknown(option);
-        given.insert(option);
-        if (!rule->second.read) {
-            line.options.*(rule->second.flag) = true;
-            continue;
-        }
-        if (i + 1 >= arguments.size())
-            return CommandLineError{"vantor-cli: a " + option + " kapcsoló után hiányzik az érték"};
-        const std::string& value = arguments[++i];
-        if (!rule->second.read(value, line.options))
-            return Refused(option, value, rule->second.why);
-    }
-    for (const auto& [option, meaning] : commandRules.required) {
-        if (!given.contains(option))
-            return CommandLineError{"vantor-cli: hiányzik a " + option + " kapcsoló (" + meaning + ")"};
-    }
-    if (command == Command::Scan) {
-        if (auto error = CheckScanRange(line.options))
-            return *error;
-    }
-    if (command == Command::Evidence && line.options.paths.empty())
-        return CommandLineError{"vantor-cli: hiányzik a kép vagy a mappa, amelyet ellenőrizni kell"};
-    return line;
+    return std::visit([](auto&& outcome) { return ParsedCommandLine{std::move(outcome)}; }, std::move(parsed));
 }
 
 }
 
-std::variant<CommandLine, CommandLineError> ParseCommandLine(const std::vector<std::string>& arguments)
+ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments)
 {
     if (arguments.empty())
         return CommandLineError{"vantor-cli: hiányzik a parancs; a --help felsorolja a lehetőségeket"};
     const std::string& first = arguments.front();
     if (first == "--help" || first == "-h" || first == "help")
-        return CommandLine{Command::Help, {}};
+        return HelpRequest{};
     if (first == "--version")
-        return CommandLine{Command::Version, {}};
+        return VersionRequest{};
     if (first == "measure")
-        return ParseOptions(Command::Measure, arguments);
+        return AsCommandLine(ParseMeasureOptions(arguments));
     if (first == "scan")
-        return ParseOptions(Command::Scan, arguments);
+        return AsCommandLine(ParseScanOptions(arguments));
     if (first == "evidence")
-        return ParseOptions(Command::Evidence, arguments);
+        return AsCommandLine(ParseEvidenceOptions(arguments));
     return CommandLineError{"vantor-cli: ismeretlen parancs: '" + first + "'"};
 }
 

@@ -2,10 +2,10 @@
 #include "cli/evidence/evidence_command.h"
 #include "cli/measure/measure_command.h"
 #include "cli/scan/scan_command.h"
-#include "cli/shipped_sources.h"
 #include "cli/utf8_console.h"
 #include "cli/utf8_text.h"
 #include "generated/vantor_version.h"
+#include "spectrum/shipped_sources_folder.h"
 
 #include <iostream>
 #include <string>
@@ -21,30 +21,36 @@ int Report(const CommandOutcome& outcome)
     return outcome.exitStatus;
 }
 
+
+// Does what the command line asks for; the exit status.
+struct Answer {
+    int operator()(const MeasureOptions& options) const { return Report(RunMeasureCommand(options)); }
+    int operator()(const ScanOptions& options) const { return Report(RunScanCommand(options)); }
+    int operator()(const EvidenceOptions& options) const
+    {
+        return Report(RunEvidenceCommand(options, QString::fromStdString(ShippedSourcesFolder().string())));
+    }
+    int operator()(const HelpRequest&) const
+    {
+        std::cout << HelpText(Utf8FromPath(ShippedSourcesFolder()));
+        return 0;
+    }
+    int operator()(const VersionRequest&) const
+    {
+        std::cout << VantorVersion << '\n';
+        return 0;
+    }
+    int operator()(const CommandLineError& error) const
+    {
+        std::cerr << error.message << '\n';
+        return ExitRefused;
+    }
+};
+
 }
 
 int main(int argc, char* argv[])
 {
     const Utf8Console console;
-    const auto parsed = ParseCommandLine(Utf8Arguments(argc, argv));
-    if (const auto* error = std::get_if<CommandLineError>(&parsed)) {
-        std::cerr << error->message << '\n';
-        return ExitRefused;
-    }
-    const CommandLine& line = std::get<CommandLine>(parsed);
-    switch (line.command) {
-    case Command::Help:
-        std::cout << HelpText(Utf8FromPath(ShippedSourcesFolder()));
-        return 0;
-    case Command::Version:
-        std::cout << VantorVersion << '\n';
-        return 0;
-    case Command::Measure:
-        return Report(RunMeasureCommand(line.options));
-    case Command::Scan:
-        return Report(RunScanCommand(line.options));
-    case Command::Evidence:
-        return Report(RunEvidenceCommand(line.options, QString::fromStdString(ShippedSourcesFolder().string())));
-    }
-    return 0;
+    return std::visit(Answer{}, ParseCommandLine(Utf8Arguments(argc, argv)));
 }

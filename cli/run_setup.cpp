@@ -1,6 +1,6 @@
 #include "cli/run_setup.h"
 
-#include "cli/command_line.h"
+#include "cli/run_options.h"
 #include "cli/utf8_text.h"
 #include "core/measurement.h"
 #include "core/simulation.h"
@@ -8,8 +8,6 @@
 #include "spectrum/source_file.h"
 
 #include <thread>
-
-namespace {
 
 std::optional<std::string> LoadSourceFile(const std::string& path, SourceSpectrum& source)
 {
@@ -22,11 +20,9 @@ std::optional<std::string> LoadSourceFile(const std::string& path, SourceSpectru
     return std::nullopt;
 }
 
-}
-
-std::optional<std::string> PrepareSimulation(const Options& options, Simulation& sim)
+std::optional<std::string> PrepareSimulation(const RunOptions& options, double energyKeV, Simulation& sim)
 {
-    SetUpSimulation(sim, {options.energyKeV, options.fieldMicrotesla, options.slitStep});
+    SetUpSimulation(sim, {energyKeV, options.fieldMicrotesla, options.slitStep});
     if (!options.sourcePath.empty()) {
         if (auto error = LoadSourceFile(options.sourcePath, sim.source))
             return error;
@@ -35,7 +31,7 @@ std::optional<std::string> PrepareSimulation(const Options& options, Simulation&
     return std::nullopt;
 }
 
-int ThreadsToUse(const Options& options)
+int ThreadsToUse(const RunOptions& options)
 {
     if (options.threads > 0)
         return options.threads;

@@ -10,9 +10,8 @@ constexpr double FirstSearchStep = 1.680003966173184e-13;   // J, 2^20 eV
 constexpr int TrialsPerEdge = 20;                            // the last step is 1 eV
 constexpr double EVPerMeV = 1e6;
 
-}
-
-bool LaunchReference(Simulation& sim, double energy)
+// The reference flight at a kinetic energy in joules.
+bool FlyReference(Simulation& sim, double energy)
 {
     if (sim.filter.magneticField == 0.0)
         return true;
@@ -25,6 +24,13 @@ bool LaunchReference(Simulation& sim, double energy)
     return DriveParticle(sim, reference) == FlightOutcome::Detected;
 }
 
+}
+
+bool LaunchReference(Simulation& sim, double energyMeV)
+{
+    return FlyReference(sim, energyMeV * JoulesPerMeV);
+}
+
 double FindPassEdge(Simulation& sim, bool upper)
 {
     if (sim.filter.magneticField == 0.0)
@@ -35,14 +41,16 @@ double FindPassEdge(Simulation& sim, bool upper)
     for (int trial = 0; trial < TrialsPerEdge; ++trial) {
         // A trial at or below zero flies nothing and repeats the last verdict.
         if (energy > 0.0)
-            reached = LaunchReference(sim, energy);
+            reached = FlyReference(sim, energy);
         step = step / 2;
         if (reached)
             energy = energy + step;
         else
             energy = energy - step;
     }
-    return energy / JoulesPerEV;
+    // Through electronvolts, as the edges have always been converted, so that
+    // every readout keeps its last digit.
+    return energy / JoulesPerEV / EVPerMeV;
 }
 
 void ForgetPassBand(PassBand& band)
@@ -59,8 +67,8 @@ bool BandKnown(const Simulation& sim)
 void UpdatePassBand(Simulation& sim)
 {
     PassBand& band = sim.band;
-    band.SearchedLower = FindPassEdge(sim, false) / EVPerMeV;
-    band.SearchedUpper = FindPassEdge(sim, true) / EVPerMeV;
+    band.SearchedLower = FindPassEdge(sim, false);
+    band.SearchedUpper = FindPassEdge(sim, true);
     band.PassLower = band.SearchedLower;
     band.PassUpper = band.SearchedUpper;
     const double endpoint = sim.source.EndpointEnergy;

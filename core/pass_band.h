@@ -2,6 +2,11 @@
 
 struct Simulation;
 
+// Energies in core are in MeV, the unit of the source tables, wherever they
+// are kept or handed on. The flight alone computes in joules, as every other
+// quantity it has is SI; it converts where an energy enters it (the energy
+// entry, a particle's launch, a reference flight) and where an edge leaves it.
+
 // The energies the filter lets through to the detector, in MeV.
 // PassLower = NotComputed marks a band not searched since the last Start.
 struct PassBand {
@@ -16,14 +21,15 @@ struct PassBand {
 };
 
 inline constexpr double NotComputed = 1e12;
-inline constexpr double NoFieldEdge = -9999.0;   // eV, the edge search without a magnetic field
+inline constexpr double NoFieldEdge = -0.009999;   // the edge search without a magnetic field
 
-// Flies the reference particle at a kinetic energy in joules, uncounted and
-// undrawn; true when it reaches the detector. Without a magnetic field every
-// energy passes, and nothing is flown.
-bool LaunchReference(Simulation& sim, double energy);
+// Flies the reference particle at a kinetic energy in MeV, placed as a
+// measured particle of that energy is, uncounted and undrawn; true when it
+// reaches the detector. Without a magnetic field every energy passes, and
+// nothing is flown.
+bool LaunchReference(Simulation& sim, double energyMeV);
 
-// One edge of the band in eV, found by bisection from the tuned energy.
+// One edge of the band, found by bisection from the tuned energy.
 double FindPassEdge(Simulation& sim, bool upper);
 
 // Marks the band as not searched, as Start does before its search.

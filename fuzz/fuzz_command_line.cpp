@@ -36,7 +36,7 @@ bool IsEnergy(double keV)
     return std::isfinite(keV) && keV >= 0.0;
 }
 
-void RequireCommonOptions(const Options& options)
+void RequireRunOptions(const RunOptions& options)
 {
     Require(options.fieldMicrotesla >= 0, "the induction is not negative");
     Require(options.slitStep >= MinSlitStep && options.slitStep <= MaxSlitStep, "the slit step is one of the slit's");
@@ -44,7 +44,7 @@ void RequireCommonOptions(const Options& options)
     Require(options.threads >= 0 && options.threads <= 256, "the thread count is 0 (every core) or 1 to 256");
 }
 
-void RequireScan(const Options& options)
+void RequireScan(const ScanOptions& options)
 {
     Require(IsEnergy(options.fromKeV) && IsEnergy(options.toKeV), "the scan's ends are energies");
     Require(options.fromKeV <= options.toKeV, "the scan goes upwards");
@@ -56,42 +56,36 @@ void RequireScan(const Options& options)
         Require(IsEnergy(energy), "every point of a scan is an energy");
 }
 
-void RequireInRanges(const CommandLine& line)
-{
-    const Options& options = line.options;
-    switch (line.command) {
-    case Command::Help:
-    case Command::Version:
-        break;
-    case Command::Measure:
-        RequireCommonOptions(options);
+struct RequireInRanges {
+    void operator()(const MeasureOptions& options) const
+    {
+        RequireRunOptions(options);
         Require(IsEnergy(options.energyKeV), "the pass energy is an energy");
-        Require(options.csvPath.empty() && options.plotPath.empty(), "a measurement writes no scan files");
-        break;
-    case Command::Scan:
-        RequireCommonOptions(options);
-        RequireScan(options);
-        Require(!options.json, "a scan has no JSON output");
-        break;
-    case Command::Evidence:
-        Require(!options.paths.empty(), "the evidence command checks at least one path");
-        break;
     }
-}
+    void operator()(const ScanOptions& options) const
+    {
+        RequireRunOptions(options);
+        RequireScan(options);
+    }
+    void operator()(const EvidenceOptions& options) const
+    {
+        Require(!options.paths.empty(), "the evidence command checks at least one path");
+    }
+    void operator()(const HelpRequest&) const {}
+    void operator()(const VersionRequest&) const {}
+    void operator()(const CommandLineError& error) const { Require(!error.message.empty(), "a refusal says why"); }
+};
 
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    std::variant<CommandLine, CommandLineError> parsed;
+    ParsedCommandLine parsed;
     try {
         parsed = ParseCommandLine(Arguments(data, size));
     } catch (...) {
         Require(false, "parsing a command line never throws");
     }
-    if (const auto* line = std::get_if<CommandLine>(&parsed))
-        RequireInRanges(*line);
-    else
-        Require(!std::get<CommandLineError>(parsed).message.empty(), "a refusal says why");
+    std::visit(RequireInRanges{}, parsed);
     return 0;
 }

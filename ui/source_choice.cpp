@@ -56,7 +56,6 @@ void TForm1::Loadsource1Click()
                                        Dialogs::Icon::Error);
         return;
     }
-    ShowSourceText(file.lines);
     ShowSourceName(FromStd(m_sim.source.Name));
     // Counts drawn from two spectra make no one measurement: the new source
     // is measured from the next Start, which also finds its maximum. The

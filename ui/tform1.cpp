@@ -1,6 +1,7 @@
 #include "ui/tform1.h"
 
 #include "core/anchors.h"
+#include "core/measurement.h"
 #include "core/settings_rules.h"
 #include "core/simulation.h"
 #include "dialogs/dialogs.h"
@@ -23,7 +24,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
 
@@ -65,13 +65,6 @@ TForm1::TForm1(Simulation& sim, WindowServices services, QWidget* parent)
     BuildMeasurementPanel();
     BuildCountPanel();
     BuildDetectorPanel();
-
-    Memo1 = new QPlainTextEdit(client);
-    Memo1->setObjectName("Memo1");
-    Memo1->setGeometry(664, 10, 265, 231);
-    Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
-    ShowSourceText(BuiltinSourceText());
-    Memo1->hide();
 
     BuildMenus();
     Timer1->setObjectName("Timer1");
@@ -287,30 +280,16 @@ void TForm1::FormActivate()
     SetBoxColour(Edit6, QColor(Palette::NormalColor));
     SetBoxColour(Edit7, QColor(Palette::NormalColor));
     DrawApparatus();
-    BuildCrossWalls(m_sim.walls);
-    BuildSideWalls(m_sim.walls);
+    // The boxes show their design values until the first entry: no energy,
+    // no field, the narrowest slit.
+    SetUpSimulation(m_sim, {});
+    ShowSourceName(QString::fromStdString(m_sim.source.Name));
 
     // The jaws and the detector lie over the apparatus, the tracks over them,
     // and the labels over everything.
     for (QWidget* widget : std::initializer_list<QWidget*>{Shape6, Shape7, Shape8, Image2, StaticText4, StaticText5,
                                                            StaticText6, Panel9, Panel7, Panel5, Panel3, Panel6})
         widget->raise();
-
-    const std::vector<std::string> lines = SplitLines(Memo1->toPlainText().toStdString());
-    if (lines.empty()) {
-        m_services.endProgram();
-        return;
-    }
-    const std::optional<SourceError> error = LoadSourceSpectrum(lines, m_sim.source);
-    // A table refused past its endpoint line still names its source.
-    if (!error || error->line > 2)
-        ShowSourceName(QString::fromStdString(lines[0]));
-    if (error) {
-        ShowConversionError(error->conversionMessage
-                                ? QString::fromStdString(*error->conversionMessage)
-                                : QString("%1. sor: %2").arg(error->line).arg(QString::fromStdString(error->message)));
-        return;
-    }
 
     m_overlayCanvas->SetPenColour(TrackRed);
     m_overlayCanvas->SetPenWidth(1);
@@ -334,14 +313,6 @@ void TForm1::DrawApparatus()
 void TForm1::SetCaption(const QString& caption)
 {
     setWindowTitle(m_services.mode == StartMode::Teacher ? caption + TeacherCaptionEnd : caption);
-}
-
-void TForm1::ShowSourceText(const std::vector<std::string>& lines)
-{
-    QStringList joined;
-    for (const std::string& line : lines)
-        joined << QString::fromStdString(line);
-    Memo1->setPlainText(joined.join('\n'));
 }
 
 // A name wider than its place on the apparatus would lose both ends to the

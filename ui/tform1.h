@@ -20,7 +20,6 @@ class QFrame;
 class QLabel;
 class QLineEdit;
 class QMenu;
-class QPlainTextEdit;
 class QPushButton;
 class QTimer;
 class TAboutBox;
@@ -91,7 +90,6 @@ private:
     void ConnectHandlers();
     void DrawApparatus();
     void SetCaption(const QString& caption);
-    void ShowSourceText(const std::vector<std::string>& lines);
     void ShowSourceName(const QString& name);
     EvidenceRecord EvidenceNow();   // what a picture saved now carries
 
@@ -191,7 +189,6 @@ private:
     QLineEdit* Edit14;
     QLineEdit* Edit12;
     QLineEdit* Edit13;
-    QPlainTextEdit* Memo1;
     QMenu* File1;
     QMenu* Sg1;
     QAction* Loadsource1;

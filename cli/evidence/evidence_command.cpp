@@ -1,12 +1,11 @@
 #include "cli/evidence/evidence_command.h"
 
-#include "cli/command_line.h"
 #include "cli/evidence/evidence_html.h"
 #include "cli/evidence/evidence_listing.h"
+#include "cli/evidence/evidence_options.h"
 #include "cli/evidence/evidence_report.h"
 #include "cli/output_file.h"
 #include "cli/run_setup.h"
-#include "core/simulation.h"
 #include "generated/vantor_version.h"
 
 #include <QFileInfo>
@@ -24,7 +23,7 @@ bool SameFile(const QString& a, const QString& b)
 }
 
 // An output that would overwrite a picture under check, or the other output.
-std::optional<std::string> ClashingOutput(const Options& options, const std::vector<PictureFile>& pictures)
+std::optional<std::string> ClashingOutput(const EvidenceOptions& options, const std::vector<PictureFile>& pictures)
 {
     std::vector<std::string> outputs;
     for (const std::string& path : {options.csvPath, options.htmlPath})
@@ -41,17 +40,17 @@ std::optional<std::string> ClashingOutput(const Options& options, const std::vec
 
 // The check's own version and time, and the sources it knows; a source
 // file named that cannot give a spectrum is refused.
-std::variant<PlausibilityContext, std::string> Context(const Options& options, const QString& sourcesFolder)
+std::variant<PlausibilityContext, std::string> Context(const EvidenceOptions& options, const QString& sourcesFolder)
 {
     PlausibilityContext context{QString::fromLatin1(VantorVersion), QDateTime::currentDateTime(), {}};
     if (options.sourcePath.empty()) {
         context.sources = KnownSources(sourcesFolder);
         return context;
     }
-    Simulation named;
-    if (auto error = PrepareSimulation(options, named))
+    SourceSpectrum named;
+    if (auto error = LoadSourceFile(options.sourcePath, named))
         return *error;
-    context.sources = KnownSources(sourcesFolder, &named.source);
+    context.sources = KnownSources(sourcesFolder, &named);
     return context;
 }
 
@@ -70,7 +69,7 @@ EvidenceRow CheckedRow(const PictureFile& file, const PlausibilityContext& conte
 
 }
 
-CommandOutcome RunEvidenceCommand(const Options& options, const QString& sourcesFolder)
+CommandOutcome RunEvidenceCommand(const EvidenceOptions& options, const QString& sourcesFolder)
 {
     const auto listed = ListPictures(options.paths);
     if (const auto* error = std::get_if<ListingError>(&listed))

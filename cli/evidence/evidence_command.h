@@ -4,7 +4,7 @@
 
 #include <QString>
 
-struct Options;
+struct EvidenceOptions;
 
 // Exit status when a picture is other than "rendben".
 inline constexpr int ExitFlagged = 3;
@@ -13,4 +13,4 @@ inline constexpr int ExitFlagged = 3;
 // lists them, with a CSV file and a page for the jury on request.
 // sourcesFolder: the source files shipped with the program, whose spectra
 // the physics of a record is checked with besides the built-in C-14.
-CommandOutcome RunEvidenceCommand(const Options& options, const QString& sourcesFolder = {});
+CommandOutcome RunEvidenceCommand(const EvidenceOptions& options, const QString& sourcesFolder = {});

@@ -1,8 +1,8 @@
 #include "cli/measure/measure_command.h"
 
-#include "cli/command_line.h"
 #include "analysis/detection_probability.h"
 #include "analysis/expected_count.h"
+#include "cli/measure/measure_options.h"
 #include "cli/run_setup.h"
 #include "core/band_readout.h"
 #include "core/measurement.h"
@@ -72,10 +72,10 @@ std::string TextReport(Simulation& sim)
 
 }
 
-CommandOutcome RunMeasureCommand(const Options& options)
+CommandOutcome RunMeasureCommand(const MeasureOptions& options)
 {
     Simulation sim;
-    if (auto error = PrepareSimulation(options, sim))
+    if (auto error = PrepareSimulation(options, options.energyKeV, sim))
         return {ExitRefused, "", *error};
     MeasureHeadless(sim, options.count, ThreadsToUse(options));
     return {0, options.json ? JsonReport(sim, options.seed) : TextReport(sim), ""};

@@ -2,8 +2,8 @@
 
 #include "cli/command_outcome.h"
 
-struct Options;
+struct MeasureOptions;
 
 // Measures as a Start in a freshly started program and reports the counts
 // and the pass band, as text or as one JSON object.
-CommandOutcome RunMeasureCommand(const Options& options);
+CommandOutcome RunMeasureCommand(const MeasureOptions& options);

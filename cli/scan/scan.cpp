@@ -2,7 +2,7 @@
 
 #include "analysis/detection_probability.h"
 #include "analysis/source_comparison.h"
-#include "cli/command_line.h"
+#include "cli/scan/scan_options.h"
 #include "cli/scan/scan_energies.h"
 #include "core/measurement.h"
 #include "core/pass_band.h"
@@ -40,7 +40,7 @@ ScanPoint PointOf(Simulation& sim, double energyKeV)
 
 }
 
-std::vector<ScanPoint> MeasureScan(Simulation& sim, const Options& options, int threads,
+std::vector<ScanPoint> MeasureScan(Simulation& sim, const ScanOptions& options, int threads,
                                    const ScanProgress& progress)
 {
     std::vector<ScanPoint> points;

@@ -6,7 +6,7 @@
 #include <functional>
 #include <vector>
 
-struct Options;
+struct ScanOptions;
 struct Simulation;
 
 // Told before each point and now and then during it: the point's index and
@@ -16,5 +16,5 @@ using ScanProgress = std::function<void(std::size_t point, std::int64_t flown)>;
 // Measures at every pass energy of the options as a Start in one program run
 // would: the random sequence runs on from point to point, each point clears
 // the counters and searches its band. Rates and the fitted source follow.
-std::vector<ScanPoint> MeasureScan(Simulation& sim, const Options& options, int threads,
+std::vector<ScanPoint> MeasureScan(Simulation& sim, const ScanOptions& options, int threads,
                                    const ScanProgress& progress = {});

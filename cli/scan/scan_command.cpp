@@ -1,22 +1,22 @@
 #include "cli/scan/scan_command.h"
 
-#include "cli/command_line.h"
-#include "cli/scan/scan_energies.h"
+#include "analysis/source_comparison.h"
 #include "cli/output_file.h"
 #include "cli/progress_line.h"
 #include "cli/run_setup.h"
 #include "cli/scan/offscreen_gui.h"
 #include "cli/scan/scan.h"
 #include "cli/scan/scan_plot.h"
+#include "cli/scan/scan_energies.h"
+#include "cli/scan/scan_options.h"
 #include "cli/scan/scan_report.h"
-#include "analysis/source_comparison.h"
 #include "cli/scan/scan_unfolding.h"
 #include "core/simulation.h"
 
-CommandOutcome RunScanCommand(const Options& options)
+CommandOutcome RunScanCommand(const ScanOptions& options)
 {
     Simulation sim;
-    if (auto error = PrepareSimulation(options, sim))
+    if (auto error = PrepareSimulation(options, 0.0, sim))
         return {ExitRefused, "", *error};
     if (options.unfold) {
         if (auto refusal = UnfoldingRefusal(sim, options))

@@ -2,8 +2,8 @@
 
 #include "cli/command_outcome.h"
 
-struct Options;
+struct ScanOptions;
 
 // Scans the pass energy as the options say, prints the table, and writes the
 // CSV file and the plot when asked for. A progress line goes to a terminal.
-CommandOutcome RunScanCommand(const Options& options);
+CommandOutcome RunScanCommand(const ScanOptions& options);

@@ -1,18 +1,18 @@
 #include "cli/scan/scan_energies.h"
 
-#include "cli/command_line.h"
+#include "cli/scan/scan_options.h"
 
 #include <cmath>
 
 // The steps of a scan after its first point. Counted from the first energy
 // rather than added up, so that no rounding drift loses the last point; the
 // limit on the points counts them the same way.
-double ScanSteps(const Options& options)
+double ScanSteps(const ScanOptions& options)
 {
     return std::floor((options.toKeV - options.fromKeV) / options.stepKeV + 1e-9);
 }
 
-std::vector<double> ScanEnergies(const Options& options)
+std::vector<double> ScanEnergies(const ScanOptions& options)
 {
     const auto steps = static_cast<long>(ScanSteps(options));
     std::vector<double> energies;

@@ -2,11 +2,11 @@
 
 #include <vector>
 
-struct Options;
+struct ScanOptions;
 
 // The steps of a scan after its first point: the pass energies run from
 // --from to --to inclusive by --step.
-double ScanSteps(const Options& options);
+double ScanSteps(const ScanOptions& options);
 
 // The pass energies of a scan, from the first to the last inclusive.
-std::vector<double> ScanEnergies(const Options& options);
+std::vector<double> ScanEnergies(const ScanOptions& options);

@@ -1,6 +1,6 @@
 #include "cli/scan/scan_unfolding.h"
 
-#include "cli/command_line.h"
+#include "cli/scan/scan_options.h"
 #include "cli/scan/scan_energies.h"
 #include "core/number_text.h"
 #include "core/pass_band.h"
@@ -23,7 +23,7 @@ struct BandSurvey {
     std::optional<double> withoutBandKeV;
 };
 
-BandSurvey SurveyBands(const Simulation& sim, const Options& options)
+BandSurvey SurveyBands(const Simulation& sim, const ScanOptions& options)
 {
     Simulation probe = sim;
     probe.view = nullptr;
@@ -41,7 +41,7 @@ BandSurvey SurveyBands(const Simulation& sim, const Options& options)
 
 }
 
-std::optional<std::string> UnfoldingRefusal(const Simulation& sim, const Options& options)
+std::optional<std::string> UnfoldingRefusal(const Simulation& sim, const ScanOptions& options)
 {
     const std::size_t points = ScanEnergies(options).size();
     if (points < FewestPoints)

@@ -1,6 +1,6 @@
-#include "cli/command_line.h"
 #include "analysis/detection_probability.h"
 #include "analysis/expected_count.h"
+#include "cli/run_options.h"
 #include "cli/run_setup.h"
 #include "core/measurement.h"
 #include "core/settings_rules.h"
@@ -18,15 +18,14 @@ constexpr std::int32_t Particles = 2000;
 
 std::int32_t DetectedWith(std::uint32_t seed, int threads, ExpectedCount* expected = nullptr)
 {
-    Options options;
+    RunOptions options;
     // A wide slit in a weak field: the energies that pass are not the
     // band's (7.475–156 keV), but 7.5–16.8 keV.
-    options.energyKeV = 10.0;
     options.fieldMicrotesla = 500;
     options.slitStep = 10;
     options.seed = seed;
     Simulation sim;
-    EXPECT_FALSE(PrepareSimulation(options, sim));
+    EXPECT_FALSE(PrepareSimulation(options, 10.0, sim));
     MeasureHeadless(sim, Particles, threads);
     if (expected)
         *expected = ExpectCount(DetectionProbability(sim, CoarseGrid), Particles, 0);

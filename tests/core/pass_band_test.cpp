@@ -9,6 +9,8 @@
 
 namespace {
 
+constexpr double EVPerMeV = 1e6;
+
 class PassBandTest : public SimulationTest {
 protected:
     void Tune(double keV, double microtesla)
@@ -25,7 +27,7 @@ TEST_F(PassBandTest, WithoutMagneticFieldNothingCanBeComputed)
     EXPECT_EQ(sim->band.PassLower, -0.009999);
     EXPECT_EQ(FindPassEdge(*sim, true), NoFieldEdge);
 
-    EXPECT_TRUE(LaunchReference(*sim, 0.05 * JoulesPerMeV));
+    EXPECT_TRUE(LaunchReference(*sim, 0.05));
 }
 
 TEST_F(PassBandTest, NotComputedMarkShowsNoNumbers)
@@ -48,7 +50,7 @@ TEST_F(PassBandTest, ReferenceFlightsTouchNoCounterOrDisplay)
     sim->run.launchedCount = 7;
     sim->run.detectedCount = 3;
     ApplyEnergyEntry(sim->filter, 50, 1000);
-    EXPECT_TRUE(LaunchReference(*sim, sim->filter.tunedEnergy));
+    EXPECT_TRUE(LaunchReference(*sim, 0.05));
     UpdatePassBand(*sim);
     EXPECT_EQ(sim->run.launchedCount, 7);
     EXPECT_EQ(sim->run.detectedCount, 3);
@@ -76,8 +78,8 @@ TEST_F(PassBandTest, EdgesLieAnOddNumberOfElectronvoltsFromTheTunedEnergy)
         for (double microtesla : {300.0, 1000.0, 5000.0}) {
             ApplyEnergyEntry(sim->filter, keV, microtesla);
             const double tunedEV = sim->filter.tunedEnergy / JoulesPerEV;
-            const double above = FindPassEdge(*sim, true) - tunedEV;
-            const double below = tunedEV - FindPassEdge(*sim, false);
+            const double above = FindPassEdge(*sim, true) * EVPerMeV - tunedEV;
+            const double below = tunedEV - FindPassEdge(*sim, false) * EVPerMeV;
             for (double distance : {above, below}) {
                 const double whole = std::round(distance);
                 EXPECT_NEAR(distance, whole, 1e-3) << keV << " keV, " << microtesla << " µT";
@@ -100,8 +102,8 @@ TEST_F(PassBandTest, TrialsBelowZeroRepeatTheLastVerdict)
     sim->filter.magneticField = 1e-9;
     sim->filter.tunedEnergy = 1200 * JoulesPerEV;
     sim->filter.electricField = PassElectricField(sim->filter.tunedEnergy, 1e-9);
-    EXPECT_NEAR(FindPassEdge(*sim, true), 1200.0 + (1 << 21) - 1, 1e-6);
-    EXPECT_NEAR(FindPassEdge(*sim, false), 176.0 - 1023, 1e-6);
+    EXPECT_NEAR(FindPassEdge(*sim, true) * EVPerMeV, 1200.0 + (1 << 21) - 1, 1e-6);
+    EXPECT_NEAR(FindPassEdge(*sim, false) * EVPerMeV, 176.0 - 1023, 1e-6);
 }
 
 }

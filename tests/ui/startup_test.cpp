@@ -4,8 +4,6 @@
 
 #include <QAction>
 #include <QDir>
-#include <QLabel>
-#include <QPlainTextEdit>
 #include <QTimer>
 
 namespace {
@@ -102,45 +100,6 @@ TEST_F(Startup, OverlayPenIsReadyForTheTracks)
     EXPECT_EQ(form->Overlay().PenColour(), 0x0000FFu);
     EXPECT_EQ(form->Overlay().PenWidth(), 1);
     EXPECT_EQ(form->Overlay().PenPosition(), QPoint(201, 50));
-}
-
-}
-
-namespace {
-
-// A window whose built-in source text is replaced before its first activation.
-class StartupSource : public testing::Test {
-protected:
-    void Activate(const QString& sourceText)
-    {
-        form->findChild<QPlainTextEdit*>("Memo1")->setPlainText(sourceText);
-        form->FormActivate();
-    }
-
-    QString Panel9() const { return form->findChild<QLabel*>("Panel9")->text(); }
-
-    QTemporaryDir rootFolder;
-    FakeDialogs dialogs;
-    Simulation sim;
-    std::unique_ptr<TForm1> form =
-        std::make_unique<TForm1>(sim, WindowServices{dialogs, WorkRoot{rootFolder.path() + "/", QString()}, [] {}});
-};
-
-TEST_F(StartupSource, ATableRefusedPastItsEndpointStillNamesTheSource)
-{
-    Activate("Forrás\n0.2\n0\t1\n0.1 2");
-    EXPECT_EQ(Panel9(), "Forrás");
-    ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(dialogs.messages[0].text, "4. sor: nincs TAB az energia és az intenzitás között.");
-    EXPECT_FALSE(form->findChild<QTimer*>("Timer1")->isActive());
-}
-
-TEST_F(StartupSource, ARefusedEndpointLeavesThePanelAsDesigned)
-{
-    Activate("Forrás\n0,2\n0\t1\n0.1\t2");
-    EXPECT_EQ(Panel9(), "");
-    ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(dialogs.messages[0].text, "'0,2' is not a valid floating point value.");
 }
 
 }

@@ -1,4 +1,4 @@
-#include "cli/shipped_sources.h"
+#include "spectrum/shipped_sources_folder.h"
 
 #ifdef _WIN32
 #include <windows.h>

@@ -1,5 +1,5 @@
-#include "cli/command_line.h"
 #include "cli/evidence/evidence_command.h"
+#include "cli/evidence/evidence_options.h"
 #include "tests/support/evidence_pictures.h"
 
 #include <QDir>
@@ -29,7 +29,7 @@ protected:
 
     CommandOutcome Run(std::vector<std::string> paths, const std::string& csv = {}, const std::string& html = {})
     {
-        Options options;
+        EvidenceOptions options;
         options.paths = std::move(paths);
         options.csvPath = csv;
         options.htmlPath = html;

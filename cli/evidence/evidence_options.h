@@ -1,0 +1,17 @@
+#pragma once
+
+#include "cli/option_parsing.h"
+
+#include <string>
+#include <vector>
+
+// vantor-cli evidence: the pictures and folders to check, and the outputs.
+struct EvidenceOptions {
+    std::vector<std::string> paths;
+    std::string csvPath;
+    std::string htmlPath;
+    std::string sourcePath;   // a teacher's source to check against, besides the known ones
+};
+
+// arguments: the command line from the command's name on.
+ParsedOptions<EvidenceOptions> ParseEvidenceOptions(const std::vector<std::string>& arguments);

@@ -1,0 +1,21 @@
+#include "cli/option_parsing.h"
+
+CommandLineError UnknownOption(const std::string& option)
+{
+    return {"vantor-cli: ismeretlen kapcsoló: '" + option + "'"};
+}
+
+CommandLineError MissingValue(const std::string& option)
+{
+    return {"vantor-cli: a " + option + " kapcsoló után hiányzik az érték"};
+}
+
+CommandLineError RefusedValue(const std::string& option, const std::string& value, const std::string& why)
+{
+    return {"vantor-cli: hibás " + option + " érték '" + value + "': " + why};
+}
+
+CommandLineError MissingOption(const std::string& option, const std::string& meaning)
+{
+    return {"vantor-cli: hiányzik a " + option + " kapcsoló (" + meaning + ")"};
+}

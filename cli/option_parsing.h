@@ -1,0 +1,145 @@
+#pragma once
+
+#include "core/number_text.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <utility>
+#include <variant>
+#include <vector>
+
+// How every command reads its options: each command names its own rules
+// over its own options struct, and one loop applies them.
+
+// A refused command line, in one line that names the argument at fault.
+struct CommandLineError {
+    std::string message;
+};
+
+// --help or -h, wherever it stands among a command's arguments.
+struct HelpRequest {};
+
+template <class Options>
+using ParsedOptions = std::variant<Options, HelpRequest, CommandLineError>;
+
+// Reads an option's value into the options; false for a value refused.
+template <class Options>
+using OptionReader = std::function<bool(const std::string& value, Options& options)>;
+
+template <class Options>
+struct OptionRule {
+    OptionReader<Options> read;       // empty for a flag without a value
+    std::string why;                  // what a refused value should have been
+    bool Options::*flag = nullptr;    // what a flag sets
+};
+
+template <class Options>
+using OptionRules = std::map<std::string, OptionRule<Options>>;
+
+// A command's options, those it cannot go without (with what they are), and
+// where its arguments that are not options go (none taken when empty).
+template <class Options>
+struct CommandGrammar {
+    OptionRules<Options> rules;
+    std::vector<std::pair<std::string, std::string>> required;
+    std::vector<std::string> Options::*operands = nullptr;
+};
+
+inline constexpr const char* FileNameWanted = "fájlnevet kell megadni";
+
+CommandLineError UnknownOption(const std::string& option);
+CommandLineError MissingValue(const std::string& option);
+CommandLineError RefusedValue(const std::string& option, const std::string& value, const std::string& why);
+CommandLineError MissingOption(const std::string& option, const std::string& meaning);
+
+template <class Options>
+OptionReader<Options> Decimal(double Options::*field, bool (*valid)(double))
+{
+    return [field, valid](const std::string& value, Options& options) {
+        const std::optional<double> read = ParseDecimalText(value);
+        if (!read || !std::isfinite(*read) || !valid(*read))
+            return false;
+        options.*field = *read;
+        return true;
+    };
+}
+
+template <class Options>
+OptionReader<Options> Integer(std::int32_t Options::*field, bool (*valid)(std::int32_t))
+{
+    return [field, valid](const std::string& value, Options& options) {
+        const std::optional<std::int32_t> read = ParseIntegerText(value);
+        if (!read || !valid(*read))
+            return false;
+        options.*field = *read;
+        return true;
+    };
+}
+
+// A decimal number of 0 to 2^32 − 1, digits only: the conversion takes no
+// sign, blank or prefix, and refuses what does not fit.
+template <class Options>
+OptionReader<Options> Unsigned(std::uint32_t Options::*field)
+{
+    return [field](const std::string& value, Options& options) {
+        std::uint32_t read = 0;
+        const char* end = value.data() + value.size();
+        const auto [stop, error] = std::from_chars(value.data(), end, read);
+        if (error != std::errc() || stop != end)
+            return false;
+        options.*field = read;
+        return true;
+    };
+}
+
+template <class Options>
+OptionReader<Options> Path(std::string Options::*field)
+{
+    return [field](const std::string& value, Options& options) {
+        if (value.empty())
+            return false;
+        options.*field = value;
+        return true;
+    };
+}
+
+// Reads the arguments after the command's name by its grammar.
+template <class Options>
+ParsedOptions<Options> ParseOptions(const CommandGrammar<Options>& grammar, const std::vector<std::string>& arguments)
+{
+    Options options;
+    std::set<std::string> given;
+    for (std::size_t i = 1; i < arguments.size(); ++i) {
+        const std::string& option = arguments[i];
+        if (option == "--help" || option == "-h")
+            return HelpRequest{};
+        if (grammar.operands && !option.starts_with("--")) {
+            (options.*grammar.operands).push_back(option);
+            continue;
+        }
+        const auto rule = grammar.rules.find(option);
+        if (rule == grammar.rules.end())
+            return UnknownOption(option);
+        given.insert(option);
+        if (!rule->second.read) {
+            options.*(rule->second.flag) = true;
+            continue;
+        }
+        if (i + 1 >= arguments.size())
+            return MissingValue(option);
+        const std::string& value = arguments[++i];
+        if (!rule->second.read(value, options))
+            return RefusedValue(option, value, rule->second.why);
+    }
+    for (const auto& [option, meaning] : grammar.required) {
+        if (!given.contains(option))
+            return MissingOption(option, meaning);
+    }
+    return options;
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "cli/option_parsing.h"
+#include "cli/run_options.h"
+
+#include <string>
+#include <vector>
+
+// vantor-cli scan: a measurement at every pass energy from --from to --to.
+struct ScanOptions : RunOptions {
+    double fromKeV = 0.0;
+    double toKeV = 0.0;
+    double stepKeV = 0.0;
+    bool unfold = false;   // estimate the source from the scan's counts
+    std::string csvPath;
+    std::string plotPath;
+};
+
+// arguments: the command line from the command's name on.
+ParsedOptions<ScanOptions> ParseScanOptions(const std::vector<std::string>& arguments);
