@@ -28,7 +28,7 @@ struct Answer {
     int operator()(const ScanOptions& options) const { return Report(RunScanCommand(options)); }
     int operator()(const EvidenceOptions& options) const
     {
-        return Report(RunEvidenceCommand(options, QString::fromStdString(ShippedSourcesFolder().string())));
+        return Report(RunEvidenceCommand(options, QString::fromStdU16String(ShippedSourcesFolder().u16string())));
     }
     int operator()(const HelpRequest&) const
     {

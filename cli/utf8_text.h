@@ -10,6 +10,5 @@
 // The command line's arguments after the program's name.
 std::vector<std::string> Utf8Arguments(int argc, char* argv[]);
 
-
 std::filesystem::path PathFromUtf8(const std::string& text);
 std::string Utf8FromPath(const std::filesystem::path& path);

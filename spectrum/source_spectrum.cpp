@@ -216,8 +216,7 @@ std::optional<SourceError> LoadSourceSpectrum(const std::vector<std::string>& li
     const std::string endpointText = lines.size() > 1 ? lines[1] : std::string();
     const std::optional<double> endpoint = ScanWholeNumber(endpointText);
     if (!endpoint)
-        return SourceError{2, "a határenergia nem szám (MeV, tizedesponttal): " + Quoted(endpointText),
-                           Quoted(endpointText) + " is not a valid floating point value"};
+        return SourceError{2, "a határenergia nem szám (MeV, tizedesponttal): " + Quoted(endpointText)};
     // The endpoint bounds the band readouts from above: at or below zero no
     // energy the source gives would lie under it.
     if (!(*endpoint > 0.0))

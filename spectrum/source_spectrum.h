@@ -21,9 +21,6 @@ struct SourceSpectrum {
 struct SourceError {
     int line;              // 1-based line of the source text; past its end when a line is missing
     std::string message;   // in Hungarian, for the user
-    // When the endpoint line is no number: what the number conversion itself
-    // says of it, which the window shows when its own source fails at start.
-    std::optional<std::string> conversionMessage{};
 };
 
 // Reads a source text: a name line, the endpoint energy (positive), then

@@ -8,7 +8,6 @@
 #include "core/measurement.h"
 #include "core/number_text.h"
 #include "core/pass_band.h"
-#include "core/settings_rules.h"
 #include "core/simulation.h"
 
 #include <string>
