@@ -94,6 +94,11 @@ TEST_F(RunControl, ContinuingWithoutLimitStopsWhereTheCountEnds)
     EXPECT_EQ(Find<QPushButton>("Button4")->text(), "Folytatás");
     EXPECT_TRUE(Find<QPushButton>("Button3")->isEnabled());
     EXPECT_TRUE(Find("Edit6")->isEnabled());
+
+    // Full counters: Continue changes nothing.
+    Click("Button4");
+    EXPECT_FALSE(sim.run.running);
+    EXPECT_EQ(Find<QPushButton>("Button4")->text(), "Folytatás");
 }
 
 TEST_F(RunControl, RaisedCountContinuesToTheNewCount)
