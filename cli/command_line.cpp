@@ -125,7 +125,11 @@ Kapcsolók:
   --seed N            a véletlenszám-sorozat kezdőpontja (0 és 4294967295
                       között): más N más, de ugyanúgy ismételhető adatsort
                       ad, így minden diák saját mérést kaphat, és a mérés
-                      sokszor megismételhető; a 0 és a kapcsoló elhagyása a
+                      sokszor megismételhető; a diákoknak egymás utáni
+                      számokat (1, 2, 3, ...) érdemes adni, mert ezek
+                      biztosan távol indulnak, két találomra választott
+                      szám viszont ritkán közeli kezdőpontot, közös
+                      adatokat adhat; a 0 és a kapcsoló elhagyása a
                       megszokott sorozatot adja; a szálak számától az
                       eredmény ekkor sem függ
   --json              a measure eredménye egyetlen JSON objektumként a
