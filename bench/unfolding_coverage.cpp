@@ -22,7 +22,10 @@
 #include "cli/utf8_text.h"
 #include "core/number_text.h"
 #include "core/simulation.h"
+#include "generated/vantor_version.h"
 #include "spectrum/random_seed.h"
+#include "spectrum/source_file.h"
+#include "spectrum/source_spectrum.h"
 
 #include <algorithm>
 #include <charconv>
@@ -89,11 +92,14 @@ Kapcsolók:
   --first-seed S      az első futás kezdőpontja (0 és 4294967295 között);
                       alapértelmezés 0
   --counts FÁJL       a futások beütésszámai ebben a fájlban maradnak meg
-                      (soronként: kezdőpont, a sorozat kezdőállapota,
+                      (az első sor a program változata, az indukció, a
+                      rés, a részecskeszám és a forrás ujjlenyomata; utána
+                      soronként: kezdőpont, a sorozat kezdőállapota,
                       energia, kibocsátott, beütés, az ablak alsó és felső
                       széle keV-ben); a következő futtatás innen olvassa
-                      vissza őket, és csak visszafejt; a más beütésszámmal
-                      vagy más sorozattal mért sorokat újra méri
+                      vissza őket, és csak visszafejt; a más sorozattal
+                      mért sorokat újra méri; más beállítás fájlját nem
+                      használja és nem írja felül
   --field, --from, --to, --step, --slit, --count, --source, --threads
                       a scan beállításai, mint a vantor-cli scan parancsánál
   --csv FÁJL          az eredmény CSV-ben: energy_keV, true_per_keV, runs,
@@ -157,15 +163,41 @@ std::vector<std::string> Fields(const std::string& line)
     return fields;
 }
 
-// One line a point: seed, the state the seed starts from, energy, launched,
-// detected, band in keV. A seed always counts the same, so a point written
-// twice is kept once; a last line without its end may still be being
-// written. A line whose seed starts elsewhere now, or that launched another
-// number of particles, is left for the point to be measured again.
-Runs ReadCounts(const std::string& path, std::int32_t launched)
+// FNV-1a: a fingerprint of the source's text, so that an edited table is
+// told apart from the one the counts were measured with.
+std::uint64_t Fingerprint(const std::vector<std::string>& lines)
+{
+    std::uint64_t hash = 14695981039346656037u;
+    for (const std::string& line : lines) {
+        for (const char c : line + '\n') {
+            hash ^= static_cast<unsigned char>(c);
+            hash *= 1099511628211u;
+        }
+    }
+    return hash;
+}
+
+// The first line of a counts file: what the counts depend on besides the
+// seed, the program's version, the scan's settings and the source.
+std::string SettingLine(const ScanOptions& options)
+{
+    const std::vector<std::string> source =
+        options.sourcePath.empty() ? BuiltinSourceText() : ReadSourceFile(PathFromUtf8(options.sourcePath)).lines;
+    std::ostringstream line;
+    line << "# " << ProgramName << ' ' << VantorVersion << " field=" << options.fieldMicrotesla
+         << " slit=" << options.slitStep << " count=" << options.count << " source=" << std::hex
+         << Fingerprint(source);
+    return line.str();
+}
+
+// After the setting line, one line a point: seed, the state the seed starts
+// from, energy, launched, detected, band in keV. A seed always counts the
+// same, so a point written twice is kept once; a last line without its end
+// may still be being written. A line whose seed starts elsewhere now is left
+// for the point to be measured again.
+Runs ReadCounts(std::ifstream& file)
 {
     Runs runs;
-    std::ifstream file(PathFromUtf8(path));
     std::string line;
     while (std::getline(file, line) && !file.eof()) {
         const std::vector<std::string> fields = Fields(line);
@@ -180,7 +212,7 @@ Runs ReadCounts(const std::string& path, std::int32_t launched)
         const std::optional<double> upper = ParseDecimalText(fields[6]);
         if (!seed || !state || !energy || !count || !detected || !lower || !upper)
             continue;
-        if (*state != SeededRandomState(*seed).value || *count != launched)
+        if (*state != SeededRandomState(*seed).value || *detected < 0 || *detected > *count)
             continue;
         ScanPoint point;
         point.energyKeV = *energy;
@@ -194,6 +226,27 @@ Runs ReadCounts(const std::string& path, std::int32_t launched)
             run.push_back(point);
     }
     return runs;
+}
+
+// The counts kept for this setting; a new or empty file is started with the
+// setting line. A file of another setting, or no counts file at all, is
+// neither read nor written: it may be another run's cache or any file named
+// by mistake.
+std::variant<Runs, std::string> KeptCounts(const std::string& path, const std::string& setting)
+{
+    std::ifstream file(PathFromUtf8(path));
+    std::string first;
+    if (std::getline(file, first)) {
+        if (first != setting)
+            return ProgramName + ": a(z) '" + path
+                + "' fájl nem ennek a beállításnak a beütésszámait tartja; adjon meg más fájlt, vagy törölje";
+        return ReadCounts(file);
+    }
+    std::ofstream started(PathFromUtf8(path), std::ios::binary | std::ios::trunc);
+    started << setting << '\n';
+    if (!started.flush())
+        return ProgramName + ": a(z) '" + path + "' fájl nem írható";
+    return Runs{};
 }
 
 void AppendCounts(const std::string& path, std::uint32_t seed, const std::vector<ScanPoint>& points)
@@ -300,7 +353,15 @@ int main(int argc, char** argv)
         return 2;
     }
 
-    Runs kept = arguments.countsPath.empty() ? Runs{} : ReadCounts(arguments.countsPath, options.count);
+    Runs kept;
+    if (!arguments.countsPath.empty()) {
+        std::variant<Runs, std::string> counts = KeptCounts(arguments.countsPath, SettingLine(options));
+        if (const auto* error = std::get_if<std::string>(&counts)) {
+            std::fprintf(stderr, "%s\n", error->c_str());
+            return 2;
+        }
+        kept = std::move(std::get<Runs>(counts));
+    }
     CoverageTally tally;
     for (std::uint32_t seed = arguments.firstSeed; seed - arguments.firstSeed < arguments.seeds; ++seed) {
         std::vector<ScanPoint> points = kept[seed];
