@@ -4,7 +4,8 @@ struct Simulation;
 
 // Energies in core are in MeV, the unit of the source tables, wherever they
 // are kept or handed on. The flight alone computes in joules, as every other
-// quantity it has is SI; it converts where an energy enters it (the energy
+// quantity it has is SI: its own state (a particle's energy, the filter's
+// tuned energy) is in joules, converted where an energy enters it (the energy
 // entry, a particle's launch, a reference flight) and where an edge leaves it.
 
 // The energies the filter lets through to the detector, in MeV.

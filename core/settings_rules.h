@@ -19,7 +19,9 @@ double PassElectricField(double kineticEnergy, double magneticField);
 
 // A pass energy entered in keV, as the energy entry converts it (J).
 double EnteredEnergyJoules(double kiloElectronVolts);
-// A pass energy re-read from its text when the induction changes (J).
+// A pass energy re-read from its text when the induction changes (J). The two
+// conversions may differ in the last bit, and the tuned field, and so every
+// count, follows that bit: each path keeps its own.
 double RetunedEnergyJoules(double kiloElectronVolts);
 
 double MicroteslaToTesla(double microtesla);
