@@ -4,6 +4,7 @@
 #include "analysis/detection_probability.h"
 #include "analysis/expected_count.h"
 #include "core/band_readout.h"
+#include "core/measurement.h"
 #include "core/number_text.h"
 #include "core/pass_band.h"
 #include "core/settings_rules.h"
@@ -125,11 +126,13 @@ void Mismatch(const Judge& judge, const QString& reason, Plausibility& verdict)
 }
 
 // The last Start's setting as the window had it, with the band searched anew.
+// The record keeps the filter itself (T, V/m, J), which an energy entered in
+// keV would give again only to the bit it was typed with, so the filter is
+// taken as kept.
 void SetUpLastStart(const EvidenceRecord& record, const SourceSpectrum& source, Simulation& sim)
 {
-    InitialiseSimulation(sim);
+    SetUpSimulation(sim, {0.0, 0, record.startSlitStep});
     sim.source = source;
-    ApplySlitStep(sim.walls, record.startSlitStep);
     sim.filter = {record.startMagneticFieldTesla, record.startElectricFieldVPerM, record.startTunedEnergyJoules};
     UpdatePassBand(sim);
 }
