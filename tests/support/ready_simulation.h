@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/measurement.h"
 #include "core/physics_constants.h"
 #include "core/simulation.h"
 
@@ -9,7 +10,7 @@
 inline std::unique_ptr<Simulation> ReadySimulation()
 {
     auto sim = std::make_unique<Simulation>();
-    InitialiseSimulation(*sim);
+    SetUpSimulation(*sim, {});
     return sim;
 }
 
