@@ -31,6 +31,7 @@
 #include <charconv>
 #include <cstdio>
 #include <fstream>
+#include <limits>
 #include <map>
 #include <sstream>
 #include <string>
@@ -146,6 +147,9 @@ std::variant<Arguments, HelpAsked, std::string> ReadArguments(const std::vector<
             scan.push_back(argument);
         }
     }
+    // The last seed must be a seed too, not the count wrapped round to 0.
+    if (read.seeds - 1 > std::numeric_limits<std::uint32_t>::max() - read.firstSeed)
+        return ProgramName + ": a --first-seed és a --seeds együtt túlmegy a legnagyobb kezdőponton (4294967295)";
     const auto parsed = ParseScanOptions(scan);
     if (const auto* error = std::get_if<CommandLineError>(&parsed))
         return Ours(error->message);
