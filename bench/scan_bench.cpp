@@ -1,4 +1,4 @@
-#include "cli/run_setup.h"
+#include "cli/common/run_setup.h"
 #include "cli/scan/scan.h"
 #include "cli/scan/scan_options.h"
 #include "core/simulation.h"

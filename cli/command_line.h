@@ -1,8 +1,8 @@
 #pragma once
 
+#include "cli/common/option_parsing.h"
 #include "cli/evidence/evidence_options.h"
 #include "cli/measure/measure_options.h"
-#include "cli/option_parsing.h"
 #include "cli/scan/scan_options.h"
 
 #include <string>

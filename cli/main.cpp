@@ -1,9 +1,9 @@
 #include "cli/command_line.h"
+#include "cli/common/utf8_console.h"
+#include "cli/common/utf8_text.h"
 #include "cli/evidence/evidence_command.h"
 #include "cli/measure/measure_command.h"
 #include "cli/scan/scan_command.h"
-#include "cli/utf8_console.h"
-#include "cli/utf8_text.h"
 #include "generated/vantor_version.h"
 #include "spectrum/shipped_sources_folder.h"
 

@@ -1,11 +1,11 @@
 #include "cli/evidence/evidence_command.h"
 
+#include "cli/common/output_file.h"
+#include "cli/common/run_setup.h"
 #include "cli/evidence/evidence_html.h"
 #include "cli/evidence/evidence_listing.h"
 #include "cli/evidence/evidence_options.h"
 #include "cli/evidence/evidence_report.h"
-#include "cli/output_file.h"
-#include "cli/run_setup.h"
 #include "generated/vantor_version.h"
 
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cli/command_outcome.h"
+#include "cli/common/command_outcome.h"
 
 #include <QString>
 

@@ -2,8 +2,8 @@
 
 #include "analysis/detection_probability.h"
 #include "analysis/expected_count.h"
+#include "cli/common/run_setup.h"
 #include "cli/measure/measure_options.h"
-#include "cli/run_setup.h"
 #include "core/band_readout.h"
 #include "core/measurement.h"
 #include "core/number_text.h"

@@ -1,9 +1,9 @@
 #include "cli/scan/scan_command.h"
 
 #include "analysis/source_comparison.h"
-#include "cli/output_file.h"
-#include "cli/progress_line.h"
-#include "cli/run_setup.h"
+#include "cli/common/output_file.h"
+#include "cli/common/progress_line.h"
+#include "cli/common/run_setup.h"
 #include "cli/scan/offscreen_gui.h"
 #include "cli/scan/scan.h"
 #include "cli/scan/scan_plot.h"

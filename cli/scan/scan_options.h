@@ -1,7 +1,7 @@
 #pragma once
 
-#include "cli/option_parsing.h"
-#include "cli/run_options.h"
+#include "cli/common/option_parsing.h"
+#include "cli/common/run_options.h"
 
 #include <string>
 #include <vector>

@@ -2,6 +2,7 @@
 #include "tests/support/answer_dialog.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -12,9 +13,12 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace {
 
 const QString SourceFilter = QStringLiteral("Forrás fájlok (*.for)|*.for|Minden fájl (*.*)|*.*");
+const QString JpegFilter = QStringLiteral("Kép fájlok (*.jpg)|*.jpg| Minden fájl (*.*)|*.*");
 
 // Presses a key in the question once it is on screen. A question the key
 // does not answer is closed after a while, and that is remembered.
@@ -84,6 +88,50 @@ TEST(QtDialogs, AMessageShowsAQuotedFileNameAsWritten)
     AnswerDialog<QMessageBox>(answer, [&] {
         QtDialogs().ShowMessage(nullptr, QStringLiteral("*** HIBA ***"), text, Dialogs::Icon::Error);
     });
+}
+
+// The real dialog, answered as soon as it is open.
+class SaveDialog : public testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(folder.isValid()); }
+
+    QString Ask(const SaveDialogRequest& request, const std::function<void(QFileDialog&)>& answer)
+    {
+        return AnswerDialog<QFileDialog>(answer, [&] { return QtDialogs().AskSavePath(nullptr, request); });
+    }
+
+    QTemporaryDir folder;
+};
+
+TEST_F(SaveDialog, IsBuiltFromTheRequestAndAddsTheDefaultExtension)
+{
+    const QString chosen = Ask({folder.path(), JpegFilter, QStringLiteral(".jpg")}, [&](QFileDialog& dialog) {
+        EXPECT_TRUE(dialog.testOption(QFileDialog::DontUseNativeDialog));
+        EXPECT_EQ(dialog.acceptMode(), QFileDialog::AcceptSave);
+        EXPECT_TRUE(dialog.isSizeGripEnabled());
+        EXPECT_EQ(dialog.directory().absolutePath(), QDir(folder.path()).absolutePath());
+        // Qt trims the blank that leads the second description.
+        EXPECT_EQ(dialog.nameFilters(),
+                  (QStringList{QStringLiteral("Kép fájlok (*.jpg)"), QStringLiteral("Minden fájl (*.*)")}));
+        EXPECT_EQ(dialog.defaultSuffix(), QStringLiteral("jpg"));
+        dialog.selectFile(QStringLiteral("spektrum"));
+        static_cast<QDialog&>(dialog).accept();
+    });
+    EXPECT_EQ(chosen, folder.filePath(QStringLiteral("spektrum.jpg")));
+}
+
+TEST_F(SaveDialog, AddsThePatternToADescriptionWithoutIt)
+{
+    Ask({folder.path(), QStringLiteral("Képek|*.jpg;*.jpeg"), QString()}, [](QFileDialog& dialog) {
+        EXPECT_EQ(dialog.nameFilters(), QStringList{QStringLiteral("Képek (*.jpg *.jpeg)")});
+        EXPECT_TRUE(dialog.defaultSuffix().isEmpty());
+        dialog.reject();
+    });
+}
+
+TEST_F(SaveDialog, CancelGivesAnEmptyPath)
+{
+    EXPECT_TRUE(Ask({folder.path(), QString(), QString()}, [](QFileDialog& dialog) { dialog.reject(); }).isEmpty());
 }
 
 }

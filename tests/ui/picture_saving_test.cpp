@@ -1,5 +1,3 @@
-#include "dialogs/qt_dialogs.h"
-#include "tests/support/answer_dialog.h"
 #include "tests/support/fake_dialogs.h"
 #include "ui/picture_numbering.h"
 #include "ui/picture_saving.h"
@@ -8,7 +6,6 @@
 #include <QColor>
 #include <QDir>
 #include <QFile>
-#include <QFileDialog>
 #include <QImage>
 #include <QMainWindow>
 #include <QMenuBar>
@@ -17,8 +14,6 @@
 #include <QTest>
 
 #include <gtest/gtest.h>
-
-#include <functional>
 
 namespace {
 
@@ -293,50 +288,6 @@ TEST_F(PictureSaving, AFullDiskIsNamedInHungarianAndTheEarlierPictureStays)
     ASSERT_TRUE(earlierFile.open(QIODevice::ReadOnly));
     EXPECT_EQ(earlierFile.readAll(), earlier);
     EXPECT_EQ(Entries(workFolder), (QStringList{QStringLiteral("01_spektrum.jpg"), QStringLiteral("toltelek")}));
-}
-
-// The real dialog, answered as soon as it is open.
-class SaveDialog : public testing::Test {
-protected:
-    void SetUp() override { ASSERT_TRUE(folder.isValid()); }
-
-    QString Ask(const SaveDialogRequest& request, const std::function<void(QFileDialog&)>& answer)
-    {
-        return AnswerDialog<QFileDialog>(answer, [&] { return QtDialogs().AskSavePath(nullptr, request); });
-    }
-
-    QTemporaryDir folder;
-};
-
-TEST_F(SaveDialog, IsBuiltFromTheRequestAndAddsTheDefaultExtension)
-{
-    const QString chosen = Ask({folder.path(), JpegFilter, QStringLiteral(".jpg")}, [&](QFileDialog& dialog) {
-        EXPECT_TRUE(dialog.testOption(QFileDialog::DontUseNativeDialog));
-        EXPECT_EQ(dialog.acceptMode(), QFileDialog::AcceptSave);
-        EXPECT_TRUE(dialog.isSizeGripEnabled());
-        EXPECT_EQ(dialog.directory().absolutePath(), QDir(folder.path()).absolutePath());
-        // Qt trims the blank that leads the second description.
-        EXPECT_EQ(dialog.nameFilters(),
-                  (QStringList{QStringLiteral("Kép fájlok (*.jpg)"), QStringLiteral("Minden fájl (*.*)")}));
-        EXPECT_EQ(dialog.defaultSuffix(), QStringLiteral("jpg"));
-        dialog.selectFile(QStringLiteral("spektrum"));
-        static_cast<QDialog&>(dialog).accept();
-    });
-    EXPECT_EQ(chosen, folder.filePath(QStringLiteral("spektrum.jpg")));
-}
-
-TEST_F(SaveDialog, AddsThePatternToADescriptionWithoutIt)
-{
-    Ask({folder.path(), QStringLiteral("Képek|*.jpg;*.jpeg"), QString()}, [](QFileDialog& dialog) {
-        EXPECT_EQ(dialog.nameFilters(), QStringList{QStringLiteral("Képek (*.jpg *.jpeg)")});
-        EXPECT_TRUE(dialog.defaultSuffix().isEmpty());
-        dialog.reject();
-    });
-}
-
-TEST_F(SaveDialog, CancelGivesAnEmptyPath)
-{
-    EXPECT_TRUE(Ask({folder.path(), QString(), QString()}, [](QFileDialog& dialog) { dialog.reject(); }).isEmpty());
 }
 
 }

@@ -1,7 +1,7 @@
-#include "cli/run_setup.h"
+#include "cli/common/run_setup.h"
 
-#include "cli/run_options.h"
-#include "cli/utf8_text.h"
+#include "cli/common/run_options.h"
+#include "cli/common/utf8_text.h"
 #include "core/measurement.h"
 #include "core/simulation.h"
 #include "spectrum/random_seed.h"

@@ -1,4 +1,4 @@
-#include "cli/utf8_text.h"
+#include "cli/common/utf8_text.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cli/option_parsing.h"
+#include "cli/common/option_parsing.h"
 #include "core/settings_rules.h"
 
 #include <cstdint>

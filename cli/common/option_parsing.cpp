@@ -1,4 +1,4 @@
-#include "cli/option_parsing.h"
+#include "cli/common/option_parsing.h"
 
 CommandLineError UnknownOption(const std::string& option)
 {

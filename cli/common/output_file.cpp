@@ -1,4 +1,4 @@
-#include "cli/output_file.h"
+#include "cli/common/output_file.h"
 
 #include "evidence/file_writing.h"
 

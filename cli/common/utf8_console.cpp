@@ -1,4 +1,4 @@
-#include "cli/utf8_console.h"
+#include "cli/common/utf8_console.h"
 
 #include <iostream>
 

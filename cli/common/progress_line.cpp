@@ -1,4 +1,4 @@
-#include "cli/progress_line.h"
+#include "cli/common/progress_line.h"
 
 #include <algorithm>
 #include <cstdio>
