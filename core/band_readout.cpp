@@ -1,8 +1,9 @@
 #include "core/band_readout.h"
 
 #include "core/number_text.h"
+#include "core/physics_constants.h"
 
 std::string PassBandText(double megaElectronVolts)
 {
-    return FixedText(1000 * megaElectronVolts, 10, 3);
+    return FixedText(KeVPerMeV * megaElectronVolts, 10, 3);
 }

@@ -8,7 +8,6 @@ namespace {
 
 constexpr double FirstSearchStep = 1.680003966173184e-13;   // J, 2^20 eV
 constexpr int TrialsPerEdge = 20;                            // the last step is 1 eV
-constexpr double EVPerMeV = 1e6;
 
 // The reference flight at a kinetic energy in joules.
 bool FlyReference(Simulation& sim, double energy)

@@ -3,10 +3,13 @@
 struct Simulation;
 
 // Energies in core are in MeV, the unit of the source tables, wherever they
-// are kept or handed on. The flight alone computes in joules, as every other
-// quantity it has is SI: its own state (a particle's energy, the filter's
-// tuned energy) is in joules, converted where an energy enters it (the energy
-// entry, a particle's launch, a reference flight) and where an edge leaves it.
+// are kept or handed on. Two edges differ: the energy entry takes keV, as the
+// user types it (core/settings_rules.h), and the flight computes in joules, as
+// every other quantity it has is SI, so its own state (a particle's energy,
+// the filter's tuned energy) is in joules, converted where an energy enters
+// it (the energy entry, a particle's launch, a reference flight) and where an
+// edge leaves it. Moving either would change the last bit of the tuned field,
+// which every count follows.
 
 // The energies the filter lets through to the detector, in MeV.
 // PassLower = NotComputed marks a band not searched since the last Start.

@@ -11,3 +11,4 @@ inline constexpr double JoulesPerMeV = 1.602176634e-13;
 inline constexpr double JoulesPerKeV = 1.602176634e-16;
 inline constexpr double JoulesPerEV = 1.602176634e-19;
 inline constexpr double KeVPerMeV = 1000.0;
+inline constexpr double EVPerMeV = 1e6;

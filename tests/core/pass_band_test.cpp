@@ -9,8 +9,6 @@
 
 namespace {
 
-constexpr double EVPerMeV = 1e6;
-
 class PassBandTest : public SimulationTest {
 protected:
     void Tune(double keV, double microtesla)
