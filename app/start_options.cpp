@@ -70,7 +70,7 @@ QString StartHelpText(const QString& qtTranslationFile, const QString& sourcesFo
   vantor --help
 
 A Vantor a béta-sugárzás energiaspektrumának mérése Wien-szűrővel: a C-14
-forrás elektronjai keresztezett elektromos és mágneses téren és egy résen át
+forrás elektronjai keresztezett elektromos és mágneses téren és egy Blendén át
 jutnak a detektorba. Indításkor a program bekéri a versenyző kódját (21–42
 vagy 71–82) vagy a zsűri kódját; ha az azonosítást megszakítják (Cancel vagy
 Esc), a program kilép. A mérésről JPEG-képek menthetők bizonyítékul.
