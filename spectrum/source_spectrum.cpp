@@ -1,8 +1,8 @@
 #include "spectrum/source_spectrum.h"
 
+#include "base/number_scan.h"
 #include "spectrum/drawn_density.h"
 #include "spectrum/local_spline.h"
-#include "spectrum/number_scan.h"
 #include "spectrum/sampler.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #include "ui/tform1.h"
 
-#include "core/number_text.h"
+#include "base/number_text.h"
 #include "core/pass_band.h"
 #include "core/settings_rules.h"
 #include "core/simulation.h"

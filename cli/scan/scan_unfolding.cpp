@@ -1,8 +1,8 @@
 #include "cli/scan/scan_unfolding.h"
 
+#include "base/number_text.h"
 #include "cli/scan/scan_options.h"
 #include "cli/scan/scan_energies.h"
-#include "core/number_text.h"
 #include "core/pass_band.h"
 #include "core/physics_constants.h"
 #include "core/settings_rules.h"
