@@ -7,8 +7,8 @@
 #include "core/physics_constants.h"
 #include "core/settings_rules.h"
 #include "core/simulation.h"
+#include "spectrum/acceptance_ceiling.h"
 #include "spectrum/drawn_density.h"
-#include "spectrum/sampler.h"
 #include "unfolding/band_unfolding.h"
 
 namespace {
