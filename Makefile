@@ -61,7 +61,7 @@ FUZZ_SECONDS ?= 60
 # Building alone is what CI does, so that a target cannot break unnoticed.
 fuzz-build:
 	@scripts/install-deps fuzz
-	@CC=clang-14 CXX=clang++-14 cmake -S fuzz -B $(FUZZ_BUILD) -G Ninja >/dev/null
+	@CC=clang-14 CXX=clang++-14 cmake -S . -B $(FUZZ_BUILD) -G Ninja -DVANTOR_FUZZ=ON >/dev/null
 	@cmake --build $(FUZZ_BUILD)
 
 fuzz: fuzz-build
