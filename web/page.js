@@ -457,8 +457,9 @@ function showAbout() {
     const panel = document.createElement("div");
     panel.id = "AboutPanel";
     const add = (id, text, x, y, style) => {
+      // The About box's names are its own; the window's Label1 … Label6 keep theirs.
       const label = document.createElement("p");
-      label.id = id;
+      label.id = "AboutBox_" + id;
       label.textContent = text;
       label.style.left = x + "px";
       label.style.top = y + "px";

@@ -244,6 +244,34 @@ describe("run control", () => {
   });
 });
 
+describe("menus", () => {
+  test("the contest's page offers the About box only; the teacher's the help pages and the source choice", async () => {
+    const page = await openPage();
+    assert.deepEqual(await page.$$eval("#MainMenu1 button[role=menuitem]", (items) => items.filter(
+      (item) => !item.hidden && !item.closest(".menu").hidden).map((item) => item.textContent)), ["Névjegy"]);
+    await page.click("#Sg1 .menu-title");
+    await page.click("#Nvjegy1");
+    assert.equal(await page.$eval("#AboutBox_Label6", (label) => label.textContent), "Verzió:  2.2.0.3 (böngészős változat)");
+    await page.keyboard.press("Escape");
+    assert.equal(await page.$("#AboutBox"), null);
+    await page.close();
+
+    const teacher = await browser.newPage();
+    await teacher.goto(pageUrl + "#tanari");
+    await teacher.waitForSelector("body[data-ready=true]");
+    await teacher.click("#Sg1 .menu-title");
+    await teacher.click("#Feladatok1");
+    const frame = await (await teacher.waitForSelector("#HelpViewport")).contentFrame();
+    assert.equal(await frame.$eval("h1", (heading) => heading.textContent), "Elméleti bevezető");
+    await teacher.click("#HelpDlg button");
+    const [chooser] = await Promise.all([teacher.waitForFileChooser(), teacher.click("#File1 .menu-title").then(
+      () => teacher.click("#Loadsource1"))]);
+    await chooser.accept([path.resolve("../data/sources/p32.for")]);
+    await teacher.waitForFunction(() => document.getElementById("Panel9").textContent.includes("P-32"));
+    await teacher.close();
+  });
+});
+
 describe("layout", () => {
   for (const [width, height] of [[1366, 768], [768, 1024], [1920, 1080]]) {
     test(`at ${width} × ${height} the controls sit at the window's places, scaled, without sideways scrolling`,
