@@ -1,6 +1,7 @@
 #include "cli/evidence/evidence_listing.h"
 
 #include "evidence/evidence_record.h"
+#include "evidence/file_writing.h"
 #include "identification/contestant_code.h"
 
 #include <QDir>
@@ -17,16 +18,31 @@ bool IsLink(const QFileInfo& entry)
     return entry.isSymbolicLink() || entry.isJunction();
 }
 
+bool IsJpegName(const QString& name)
+{
+    return name.endsWith(QStringLiteral(".jpg"), Qt::CaseInsensitive)
+        || name.endsWith(QStringLiteral(".jpeg"), Qt::CaseInsensitive);
+}
+
 // Every entry with a JPEG name that is no folder, also those that are no
 // ordinary files, so that none is passed over without a row; a link with
-// such a name is listed whatever it points to.
+// such a name is listed whatever it points to; and the temporary file of a
+// picture's save that was killed.
 QFileInfoList JpegEntries(const QDir& folder)
 {
-    QFileInfoList entries = folder.entryInfoList({QStringLiteral("*.jpg"), QStringLiteral("*.jpeg")},
+    QFileInfoList entries = folder.entryInfoList({QStringLiteral("*.jpg"), QStringLiteral("*.jpeg"),
+                                                  QStringLiteral(".*.tmp")},
                                                  QDir::AllEntries | QDir::Hidden | QDir::System
                                                      | QDir::NoDotAndDotDot,
                                                  QDir::Name);
-    entries.removeIf([](const QFileInfo& entry) { return entry.isDir() && !IsLink(entry); });
+    entries.removeIf([](const QFileInfo& entry) {
+        if (entry.isDir() && !IsLink(entry))
+            return true;
+        if (!entry.fileName().endsWith(QStringLiteral(".tmp")))
+            return false;
+        const std::optional<QString> target = TemporaryCopyTarget(entry.fileName());
+        return !target || !IsJpegName(*target);
+    });
     return entries;
 }
 
