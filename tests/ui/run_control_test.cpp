@@ -141,6 +141,25 @@ TEST_F(RunControl, ABurstOfStopAndContinueKeepsOneLoop)
     EXPECT_TRUE(Find<QCheckBox>("CheckBox1")->isChecked());
 }
 
+// Start pressed in a turn just after Stop: the particle launched for the
+// measurement before is not flown in the new one. With the fields off every
+// flown particle reaches the detector.
+TEST_F(RunControl, StartInATurnFliesOnlyItsOwnParticles)
+{
+    Find<QCheckBox>("CheckBox1")->setChecked(true);
+    bool restarted = false;
+    QTimer::singleShot(0, form.get(), [&] {
+        Click("Button4");
+        Click("Button3");
+        restarted = true;
+    });
+    Click("Button3");
+    ASSERT_TRUE(restarted);
+    EXPECT_EQ(sim.run.launchedCount, 1000);
+    EXPECT_EQ(sim.run.detectedCount, 1000);
+    EXPECT_EQ(Find<QPushButton>("Button4")->text(), "Folytatás");
+}
+
 TEST_F(RunControl, RaisedCountContinuesToTheNewCount)
 {
     Find<QCheckBox>("CheckBox1")->setChecked(true);
