@@ -2,8 +2,8 @@
 
 #include "core/pass_band.h"
 #include "core/simulation.h"
+#include "spectrum/acceptance_ceiling.h"
 #include "spectrum/drawn_density.h"
-#include "spectrum/sampler.h"
 
 #include <cmath>
 

@@ -1,6 +1,6 @@
 #include "core/band_readout.h"
 
-#include "core/number_text.h"
+#include "base/number_text.h"
 #include "core/physics_constants.h"
 
 std::string PassBandText(double megaElectronVolts)

@@ -84,10 +84,14 @@ public:
 
     void Run()
     {
-        std::vector<std::jthread> helpers;
+        // std::thread rather than std::jthread, which the browser build's C++
+        // library lacks.
+        std::vector<std::thread> helpers;
         for (int t = 1; t < m_threads; ++t)
             helpers.emplace_back([this, t] { Work(t); });
         Work(0);
+        for (std::thread& helper : helpers)
+            helper.join();
     }
 
     std::int32_t Detected() const

@@ -1,6 +1,6 @@
 #include "evidence/evidence_record.h"
 
-#include "evidence/overloaded.h"
+#include "base/overloaded.h"
 
 #include <QLocale>
 

@@ -80,13 +80,8 @@ WriteFailure WhyNotWritten(const QFile& file, const QString& folder, qint64 byte
 
 WriteFailure WhyNotRenamed(const std::error_code& error)
 {
-    if (error == std::errc::no_space_on_device)
-        return Failure(WriteFault::DiskFull);
-    if (error == std::errc::read_only_file_system)
-        return Failure(WriteFault::ReadOnlyFileSystem);
-    if (error == std::errc::permission_denied || error == std::errc::operation_not_permitted)
-        return Failure(WriteFault::NoPermission);
-    return Failure(WriteFault::Other, QString::fromLocal8Bit(error.message()));
+    const WriteFault fault = FaultOfError(error);
+    return Failure(fault, fault == WriteFault::Other ? QString::fromLocal8Bit(error.message()) : QString());
 }
 
 // A new file beside target, under a name no one else uses, so that the

@@ -1,22 +1,11 @@
 #pragma once
 
+#include "base/write_fault.h"
+
 #include <QByteArrayView>
 #include <QString>
 
 #include <optional>
-
-// Why a file could not be written, as far as the system lets one tell.
-enum class WriteFault {
-    DiskFull,
-    NoPermission,
-    ReadOnlyFileSystem,
-    MissingFolder,
-    NotARegularFile,   // a folder, a device or a pipe stands at the path
-    SymbolicLink,      // a link stands at the path, and links are not followed
-    LinkOnTheWay,      // a folder on the way to the path is a link, and links are not followed
-    NameTaken,         // a new file was asked for, and the name exists
-    Other,
-};
 
 struct WriteFailure {
     WriteFault fault = WriteFault::Other;

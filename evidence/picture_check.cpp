@@ -4,6 +4,7 @@
 #include "evidence/picture_digest.h"
 #include "evidence/record_json.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -50,6 +51,8 @@ QString StatusText(EvidenceStatus status)
         return QStringLiteral("nincs adat");
     case EvidenceStatus::Implausible:
         return QStringLiteral("valószínűtlen");
+    case EvidenceStatus::Link:
+        return QStringLiteral("link");
     case EvidenceStatus::Unreadable:
         break;
     }
@@ -84,6 +87,13 @@ PictureCheck CheckPicture(QByteArrayView file)
 PictureCheck CheckPictureFile(const QString& path)
 {
     const QFileInfo info(path);
+    if (info.isSymbolicLink() || info.isJunction()) {
+        const QString target = QDir::toNativeSeparators(info.isJunction() ? info.junctionTarget() : info.symLinkTarget());
+        return {EvidenceStatus::Link,
+                target.isEmpty() ? QStringLiteral("nem olvasható, hova mutat")
+                                 : QStringLiteral("ide mutat: %1").arg(target),
+                std::nullopt};
+    }
     if (!info.exists())
         return {EvidenceStatus::Unreadable, QStringLiteral("nem található"), std::nullopt};
     // The listing names a folder only when it cannot look inside it.

@@ -13,9 +13,11 @@ enum class EvidenceStatus {
     NoRecord,     // a picture from elsewhere, or from a version before records
     Unreadable,   // not a readable JPEG file
     Implausible,  // intact, but no run of the program could have written the record
+    Link,         // a symbolic link or a junction, which is never followed
 };
 
-// "rendben", "módosítva", "nincs adat", "hibás fájl", "valószínűtlen".
+// "rendben", "módosítva", "nincs adat", "hibás fájl", "valószínűtlen",
+// "link".
 QString StatusText(EvidenceStatus status);
 
 struct PictureCheck {
@@ -33,4 +35,7 @@ PictureCheck CheckPicture(QByteArrayView file);
 // Larger files are no pictures of the window, and are not read.
 inline constexpr qint64 MaxPictureBytes = 64 * 1024 * 1024;
 
+// The file at path, never through a link: a link at path is a Link, with
+// where it points as its reason ("ide mutat: …"), since in a shared
+// folder anyone may have planted it to show another's picture as their own.
 PictureCheck CheckPictureFile(const QString& path);

@@ -1,7 +1,7 @@
 #include "evidence/record_json.h"
 
+#include "base/overloaded.h"
 #include "evidence/json_members.h"
-#include "evidence/overloaded.h"
 
 #include <QHash>
 #include <QJsonArray>

@@ -1,6 +1,6 @@
-#include "core/number_text.h"
+#include "base/number_scan.h"
+#include "base/number_text.h"
 #include "fuzz/fuzz_check.h"
-#include "spectrum/number_scan.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "core/number_text.h"
+#include "base/number_text.h"
 #include "fuzz/fuzz_check.h"
 
 #include <charconv>

@@ -1,9 +1,13 @@
 #include "identification/work_folder.h"
 
 #include "identification/contestant_code.h"
+#include "identification/folder_access.h"
 
 #include <QDir>
 #include <QFileInfo>
+
+#include <optional>
+#include <string>
 
 namespace {
 
@@ -25,19 +29,30 @@ bool OwnFolder(const QString& rootFolder, const QString& code)
     return !entry.exists() || entry.canonicalFilePath() == root.filePath(code);
 }
 
+// The folder made here is the contestant's alone, and a folder found is
+// judged before it is entered, so that no picture lands where another
+// account could delete or swap it.
 WorkPlace EnterContestantPlace(const QString& rootFolder, const QString& code)
 {
     const QString folder = rootFolder + code + u'/';
     WorkPlace place{folder, folder, QString()};
-    if (!OwnFolder(rootFolder, code)) {
+    FolderRefusal refusal = FolderRefusal::Link;
+    std::string owner;
+    if (OwnFolder(rootFolder, code)) {
+        if (!QFileInfo(folder).isDir() && !MakeOwnerOnlyFolder(rootFolder, code) && !QFileInfo(folder).isDir()) {
+            place.error = QStringLiteral("A versenyző mappája nem hozható létre: %1").arg(QDir::toNativeSeparators(folder));
+            return place;
+        }
+        const std::optional<FolderRights> rights = ReadFolderRights(folder);
+        refusal = rights ? JudgeContestantFolder(*rights) : FolderRefusal::None;
+        owner = rights ? rights->owner : std::string();
+    }
+    if (refusal != FolderRefusal::None) {
         place.dialogFolder = rootFolder;
-        place.error = QStringLiteral("A versenyző mappája másik helyre mutató link, ezért nem használható: %1\n"
-                                     "Képet nem lehet menteni. Kérd meg a felügyelőt, hogy törölje a linket.")
-                          .arg(QDir::toNativeSeparators(rootFolder + code));
+        place.error = QString::fromStdString(
+            FolderRefusalMessage(refusal, QDir::toNativeSeparators(rootFolder + code).toStdString(), owner));
         place.refused = true;
-    } else if (!QFileInfo(folder).isDir() && !QDir(rootFolder).mkdir(code))
-        place.error = QStringLiteral("A versenyző mappája nem hozható létre: %1").arg(QDir::toNativeSeparators(folder));
-    else if (!QDir::setCurrent(folder))
+    } else if (!QDir::setCurrent(folder))
         place.error = QStringLiteral("A versenyző mappájába nem lehet belépni: %1").arg(QDir::toNativeSeparators(folder));
     return place;
 }

@@ -1,9 +1,8 @@
 #include "spectrum/source_spectrum.h"
 
-#include "spectrum/drawn_density.h"
+#include "base/number_scan.h"
+#include "spectrum/acceptance_ceiling.h"
 #include "spectrum/local_spline.h"
-#include "spectrum/number_scan.h"
-#include "spectrum/sampler.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
 #include "ui/tform1.h"
 
-#include "core/number_text.h"
+#include "base/number_text.h"
 #include "core/simulation.h"
 #include "generated/vantor_version.h"
 #include "identification/contestant_code.h"

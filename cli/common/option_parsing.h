@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/number_text.h"
+#include "base/number_text.h"
 
 #include <charconv>
 #include <cmath>

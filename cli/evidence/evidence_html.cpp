@@ -39,6 +39,7 @@ span.modified { background: #c62828; } article.modified { border-left-color: #c6
 span.norecord { background: #e65100; } article.norecord { border-left-color: #e65100; }
 span.unreadable { background: #6a1b9a; } article.unreadable { border-left-color: #6a1b9a; }
 span.implausible { background: #ad1457; } article.implausible { border-left-color: #ad1457; }
+span.link { background: #37474f; } article.link { border-left-color: #37474f; }
 )";
 
 QString StatusClass(EvidenceStatus status)
@@ -52,6 +53,8 @@ QString StatusClass(EvidenceStatus status)
         return QStringLiteral("norecord");
     case EvidenceStatus::Implausible:
         return QStringLiteral("implausible");
+    case EvidenceStatus::Link:
+        return QStringLiteral("link");
     case EvidenceStatus::Unreadable:
         break;
     }
@@ -131,36 +134,63 @@ QString RecordList(const EvidenceRecord& record)
     return list + QStringLiteral("</dl>\n");
 }
 
+// A link is neither shown nor linked to, since the browser would follow it.
+QString Thumbnail(const EvidenceRow& row, const QDir& pageFolder)
+{
+    if (row.check.status == EvidenceStatus::Link)
+        return QStringLiteral("<div class=\"thumb\"><div class=\"nothumb\">link</div></div>");
+    const QString link = Link(row.file.path, pageFolder);
+    const QString content = row.check.status == EvidenceStatus::Unreadable
+                                ? QStringLiteral("<div class=\"nothumb\">nem megjeleníthető</div>")
+                                : QStringLiteral("<img src=\"%1\" alt=\"%2\" loading=\"lazy\">")
+                                      .arg(link, Escaped(row.file.name));
+    return QStringLiteral("<a class=\"thumb\" href=\"%1\">%2</a>").arg(link, content);
+}
+
 QString Picture(const EvidenceRow& row, const QDir& pageFolder)
 {
-    const QString link = Link(row.file.path, pageFolder);
     const QString name = Escaped(row.file.name);
-    const QString thumbnail = row.check.status == EvidenceStatus::Unreadable
-                                  ? QStringLiteral("<div class=\"nothumb\">nem megjeleníthető</div>")
-                                  : QStringLiteral("<img src=\"%1\" alt=\"%2\" loading=\"lazy\">").arg(link, name);
     const bool flagged = NeedsALook(row);
-    QString html = QStringLiteral("<article class=\"%1%2\">\n<a class=\"thumb\" href=\"%3\">%4</a>\n<div>\n")
-                       .arg(StatusClass(row.check.status), flagged ? QStringLiteral(" flagged") : QString(), link,
-                            thumbnail);
+    QString html = QStringLiteral("<article class=\"%1%2\">\n%3\n<div>\n")
+                       .arg(StatusClass(row.check.status), flagged ? QStringLiteral(" flagged") : QString(),
+                            Thumbnail(row, pageFolder));
     html += QStringLiteral("<h3>%1 <span class=\"badge %2\">%3</span></h3>\n")
                 .arg(name, StatusClass(row.check.status), Escaped(StatusText(row.check.status)));
     const QString note = RowNote(row);
     if (!note.isEmpty())
         html += QStringLiteral("<p class=\"reason %1\">%2</p>\n")
                     .arg(flagged ? QStringLiteral("flagged") : QStringLiteral("note"), Escaped(note));
-    html += row.check.record ? RecordList(*row.check.record) : QStringLiteral("<p>A képben nincs adatlap.</p>\n");
+    if (row.check.record)
+        html += RecordList(*row.check.record);
+    else if (row.check.status != EvidenceStatus::Link)
+        html += QStringLiteral("<p>A képben nincs adatlap.</p>\n");
     return html + QStringLiteral("</div>\n</article>\n");
+}
+
+QString Count(const std::vector<EvidenceRow>& rows, EvidenceStatus status)
+{
+    return QStringLiteral(" <span class=\"%1\">%2 %3</span>")
+        .arg(StatusClass(status), QString::number(CountOf(rows, status)), StatusText(status));
+}
+
+// "2 kép", and "1 link" beside it when there is one.
+QString FolderCounts(std::span<const EvidenceRow> rows)
+{
+    QString counts = QStringLiteral("%1 kép").arg(PictureCount(rows));
+    for (EvidenceStatus other : OtherEntries)
+        if (const qsizetype count = CountOf(rows, other); count > 0)
+            counts += QStringLiteral(", %1 %2").arg(count).arg(StatusText(other));
+    return counts;
 }
 
 QString Summary(const std::vector<EvidenceRow>& rows)
 {
-    QString html = QStringLiteral("<p class=\"summary\">Összesen %1 kép:").arg(rows.size());
-    for (EvidenceStatus status : ReportedStatuses) {
-        const auto count = std::count_if(rows.begin(), rows.end(),
-                                         [status](const EvidenceRow& row) { return row.check.status == status; });
-        html += QStringLiteral(" <span class=\"%1\">%2 %3</span>")
-                    .arg(StatusClass(status), QString::number(count), StatusText(status));
-    }
+    QString html = QStringLiteral("<p class=\"summary\">Összesen %1 kép:").arg(PictureCount(rows));
+    for (EvidenceStatus status : ReportedStatuses)
+        html += Count(rows, status);
+    for (EvidenceStatus other : OtherEntries)
+        if (CountOf(rows, other) > 0)
+            html += Count(rows, other);
     return html + QStringLiteral("</p>\n");
 }
 
@@ -182,8 +212,8 @@ std::string EvidenceHtml(const std::vector<EvidenceRow>& rows, const QString& pa
         const QString title = Escaped(rows[first].file.folder);
         nav += QStringLiteral("<a href=\"#%1\"%2>%3</a>")
                    .arg(id, flagged ? QStringLiteral(" class=\"flagged\"") : QString(), title);
-        sections += QStringLiteral("<section id=\"%1\">\n<h2>%2 <small>(%3 kép)</small></h2>\n")
-                        .arg(id, title, QString::number(end - first));
+        sections += QStringLiteral("<section id=\"%1\">\n<h2>%2 <small>(%3)</small></h2>\n")
+                        .arg(id, title, FolderCounts(std::span(rows).subspan(first, end - first)));
         for (std::size_t i = first; i < end; ++i)
             sections += Picture(rows[i], folder);
         sections += QStringLiteral("</section>\n");

@@ -11,17 +11,35 @@
 
 namespace {
 
-// Every entry with a JPEG name, also those that are no ordinary files, so
-// that none is passed over without a row.
-QFileInfoList JpegEntries(const QDir& folder)
+bool IsLink(const QFileInfo& entry)
 {
-    return folder.entryInfoList({QStringLiteral("*.jpg"), QStringLiteral("*.jpeg")},
-                                QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+    return entry.isSymbolicLink() || entry.isJunction();
 }
 
+// Every entry with a JPEG name that is no folder, also those that are no
+// ordinary files, so that none is passed over without a row; a link with
+// such a name is listed whatever it points to.
+QFileInfoList JpegEntries(const QDir& folder)
+{
+    QFileInfoList entries = folder.entryInfoList({QStringLiteral("*.jpg"), QStringLiteral("*.jpeg")},
+                                                 QDir::AllEntries | QDir::Hidden | QDir::System
+                                                     | QDir::NoDotAndDotDot,
+                                                 QDir::Name);
+    entries.removeIf([](const QFileInfo& entry) { return entry.isDir() && !IsLink(entry); });
+    return entries;
+}
+
+// The folders beside the pictures, and the links there that could stand for
+// one: to a folder, or to nothing.
 QFileInfoList Subfolders(const QDir& folder)
 {
-    return folder.entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+    QFileInfoList entries = folder.entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System
+                                                     | QDir::NoDotAndDotDot,
+                                                 QDir::Name);
+    entries.removeIf([](const QFileInfo& entry) {
+        return IsLink(entry) ? entry.isFile() : !entry.isDir() || entry.isHidden();
+    });
+    return entries;
 }
 
 // Only a code the identification accepts names a contestant's folder, so that
@@ -41,38 +59,48 @@ QString FolderOwner(const QDir& folder)
     return {};
 }
 
+// A link is never followed, so that no one can show another's pictures in a
+// folder of their own, nor take them out of the folder they lie in: it is a
+// row of its own, in the folder that holds it. Any other file is listed in
+// the folder it really lies in, whichever way it was named.
 class Collector {
 public:
     void Add(const QFileInfo& file)
     {
-        // A dangling link has no canonical path, and is one file by its own.
-        const QString canonical = file.canonicalFilePath();
-        const QString key = canonical.isEmpty() ? file.absoluteFilePath() : canonical;
+        const QString canonical = IsLink(file) ? QString() : file.canonicalFilePath();
+        const QFileInfo real = canonical.isEmpty() ? file : QFileInfo(canonical);
+        const QString key = real.absoluteFilePath();
         if (m_seen.contains(key))
             return;
         m_seen.insert(key);
-        const QDir folder = file.absoluteDir();
-        m_pictures.push_back({folder.dirName(), file.fileName(), file.absoluteFilePath(), FolderOwner(folder)});
+        const QDir folder = real.absoluteDir();
+        m_pictures.push_back({folder.dirName(), real.fileName(), key, FolderOwner(folder)});
     }
 
-    // A folder that cannot be listed gets a row of its own: its pictures must
-    // not vanish from the count unseen.
-    bool AddIfUnreadable(const QFileInfo& folder)
+    // A folder that cannot be listed, or a link, gets a row of its own: its
+    // pictures must not vanish from the count unseen.
+    bool AddIfNotListed(const QFileInfo& folder)
     {
-        if (folder.isReadable() && folder.isExecutable())
+        if (!IsLink(folder) && folder.isReadable() && folder.isExecutable())
             return false;
         Add(folder);
         return true;
     }
 
+    // The folder named is looked into even when it is a link: the one who
+    // runs the check named it.
     void AddFolder(const QFileInfo& folder)
     {
-        if (AddIfUnreadable(folder))
+        const QFileInfo named(folder.canonicalFilePath().isEmpty() ? folder.absoluteFilePath()
+                                                                   : folder.canonicalFilePath());
+        if (!named.isReadable() || !named.isExecutable()) {
+            Add(named);
             return;
-        for (const QFileInfo& file : JpegEntries(QDir(folder.absoluteFilePath())))
+        }
+        for (const QFileInfo& file : JpegEntries(QDir(named.absoluteFilePath())))
             Add(file);
-        for (const QFileInfo& subfolder : Subfolders(QDir(folder.absoluteFilePath()))) {
-            if (AddIfUnreadable(subfolder))
+        for (const QFileInfo& subfolder : Subfolders(QDir(named.absoluteFilePath()))) {
+            if (AddIfNotListed(subfolder))
                 continue;
             for (const QFileInfo& file : JpegEntries(QDir(subfolder.absoluteFilePath())))
                 Add(file);
@@ -99,7 +127,7 @@ std::variant<std::vector<PictureFile>, ListingError> ListPictures(const std::vec
     Collector collector;
     for (const std::string& path : paths) {
         const QFileInfo info(QString::fromStdString(path));
-        if (!info.exists())
+        if (!info.exists() && !IsLink(info))
             return ListingError{"vantor-cli: nincs ilyen fájl vagy mappa: '" + path + "'"};
         if (info.isDir())
             collector.AddFolder(info);

@@ -3,13 +3,13 @@
 #include "analysis/binomial_tail.h"
 #include "analysis/detection_probability.h"
 #include "analysis/expected_count.h"
+#include "base/number_scan.h"
+#include "base/number_text.h"
 #include "core/band_readout.h"
 #include "core/measurement.h"
-#include "core/number_text.h"
 #include "core/pass_band.h"
 #include "core/settings_rules.h"
 #include "core/simulation.h"
-#include "spectrum/number_scan.h"
 #include "spectrum/source_file.h"
 
 #include <QDir>

@@ -152,24 +152,37 @@ std::string EvidenceTable(const std::vector<EvidenceRow>& rows)
     return table.toStdString();
 }
 
+qsizetype CountOf(std::span<const EvidenceRow> rows, EvidenceStatus status)
+{
+    return std::count_if(rows.begin(), rows.end(), [status](const EvidenceRow& row) { return row.check.status == status; });
+}
+
+qsizetype PictureCount(std::span<const EvidenceRow> rows)
+{
+    qsizetype pictures = std::ssize(rows);
+    for (EvidenceStatus other : OtherEntries)
+        pictures -= CountOf(rows, other);
+    return pictures;
+}
+
 std::string EvidenceSummary(const std::vector<EvidenceRow>& rows)
 {
     QStringList counts;
-    for (EvidenceStatus status : ReportedStatuses) {
-        const auto count = std::count_if(rows.begin(), rows.end(),
-                                         [status](const EvidenceRow& row) { return row.check.status == status; });
-        counts << QStringLiteral("%1 %2").arg(count).arg(StatusText(status));
-    }
+    for (EvidenceStatus status : ReportedStatuses)
+        counts << QStringLiteral("%1 %2").arg(CountOf(rows, status)).arg(StatusText(status));
+    QString extra;
+    for (EvidenceStatus other : OtherEntries)
+        if (const qsizetype count = CountOf(rows, other); count > 0)
+            extra += QStringLiteral("; %1 %2").arg(count).arg(StatusText(other));
     const auto inClass = std::count_if(rows.begin(), rows.end(), SavedInTeacherMode);
     const auto newer = std::count_if(rows.begin(), rows.end(),
                                      [](const EvidenceRow& row) { return row.plausibility.checkerOlder; });
-    QString extra;
     if (inClass > 0)
         extra += QStringLiteral("; %1 tanári módban mentve").arg(inClass);
     if (newer > 0)
         extra += QStringLiteral("; %1 az ellenőrzőnél újabb programmal mentve").arg(newer);
     return QStringLiteral("Összesen %1 kép: %2%3\n")
-        .arg(QString::number(rows.size()), counts.join(QStringLiteral(", ")), extra)
+        .arg(QString::number(PictureCount(rows)), counts.join(QStringLiteral(", ")), extra)
         .toStdString();
 }
 

@@ -4,6 +4,7 @@
 #include "cli/evidence/evidence_plausibility.h"
 #include "evidence/picture_check.h"
 
+#include <span>
 #include <string>
 #include <vector>
 
@@ -14,10 +15,20 @@ struct EvidenceRow {
     Plausibility plausibility{};
 };
 
-// Every status, in the order the summaries count them.
+// Every status of a picture, in the order the summaries count them.
 inline constexpr EvidenceStatus ReportedStatuses[] = {EvidenceStatus::Intact, EvidenceStatus::Implausible,
                                                       EvidenceStatus::Modified, EvidenceStatus::NoRecord,
                                                       EvidenceStatus::Unreadable};
+
+// What else stands among the pictures, each a row of its own, counted after
+// them where there is any.
+inline constexpr EvidenceStatus OtherEntries[] = {EvidenceStatus::Link};
+
+// How many rows have status.
+qsizetype CountOf(std::span<const EvidenceRow> rows, EvidenceStatus status);
+
+// How many rows are pictures: all but the OtherEntries.
+qsizetype PictureCount(std::span<const EvidenceRow> rows);
 
 // What is wrong with the picture, in a contestant's folder or the work root
 // whether its record was saved by someone else, and whether it was saved in
@@ -39,8 +50,8 @@ QString StatusWithNote(const EvidenceRow& row);
 std::string EvidenceTable(const std::vector<EvidenceRow>& rows);
 
 // "Összesen 3 kép: 1 rendben, 0 valószínűtlen, 1 módosítva, 1 nincs adat,
-// 0 hibás fájl", followed by "; 1 tanári módban mentve" and "; 1 az
-// ellenőrzőnél újabb programmal mentve" when there are such.
+// 0 hibás fájl", followed by "; 2 link", "; 1 tanári módban mentve"
+// and "; 1 az ellenőrzőnél újabb programmal mentve" when there are such.
 std::string EvidenceSummary(const std::vector<EvidenceRow>& rows);
 
 // The rows with every field of the record after folder, file, status and

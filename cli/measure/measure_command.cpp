@@ -2,11 +2,11 @@
 
 #include "analysis/detection_probability.h"
 #include "analysis/expected_count.h"
+#include "base/number_text.h"
 #include "cli/common/run_setup.h"
 #include "cli/measure/measure_options.h"
 #include "core/band_readout.h"
 #include "core/measurement.h"
-#include "core/number_text.h"
 #include "core/pass_band.h"
 #include "core/simulation.h"
 

@@ -1,7 +1,7 @@
 #include "cli/scan/scan_report.h"
 
 #include "analysis/source_comparison.h"
-#include "core/number_text.h"
+#include "base/number_text.h"
 
 namespace {
 

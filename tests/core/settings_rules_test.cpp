@@ -1,5 +1,5 @@
+#include "base/number_text.h"
 #include "core/filter_settings.h"
-#include "core/number_text.h"
 #include "core/settings_rules.h"
 #include "core/walls.h"
 

@@ -8,6 +8,11 @@
 
 #include <gtest/gtest.h>
 
+#ifndef _WIN32
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 namespace {
 
 class WorkFolder : public testing::Test {
@@ -85,7 +90,8 @@ TEST_F(WorkFolder, AFolderOnTheRootOfADriveIsTheContestantsOwn)
 {
     const QString drive = QFileInfo(QStringLiteral("/")).absoluteFilePath();
     const WorkPlace place = EnterWorkPlace(drive, QStringLiteral("tmp"));
-    EXPECT_FALSE(place.refused) << place.error.toStdString();
+    // Everyone may write the temporary folder, which is refused for that.
+    EXPECT_FALSE(place.error.contains(QStringLiteral("link"))) << place.error.toStdString();
     EXPECT_EQ(place.workFolder, drive + QStringLiteral("tmp/"));
 }
 
@@ -140,3 +146,70 @@ TEST_F(WorkFolder, AContestantsFolderThatIsALinkIsRefused)
 }
 
 }
+
+#ifndef _WIN32
+
+namespace {
+
+// In a shared root anyone may make the folder of a contestant's code in
+// advance, and whoever may write it may delete the pictures saved there.
+class ContestantFolderRights : public WorkFolder {
+protected:
+    // What the contestant would see; nothing entered, nothing saved.
+    void ExpectRefused(const WorkPlace& place, const QString& message)
+    {
+        EXPECT_TRUE(place.refused);
+        EXPECT_EQ(place.error, message);
+        EXPECT_EQ(place.dialogFolder, RootFolder());
+        EXPECT_EQ(QDir::currentPath(), startFolder);
+    }
+
+    static mode_t Mode(const QString& path)
+    {
+        struct stat status{};
+        EXPECT_EQ(stat(QFile::encodeName(path).constData(), &status), 0);
+        return status.st_mode & 07777;
+    }
+};
+
+TEST_F(ContestantFolderRights, TheFolderMadeIsTheContestantsAlone)
+{
+    const mode_t previous = umask(0);
+    const WorkPlace place = EnterWorkPlace(RootFolder(), QStringLiteral("31"));
+    umask(previous);
+    EXPECT_TRUE(place.error.isEmpty()) << place.error.toStdString();
+    EXPECT_EQ(Mode(RootFolder() + QStringLiteral("31")), mode_t(0700));
+}
+
+TEST_F(ContestantFolderRights, AFolderOthersMayWriteIsRefused)
+{
+    ASSERT_TRUE(QDir(RootFolder()).mkdir(QStringLiteral("31")));
+    ASSERT_EQ(chmod(QFile::encodeName(RootFolder() + QStringLiteral("31")).constData(), 0777), 0);
+    ExpectRefused(EnterWorkPlace(RootFolder(), QStringLiteral("31")),
+                  QStringLiteral("A versenyző mappájába más felhasználók is írhatnak, ezért nem használható: %1\n"
+                                 "Képet nem lehet menteni. Kérd meg a felügyelőt, hogy vegye el a mappán a többi "
+                                 "felhasználó írási jogát, majd indítsd újra a programot.")
+                      .arg(RootFolder() + QStringLiteral("31")));
+    EXPECT_EQ(Mode(RootFolder() + QStringLiteral("31")), mode_t(0777));
+}
+
+// Only root can give a folder to another account.
+TEST_F(ContestantFolderRights, AFolderOfAnotherAccountIsRefusedEvenWhenItIsClosed)
+{
+    if (geteuid() != 0)
+        GTEST_SKIP() << "only root can give a folder to another account";
+    const QString folder = RootFolder() + QStringLiteral("31");
+    ASSERT_TRUE(QDir(RootFolder()).mkdir(QStringLiteral("31")));
+    ASSERT_EQ(chmod(QFile::encodeName(folder).constData(), 0700), 0);
+    constexpr uid_t nobody = 65534;
+    ASSERT_EQ(chown(QFile::encodeName(folder).constData(), nobody, nobody), 0);
+    const WorkPlace place = EnterWorkPlace(RootFolder(), QStringLiteral("31"));
+    EXPECT_TRUE(place.error.startsWith(QStringLiteral("A versenyző mappája egy másik felhasználóé (")))
+        << place.error.toStdString();
+    ExpectRefused(place, place.error);
+    EXPECT_TRUE(place.error.contains(QStringLiteral("ezért nem használható: ") + folder + u'\n'));
+}
+
+}
+
+#endif

@@ -1,5 +1,5 @@
+#include "spectrum/acceptance_ceiling.h"
 #include "spectrum/drawn_density.h"
-#include "spectrum/sampler.h"
 
 #include <gtest/gtest.h>
 

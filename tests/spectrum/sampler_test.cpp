@@ -1,3 +1,4 @@
+#include "spectrum/acceptance_ceiling.h"
 #include "spectrum/drawn_density.h"
 #include "spectrum/random_uniform.h"
 #include "spectrum/sampler.h"

@@ -1,5 +1,4 @@
-#include "spectrum/drawn_density.h"
-#include "spectrum/sampler.h"
+#include "spectrum/acceptance_ceiling.h"
 #include "spectrum/source_spectrum.h"
 
 #include <gtest/gtest.h>

@@ -200,6 +200,34 @@ TEST_F(EvidenceCommand, ThePageLinksThePicturesFromItsOwnFolderAndEscapesTheReco
     EXPECT_EQ(html.count(QStringLiteral("<section")), 2);
 }
 
+// A folder linked under another contestant's code shows their pictures
+// nowhere but in their own folder: the link is a row of the table, the CSV
+// and the page, and the jury is told to look.
+TEST_F(EvidenceCommand, APlantedLinkIsARowOfItsOwnEverywhere)
+{
+    Save(QStringLiteral("21/01_spektrum.jpg"), SealedTestPicture());
+    ASSERT_TRUE(QFile::link(QStringLiteral("21"), Path(QStringLiteral("23"))));
+    const QString csv = temporary.filePath(QStringLiteral("terem.csv"));
+    const QString page = temporary.filePath(QStringLiteral("terem.html"));
+
+    const CommandOutcome outcome = Run({Room()}, csv.toStdString(), page.toStdString());
+
+    EXPECT_EQ(outcome.exitStatus, ExitFlagged);
+    const QStringList lines = QString::fromStdString(outcome.output).split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 4) << outcome.output;
+    EXPECT_TRUE(lines[1].startsWith(QStringLiteral("21     01_spektrum.jpg"))) << outcome.output;
+    const QString link = QStringLiteral("ide mutat: ") + Path(QStringLiteral("21"));
+    EXPECT_TRUE(lines[2].startsWith(QStringLiteral("terem  23    "))) << outcome.output;
+    EXPECT_TRUE(lines[2].endsWith(QStringLiteral("  link: ") + link)) << outcome.output;
+    EXPECT_EQ(lines[3], QStringLiteral("Összesen 1 kép: 1 rendben, 0 valószínűtlen, 0 módosítva, 0 nincs adat, "
+                                       "0 hibás fájl; 1 link"));
+    EXPECT_TRUE(Read(csv).contains(QStringLiteral("\nterem,23,link,") + link + u',')) << Read(csv).toStdString();
+    const QString html = Read(page);
+    EXPECT_TRUE(html.contains(QStringLiteral("<article class=\"link flagged\">")));
+    EXPECT_TRUE(html.contains(QStringLiteral("<span class=\"link\">1 link</span>")));
+    EXPECT_FALSE(html.contains(QStringLiteral("terem/23"))) << "the browser would follow the link";
+}
+
 TEST_F(EvidenceCommand, AnOutputThatCannotBeWrittenFails)
 {
     Save(QStringLiteral("21/01_spektrum.jpg"), SealedTestPicture());

@@ -1,12 +1,13 @@
-#include "core/number_text.h"
+#include "base/number_text.h"
 
-#include "spectrum/number_scan.h"
+#include "base/number_scan.h"
+
+#include <fmt/format.h>
 
 #include <algorithm>
 #include <cctype>
-#include <charconv>
+#include <cmath>
 #include <cstdlib>
-#include <limits>
 
 namespace {
 
@@ -29,6 +30,35 @@ std::optional<std::int32_t> DigitsValue(std::string_view digits, int base, bool 
             return std::nullopt;
     }
     return static_cast<std::int32_t>(negative ? -value : value);
+}
+
+// The shortest digits that read back as the value, without trailing zeros,
+// and the power of ten of the first: 1.5e-06 is {"15", -6}.
+struct ShortestDigits {
+    bool negative;
+    std::string digits;
+    int exponent;
+};
+
+ShortestDigits ShortestDigitsOf(double value)
+{
+    // {fmt} writes them fixed ("0.00012", "1500") or with an exponent ("1.5e-06").
+    std::string digits = fmt::format("{}", std::fabs(value));
+    int exponent = 0;
+    if (const std::size_t e = digits.find('e'); e != std::string::npos) {
+        exponent = std::atoi(digits.c_str() + e + 1);
+        digits.erase(e);
+    }
+    std::size_t point = digits.find('.');
+    if (point == std::string::npos)
+        point = digits.size();
+    else
+        digits.erase(point, 1);
+    const std::size_t leadingZeros = std::min(digits.find_first_not_of('0'), digits.size() - 1);
+    digits.erase(0, leadingZeros);
+    while (digits.size() > 1 && digits.back() == '0')
+        digits.pop_back();
+    return {std::signbit(value), digits, exponent + static_cast<int>(point) - 1 - static_cast<int>(leadingZeros)};
 }
 
 }
@@ -64,21 +94,18 @@ std::string GeneralNumberText(double value)
     // written above it, as a text that no longer reads back as a number.
     constexpr double LargestFifteenDigitValue = 1.79769313486231e308;
     value = std::clamp(value, -LargestFifteenDigitValue, LargestFifteenDigitValue);
-    char buffer[64];
     // d.dddddddddddddde±XX: fifteen significant digits, correctly rounded.
-    const auto scientific = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                          std::chars_format::scientific, 14);
-    const std::string_view text(buffer, scientific.ptr - buffer);
+    const std::string text = fmt::format("{:.14e}", value);
     const std::size_t e = text.find('e');
     const bool negative = text.front() == '-';
     std::string digits;
-    for (char c : text.substr(0, e)) {
+    for (char c : std::string_view(text).substr(0, e)) {
         if (std::isdigit(static_cast<unsigned char>(c)))
             digits += c;
     }
     while (digits.size() > 1 && digits.back() == '0')
         digits.pop_back();
-    const int exponent = std::atoi(std::string(text.substr(e + 1)).c_str());
+    const int exponent = std::atoi(text.substr(e + 1).c_str());
 
     const std::size_t point = static_cast<std::size_t>(exponent + 1);
     std::string result = negative ? "-" : "";
@@ -100,17 +127,33 @@ std::string GeneralNumberText(double value)
 
 std::string FixedText(double value, int width, int decimals)
 {
-    char buffer[400];
-    const auto fixed = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
-    std::string text(buffer, fixed.ptr);
-    if (static_cast<int>(text.size()) < width)
-        text.insert(0, width - text.size(), ' ');
-    return text;
+    return fmt::format("{:>{}.{}f}", value, width, decimals);
 }
 
+// The form of std::to_chars without a format: fixed or with an exponent,
+// whichever is shorter, fixed when both are as long.
 std::string ExactNumberText(double value)
 {
-    char buffer[64];
-    const auto shortest = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return std::string(buffer, shortest.ptr);
+    if (!std::isfinite(value))
+        return fmt::format("{}", value);
+    const ShortestDigits shortest = ShortestDigitsOf(value);
+    const int digitCount = static_cast<int>(shortest.digits.size());
+    const int lastDigitPower = shortest.exponent - (digitCount - 1);
+    // 0.001 and 1e-03, 10000 and 1e+04 are as long; so are 0.0001234 and
+    // 1.234e-04, 123400000 and 1.234e+08.
+    const bool fixed = digitCount == 1 ? lastDigitPower >= -3 && lastDigitPower <= 4
+                                       : lastDigitPower >= -(digitCount + 3) && lastDigitPower <= 5;
+    const char* sign = shortest.negative ? "-" : "";
+    const std::string_view digits = shortest.digits;
+    if (!fixed)
+        return fmt::format("{}{}{}{}e{:+03d}", sign, digits.substr(0, 1), digitCount > 1 ? "." : "", digits.substr(1),
+                           shortest.exponent);
+    // A whole number shows its exact value, not its digits padded with zeros.
+    if (lastDigitPower >= 0)
+        return fmt::format("{:.0f}", value);
+    if (shortest.exponent >= 0) {
+        const std::size_t point = static_cast<std::size_t>(shortest.exponent + 1);
+        return fmt::format("{}{}.{}", sign, digits.substr(0, point), digits.substr(point));
+    }
+    return fmt::format("{}0.{:0>{}}", sign, digits, digitCount - shortest.exponent - 1);
 }

@@ -1,7 +1,8 @@
-#include "spectrum/number_scan.h"
+#include "base/number_scan.h"
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <string>
 
 namespace {
@@ -42,6 +43,20 @@ TEST(NumberScan, RangeOfTheNumberWrittenNotOfItsExponent)
         "444444445678944444444444444444444445644444444444444444444444444444444444444444444444444444444444"
         "4444444444444444444456789234567890.5e-3";
     EXPECT_FALSE(ScanNumber(found, false));
+}
+
+// Where rounding decides: the halfway points between two doubles, the edge
+// of infinity and the subnormals.
+TEST(NumberScan, RoundsCorrectlyAtTheEdges)
+{
+    EXPECT_EQ(ScanNumber("9007199254740993", false), 9007199254740992.0);
+    EXPECT_EQ(ScanNumber("9007199254740993.000000000000000000001", false), 9007199254740994.0);
+    EXPECT_EQ(ScanNumber("1.7976931348623158e308", false), std::numeric_limits<double>::max());
+    EXPECT_FALSE(ScanNumber("1.7976931348623159e308", false));
+    EXPECT_EQ(ScanNumber("2.4703282292062328e-324", false), std::numeric_limits<double>::denorm_min());
+    EXPECT_EQ(ScanNumber("2.4703282292062327e-324", false), 0.0);
+    EXPECT_EQ(ScanNumber("1e-310", false), 1e-310);
+    EXPECT_EQ(ScanNumber("0.30000000000000004", false), 0.1 + 0.2);
 }
 
 TEST(NumberScan, TrailingBlanksOnlyWhenAskedFor)

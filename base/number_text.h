@@ -24,5 +24,6 @@ std::string GeneralNumberText(double value);
 // and wider when needed, like printf's "%10.5f".
 std::string FixedText(double value, int width, int decimals);
 
-// Shortest text that reads back as the same double.
+// Shortest text that reads back as the same double, fixed or with an exponent
+// ("1e+22"), whichever is shorter, as std::to_chars writes it.
 std::string ExactNumberText(double value);

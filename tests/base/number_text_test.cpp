@@ -1,7 +1,8 @@
-#include "core/number_text.h"
+#include "base/number_text.h"
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <limits>
 
 namespace {
@@ -79,6 +80,78 @@ TEST(NumberText, ExactTextReadsBack)
 {
     EXPECT_EQ(ExactNumberText(46.741), "46.741");
     EXPECT_EQ(ExactNumberText(0.1 + 0.2), "0.30000000000000004");
+}
+
+
+// The bytes printf and std::to_chars write where formatting goes wrong most
+// easily: exact halfway cases, the shortest form's switch between fixed and
+// exponent, subnormals, whole numbers beyond 2^53, the extremes of a double,
+// negative zero.
+TEST(NumberText, TextsOfTrickyValues)
+{
+    struct Texts {
+        double value;
+        const char* general;
+        const char* exact;
+    };
+    const Texts texts[] = {
+        {0.1 + 0.2, "0.3", "0.30000000000000004"},
+        {1e22, "1E22", "1e+22"},
+        {1e23, "1E23", "1e+23"},
+        {1e15, "1E15", "1e+15"},
+        {1e16, "1E16", "1e+16"},
+        {std::ldexp(1.0, 60), "1.15292150460685E18", "1152921504606846976"},
+        {9007199254740993.0, "9.00719925474099E15", "9007199254740992"},
+        {std::numeric_limits<double>::denorm_min(), "4.94065645841247E-324", "5e-324"},
+        {1e-310, "9.99999999999997E-311", "1e-310"},
+        {std::numeric_limits<double>::min(), "2.2250738585072E-308", "2.2250738585072014e-308"},
+        {std::numeric_limits<double>::max(), "1.79769313486231E308", "1.7976931348623157e+308"},
+        {-0.0, "0", "-0"},
+        {1000000000000005.0, "1E15", "1000000000000005"},
+        {1000000000000015.0, "1.00000000000002E15", "1000000000000015"},
+        {0.00001, "0.00001", "1e-05"},
+        {0.0001, "0.0001", "1e-04"},
+        {0.0001234, "0.0001234", "0.0001234"},
+        {123400000.0, "123400000", "123400000"},
+        {1234000000.0, "1234000000", "1.234e+09"},
+        {10000.0, "10000", "10000"},
+        {100000.0, "100000", "1e+05"},
+        {1e-300, "1E-300", "1e-300"},
+        {-2.5e-7, "-2.5E-7", "-2.5e-07"},
+        {164352.479744, "164352.479744", "164352.479744"},
+    };
+    for (const Texts& t : texts) {
+        EXPECT_EQ(GeneralNumberText(t.value), t.general) << t.exact;
+        EXPECT_EQ(ExactNumberText(t.value), t.exact);
+    }
+    struct Fixed {
+        double value;
+        int width;
+        int decimals;
+        const char* text;
+    };
+    const Fixed fixed[] = {
+        {0.125, 1, 2, "0.12"},
+        {0.375, 1, 2, "0.38"},
+        {2.5, 1, 0, "2"},
+        {3.5, 1, 0, "4"},
+        {-2.5, 1, 0, "-2"},
+        {2.675, 1, 2, "2.67"},
+        {1.005, 1, 2, "1.00"},
+        {0.0625, 10, 3, "     0.062"},
+        {7.1225, 10, 3, "     7.122"},
+        {-0.0004, 6, 3, "-0.000"},
+        {-0.0, 1, 2, "-0.00"},
+        {1e23, 1, 0, "99999999999999991611392"},
+        {std::ldexp(1.0, 60), 1, 1, "1152921504606846976.0"},
+        {1e-310, 10, 5, "   0.00000"},
+        {0.000005, 10, 5, "   0.00001"},
+        {std::numeric_limits<double>::infinity(), 10, 3, "       inf"},
+        {123456.5, 5, 0, "123456"},
+    };
+    for (const Fixed& f : fixed) {
+        EXPECT_EQ(FixedText(f.value, f.width, f.decimals), f.text) << f.value << " " << f.decimals;
+    }
 }
 
 }

@@ -1,0 +1,39 @@
+#include "base/write_fault.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+
+namespace {
+
+// A rename fails with the system's error; the user must read the cause, not
+// the system's words, wherever one is named.
+TEST(WriteFault, ErrorsOfTheFileSystemNameTheirCause)
+{
+    const struct {
+        std::error_code error;
+        WriteFault fault;
+    } cases[] = {
+        {std::make_error_code(std::errc::no_space_on_device), WriteFault::DiskFull},
+        {std::make_error_code(std::errc::read_only_file_system), WriteFault::ReadOnlyFileSystem},
+        {std::make_error_code(std::errc::permission_denied), WriteFault::NoPermission},
+        {std::make_error_code(std::errc::operation_not_permitted), WriteFault::NoPermission},
+        {std::make_error_code(std::errc::io_error), WriteFault::Other},
+        {std::make_error_code(std::errc::file_exists), WriteFault::Other},
+        {std::error_code(), WriteFault::Other},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(FaultOfError(c.error), c.fault) << c.error.message();
+}
+
+#ifndef _WIN32
+// What std::filesystem reports on Linux: the error number in the system's category.
+TEST(WriteFault, TheSystemsOwnErrorNumbersNameTheSameCause)
+{
+    EXPECT_EQ(FaultOfError(std::error_code(ENOSPC, std::system_category())), WriteFault::DiskFull);
+    EXPECT_EQ(FaultOfError(std::error_code(EROFS, std::system_category())), WriteFault::ReadOnlyFileSystem);
+    EXPECT_EQ(FaultOfError(std::error_code(EACCES, std::system_category())), WriteFault::NoPermission);
+}
+#endif
+
+}
