@@ -51,7 +51,7 @@ bench: build
 	@QT_QPA_PLATFORM=offscreen $(BUILD)/bench/vantor-evidence-bench
 
 clean:
-	@rm -rf $(BUILD) $(SANITIZE_BUILD) build-windows
+	@rm -rf $(BUILD) $(SANITIZE_BUILD) build-windows build-web
 
 FUZZ_BUILD := build-fuzz
 FUZZ_SECONDS ?= 60
@@ -116,7 +116,7 @@ WEB_ENV := NODE_PATH=/usr/share/nodejs
 .PHONY: web web-test
 
 $(WEB_CONFIGURED):
-	@$(WEB_ENV) emcmake cmake -S web -B $(WEB_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+	@$(WEB_ENV) emcmake cmake -S . -B $(WEB_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
 
 # The browser edition: one page, $(WEB_BUILD)/vantor.html, that opens offline.
 web:
