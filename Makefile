@@ -106,3 +106,27 @@ coverage: build
 	@echo "P-32, 20000 µT, rés 5, 60–1740 keV"
 	@$(COVERAGE) --counts $(COVERAGE_DIR)/p32.counts --source data/sources/p32.for --field 20000 --slit 5 \
 		--from 60 --to 1740 --step 60 --csv $(COVERAGE_DIR)/p32.csv --plot $(COVERAGE_DIR)/p32.png
+
+WEB_BUILD := build-web
+WEB_CONFIGURED := $(WEB_BUILD)/build.ninja
+# Emscripten's optimising link runs Debian's acorn, which a Node.js installed
+# from elsewhere does not look for by itself.
+WEB_ENV := NODE_PATH=/usr/share/nodejs
+
+.PHONY: web web-test
+
+$(WEB_CONFIGURED):
+	@$(WEB_ENV) emcmake cmake -S web -B $(WEB_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+
+# The browser edition: one page, $(WEB_BUILD)/vantor.html, that opens offline.
+web:
+	@scripts/install-deps web
+	@$(MAKE) --no-print-directory $(WEB_CONFIGURED)
+	@$(WEB_ENV) cmake --build $(WEB_BUILD)
+
+# The page driven in headless Chromium; its counts are held against the
+# desktop's vantor-cli. The driver comes from the npm registry, the browser
+# from Debian.
+web-test: web build
+	@cd web && { [ -d node_modules/puppeteer-core ] || npm ci --no-audit --no-fund; }
+	@cd web && VANTOR_PAGE=../$(WEB_BUILD)/vantor.html VANTOR_CLI=../$(BUILD)/cli/vantor-cli node test/page_test.mjs

@@ -41,8 +41,9 @@ constexpr char DocumentsFolder[] = R"(    4. különben a felhasználó Dokument
        amelyet a program szükség esetén létrehoz.)";
 constexpr char DisplayVariables[] = "";
 constexpr char TranslationPackage[] = " (a program mappájában)";
+constexpr char OrganisersGuide[] = " (SZERVEZOKNEK.txt, a program mappájában)";
 #else
-constexpr char DocumentsFolder[] = R"(    4. különben a felhasználó dokumentumok mappájában (XDG_DOCUMENTS_DIR,
+constexpr char DocumentsFolder[] = R"(    4. különben a felhasználó Dokumentumok mappájában (XDG_DOCUMENTS_DIR,
        többnyire ~/Documents) a Vantor mappa, amelyet a program szükség
        esetén létrehoz.)";
 constexpr char DisplayVariables[] = R"(  DISPLAY, WAYLAND_DISPLAY, QT_QPA_PLATFORM
@@ -50,6 +51,7 @@ constexpr char DisplayVariables[] = R"(  DISPLAY, WAYLAND_DISPLAY, QT_QPA_PLATFO
                      nyílik meg
 )";
 constexpr char TranslationPackage[] = " (Debian: qt6-translations-l10n)";
+constexpr char OrganisersGuide[] = " (/usr/share/doc/vantor/szervezoknek.md.gz)";
 #endif
 
 }
@@ -68,7 +70,7 @@ QString StartHelpText(const QString& qtTranslationFile, const QString& sourcesFo
   vantor --help
 
 A Vantor a béta-sugárzás energiaspektrumának mérése Wien-szűrővel: a C-14
-forrás elektronjai keresztezett elektromos és mágneses téren és egy résen át
+forrás elektronjai keresztezett elektromos és mágneses téren és egy Blendén át
 jutnak a detektorba. Indításkor a program bekéri a versenyző kódját (21–42
 vagy 71–82) vagy a zsűri kódját; ha az azonosítást megszakítják (Cancel vagy
 Esc), a program kilép. A mérésről JPEG-képek menthetők bizonyítékul.
@@ -83,26 +85,16 @@ Tanári mód:
   forrást. Kapcsoló nélkül a program pontosan a versenyfeladat.
 
 Munkamappa:
-  A versenyzők mappái és a zsűri képei a munkamappába kerülnek. A program
-  induláskor ebben a sorrendben választja ki:
+  A versenyzők mappái (például 21/) és a zsűri képei a munkamappába kerülnek.
+  A program ezek közül az elsőt választja:
     1. a --work-root kapcsolóval megadott mappa;
-    2. ha nincs ilyen kapcsoló, a VANTOR_WORK_ROOT környezeti változóban
-       megadott mappa;
-    3. ha egyik sincs megadva, a program saját mappája, ha a program írhat
-       bele (így fut a fordítás mappájából);
+    2. a VANTOR_WORK_ROOT környezeti változóban megadott mappa;
+    3. a program saját mappája, ha a program írhat bele;
 %3
   Az 1. és a 2. pontban megadott mappának léteznie kell, és írhatónak kell
-  lennie: a program nem hozza létre, és nem választ helyette másikat. Ha a
-  munkamappa nem létezik, nem írható vagy nem hozható létre, a program ezt
-  induláskor, az azonosítás előtt egy hibaüzenetben jelzi; ezután mérni
-  lehet, de a program nem hoz létre mappát, és képet sem ment.
-
-  Minden versenyző a munkamappán belül a kódjáról elnevezett mappában
-  dolgozik (például 21/), amelyet a program az első alkalommal létrehoz, és
-  később újra használ; a mappa neve a kód úgy, ahogy beírták (a +21 és a 021
-  más mappa, mint a 21). A zsűri magában a munkamappában dolgozik. A
-  „Képernyő mentése” sorszámozott képei (01_név.jpg, 02_név.jpg, ...) ebbe a
-  mappába kerülnek, és a „Mentés képként” ablaka is itt nyílik meg.
+  lennie; ha a munkamappa nem használható, a program ezt induláskor jelzi, és
+  képet nem ment. A részleteket és egy versenyterem beállítását a szervezők
+  útmutatója írja le%6.
 
 Kapcsolók:
   --teacher          tanári mód (lásd fent)
@@ -127,5 +119,5 @@ Kilépési kód: 0 a program rendes befejezése (a Vége után, vagy ha az
 azonosítást megszakították), 1 ha nincs grafikus kijelző, 2 hibás parancssor.
 )")
         .arg(qtTranslationFile, shippedSources, QString::fromUtf8(DocumentsFolder), QString::fromUtf8(DisplayVariables),
-             QString::fromUtf8(TranslationPackage));
+             QString::fromUtf8(TranslationPackage), QString::fromUtf8(OrganisersGuide));
 }

@@ -1,6 +1,5 @@
-#include "cli/common/run_setup.h"
-#include "cli/scan/scan.h"
-#include "cli/scan/scan_options.h"
+#include "analysis/scan_measurement.h"
+#include "core/measurement.h"
 #include "core/simulation.h"
 
 #include <benchmark/benchmark.h>
@@ -11,20 +10,14 @@ namespace {
 // point, on the given number of threads.
 void LongScan(benchmark::State& state)
 {
-    ScanOptions options;
-    options.fieldMicrotesla = 1000;
-    options.slitStep = 5;
-    options.fromKeV = 30;
-    options.toKeV = 90;
-    options.stepKeV = 30;
-    options.count = 400000;
+    const ScanPlan plan{{30, 60, 90}, 1000, 400000};
     const int threads = static_cast<int>(state.range(0));
     std::int64_t particles = 0;
     for (auto _ : state) {
         Simulation sim;
-        PrepareSimulation(options, 0.0, sim);
-        const std::vector<ScanPoint> points = MeasureScan(sim, options, threads);
-        particles += static_cast<std::int64_t>(points.size()) * options.count;
+        SetUpSimulation(sim, {0.0, plan.fieldMicrotesla, 5});
+        const std::vector<ScanPoint> points = MeasureScan(sim, plan, threads);
+        particles += static_cast<std::int64_t>(points.size()) * plan.count;
     }
     state.counters["particles/s"] = benchmark::Counter(static_cast<double>(particles), benchmark::Counter::kIsRate);
 }

@@ -12,15 +12,15 @@
 #include "bench/coverage_limits.h"
 #include "bench/coverage_plot.h"
 #include "bench/coverage_tally.h"
+#include "analysis/scan_measurement.h"
+#include "analysis/scan_unfolding.h"
 #include "analysis/source_comparison.h"
 #include "base/number_text.h"
 #include "cli/common/output_file.h"
 #include "cli/common/run_setup.h"
 #include "cli/common/utf8_text.h"
-#include "cli/scan/scan.h"
 #include "cli/scan/scan_energies.h"
 #include "cli/scan/scan_options.h"
-#include "cli/scan/scan_unfolding.h"
 #include "core/simulation.h"
 #include "generated/vantor_version.h"
 #include "spectrum/random_seed.h"
@@ -270,7 +270,7 @@ std::vector<ScanPoint> MeasuredRun(const Arguments& arguments, std::uint32_t see
     options.seed = seed;
     Simulation sim;
     PrepareSimulation(options, 0.0, sim);
-    return MeasureScan(sim, options, ThreadsToUse(options));
+    return MeasureScan(sim, ScanPlanOf(options), ThreadsToUse(options));
 }
 
 std::string CoverageCsv(const CoverageTally& tally)
@@ -352,8 +352,8 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "%s\n", Ours(*error).c_str());
         return 2;
     }
-    if (auto refusal = UnfoldingRefusal(reference, options)) {
-        std::fprintf(stderr, "%s\n", Ours(*refusal).c_str());
+    if (auto refusal = RefuseUnfolding(reference, ScanPlanOf(options))) {
+        std::fprintf(stderr, "%s\n", Ours(UnfoldingRefusalText(*refusal)).c_str());
         return 2;
     }
 

@@ -59,15 +59,21 @@ Continuation ContinueMeasurement(RunState& run)
     return continuation;
 }
 
-void RunParticles(Simulation& sim, const RunCallbacks& callbacks)
+RunEnd RunParticles(Simulation& sim, const RunCallbacks& callbacks)
 {
     RunState& run = sim.run;
-    ParticleState& particle = sim.MeasuredParticle;
     if (ReachedSetCount(run))
         run.running = false;
     if (!run.running)
-        return;
-    LaunchParticle(sim, particle, 0, true);
+        return RunEnd::Ended;
+    LaunchParticle(sim, sim.MeasuredParticle, 0, true);
+    return ResumeParticles(sim, callbacks);
+}
+
+RunEnd ResumeParticles(Simulation& sim, const RunCallbacks& callbacks)
+{
+    RunState& run = sim.run;
+    ParticleState& particle = sim.MeasuredParticle;
     while (run.running) {
         DriveParticle(sim, particle);
         if (ReachedSetCount(run)) {
@@ -78,11 +84,16 @@ void RunParticles(Simulation& sim, const RunCallbacks& callbacks)
         }
         if (run.running)
             LaunchParticle(sim, particle, particle.Id, true);
-        if (callbacks.turn && run.launchedCount % ParticlesPerTurn == 0)
-            callbacks.turn();
+        if (run.launchedCount % ParticlesPerTurn == 0) {
+            if (callbacks.turn)
+                callbacks.turn();
+            if (run.running && callbacks.pauseAtTurn && callbacks.pauseAtTurn())
+                return RunEnd::Paused;
+        }
     }
     if (callbacks.turn)
         callbacks.turn();
+    return RunEnd::Ended;
 }
 
 void MeasureHeadless(Simulation& sim, std::int32_t count, int threads, const RunProgress& progress)

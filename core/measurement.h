@@ -57,11 +57,24 @@ struct RunCallbacks {
     // Every ParticlesPerTurn launched particles and once at the end: the
     // window repaints and handles what the user did, Stop included.
     std::function<void()> turn;
+    // Asked after each turn but the last: true pauses the run, still running,
+    // with the particle just launched waiting to fly. A view without an event
+    // loop of its own, the browser page, returns to the browser so.
+    std::function<bool()> pauseAtTurn = nullptr;
+};
+
+enum class RunEnd {
+    Ended,   // the run is no longer running
+    Paused,  // pauseAtTurn asked for it; ResumeParticles goes on
 };
 
 // Launches and flies particles one after another for as long as the run is
 // running.
-void RunParticles(Simulation& sim, const RunCallbacks& callbacks = {});
+RunEnd RunParticles(Simulation& sim, const RunCallbacks& callbacks = {});
+
+// Goes on with a paused run: the waiting particle flies first, so that the
+// counts are those of a run that never paused.
+RunEnd ResumeParticles(Simulation& sim, const RunCallbacks& callbacks = {});
 
 // A Start in a freshly started program, run to its set count without a
 // window. With more than one thread, or with progress to report, the flights

@@ -26,6 +26,11 @@ double RetunedEnergyJoules(double kiloElectronVolts);
 
 double MicroteslaToTesla(double microtesla);
 
+// What the error box says when an entry is refused.
+inline constexpr const char* PassEnergyRefusal = "Hibás adat!! Ide csak nem-negatív szám írható!";
+inline constexpr const char* FieldRefusal = "Hibás adat!! Ide csak pozitív egész szám írható!";
+inline constexpr const char* ParticleCountRefusal = "Hibás adat!  Ide csak pozitív egész szám írható!!";
+
 bool IsValidPassEnergy(double kiloElectronVolts);
 bool IsValidFieldMicrotesla(std::int32_t microtesla);
 bool IsValidParticleCount(std::int32_t count);

@@ -1,21 +1,27 @@
 #pragma once
 
+#include "ui/layout/colours.h"
+
 #include <QRgb>
 
-// The colours of the window and of the apparatus drawing.
+// The colours of the window and of the apparatus drawing, as Qt takes them.
 namespace Palette {
 
-inline constexpr QRgb Teal = qRgb(0, 128, 128);
-inline constexpr QRgb MoneyGreen = qRgb(192, 220, 192);
-inline constexpr QRgb Silver = qRgb(192, 192, 192);
-inline constexpr QRgb Blue = qRgb(0, 0, 255);
-inline constexpr QRgb Green = qRgb(0, 128, 0);
-inline constexpr QRgb Fuchsia = qRgb(255, 0, 255);
+constexpr QRgb Opaque(std::uint32_t rgb)
+{
+    return 0xff000000u | rgb;
+}
 
-// Input boxes: accepting entries, showing a refused entry, and switched off
-// together with the fields.
-inline constexpr QRgb NormalColor = qRgb(255, 255, 192);
-inline constexpr QRgb ErrorColor = qRgb(255, 0, 0);
-inline constexpr QRgb OffColor = Silver;
+inline constexpr QRgb Teal = Opaque(Colours::Teal);
+inline constexpr QRgb MoneyGreen = Opaque(Colours::MoneyGreen);
+inline constexpr QRgb Silver = Opaque(Colours::Silver);
+inline constexpr QRgb Blue = Opaque(Colours::Blue);
+inline constexpr QRgb Green = Opaque(Colours::Green);
+inline constexpr QRgb Fuchsia = Opaque(Colours::Fuchsia);
+inline constexpr QRgb DesignYellow = Opaque(Colours::DesignYellow);
+
+inline constexpr QRgb NormalColor = Opaque(Colours::NormalColor);
+inline constexpr QRgb ErrorColor = Opaque(Colours::ErrorColor);
+inline constexpr QRgb OffColor = Opaque(Colours::OffColor);
 
 }

@@ -4,6 +4,7 @@
 #include "core/measurement.h"
 #include "core/pass_band.h"
 #include "core/simulation.h"
+#include "ui/layout/window_texts.h"
 #include "ui/overlay_canvas.h"
 #include "ui/picture_widgets.h"
 #include "ui/up_down.h"
@@ -20,22 +21,22 @@ void TForm1::Button3Click()
         return;
     Edit12->clear();
     Edit13->clear();
-    Edit14->setText("Nem határozható meg");
+    Edit14->setText(BandNotYetText);
     Button7Click();
     if (CheckBox5->isChecked())
         Button5Click();
     const bool detectorEmpty = m_sim.run.detectedCount == 0;
     Button4->setEnabled(true);
-    Button4->setText("Stop");
+    Button4->setText(StopCaption);
     Button3->setEnabled(false);
     BeginMeasurement(m_sim, {.setCount = count,
                              .stopAtSetCount = CheckBox1->isChecked(),
                              .clearDetector = CheckBox5->isChecked()});
     NoteStart(CheckBox5->isChecked(), detectorEmpty);
     EnableSettings();
-    Edit1->setText("Mérés fut");
+    Edit1->setText(RunningText);
     RunLoop();
-    Button4->setText("Folytatás");
+    Button4->setText(ContinueCaption);
     Button3->setEnabled(true);
     ::ShowPassBand(m_sim);
 }
@@ -53,7 +54,7 @@ void TForm1::StopRun()
     StopMeasurement(m_sim.run);
     EnableSettings();
     ::ShowPassBand(m_sim);
-    Button4->setText("Folytatás");
+    Button4->setText(ContinueCaption);
     Button3->setEnabled(true);
     RefreshRunDisplays();
     Edit1->setText(QString::fromStdString(ElapsedTimeText(m_sim.run.accumulatedTime)));
@@ -66,12 +67,12 @@ void TForm1::ContinueRun()
         return;
     if (continuation == Continuation::ContinuedUnlimited)
         CheckBox1->setChecked(false);
-    Button4->setText("Stop");
+    Button4->setText(StopCaption);
     Button3->setEnabled(false);
     // Settings changed while stopped mix a second setting into the counts.
     m_countOrigin.alone = m_countOrigin.alone && SameSettingAsStart();
     EnableSettings();
-    Edit1->setText("Mérés fut");
+    Edit1->setText(RunningText);
     RunLoop();
 }
 

@@ -4,6 +4,7 @@
 #include "core/pass_band.h"
 #include "core/settings_rules.h"
 #include "core/simulation.h"
+#include "ui/layout/window_texts.h"
 #include "ui/palette.h"
 #include "ui/up_down.h"
 #include "ui/widget_factory.h"
@@ -112,7 +113,7 @@ bool TForm1::ReadInteger(const QString& text, std::int32_t& value)
 {
     const std::optional<std::int32_t> read = ParseIntegerText(text.toStdString());
     if (!read) {
-        ShowConversionError(QString("'%1' is not a valid integer value").arg(text));
+        ShowConversionError(QString(NotAnIntegerMessage).arg(text));
         return false;
     }
     value = *read;
@@ -123,7 +124,7 @@ bool TForm1::ReadDecimal(const QString& text, double& value)
 {
     const std::optional<double> read = ParseDecimalText(text.toStdString());
     if (!read) {
-        ShowConversionError(QString("'%1' is not a valid floating point value").arg(text));
+        ShowConversionError(QString(NotADecimalMessage).arg(text));
         return false;
     }
     value = *read;
@@ -216,7 +217,7 @@ void TForm1::BFieldExit()
         return;
     const std::optional<std::int32_t> microtesla = ParseIntegerText(BField->text().toStdString());
     if (!microtesla || !IsValidFieldMicrotesla(*microtesla)) {
-        RefuseEntry(BField, "Hibás adat!! Ide csak pozitív egész szám írható!");
+        RefuseEntry(BField, FieldRefusal);
         return;
     }
     SetBoxColour(BField, QColor(Palette::NormalColor));
@@ -251,7 +252,7 @@ void TForm1::Edit7Exit()
         return;
     const std::optional<double> keV = ParseDecimalText(Edit7->text().toStdString());
     if (!keV || !IsValidPassEnergy(*keV)) {
-        RefuseEntry(Edit7, "Hibás adat!! Ide csak nem-negatív szám írható!");
+        RefuseEntry(Edit7, PassEnergyRefusal);
         return;
     }
     Edit7->setText(GeneralText(*keV));
@@ -296,7 +297,7 @@ void TForm1::Edit6Exit()
 {
     const std::optional<std::int32_t> count = ParseIntegerText(Edit6->text().toStdString());
     if (!count || !IsValidParticleCount(*count)) {
-        RefuseEntry(Edit6, "Hibás adat!  Ide csak pozitív egész szám írható!!");
+        RefuseEntry(Edit6, ParticleCountRefusal);
         return;
     }
     Edit6->setText(QString::number(*count));

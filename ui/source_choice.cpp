@@ -4,6 +4,7 @@
 #include "core/simulation.h"
 #include "dialogs/dialogs.h"
 #include "spectrum/source_file.h"
+#include "ui/layout/window_texts.h"
 
 #include <QDir>
 #include <QFile>
@@ -42,14 +43,14 @@ void TForm1::Loadsource1Click()
 
     const SourceFile file = ReadSourceFile(QFileInfo(path).filesystemFilePath());
     if (file.error) {
-        m_services.dialogs.ShowMessage(this, "*** HIBA ***",
+        m_services.dialogs.ShowMessage(this, SourceErrorTitle,
                                        QString("A forrásfájl nem olvasható:\n%1\n%2.").arg(QDir::toNativeSeparators(path), FromStd(*file.error)),
                                        Dialogs::Icon::Error);
         return;
     }
     if (const std::optional<SourceError> error = LoadSourceSpectrum(file.lines, m_sim.source)) {
-        m_services.dialogs.ShowMessage(this, "*** HIBA ***",
-                                       QString("A forrásfájl nem használható:\n%1\n%2. sor: %3.")
+        m_services.dialogs.ShowMessage(this, SourceErrorTitle,
+                                       QString(SourceUnusableMessage)
                                            .arg(QDir::toNativeSeparators(path))
                                            .arg(error->line)
                                            .arg(FromStd(error->message)),
@@ -62,7 +63,7 @@ void TForm1::Loadsource1Click()
     // counts and tracks of the source before go, so that no picture shows
     // them under the new name.
     Button4->setEnabled(false);
-    Button4->setText("Stop");
+    Button4->setText(StopCaption);
     Button7Click();
     Button5Click();
     m_sim.run.accumulatedTime = 0.0;

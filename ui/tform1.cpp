@@ -15,6 +15,8 @@
 #include "ui/palette.h"
 #include "ui/picture_widgets.h"
 #include "ui/up_down.h"
+#include "ui/layout/window_layout.h"
+#include "ui/layout/window_texts.h"
 #include "ui/widget_factory.h"
 
 #include <QCheckBox>
@@ -29,10 +31,7 @@
 
 namespace {
 
-constexpr int WindowWidth = 680;
-constexpr int ClientHeight = 822;
-// The input boxes as designed, before the first activation gives them their working colour.
-const QColor DesignYellow(255, 255, 0);
+const QColor DesignYellow(Palette::DesignYellow);
 const QColor PanelGreen(Palette::MoneyGreen);
 
 // Tells the program for class from the contest program at a glance.
@@ -50,7 +49,7 @@ TForm1::TForm1(Simulation& sim, WindowServices services, QWidget* parent)
       Timer1(new QTimer(this))
 {
     setObjectName("Form1");
-    SetCaption("Béta sugárzás spektrumának mérése");
+    SetCaption(WindowCaption);
     QFont windowFont("MS Sans Serif");
     windowFont.setPixelSize(12);
     setFont(windowFont);
@@ -58,7 +57,7 @@ TForm1::TForm1(Simulation& sim, WindowServices services, QWidget* parent)
     auto* client = new QWidget(this);
     client->setObjectName("Client");
     setCentralWidget(client);
-    Panel2 = MakePanel(client, "Panel2", {14, 8, 637, 801}, QColor(Palette::Teal));
+    Panel2 = MakePanel(client, "Panel2", QColor(Palette::Teal));
     Panel2->setFrameStyle(QFrame::NoFrame);
     BuildDrawing();
     BuildFilterPanel();
@@ -89,7 +88,7 @@ TForm1::~TForm1()
 void TForm1::FormCreate()
 {
     m_activationPending = true;
-    resize(WindowWidth, menuBar()->sizeHint().height() + ClientHeight);
+    resize(ClientWidth, menuBar()->sizeHint().height() + ClientHeight);
     setContextMenuPolicy(Qt::CustomContextMenu);
     connect(this, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& at) { PopupMenu2->popup(mapToGlobal(at)); });
@@ -148,112 +147,106 @@ void TForm1::BuildDrawing()
 {
     Image1 = new ApparatusImage(Panel2);
     Image1->setObjectName("Image1");
-    Image1->move(ApparatusPictureOrigin);
-    Shape6 = MakeShape(Panel2, "Shape6", {177, 484, 30, 5}, Qt::black);
-    Shape7 = MakeShape(Panel2, "Shape7", {213, 484, 30, 5}, Qt::black);
-    Shape8 = MakeShape(Panel2, "Shape8", {166, 665, 86, 54}, QColor(Palette::Green));
+    Image1->move(LayoutGeometry("Image1").topLeft());
+    Shape6 = MakeShape(Panel2, "Shape6", Qt::black);
+    Shape7 = MakeShape(Panel2, "Shape7", Qt::black);
+    Shape8 = MakeShape(Panel2, "Shape8", QColor(Palette::Green));
     Image2 = new OverlayImage(*m_overlayCanvas, Panel2);
     Image2->setObjectName("Image2");
-    Image2->move(ApparatusPictureOrigin);
+    Image2->move(LayoutGeometry("Image2").topLeft());
 
-    StaticText4 = MakeStaticText(Panel2, "StaticText4", "Blende", {258, 492, 49, 20}, Qt::white, Qt::black);
-    StaticText5 = MakeStaticText(Panel2, "StaticText5", "Detektor", {282, 668, 57, 20}, Qt::white, QColor(Palette::Green));
-    StaticText6 = MakeStaticText(Panel2, "StaticText6", "Wien szűrő", {48, 328, 75, 20}, Qt::white, Qt::blue);
-    Panel9 = MakeStaticText(Panel2, "Panel9", "", {104, 57, 209, 25}, Qt::white, Qt::magenta);
+    StaticText4 = MakeStaticText(Panel2, "StaticText4", Qt::white, Qt::black);
+    StaticText5 = MakeStaticText(Panel2, "StaticText5", Qt::white, QColor(Palette::Green));
+    StaticText6 = MakeStaticText(Panel2, "StaticText6", Qt::white, Qt::blue);
+    Panel9 = MakeStaticText(Panel2, "Panel9", Qt::white, Qt::magenta);
     Panel9->setAlignment(Qt::AlignCenter);
 }
 
 void TForm1::BuildFilterPanel()
 {
-    Panel7 = MakePanel(Panel2, "Panel7", {408, 15, 217, 202}, PanelGreen);
+    Panel7 = MakePanel(Panel2, "Panel7", PanelGreen);
     Panel7->setFont(ArialBold(13));
-    QLabel* title = MakeStaticText(Panel7, "StaticText18", "ENERGIASZŰRÉS", {22, 16, 165, 26}, PanelGreen, Qt::black);
+    QLabel* title = MakeStaticText(Panel7, "StaticText18", PanelGreen, Qt::black);
     title->setFont(ArialBold(19));
-    CheckBox3 = MakeCheckBox(Panel7, "CheckBox3", {11, 51, 52, 17}, "Be/Ki", true);
+    CheckBox3 = MakeCheckBox(Panel7, "CheckBox3", true);
     CheckBox3->setLayoutDirection(Qt::RightToLeft);
-    Edit7 = MakeEdit(Panel7, "Edit7", {69, 46, 87, 24}, "0");
+    Edit7 = MakeEdit(Panel7, "Edit7");
     SetBoxColour(Edit7, DesignYellow);
-    MakeStaticText(Panel7, "StaticText19", "keV", {161, 50, 0, 0}, PanelGreen, Qt::black);
-    MakeStaticText(Panel7, "StaticText10", "Mágneses indukció (B)", {46, 83, 0, 0}, PanelGreen, Qt::black);
-    Edit4 = MakeEdit(Panel7, "Edit4", {65, 103, 81, 24}, "0");
-    Edit4->hide();
-    BField = MakeEdit(Panel7, "BField", {69, 103, 87, 24}, "0");
+    MakeStaticText(Panel7, "StaticText19", PanelGreen, Qt::black);
+    MakeStaticText(Panel7, "StaticText10", PanelGreen, Qt::black);
+    Edit4 = MakeEdit(Panel7, "Edit4");
+    BField = MakeEdit(Panel7, "BField");
     SetBoxColour(BField, DesignYellow);
     UpDown4 = new UpDown(0, 100, Panel7);
     UpDown4->setObjectName("UpDown4");
-    UpDown4->setGeometry(146, 103, 16, 24);
-    UpDown4->hide();
+    UpDown4->setGeometry(LayoutGeometry("UpDown4"));
+    UpDown4->setHidden(!Place("UpDown4").shown);
     // The unit is read as microtesla: a mu before the T.
-    QLabel* mu = MakeStaticText(Panel7, "StaticText1", "µ", {161, 104, 13, 23}, PanelGreen, Qt::black);
+    QLabel* mu = MakeStaticText(Panel7, "StaticText1", PanelGreen, Qt::black);
     QFont muFont = ArialBold(15);
     muFont.setBold(false);
     mu->setFont(muFont);
-    MakeStaticText(Panel7, "StaticText16", "T", {174, 107, 0, 0}, PanelGreen, Qt::black);
-    MakeStaticText(Panel7, "StaticText11", "Elektromos térerősség (E)", {30, 137, 0, 0}, PanelGreen, Qt::black);
-    Edit5 = MakeEdit(Panel7, "Edit5", {64, 160, 96, 24}, "0");
-    Edit5->hide();
-    EField = MakeReadOnlyEdit(Panel7, "EField", {64, 161, 96, 24}, "0");
+    MakeStaticText(Panel7, "StaticText16", PanelGreen, Qt::black);
+    MakeStaticText(Panel7, "StaticText11", PanelGreen, Qt::black);
+    Edit5 = MakeEdit(Panel7, "Edit5");
+    EField = MakeEdit(Panel7, "EField");
     EField->setFocusPolicy(Qt::ClickFocus);
-    MakeStaticText(Panel7, "StaticText17", "V/m", {164, 162, 0, 0}, PanelGreen, Qt::black);
+    MakeStaticText(Panel7, "StaticText17", PanelGreen, Qt::black);
 }
 
 void TForm1::BuildMeasurementPanel()
 {
-    Panel5 = MakePanel(Panel2, "Panel5", {408, 228, 217, 144}, PanelGreen);
+    Panel5 = MakePanel(Panel2, "Panel5", PanelGreen);
     Panel5->setFont(ArialBold(13));
-    MakeTitle(Panel5, "Label3", "MÉRÉS", {72, 10});
-    Button3 = MakeButton(Panel5, "Button3", {9, 41, 79, 25}, "Start");
-    Button4 = MakeButton(Panel5, "Button4", {98, 42, 107, 25}, "Stop");
+    MakeTitle(Panel5, "Label3");
+    Button3 = MakeButton(Panel5, "Button3");
+    Button4 = MakeButton(Panel5, "Button4");
     // Continuing needs a measurement to continue: the first one is started with Start.
     Button4->setEnabled(false);
-    CheckBox4 = MakeCheckBox(Panel5, "CheckBox4", {24, 76, 169, 17}, "Részecskék láthatók", true);
-    MakeLabel(Panel5, "Label1", "Mérés ideje: ", {15, 113});
-    Edit1 = MakeReadOnlyEdit(Panel5, "Edit1", {98, 110, 102, 24}, "0");
+    CheckBox4 = MakeCheckBox(Panel5, "CheckBox4", true);
+    MakeLabel(Panel5, "Label1");
+    Edit1 = MakeEdit(Panel5, "Edit1");
 }
 
 void TForm1::BuildCountPanel()
 {
-    Panel3 = MakePanel(Panel2, "Panel3", {408, 384, 218, 185}, PanelGreen);
+    Panel3 = MakePanel(Panel2, "Panel3", PanelGreen);
     Panel3->setFont(ArialBold(13));
-    MakeTitle(Panel3, "Label6", "RÉSZECSKÉK", {43, 9});
-    MakeLabel(Panel3, "Label4", "Beállított", {15, 44});
-    Edit6 = MakeEdit(Panel3, "Edit6", {90, 41, 103, 24}, "1000");
+    MakeTitle(Panel3, "Label6");
+    MakeLabel(Panel3, "Label4");
+    Edit6 = MakeEdit(Panel3, "Edit6");
     SetBoxColour(Edit6, DesignYellow);
-    CheckBox1 = MakeCheckBox(Panel3, "CheckBox1", {19, 70, 192, 17}, "Leáll a beállított számnál", false);
-    MakeLabel(Panel3, "Label5", "Kibocsátott:", {14, 100});
-    Edit9 = MakeReadOnlyEdit(Panel3, "Edit9", {91, 97, 102, 24}, "0");
-    Button7 = MakeButton(Panel3, "Button7", {29, 142, 145, 25}, "Részecskék törlése");
+    CheckBox1 = MakeCheckBox(Panel3, "CheckBox1", false);
+    MakeLabel(Panel3, "Label5");
+    Edit9 = MakeEdit(Panel3, "Edit9");
+    Button7 = MakeButton(Panel3, "Button7");
 }
 
 void TForm1::BuildDetectorPanel()
 {
-    Panel6 = MakePanel(Panel2, "Panel6", {408, 579, 217, 208}, PanelGreen);
+    Panel6 = MakePanel(Panel2, "Panel6", PanelGreen);
     Panel6->setFont(ArialBold(13));
-    MakeTitle(Panel6, "Label7", "DETEKTOR", {50, 6});
-    MakeStaticText(Panel6, "StaticText12", "Beütésszám", {11, 36, 0, 0}, PanelGreen, Qt::black);
-    Edit8 = MakeReadOnlyEdit(Panel6, "Edit8", {99, 33, 101, 24}, "0");
-    Button5 = MakeButton(Panel6, "Button5", {12, 64, 59, 25}, "Töröl");
-    CheckBox5 = MakeCheckBox(Panel6, "CheckBox5", {80, 70, 125, 17}, "Indításkor töröl", true);
-    MakeStaticText(Panel6, "StaticText9", "Blende (mm)", {67, 101, 0, 0}, PanelGreen, Qt::black);
-    Edit3 = MakeEdit(Panel6, "Edit3", {58, 121, 81, 24}, "0");
-    Edit3->hide();
-    Blende3 = MakeReadOnlyEdit(Panel6, "Blende3", {60, 121, 81, 24}, "0.5");
+    MakeTitle(Panel6, "Label7");
+    MakeStaticText(Panel6, "StaticText12", PanelGreen, Qt::black);
+    Edit8 = MakeEdit(Panel6, "Edit8");
+    Button5 = MakeButton(Panel6, "Button5");
+    CheckBox5 = MakeCheckBox(Panel6, "CheckBox5", true);
+    MakeStaticText(Panel6, "StaticText9", PanelGreen, Qt::black);
+    Edit3 = MakeEdit(Panel6, "Edit3");
+    Blende3 = MakeEdit(Panel6, "Blende3");
     Blende3->setFocusPolicy(Qt::NoFocus);
     SetBoxColour(Blende3, DesignYellow);
     UpDown3 = new UpDown(MinSlitStep, MaxSlitStep, Panel6);
     UpDown3->setObjectName("UpDown3");
-    UpDown3->setGeometry(139, 121, 16, 24);
-    MakeStaticText(Panel6, "StaticText22", "Energiaablak szélessége (keV)", {16, 151, 197, 20}, PanelGreen,
-                   Qt::black);
-    Edit14 = MakeReadOnlyEdit(Panel6, "Edit14", {60, 171, 101, 23}, "0");
+    UpDown3->setGeometry(LayoutGeometry("UpDown3"));
+    MakeStaticText(Panel6, "StaticText22", PanelGreen, Qt::black);
+    Edit14 = MakeEdit(Panel6, "Edit14");
     QFont small = ArialBold(12);
     Edit14->setFont(small);
-    MakeStaticText(Panel6, "StaticText20", "E_min (keV)", {15, 213, 0, 0}, PanelGreen, Qt::black)->hide();
-    Edit12 = MakeReadOnlyEdit(Panel6, "Edit12", {98, 210, 101, 23}, "0");
-    Edit12->hide();
-    MakeStaticText(Panel6, "StaticText21", "E_max (keV)", {14, 238, 0, 0}, PanelGreen, Qt::black)->hide();
-    Edit13 = MakeReadOnlyEdit(Panel6, "Edit13", {98, 236, 101, 23}, "0");
-    Edit13->hide();
+    MakeStaticText(Panel6, "StaticText20", PanelGreen, Qt::black);
+    Edit12 = MakeEdit(Panel6, "Edit12");
+    MakeStaticText(Panel6, "StaticText21", PanelGreen, Qt::black);
+    Edit13 = MakeEdit(Panel6, "Edit13");
 }
 
 bool TForm1::event(QEvent* event)
@@ -300,7 +293,7 @@ void TForm1::FormActivate()
 void TForm1::DrawApparatus()
 {
     PaintApparatus(Image1->Picture());
-    const ApparatusPlacement place = PlaceApparatusShapes(Shape7->width());
+    const ApparatusWidgetPlaces place = PlaceApparatusWidgets(Shape7->width());
     Shape6->move(place.shape6);
     Shape8->setGeometry(place.shape8);
     SlitRightEdge = place.slitRightEdge;
@@ -345,7 +338,7 @@ void TForm1::closeEvent(QCloseEvent* event)
 
 void TForm1::ShowErrorBox(const QString& errorText)
 {
-    m_services.dialogs.ShowMessage(this, "***  HIBA!! ***", errorText, Dialogs::Icon::None);
+    m_services.dialogs.ShowMessage(this, ErrorBoxTitle, errorText, Dialogs::Icon::None);
 }
 
 void TForm1::ShowConversionError(const QString& message)

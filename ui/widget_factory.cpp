@@ -1,11 +1,38 @@
 #include "ui/widget_factory.h"
 
+#include "ui/layout/window_layout.h"
+
 #include <QCheckBox>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
 #include <QPushButton>
+
+namespace {
+
+QString TextOf(const ControlPlace& place)
+{
+    return QString::fromUtf8(place.text.data(), static_cast<qsizetype>(place.text.size()));
+}
+
+// Named, and hidden when the table keeps it out of sight.
+template <class Widget>
+Widget* Placed(Widget* widget, const ControlPlace& place)
+{
+    widget->setObjectName(QString::fromUtf8(place.name.data(), static_cast<qsizetype>(place.name.size())));
+    if (!place.shown)
+        widget->hide();
+    return widget;
+}
+
+}
+
+QRect LayoutGeometry(const char* name)
+{
+    const ControlRect rect = Place(name).rect;
+    return QRect(rect.x, rect.y, rect.width, rect.height);
+}
 
 QFont ArialBold(int pixelSize)
 {
@@ -43,23 +70,22 @@ QColor BoxColour(const QLineEdit* edit)
     return edit->palette().color(QPalette::Base);
 }
 
-QFrame* MakePanel(QWidget* parent, const QString& name, const QRect& geometry, const QColor& colour)
+QFrame* MakePanel(QWidget* parent, const char* name, const QColor& colour)
 {
-    auto* panel = new QFrame(parent);
-    panel->setObjectName(name);
+    auto* panel = Placed(new QFrame(parent), Place(name));
     panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    panel->setGeometry(geometry);
+    panel->setGeometry(LayoutGeometry(name));
     SetBackground(panel, colour);
     return panel;
 }
 
-QLabel* MakeStaticText(QWidget* parent, const QString& name, const QString& text, const QRect& geometry,
-                       const QColor& background, const QColor& textColour)
+QLabel* MakeStaticText(QWidget* parent, const char* name, const QColor& background, const QColor& textColour)
 {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
+    const ControlPlace& place = Place(name);
+    auto* label = Placed(new QLabel(TextOf(place), parent), place);
     SetBackground(label, background);
     SetTextColour(label, textColour);
+    const QRect geometry = LayoutGeometry(name);
     if (geometry.size().isEmpty()) {
         label->move(geometry.topLeft());
         label->adjustSize();
@@ -69,61 +95,53 @@ QLabel* MakeStaticText(QWidget* parent, const QString& name, const QString& text
     return label;
 }
 
-QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, QPoint at)
+QLabel* MakeLabel(QWidget* parent, const char* name)
 {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->move(at);
+    const ControlPlace& place = Place(name);
+    auto* label = Placed(new QLabel(TextOf(place), parent), place);
+    label->move(LayoutGeometry(name).topLeft());
     label->adjustSize();
     return label;
 }
 
-QLabel* MakeTitle(QWidget* parent, const QString& name, const QString& text, QPoint at)
+QLabel* MakeTitle(QWidget* parent, const char* name)
 {
-    QLabel* title = MakeLabel(parent, name, text, at);
+    QLabel* title = MakeLabel(parent, name);
     title->setFont(ArialBold(19));
     title->adjustSize();
     return title;
 }
 
-QLineEdit* MakeEdit(QWidget* parent, const QString& name, const QRect& geometry, const QString& text)
+QLineEdit* MakeEdit(QWidget* parent, const char* name)
 {
-    auto* edit = new QLineEdit(text, parent);
-    edit->setObjectName(name);
-    edit->setGeometry(geometry);
+    const ControlPlace& place = Place(name);
+    auto* edit = Placed(new QLineEdit(TextOf(place), parent), place);
+    edit->setGeometry(LayoutGeometry(name));
+    edit->setReadOnly(place.kind == ControlKind::ReadOnlyEdit);
     return edit;
 }
 
-QLineEdit* MakeReadOnlyEdit(QWidget* parent, const QString& name, const QRect& geometry, const QString& text)
+QPushButton* MakeButton(QWidget* parent, const char* name)
 {
-    QLineEdit* edit = MakeEdit(parent, name, geometry, text);
-    edit->setReadOnly(true);
-    return edit;
-}
-
-QPushButton* MakeButton(QWidget* parent, const QString& name, const QRect& geometry, const QString& caption)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setGeometry(geometry);
+    const ControlPlace& place = Place(name);
+    auto* button = Placed(new QPushButton(TextOf(place), parent), place);
+    button->setGeometry(LayoutGeometry(name));
     return button;
 }
 
-QCheckBox* MakeCheckBox(QWidget* parent, const QString& name, const QRect& geometry, const QString& caption,
-                        bool checked)
+QCheckBox* MakeCheckBox(QWidget* parent, const char* name, bool checked)
 {
-    auto* box = new QCheckBox(caption, parent);
-    box->setObjectName(name);
-    box->setGeometry(geometry);
+    const ControlPlace& place = Place(name);
+    auto* box = Placed(new QCheckBox(TextOf(place), parent), place);
+    box->setGeometry(LayoutGeometry(name));
     box->setChecked(checked);
     return box;
 }
 
-QFrame* MakeShape(QWidget* parent, const QString& name, const QRect& geometry, const QColor& fill)
+QFrame* MakeShape(QWidget* parent, const char* name, const QColor& fill)
 {
-    auto* shape = new QFrame(parent);
-    shape->setObjectName(name);
-    shape->setGeometry(geometry);
+    auto* shape = Placed(new QFrame(parent), Place(name));
+    shape->setGeometry(LayoutGeometry(name));
     shape->setFrameStyle(QFrame::Box | QFrame::Plain);
     SetBackground(shape, fill);
     SetTextColour(shape, Qt::black);

@@ -13,7 +13,8 @@ class QPushButton;
 class QWidget;
 
 // The window is laid out at fixed pixel positions; these make its controls
-// with their names, places and colours.
+// with their names, and with their places, texts and visibility from the
+// window's layout table.
 
 QFont ArialBold(int pixelSize);
 
@@ -23,17 +24,18 @@ void SetTextColour(QWidget* widget, const QColor& colour);
 void SetBoxColour(QLineEdit* edit, const QColor& colour);
 QColor BoxColour(const QLineEdit* edit);
 
-QFrame* MakePanel(QWidget* parent, const QString& name, const QRect& geometry, const QColor& colour);
+// The control's rectangle in its parent, as the layout table has it.
+QRect LayoutGeometry(const char* name);
+
+QFrame* MakePanel(QWidget* parent, const char* name, const QColor& colour);
 // A label with its own background; without a size it fits its text.
-QLabel* MakeStaticText(QWidget* parent, const QString& name, const QString& text, const QRect& geometry,
-                       const QColor& background, const QColor& textColour);
+QLabel* MakeStaticText(QWidget* parent, const char* name, const QColor& background, const QColor& textColour);
 // A label on the panel's own background, fitting its text.
-QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, QPoint at);
+QLabel* MakeLabel(QWidget* parent, const char* name);
 // A panel's title: a label in larger letters.
-QLabel* MakeTitle(QWidget* parent, const QString& name, const QString& text, QPoint at);
-QLineEdit* MakeEdit(QWidget* parent, const QString& name, const QRect& geometry, const QString& text);
-QLineEdit* MakeReadOnlyEdit(QWidget* parent, const QString& name, const QRect& geometry, const QString& text);
-QPushButton* MakeButton(QWidget* parent, const QString& name, const QRect& geometry, const QString& caption);
-QCheckBox* MakeCheckBox(QWidget* parent, const QString& name, const QRect& geometry, const QString& caption,
-                        bool checked);
-QFrame* MakeShape(QWidget* parent, const QString& name, const QRect& geometry, const QColor& fill);
+QLabel* MakeTitle(QWidget* parent, const char* name);
+// An edit box, read-only when the table says so.
+QLineEdit* MakeEdit(QWidget* parent, const char* name);
+QPushButton* MakeButton(QWidget* parent, const char* name);
+QCheckBox* MakeCheckBox(QWidget* parent, const char* name, bool checked);
+QFrame* MakeShape(QWidget* parent, const char* name, const QColor& fill);

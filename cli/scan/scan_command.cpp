@@ -1,16 +1,16 @@
 #include "cli/scan/scan_command.h"
 
+#include "analysis/scan_measurement.h"
+#include "analysis/scan_unfolding.h"
 #include "analysis/source_comparison.h"
 #include "cli/common/output_file.h"
 #include "cli/common/progress_line.h"
 #include "cli/common/run_setup.h"
 #include "cli/scan/offscreen_gui.h"
-#include "cli/scan/scan.h"
 #include "cli/scan/scan_plot.h"
 #include "cli/scan/scan_energies.h"
 #include "cli/scan/scan_options.h"
 #include "cli/scan/scan_report.h"
-#include "cli/scan/scan_unfolding.h"
 #include "core/simulation.h"
 
 CommandOutcome RunScanCommand(const ScanOptions& options)
@@ -19,8 +19,8 @@ CommandOutcome RunScanCommand(const ScanOptions& options)
     if (auto error = PrepareSimulation(options, 0.0, sim))
         return {ExitRefused, "", *error};
     if (options.unfold) {
-        if (auto refusal = UnfoldingRefusal(sim, options))
-            return {ExitRefused, "", *refusal};
+        if (auto refusal = RefuseUnfolding(sim, ScanPlanOf(options)))
+            return {ExitRefused, "", UnfoldingRefusalText(*refusal)};
     }
 
     for (const auto& [path, what] : {std::pair{options.csvPath, "a CSV-fájl"}, std::pair{options.plotPath, "a rajz"}}) {
@@ -32,7 +32,7 @@ CommandOutcome RunScanCommand(const ScanOptions& options)
     std::vector<ScanPoint> points;
     {
         ProgressLine progress(pointCount, static_cast<std::int64_t>(pointCount) * options.count);
-        points = MeasureScan(sim, options, ThreadsToUse(options),
+        points = MeasureScan(sim, ScanPlanOf(options), ThreadsToUse(options),
                              [&progress](std::size_t point, std::int64_t flown) { progress.Show(point, flown); });
     }
 

@@ -20,3 +20,8 @@ std::vector<double> ScanEnergies(const ScanOptions& options)
         energies.push_back(options.fromKeV + static_cast<double>(i) * options.stepKeV);
     return energies;
 }
+
+ScanPlan ScanPlanOf(const ScanOptions& options)
+{
+    return {ScanEnergies(options), options.fieldMicrotesla, options.count};
+}

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "analysis/scan_plan.h"
+
 #include <vector>
 
 struct ScanOptions;
@@ -10,3 +12,6 @@ double ScanSteps(const ScanOptions& options);
 
 // The pass energies of a scan, from the first to the last inclusive.
 std::vector<double> ScanEnergies(const ScanOptions& options);
+
+// What the options ask to measure.
+ScanPlan ScanPlanOf(const ScanOptions& options);

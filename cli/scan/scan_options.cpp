@@ -1,5 +1,6 @@
 #include "cli/scan/scan_options.h"
 
+#include "base/number_text.h"
 #include "cli/scan/scan_energies.h"
 
 namespace {
@@ -88,4 +89,21 @@ ParsedOptions<ScanOptions> ParseScanOptions(const std::vector<std::string>& argu
             return CommandLineError{"vantor-cli: hibás --step érték: túl sok pont lenne (legfeljebb 100000)"};
     }
     return parsed;
+}
+
+std::string UnfoldingRefusalText(const UnfoldingRefusal& refusal)
+{
+    switch (refusal.reason) {
+    case UnfoldingRefusal::Reason::TooFewPoints:
+        return "vantor-cli: a --unfold legalább " + std::to_string(FewestUnfoldingPoints) + " mérési pontot kíván, a scan "
+            + std::to_string(refusal.points) + " pontos";
+    case UnfoldingRefusal::Reason::NoMagneticField:
+        return "vantor-cli: a --unfold mágneses tér nélkül nem használható: 0 µT mellett nincs energiaablak";
+    case UnfoldingRefusal::Reason::PointWithoutBand:
+        return "vantor-cli: a --unfold nem használható: a(z) " + FixedText(refusal.energyKeV, 1, 3)
+            + " keV-es pontnak nincs energiaablaka (az alsó széle nem pozitív)";
+    case UnfoldingRefusal::Reason::NoBandMeetsSource:
+        break;
+    }
+    return "vantor-cli: a --unfold nem használható: a scan egyik energiaablaka sem fed át a forrás spektrumával";
 }

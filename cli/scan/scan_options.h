@@ -1,5 +1,6 @@
 #pragma once
 
+#include "analysis/scan_unfolding.h"
 #include "cli/common/option_parsing.h"
 #include "cli/common/run_options.h"
 
@@ -21,3 +22,6 @@ const CommandGrammar<ScanOptions>& ScanGrammar();
 
 // arguments: the command line from the command's name on.
 ParsedOptions<ScanOptions> ParseScanOptions(const std::vector<std::string>& arguments);
+
+// Why --unfold cannot be used, as the command says it.
+std::string UnfoldingRefusalText(const UnfoldingRefusal& refusal);

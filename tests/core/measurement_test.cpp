@@ -153,4 +153,29 @@ TEST(Measurement, CallbacksAtTurnsAndAtTheSetCount)
     EXPECT_EQ(sim->run.launchedCount, 2500);
 }
 
+
+// A view without an event loop flies a run in slices that end at turns: the
+// particle waiting at a pause flies first when the run resumes, so the counts
+// are those of the run that never paused.
+TEST(Measurement, PausedAtEveryTurnTheCountsAreTheUnpausedRun)
+{
+    const auto whole = Measured(50, 1000, 0, 10000);
+
+    auto sim = std::make_unique<Simulation>();
+    SetUpSimulation(*sim, {50, 1000, 0});
+    BeginMeasurement(*sim, {.setCount = 10000, .stopAtSetCount = true, .clearDetector = true});
+    const RunCallbacks sliced{.pauseAtTurn = [] { return true; }};
+    int pauses = 0;
+    for (RunEnd end = RunParticles(*sim, sliced); end == RunEnd::Paused; end = ResumeParticles(*sim, sliced)) {
+        EXPECT_TRUE(sim->run.running);
+        EXPECT_EQ(sim->run.launchedCount, (pauses + 1) * ParticlesPerTurn);
+        ++pauses;
+    }
+    EXPECT_EQ(pauses, 10);
+    EXPECT_FALSE(sim->run.running);
+    EXPECT_EQ(sim->run.launchedCount, 10000);
+    EXPECT_EQ(sim->run.detectedCount, 677);
+    EXPECT_EQ(sim->random.value, whole->random.value);
+}
+
 }

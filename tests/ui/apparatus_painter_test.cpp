@@ -185,7 +185,7 @@ TEST(ApparatusPainter, SignsSitBesideThePlatesWithTheirLeadLines)
 
 TEST(ApparatusPlacement, ShapesAndLabelsOnThePanel)
 {
-    const ApparatusPlacement place = PlaceApparatusShapes(30);
+    const ApparatusWidgetPlaces place = PlaceApparatusWidgets(30);
     EXPECT_EQ(place.shape6, QPoint(182, 642));
     EXPECT_EQ(place.shape7, QPoint(216, 642));
     EXPECT_EQ(place.shape8, QRect(169, 647, 91, 54));
@@ -197,7 +197,7 @@ TEST(ApparatusPlacement, ShapesAndLabelsOnThePanel)
 TEST(ApparatusPlacement, RightJawKeepsItsOuterEdge)
 {
     for (int width = 11; width <= 30; ++width) {
-        const ApparatusPlacement place = PlaceApparatusShapes(width);
+        const ApparatusWidgetPlaces place = PlaceApparatusWidgets(width);
         EXPECT_EQ(place.shape7.x() + width, 246) << "width " << width;
         EXPECT_EQ(place.shape7.y(), 642);
         EXPECT_EQ(place.shape6, QPoint(182, 642));

@@ -1,9 +1,7 @@
-#include "cli/scan/scan.h"
+#include "analysis/scan_measurement.h"
 
 #include "analysis/detection_probability.h"
 #include "analysis/source_comparison.h"
-#include "cli/scan/scan_options.h"
-#include "cli/scan/scan_energies.h"
 #include "core/measurement.h"
 #include "core/pass_band.h"
 #include "core/physics_constants.h"
@@ -40,20 +38,20 @@ ScanPoint PointOf(Simulation& sim, double energyKeV)
 
 }
 
-std::vector<ScanPoint> MeasureScan(Simulation& sim, const ScanOptions& options, int threads,
+std::vector<ScanPoint> MeasureScan(Simulation& sim, const ScanPlan& plan, int threads,
                                    const ScanProgress& progress)
 {
     std::vector<ScanPoint> points;
     std::int64_t flownBefore = 0;
-    for (double energyKeV : ScanEnergies(options)) {
+    for (double energyKeV : plan.energiesKeV) {
         const std::size_t index = points.size();
         if (progress)
             progress(index, flownBefore);
-        ApplyEnergyEntry(sim.filter, energyKeV, options.fieldMicrotesla);
+        ApplyEnergyEntry(sim.filter, energyKeV, plan.fieldMicrotesla);
         RunProgress pointProgress;
         if (progress)
             pointProgress = [&](std::int64_t flown) { progress(index, flownBefore + flown); };
-        MeasureHeadless(sim, options.count, threads, pointProgress);
+        MeasureHeadless(sim, plan.count, threads, pointProgress);
         flownBefore += sim.run.launchedCount;
         points.push_back(PointOf(sim, energyKeV));
     }

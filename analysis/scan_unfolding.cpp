@@ -1,8 +1,5 @@
-#include "cli/scan/scan_unfolding.h"
+#include "analysis/scan_unfolding.h"
 
-#include "base/number_text.h"
-#include "cli/scan/scan_options.h"
-#include "cli/scan/scan_energies.h"
 #include "core/pass_band.h"
 #include "core/physics_constants.h"
 #include "core/settings_rules.h"
@@ -13,9 +10,6 @@
 
 namespace {
 
-// Fewer readings than this cannot both fit a spectrum and say how well.
-constexpr std::size_t FewestPoints = 5;
-
 struct BandSurvey {
     bool anyDraws = false;
     // The first pass energy whose band reaches down to zero energy or below:
@@ -23,13 +17,13 @@ struct BandSurvey {
     std::optional<double> withoutBandKeV;
 };
 
-BandSurvey SurveyBands(const Simulation& sim, const ScanOptions& options)
+BandSurvey SurveyBands(const Simulation& sim, const ScanPlan& plan)
 {
     Simulation probe = sim;
     probe.view = nullptr;
     BandSurvey survey;
-    for (const double energyKeV : ScanEnergies(options)) {
-        ApplyEnergyEntry(probe.filter, energyKeV, options.fieldMicrotesla);
+    for (const double energyKeV : plan.energiesKeV) {
+        ApplyEnergyEntry(probe.filter, energyKeV, plan.fieldMicrotesla);
         UpdatePassBand(probe);
         if (!(probe.band.SearchedLower > 0.0) && !survey.withoutBandKeV)
             survey.withoutBandKeV = energyKeV;
@@ -41,22 +35,19 @@ BandSurvey SurveyBands(const Simulation& sim, const ScanOptions& options)
 
 }
 
-std::optional<std::string> UnfoldingRefusal(const Simulation& sim, const ScanOptions& options)
+std::optional<UnfoldingRefusal> RefuseUnfolding(const Simulation& sim, const ScanPlan& plan)
 {
-    const std::size_t points = ScanEnergies(options).size();
-    if (points < FewestPoints)
-        return "vantor-cli: a --unfold legalább " + std::to_string(FewestPoints) + " mérési pontot kíván, a scan "
-            + std::to_string(points) + " pontos";
-    if (options.fieldMicrotesla == 0)
-        return std::string("vantor-cli: a --unfold mágneses tér nélkül nem használható: 0 µT mellett nincs "
-                           "energiaablak");
-    const BandSurvey survey = SurveyBands(sim, options);
+    using Reason = UnfoldingRefusal::Reason;
+    const std::size_t points = plan.energiesKeV.size();
+    if (points < FewestUnfoldingPoints)
+        return UnfoldingRefusal{Reason::TooFewPoints, points};
+    if (plan.fieldMicrotesla == 0)
+        return UnfoldingRefusal{Reason::NoMagneticField, points};
+    const BandSurvey survey = SurveyBands(sim, plan);
     if (survey.withoutBandKeV)
-        return "vantor-cli: a --unfold nem használható: a(z) " + FixedText(*survey.withoutBandKeV, 1, 3)
-            + " keV-es pontnak nincs energiaablaka (az alsó széle nem pozitív)";
+        return UnfoldingRefusal{Reason::PointWithoutBand, points, *survey.withoutBandKeV};
     if (!survey.anyDraws)
-        return std::string("vantor-cli: a --unfold nem használható: a scan egyik energiaablaka sem fed át a forrás "
-                           "spektrumával");
+        return UnfoldingRefusal{Reason::NoBandMeetsSource, points};
     return std::nullopt;
 }
 

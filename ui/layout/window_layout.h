@@ -1,0 +1,53 @@
+#pragma once
+
+#include <span>
+#include <string_view>
+
+// The main window's controls at their fixed pixel places, as the desktop
+// window builds them and the browser page lays them out.
+
+enum class ControlKind {
+    Panel,       // a raised panel holding other controls
+    Picture,     // the apparatus picture and its track overlay
+    Shape,       // a filled rectangle on the drawing
+    StaticText,  // a text on a background of its own
+    Label,       // a text on its panel's background
+    Title,       // a panel's heading, in larger letters
+    Edit,
+    ReadOnlyEdit,
+    Button,
+    CheckBox,
+    UpDown,      // a stepper's pair of arrows
+};
+
+struct ControlRect {
+    int x = 0;
+    int y = 0;
+    int width = 0;   // 0 with height 0: the control fits its text
+    int height = 0;
+
+    int Right() const { return x + width; }   // exclusive
+    int Bottom() const { return y + height; } // exclusive
+};
+
+struct ControlPlace {
+    std::string_view name;
+    std::string_view parent;   // empty: the window's client area
+    ControlKind kind;
+    ControlRect rect;          // in the parent's coordinates
+    std::string_view text;     // caption or default text
+    bool shown = true;
+};
+
+// The client area below the menu bar: the window is 680 pixels wide.
+inline constexpr int ClientWidth = 680;
+inline constexpr int ClientHeight = 822;
+
+// Every control, parents before their children, in the window's tab order.
+std::span<const ControlPlace> WindowLayout();
+
+// The control of that name; a name not in the table is a programming error.
+const ControlPlace& Place(std::string_view name);
+
+// The control's rectangle in client-area coordinates.
+ControlRect ClientRect(const ControlPlace& control);

@@ -1,0 +1,203 @@
+// What the page's script sees of the window: the layout, the drawing, the
+// controls' states and the window's handlers.
+
+#include "core/simulation.h"
+#include "ui/layout/apparatus_drawing.h"
+#include "ui/layout/colours.h"
+#include "ui/layout/window_layout.h"
+#include "ui/layout/window_texts.h"
+#include "web/page_window.h"
+
+#include <emscripten/bind.h>
+#include <emscripten/val.h>
+
+#include <string>
+
+using emscripten::val;
+
+namespace {
+
+const char* KindName(ControlKind kind)
+{
+    switch (kind) {
+    case ControlKind::Panel: return "panel";
+    case ControlKind::Picture: return "picture";
+    case ControlKind::Shape: return "shape";
+    case ControlKind::StaticText: return "statictext";
+    case ControlKind::Label: return "label";
+    case ControlKind::Title: return "title";
+    case ControlKind::Edit: return "edit";
+    case ControlKind::ReadOnlyEdit: return "readonly";
+    case ControlKind::Button: return "button";
+    case ControlKind::CheckBox: return "checkbox";
+    case ControlKind::UpDown: return "updown";
+    }
+    return "";
+}
+
+val RectObject(const ControlRect& rect)
+{
+    val object = val::object();
+    object.set("x", rect.x);
+    object.set("y", rect.y);
+    object.set("width", rect.width);
+    object.set("height", rect.height);
+    return object;
+}
+
+val PointObject(const PicturePoint& point)
+{
+    val object = val::object();
+    object.set("x", point.x);
+    object.set("y", point.y);
+    return object;
+}
+
+val Layout()
+{
+    val controls = val::array();
+    for (const ControlPlace& place : WindowLayout()) {
+        val control = val::object();
+        control.set("name", std::string(place.name));
+        control.set("parent", std::string(place.parent));
+        control.set("kind", std::string(KindName(place.kind)));
+        control.set("rect", RectObject(place.rect));
+        control.set("client", RectObject(ClientRect(place)));
+        control.set("text", std::string(place.text));
+        control.set("shown", place.shown);
+        controls.call<void>("push", control);
+    }
+    return controls;
+}
+
+val Window()
+{
+    val window = val::object();
+    window.set("clientWidth", ClientWidth);
+    window.set("clientHeight", ClientHeight);
+    window.set("caption", std::string(WindowCaption));
+    window.set("pictureWidth", ApparatusPictureWidth);
+    window.set("pictureHeight", ApparatusPictureHeight);
+    window.set("visibleWidth", ApparatusVisibleWidth);
+    window.set("wallPenWidth", WallPenWidth);
+    window.set("signPixelSize", SignPixelSize);
+    window.set("funnelSeed", PointObject(FunnelSeed));
+    val colours = val::object();
+    colours.set("teal", Colours::Teal);
+    colours.set("moneyGreen", Colours::MoneyGreen);
+    colours.set("white", Colours::White);
+    colours.set("black", Colours::Black);
+    colours.set("blue", Colours::Blue);
+    colours.set("green", Colours::Green);
+    colours.set("fuchsia", Colours::Fuchsia);
+    colours.set("designYellow", Colours::DesignYellow);
+    window.set("colours", colours);
+    return window;
+}
+
+val Drawing()
+{
+    val steps = val::array();
+    for (const DrawingStep& step : ApparatusDrawing()) {
+        val object = val::object();
+        const char* kind = step.kind == DrawingStep::Kind::Wall ? "wall"
+                         : step.kind == DrawingStep::Kind::Fill ? "fill"
+                                                                : "sign";
+        object.set("kind", std::string(kind));
+        val points = val::array();
+        for (const PicturePoint& point : step.points)
+            points.call<void>("push", PointObject(point));
+        object.set("points", points);
+        object.set("rect", RectObject(step.rect));
+        object.set("colour", step.colour);
+        object.set("text", std::string(step.text));
+        steps.call<void>("push", object);
+    }
+    return steps;
+}
+
+// Fills the funnel in the picture's pixels as the page's canvas holds them
+// (bytes R, G, B, A); the pixels come back filled.
+val FillFunnel(val rgba, int width, int height)
+{
+    std::vector<std::uint32_t> pixels = emscripten::convertJSArrayToNumberVector<std::uint32_t>(
+        val::global("Uint32Array").new_(rgba["buffer"]));
+    const std::uint32_t white = 0xffffffff;
+    const std::uint32_t teal = 0xff000000 | ((Colours::Teal & 0xff) << 16) | (Colours::Teal & 0xff00)
+                             | ((Colours::Teal >> 16) & 0xff);
+    FloodFillWhite(pixels.data(), width, height, width, FunnelSeed, white, teal);
+    val filled = val::global("Uint32Array").new_(pixels.size());
+    filled.call<void>("set", val(emscripten::typed_memory_view(pixels.size(), pixels.data())));
+    return filled;
+}
+
+val Controls(const PageWindow& window)
+{
+    val controls = val::object();
+    for (const auto& [name, state] : window.Controls()) {
+        val control = val::object();
+        control.set("text", state.text);
+        control.set("colour", state.colour);
+        control.set("enabled", state.enabled);
+        control.set("readOnly", state.readOnly);
+        control.set("checked", state.checked);
+        control.set("shown", state.shown);
+        control.set("rect", RectObject(state.rect));
+        controls.set(name, control);
+    }
+    return controls;
+}
+
+val TrackPieces(PageWindow& window)
+{
+    const std::vector<std::int32_t> pieces = window.TakeTrackPieces();
+    val copy = val::global("Int32Array").new_(pieces.size());
+    copy.call<void>("set", val(emscripten::typed_memory_view(pieces.size(), pieces.data())));
+    return copy;
+}
+
+val Messages(PageWindow& window)
+{
+    val messages = val::array();
+    for (const PageMessage& message : window.TakeMessages()) {
+        val object = val::object();
+        object.set("title", message.title);
+        object.set("text", message.text);
+        messages.call<void>("push", object);
+    }
+    return messages;
+}
+
+val Counts(const PageWindow& window)
+{
+    const RunState& run = window.Sim().run;
+    val counts = val::object();
+    counts.set("launched", run.launchedCount);
+    counts.set("detected", run.detectedCount);
+    counts.set("running", run.running);
+    return counts;
+}
+
+}
+
+EMSCRIPTEN_BINDINGS(vantor)
+{
+    emscripten::function("layout", &Layout);
+    emscripten::function("window", &Window);
+    emscripten::function("drawing", &Drawing);
+    emscripten::function("fillFunnel", &FillFunnel);
+    emscripten::class_<PageWindow>("PageWindow")
+        .constructor<>()
+        .function("controls", &Controls)
+        .function("typed", &PageWindow::Typed)
+        .function("entered", &PageWindow::Entered)
+        .function("clicked", &PageWindow::Clicked)
+        .function("stepped", &PageWindow::Stepped)
+        .function("flyFor", &PageWindow::FlyFor)
+        .function("running", &PageWindow::Running)
+        .function("loadSource", &PageWindow::LoadSource)
+        .function("trackPieces", &TrackPieces)
+        .function("overlayCleared", &PageWindow::TakeOverlayCleared)
+        .function("messages", &Messages)
+        .function("counts", &Counts);
+}

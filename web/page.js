@@ -1,0 +1,519 @@
+"use strict";
+// The page is the view of the window: it lays the controls out from the
+// window's table, paints the apparatus from its drawing steps and the tracks
+// the flights draw, and hands every click and entry to the window (C++).
+
+const FrameBudgetMs = 20;   // particles fly this long between two repaints
+
+const page = {
+  module: null,
+  win: null,
+  elements: {},       // control name -> element that carries its id
+  boxes: {},          // control name -> positioned element
+  overlay: null,
+  teacher: /(^|[?#&])tanari($|[=&])/.test(location.search + location.hash),
+  modal: null,
+  refocus: null,
+  flying: false,
+  longestSliceMs: 0,
+};
+
+function css(colour) {
+  return "#" + colour.toString(16).padStart(6, "0");
+}
+
+function makeControl(place) {
+  const r = place.rect;
+  let box;
+  let element;
+  switch (place.kind) {
+  case "panel":
+    box = element = document.createElement("div");
+    box.className = "control panel";
+    box.style.background = css(place.name === "Panel2" ? page.window.colours.teal : page.window.colours.moneyGreen);
+    if (place.name === "Panel2") box.style.border = "0";
+    break;
+  case "picture":
+    box = element = document.createElement("canvas");
+    box.className = "control";
+    box.width = r.width;
+    box.height = r.height;
+    break;
+  case "shape":
+    box = element = document.createElement("div");
+    box.className = "control shape";
+    box.style.background = css(place.name === "Shape8" ? page.window.colours.green : page.window.colours.black);
+    box.style.border = "1px solid black";
+    break;
+  case "statictext":
+  case "label":
+  case "title":
+    box = element = document.createElement("div");
+    box.className = "control " + place.kind;
+    box.textContent = place.text;
+    break;
+  case "edit":
+  case "readonly":
+    box = element = document.createElement("input");
+    box.type = "text";
+    box.className = "control";
+    box.value = place.text;
+    box.spellcheck = false;
+    box.autocomplete = "off";
+    box.setAttribute("aria-label", place.name);
+    if (place.kind === "readonly") box.readOnly = true;
+    break;
+  case "button":
+    box = element = document.createElement("button");
+    box.type = "button";
+    box.className = "control";
+    box.textContent = place.text;
+    break;
+  case "checkbox":
+    box = document.createElement("label");
+    box.className = "control";
+    element = document.createElement("input");
+    element.type = "checkbox";
+    box.append(element, document.createTextNode(place.text));
+    if (place.name === "CheckBox3") box.classList.add("caption-left");
+    break;
+  case "updown":
+    box = element = document.createElement("div");
+    box.className = "control updown";
+    box.tabIndex = 0;
+    box.setAttribute("role", "spinbutton");
+    box.setAttribute("aria-label", place.name === "UpDown3" ? "Blende" : "Mágneses indukció lépése");
+    for (const [arrow, by] of [["▲", 1], ["▼", -1]]) {
+      const button = document.createElement("button");
+      button.type = "button";
+      button.tabIndex = -1;
+      button.textContent = arrow;
+      button.addEventListener("click", () => step(place.name, by));
+      box.append(button);
+    }
+    break;
+  }
+  element.id = place.name;
+  box.dataset.control = place.name;
+  box.style.left = r.x + "px";
+  box.style.top = r.y + "px";
+  if (r.width || r.height) {
+    box.style.width = r.width + "px";
+    box.style.height = r.height + "px";
+  }
+  box.hidden = !place.shown;
+  page.elements[place.name] = element;
+  page.boxes[place.name] = box;
+  return box;
+}
+
+function buildWindow() {
+  const client = document.getElementById("Client");
+  client.textContent = "";
+  for (const place of page.layout) {
+    const parent = place.parent ? page.boxes[place.parent] : client;
+    parent.append(makeControl(place));
+  }
+  // Bottom to top: the picture, the jaws and the detector, the tracks, the labels.
+  const drawing = page.boxes.Panel2;
+  for (const name of ["Image1", "Shape6", "Shape7", "Shape8", "Image2", "StaticText4", "StaticText5", "StaticText6",
+                      "Panel9", "Panel7", "Panel5", "Panel3", "Panel6"])
+    drawing.append(page.boxes[name]);
+  const colours = page.window.colours;
+  for (const [name, text] of [["StaticText4", colours.black], ["StaticText5", colours.green], ["StaticText6", colours.blue],
+                              ["Panel9", colours.fuchsia]]) {
+    page.boxes[name].style.background = css(colours.white);
+    page.boxes[name].style.color = css(text);
+  }
+  page.boxes.Panel9.style.textAlign = "center";
+  page.boxes.Panel9.style.lineHeight = "25px";
+  page.boxes.Panel9.style.overflow = "hidden";
+  page.boxes.Panel9.style.textOverflow = "ellipsis";
+  for (const name of ["StaticText18", "StaticText19", "StaticText10", "StaticText1", "StaticText16", "StaticText11",
+                      "StaticText17", "StaticText12", "StaticText9", "StaticText22", "StaticText20", "StaticText21"])
+    page.boxes[name].style.background = css(colours.moneyGreen);
+  page.overlay = page.elements.Image2.getContext("2d");
+  paintApparatus();
+  connect();
+}
+
+function paintApparatus() {
+  const w = page.window;
+  const picture = document.createElement("canvas");
+  picture.width = w.pictureWidth;
+  picture.height = w.pictureHeight;
+  const ctx = picture.getContext("2d", { willReadFrequently: true });
+  ctx.fillStyle = "#ffffff";
+  ctx.fillRect(0, 0, picture.width, picture.height);
+  ctx.lineWidth = w.wallPenWidth;
+  ctx.lineCap = "round";
+  ctx.lineJoin = "round";
+  ctx.strokeStyle = "#000000";
+  const line = (points) => {
+    ctx.beginPath();
+    ctx.moveTo(points[0].x + 0.5, points[0].y + 0.5);
+    for (const p of points.slice(1)) ctx.lineTo(p.x + 0.5, p.y + 0.5);
+    ctx.stroke();
+  };
+  for (const step of page.drawing) {
+    if (step.kind === "wall") {
+      line(step.points);
+    } else if (step.kind === "fill") {
+      ctx.fillStyle = css(step.colour);
+      ctx.fillRect(step.rect.x, step.rect.y, step.rect.width, step.rect.height);
+    } else {
+      ctx.font = w.signPixelSize + "px Arial, 'Liberation Sans', sans-serif";
+      ctx.textBaseline = "top";
+      const at = step.points[0];
+      const size = ctx.measureText(step.text);
+      ctx.fillStyle = "#ffffff";
+      ctx.fillRect(at.x, at.y, Math.ceil(size.width), w.signPixelSize);
+      ctx.fillStyle = css(step.colour);
+      ctx.fillText(step.text, at.x, at.y);
+      line([step.points[1], step.points[2]]);
+    }
+  }
+  const image = ctx.getImageData(0, 0, picture.width, picture.height);
+  const filled = page.module.fillFunnel(image.data, picture.width, picture.height);
+  image.data.set(new Uint8ClampedArray(filled.buffer));
+  ctx.putImageData(image, 0, 0);
+  page.elements.Image1.getContext("2d").drawImage(picture, 0, 0);
+}
+
+// The window's state onto the page's elements.
+function render() {
+  const controls = page.win.controls();
+  for (const name in controls) {
+    const state = controls[name];
+    const element = page.elements[name];
+    const box = page.boxes[name];
+    if (!element) continue;
+    if (element instanceof HTMLInputElement && element.type === "text") {
+      if (element.value !== state.text) element.value = state.text;
+      element.style.background = css(state.colour);
+      element.readOnly = state.readOnly;
+    } else if (element instanceof HTMLInputElement) {
+      element.checked = state.checked;
+    } else if (element instanceof HTMLButtonElement || box.classList.contains("statictext") ||
+               box.classList.contains("label")) {
+      if (element.textContent !== state.text) element.textContent = state.text;
+    }
+    if ("disabled" in element) element.disabled = !state.enabled;
+    if (box.classList.contains("updown")) {
+      box.setAttribute("aria-disabled", String(!state.enabled));
+      for (const arrow of box.children) arrow.disabled = !state.enabled;
+    }
+    box.hidden = !state.shown;
+    // The jaws, the detector and their labels move with the slit and the drawing.
+    box.style.left = state.rect.x + "px";
+    box.style.top = state.rect.y + "px";
+    if (state.rect.width || state.rect.height) {
+      box.style.width = state.rect.width + "px";
+      box.style.height = state.rect.height + "px";
+    }
+  }
+  if (page.win.overlayCleared()) page.overlay.clearRect(0, 0, page.elements.Image2.width, page.elements.Image2.height);
+  drawTracks();
+  showMessages();
+}
+
+function drawTracks() {
+  const pieces = page.win.trackPieces();
+  const ctx = page.overlay;
+  ctx.lineWidth = 1;
+  let colour = -1;
+  ctx.beginPath();
+  for (let i = 0; i < pieces.length; i += 5) {
+    if (pieces[i + 4] !== colour) {
+      ctx.stroke();
+      ctx.beginPath();
+      colour = pieces[i + 4];
+      ctx.strokeStyle = css(colour);
+    }
+    ctx.moveTo(pieces[i] + 0.5, pieces[i + 1] + 0.5);
+    ctx.lineTo(pieces[i + 2] + 0.5, pieces[i + 3] + 0.5);
+  }
+  ctx.stroke();
+}
+
+// Message boxes are modal, as the window's are: nothing else takes a click
+// while one is open.
+function openDialog(title, build, buttons, onClose) {
+  const backdrop = document.createElement("div");
+  backdrop.className = "dialog-backdrop";
+  const dialog = document.createElement("div");
+  dialog.className = "dialog";
+  dialog.setAttribute("role", "dialog");
+  dialog.setAttribute("aria-modal", "true");
+  const heading = document.createElement("h2");
+  heading.textContent = title;
+  dialog.append(heading);
+  build(dialog);
+  const row = document.createElement("div");
+  row.className = "buttons";
+  const close = () => {
+    backdrop.remove();
+    page.modal = null;
+    if (onClose) onClose();
+    if (page.refocus) {
+      const element = page.refocus;
+      page.refocus = null;
+      element.focus();
+      element.select();
+    }
+  };
+  for (const caption of buttons) {
+    const button = document.createElement("button");
+    button.type = "button";
+    button.textContent = caption;
+    button.addEventListener("click", close);
+    row.append(button);
+  }
+  dialog.append(row);
+  dialog.addEventListener("keydown", (event) => {
+    if (event.key === "Escape" || event.key === "Enter") {
+      event.preventDefault();
+      event.stopPropagation();
+      close();
+    }
+  });
+  backdrop.append(dialog);
+  document.body.append(backdrop);
+  page.modal = backdrop;
+  row.firstChild.focus();
+  return dialog;
+}
+
+function showMessages() {
+  if (page.modal) return;
+  const messages = page.win.messages();
+  if (messages.length === 0) return;
+  const message = messages[0];
+  const dialog = openDialog(message.title, (dialog) => {
+    const body = document.createElement("div");
+    body.className = "body";
+    body.id = "MessageText";
+    body.textContent = message.text;
+    dialog.append(body);
+  }, ["OK"]);
+  dialog.id = "MessageBox";
+}
+
+function enter(name) {
+  const element = page.elements[name];
+  const accepted = page.win.entered(name);
+  if (!accepted) page.refocus = element;
+  render();
+  if (!accepted && !page.modal) {
+    // A refusal without a message still takes the focus back.
+    const back = page.refocus;
+    page.refocus = null;
+    setTimeout(() => { back.focus(); back.select(); }, 0);
+  }
+  return accepted;
+}
+
+function click(name) {
+  if (page.modal) return;
+  page.win.clicked(name);
+  render();
+  if (page.win.running()) fly();
+}
+
+function step(name, by) {
+  if (page.modal) return;
+  page.win.stepped(name, by);
+  render();
+}
+
+// One slice of the run per frame: the browser repaints and takes Stop between slices.
+function fly() {
+  if (page.flying) return;
+  page.flying = true;
+  const frame = () => {
+    const started = performance.now();
+    const going = page.win.flyFor(FrameBudgetMs);
+    render();
+    page.longestSliceMs = Math.max(page.longestSliceMs, performance.now() - started);
+    if (going) {
+      requestAnimationFrame(frame);
+    } else {
+      page.flying = false;
+    }
+  };
+  requestAnimationFrame(frame);
+}
+
+function connect() {
+  const entries = ["Edit7", "BField", "EField", "Edit6"];
+  for (const name of entries) {
+    const element = page.elements[name];
+    element.addEventListener("input", () => {
+      page.win.typed(name, element.value);
+      render();
+    });
+    element.addEventListener("keydown", (event) => {
+      if (event.key !== "Enter") return;
+      // The electric field passes the key on; the other boxes keep it.
+      if (name !== "EField") event.preventDefault();
+      enter(name);
+    });
+    element.addEventListener("focusout", () => {
+      // Leaving for a message box is not leaving the box.
+      if (page.modal || page.refocus) return;
+      enter(name);
+    });
+    element.addEventListener("dblclick", () => element.select());
+  }
+  for (const name of ["Button3", "Button4", "Button5", "Button7"])
+    page.elements[name].addEventListener("click", () => click(name));
+  for (const name of ["CheckBox1", "CheckBox3", "CheckBox4", "CheckBox5"]) {
+    const element = page.elements[name];
+    element.addEventListener("click", (event) => {
+      event.preventDefault();   // the window decides the state
+      setTimeout(() => click(name), 0);
+    });
+  }
+  for (const name of ["UpDown3", "UpDown4"]) {
+    page.elements[name].addEventListener("keydown", (event) => {
+      const by = { ArrowUp: 1, ArrowRight: 1, ArrowDown: -1, ArrowLeft: -1 }[event.key];
+      if (by === undefined) return;
+      event.preventDefault();
+      step(name, by);
+    });
+  }
+  // Not tab stops in the window: the read-only readouts and the hidden boxes.
+  for (const name of ["Blende3", "Edit1", "Edit9", "Edit8", "Edit14", "Edit12", "Edit13"])
+    page.elements[name].tabIndex = -1;
+}
+
+function fitToScreen() {
+  const form = document.getElementById("Form1");
+  const width = 680;
+  const height = 822 + document.getElementById("MainMenu1").offsetHeight;
+  const scale = Math.min(1, window.innerWidth / width, window.innerHeight / height);
+  form.style.transform = scale < 1 ? `scale(${scale})` : "";
+  const stage = document.getElementById("Stage");
+  stage.style.width = Math.floor(width * scale) + "px";
+  stage.style.height = Math.floor(height * scale) + "px";
+  page.scale = scale;
+}
+
+function setUpMenus() {
+  const menus = document.querySelectorAll("#MainMenu1 > .menu");
+  const closeAll = () => menus.forEach((menu) => menu.classList.remove("open"));
+  for (const menu of menus) {
+    const title = menu.querySelector(".menu-title");
+    title.addEventListener("click", (event) => {
+      event.stopPropagation();
+      const open = menu.classList.contains("open");
+      closeAll();
+      if (!open) {
+        menu.classList.add("open");
+        const first = menu.querySelector(".menu-items button:not([hidden])");
+        if (first) first.focus();
+      }
+    });
+    menu.addEventListener("keydown", (event) => {
+      if (event.key === "Escape") {
+        closeAll();
+        title.focus();
+      }
+    });
+  }
+  document.addEventListener("click", closeAll);
+  const item = (id, action) => document.getElementById(id).addEventListener("click", () => {
+    closeAll();
+    if (!page.modal) action();
+  });
+  item("Nvjegy1", showAbout);
+  item("Feladatok1", () => showHelp(0));
+  item("Aprogramhasznlata1", () => showHelp(1));
+  item("Kpernymentse1", () => savePicture());
+  item("Loadsource1", () => { if (!page.win.running()) document.getElementById("OpenDialog1").click(); });
+  for (const id of ["Loadsource1", "Feladatok1", "Aprogramhasznlata1"])
+    document.getElementById(id).hidden = !page.teacher;
+  document.getElementById("OpenDialog1").addEventListener("change", async (event) => {
+    const file = event.target.files[0];
+    event.target.value = "";
+    if (!file) return;
+    // Source files are written in the Windows code page of Central Europe, or in UTF-8.
+    const bytes = new Uint8Array(await file.arrayBuffer());
+    let text;
+    try {
+      text = new TextDecoder("utf-8", { fatal: true }).decode(bytes);
+    } catch {
+      text = new TextDecoder("windows-1250").decode(bytes);
+    }
+    page.win.loadSource(file.name, text);
+    render();
+  });
+}
+
+function showAbout() {
+  const lines = document.getElementById("Credits").textContent.trim().split("\n");
+  const dialog = openDialog("Névjegy", (dialog) => {
+    const panel = document.createElement("div");
+    panel.id = "AboutPanel";
+    const add = (id, text, x, y, style) => {
+      const label = document.createElement("p");
+      label.id = id;
+      label.textContent = text;
+      label.style.left = x + "px";
+      label.style.top = y + "px";
+      Object.assign(label.style, style || {});
+      panel.append(label);
+    };
+    add("ProductName", "Országos Kelvora Fizikaverseny  ", 91, 15, { fontSize: "15px", whiteSpace: "pre" });
+    add("Version", "Számítógépes feladat 2024", 119, 40, { fontSize: "12px" });
+    add("Label5", "Vantor", 98, 58, { fontSize: "16px", color: "#ffffc0", fontStretch: "condensed" });
+    add("Label6", "Verzió:  " + PageVersion + " (böngészős változat)", 155, 84, { fontSize: "12px", whiteSpace: "pre" });
+    add("CreditsHeading", lines[0], 30, 136, { fontSize: "12px" });
+    [["Label1", 113, 112], ["Label4", 114, 130], ["Label2", 113, 145], ["Label3", 113, 163]].forEach(
+      ([id, x, y], i) => add(id, lines[i + 1] || "", x, y));
+    dialog.append(panel);
+  }, ["OK"]);
+  dialog.id = "AboutBox";
+  dialog.style.background = "#c0dcc0";
+}
+
+function showHelp(index) {
+  const captions = ["Súgó (Elméleti bevezető )", "Súgó (A program használata + Feladatok)"];
+  const dialog = openDialog(captions[index], (dialog) => {
+    // A frame of its own keeps the help pages' style apart from the window's.
+    const viewport = document.createElement("iframe");
+    viewport.id = "HelpViewport";
+    viewport.title = captions[index];
+    viewport.srcdoc = "<!doctype html><meta charset='utf-8'><style>" + document.getElementById("HelpStyle").textContent +
+      "</style>" + document.getElementById("HelpPage" + index).textContent;
+    dialog.append(viewport);
+  }, ["OK"]);
+  dialog.id = "HelpDlg";
+  dialog.style.background = "#008080";
+}
+
+function savePicture() {
+  openDialog("Képernyő mentése", (dialog) => {
+    const body = document.createElement("div");
+    body.className = "body";
+    body.textContent = "A képek mentése a böngészős változatban még nem működik.";
+    dialog.append(body);
+  }, ["OK"]);
+}
+
+async function start() {
+  page.module = await VantorModule();
+  page.window = page.module.window();
+  page.layout = page.module.layout();
+  page.drawing = page.module.drawing();
+  document.title = page.window.caption + " – Vantor";
+  page.win = new page.module.PageWindow();
+  buildWindow();
+  setUpMenus();
+  render();
+  fitToScreen();
+  window.addEventListener("resize", fitToScreen);
+  document.body.dataset.ready = "true";
+}
+
+start();

@@ -1,0 +1,105 @@
+#pragma once
+
+#include "core/measurement_view.h"
+#include "core/simulation.h"
+#include "ui/layout/apparatus_drawing.h"
+
+#include <cstdint>
+#include <map>
+#include <string>
+#include <vector>
+
+// The window's controls as the page shows them: the page's script draws what
+// is here and hands every click, entry and step back to the window.
+struct ControlState {
+    std::string text;
+    std::uint32_t colour = 0xffffff;  // an input box's background, 0xRRGGBB
+    bool enabled = true;
+    bool readOnly = false;
+    bool checked = false;
+    bool shown = true;
+    ControlRect rect;                 // where it sits in its parent now
+};
+
+// A message box the page is to show.
+struct PageMessage {
+    std::string title;
+    std::string text;
+};
+
+// The measurement window of the browser page: the handlers of the desktop
+// window over the same simulation, without an event loop of its own. A run
+// flies in slices (FlyFor) that end at the window's turns, so the browser
+// repaints and takes Stop between them.
+class PageWindow : public MeasurementView {
+public:
+    PageWindow();
+
+    const std::map<std::string, ControlState>& Controls() const { return m_controls; }
+    ControlState& Control(const std::string& name);
+
+    // The text of a box changed as the user typed.
+    void Typed(const std::string& name, const std::string& text);
+    // The focus left a box, or Enter was pressed in it: false when the entry
+    // was refused, and the box then wants the focus back with its text selected.
+    bool Entered(const std::string& name);
+    void Clicked(const std::string& name);
+    // A stepper's arrow: +1 up, -1 down.
+    void Stepped(const std::string& name, int by);
+
+    // Flies particles until the time in milliseconds is up, ending at a turn;
+    // true while the run goes on.
+    bool FlyFor(double milliseconds);
+    bool Running() const { return m_sim.run.running; }
+
+    // Replaces the source with a source text; false, with a message, when it cannot be used.
+    bool LoadSource(const std::string& name, const std::string& text);
+
+    // Track pieces drawn since the last call, five numbers each: from x, from
+    // y, to x, to y in picture pixels, and the colour as 0xRRGGBB.
+    std::vector<std::int32_t> TakeTrackPieces();
+    // True once after the tracks were cleared.
+    bool TakeOverlayCleared();
+    std::vector<PageMessage> TakeMessages();
+    const Simulation& Sim() const { return m_sim; }
+
+    // MeasurementView
+    void ShowLaunched(const RunState& run) override;
+    void ShowDetected(std::int32_t detectedCount) override;
+    void ShowPassBand(const std::optional<PassBand>& band) override;
+    bool TracksShown() const override;
+    void DrawTrackPiece(int fromX, int fromY, int toX, int toY, std::uint32_t colour) override;
+
+private:
+    void Start();
+    void StopRun();
+    void ContinueRun();
+    void EnableSettings();
+    void ClearParticles();
+    void ClearDetector();
+    void RefreshRunDisplays();
+    void SlitStepChanged(int step);
+    void FieldStepChanged(int step);
+    void FieldTyped();
+    bool FieldEntered();
+    bool EnergyEntered();
+    bool ElectricFieldEntered();
+    bool CountEntered();
+    void FieldsSwitched();
+    bool ReadInteger(const std::string& text, std::int32_t& value);
+    bool ReadDecimal(const std::string& text, double& value);
+    void Refuse(const std::string& name, const char* message);
+    void ShowError(const std::string& text);
+
+    Simulation m_sim;
+    std::map<std::string, ControlState> m_controls;
+    int m_slitRightEdge = 0;
+    int m_slitStep = 0;
+    int m_fieldStep = 0;
+    bool m_launchesToShow = false;
+    bool m_detectionsToShow = false;
+    bool m_overlayCleared = false;
+    bool m_paused = false;   // the last slice ended at a turn, its particle waiting
+    std::vector<std::int32_t> m_trackPieces;
+    std::vector<PageMessage> m_messages;
+};

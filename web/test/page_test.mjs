@@ -1,0 +1,287 @@
+// Drives the browser edition in Debian's headless Chromium, opened from
+// file:// as a double-clicked page is, and holds its counts, messages and
+// layout against the desktop's.
+//   VANTOR_PAGE  the page (build-web/vantor.html)
+//   VANTOR_CLI   the desktop's vantor-cli, whose counts the page must give
+//   CHROMIUM     the browser, /usr/bin/chromium unless set
+
+import { after, before, describe, test } from "node:test";
+import assert from "node:assert/strict";
+import { execFileSync } from "node:child_process";
+import fs from "node:fs";
+import os from "node:os";
+import path from "node:path";
+import { pathToFileURL } from "node:url";
+import puppeteer from "puppeteer-core";
+
+const pagePath = path.resolve(process.env.VANTOR_PAGE ?? "../build-web/vantor.html");
+const cli = process.env.VANTOR_CLI ?? path.resolve("../build/cli/vantor-cli");
+const pageUrl = pathToFileURL(pagePath).href;
+
+let browser;
+let profile;
+
+before(async () => {
+  profile = fs.mkdtempSync(path.join(os.tmpdir(), "vantor-chromium-"));
+  browser = await puppeteer.launch({
+    executablePath: process.env.CHROMIUM ?? "/usr/bin/chromium",
+    userDataDir: profile,
+    args: ["--headless", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
+           "--disable-background-networking", "--disable-component-update", "--disable-sync"],
+  });
+});
+
+after(async () => {
+  await browser?.close();
+  fs.rmSync(profile, { recursive: true, force: true });
+});
+
+// A freshly opened page: a fresh program.
+async function openPage(width = 1366, height = 768) {
+  const page = await browser.newPage();
+  const errors = [];
+  page.on("pageerror", (error) => errors.push(error.message));
+  page.errors = errors;
+  await page.setViewport({ width, height });
+  await page.goto(pageUrl);
+  await page.waitForSelector("body[data-ready=true]", { timeout: 30000 });
+  return page;
+}
+
+const value = (page, id) => page.$eval("#" + id, (element) => element.value ?? element.textContent);
+
+// Types over a box's text, as after a double click, and presses Enter.
+async function typeOver(page, id, text) {
+  await page.click("#" + id);
+  await page.$eval("#" + id, (box) => box.select());
+  await page.keyboard.type(text);
+}
+
+async function enter(page, id, text) {
+  await typeOver(page, id, text);
+  await page.keyboard.press("Enter");
+}
+
+async function closeMessage(page) {
+  const message = await page.$eval("#MessageBox", (box) => ({
+    title: box.querySelector("h2").textContent,
+    text: box.querySelector("#MessageText").textContent,
+  }));
+  await page.click("#MessageBox button");
+  return message;
+}
+
+async function waitUntilStopped(page, timeout = 120000) {
+  await page.waitForFunction(() => document.getElementById("Button3").disabled === false &&
+                                   document.getElementById("Button4").textContent === "Folytatás",
+                             { timeout, polling: 50 });
+}
+
+// A Start in a fresh page with the settings entered as the user does: the
+// induction, then the energy.
+async function measure(page, { energy, field, slit, count }) {
+  await enter(page, "BField", String(field));
+  await enter(page, "Edit7", String(energy));
+  for (let step = 0; step < slit; ++step) {
+    await page.focus("#UpDown3");
+    await page.keyboard.press("ArrowUp");
+  }
+  await enter(page, "Edit6", String(count));
+  await page.click("#CheckBox1");
+  await page.click("#Button3");
+  await waitUntilStopped(page);
+  return {
+    launched: Number(await value(page, "Edit9")),
+    detected: Number(await value(page, "Edit8")),
+    width: (await value(page, "Edit14")).trim(),
+  };
+}
+
+function desktop({ energy, field, slit, count }) {
+  const out = execFileSync(cli, ["measure", "--energy", String(energy), "--field", String(field), "--slit", String(slit),
+                                 "--count", String(count), "--json"], { encoding: "utf8" });
+  const json = JSON.parse(out);
+  return { launched: json.launched, detected: json.detected, width: json.passWidthKeV.toFixed(3) };
+}
+
+describe("counts", () => {
+  test("50 keV at 1000 µT through the narrowest slit: 677 of 10 000 and a band 7.122 keV wide", async () => {
+    const page = await openPage();
+    const counts = await measure(page, { energy: 50, field: 1000, slit: 0, count: 10000 });
+    assert.deepEqual(counts, { launched: 10000, detected: 677, width: "7.122" });
+    assert.deepEqual(page.errors, []);
+    await page.close();
+  });
+
+  for (const setting of [{ energy: 50, field: 1000, slit: 0, count: 200000 },
+                         { energy: 120, field: 2000, slit: 5, count: 100000 },
+                         { energy: 156, field: 1000, slit: 19, count: 50000 }]) {
+    test(`${setting.energy} keV, ${setting.field} µT, slit ${setting.slit}, ${setting.count} particles as vantor-cli`,
+         { skip: !fs.existsSync(cli) && "no vantor-cli" }, async () => {
+      const page = await openPage();
+      assert.deepEqual(await measure(page, setting), desktop(setting));
+      await page.close();
+    });
+  }
+});
+
+describe("settings", () => {
+  test("refused entries give the window's messages, turn red and take the focus back", async () => {
+    const page = await openPage();
+    for (const [id, text, message] of [
+      ["Edit7", "1,5", "Hibás adat!! Ide csak nem-negatív szám írható!"],
+      ["Edit7", "-1", "Hibás adat!! Ide csak nem-negatív szám írható!"],
+      ["BField", "12.5", "Hibás adat!! Ide csak pozitív egész szám írható!"],
+      ["BField", "-5", "Hibás adat!! Ide csak pozitív egész szám írható!"],
+      ["Edit6", "0", "Hibás adat!  Ide csak pozitív egész szám írható!!"],
+    ]) {
+      await enter(page, id, text);
+      assert.deepEqual(await closeMessage(page), { title: "***  HIBA!! ***", text: message });
+      assert.equal(await page.$eval("#" + id, (e) => getComputedStyle(e).backgroundColor), "rgb(255, 0, 0)");
+      assert.equal(await page.evaluate(() => document.activeElement.id), id);
+      assert.equal(await page.evaluate(() => document.getSelection().toString() ||
+                                        document.activeElement.value.substring(document.activeElement.selectionStart,
+                                                                               document.activeElement.selectionEnd)),
+                   text);
+      await enter(page, id, id === "Edit6" ? "1000" : "0");
+    }
+    await page.close();
+  });
+
+  test("accepted entries are written back as the window writes them", async () => {
+    const page = await openPage();
+    await enter(page, "BField", " 0120");
+    assert.equal(await value(page, "BField"), "120");
+    await enter(page, "BField", "1000");
+    await enter(page, "Edit7", "100");
+    assert.equal(await value(page, "EField"), "164352.47974");
+    await enter(page, "Edit7", "2e2");
+    assert.equal(await value(page, "Edit7"), "200");
+    await enter(page, "Edit6", "$10");
+    assert.equal(await value(page, "Edit6"), "16");
+    for (const [steps, shown] of [[1, "1.5"], [18, "10.5"], [5, "10.5"]]) {
+      await page.focus("#UpDown3");
+      for (let i = 0; i < steps; ++i) await page.keyboard.press("ArrowUp");
+      assert.equal(await value(page, "Blende3"), shown);
+    }
+    await page.close();
+  });
+
+  test("a box left with Tab is checked as on Enter", async () => {
+    const page = await openPage();
+    await typeOver(page, "Edit6", "abc");
+    await page.keyboard.press("Tab");
+    assert.deepEqual(await closeMessage(page),
+                     { title: "***  HIBA!! ***", text: "Hibás adat!  Ide csak pozitív egész szám írható!!" });
+    assert.equal(await page.evaluate(() => document.activeElement.id), "Edit6");
+    await page.close();
+  });
+});
+
+describe("run control", () => {
+  test("Stop answers within a frame of a long run, and Continue counts on", async () => {
+    const page = await openPage();
+    await page.evaluate(() => {
+      window.longestTask = 0;
+      new PerformanceObserver((list) => {
+        for (const entry of list.getEntries()) window.longestTask = Math.max(window.longestTask, entry.duration);
+      }).observe({ type: "longtask", buffered: true });
+    });
+    await enter(page, "BField", "1000");
+    await enter(page, "Edit7", "50");
+    await enter(page, "Edit6", "1000000");
+    await page.click("#Button3");
+    await page.waitForFunction(() => Number(document.getElementById("Edit9").value) >= 20000, { polling: 20 });
+    assert.match(await value(page, "Edit1"), /^(Mérés fut|\d+:\d\d:\d\d)$/);
+    const answer = await page.evaluate(() => new Promise((resolve) => {
+      const pressed = performance.now();
+      document.getElementById("Button4").click();
+      const check = () => document.getElementById("Button4").textContent === "Folytatás"
+        ? resolve(performance.now() - pressed) : requestAnimationFrame(check);
+      check();
+    }));
+    const stoppedAt = Number(await value(page, "Edit9"));
+    assert.ok(stoppedAt > 0 && stoppedAt < 1000000);
+    assert.ok(answer < 100, `Stop took ${answer} ms`);
+    await new Promise((resolve) => setTimeout(resolve, 200));
+    assert.equal(Number(await value(page, "Edit9")), stoppedAt, "no particle flies after Stop");
+    assert.match(await value(page, "Edit1"), /^\d+:\d\d:\d\d$/);
+    assert.equal(await page.$eval("#Edit7", (e) => e.disabled), false);
+
+    await page.click("#Button4");
+    assert.equal(await value(page, "Button4"), "Stop");
+    assert.equal(await page.$eval("#Edit7", (e) => e.disabled), true);
+    await page.waitForFunction((from) => Number(document.getElementById("Edit9").value) > from + 5000, { polling: 20 },
+                               stoppedAt);
+    await page.click("#Button4");
+    const longest = await page.evaluate(() => window.longestTask);
+    console.log(`# Stop answered in ${answer.toFixed(1)} ms; longest main-thread task ${longest.toFixed(0)} ms`);
+    assert.ok(longest < 200, `a task ran ${longest} ms`);
+    await page.close();
+  });
+
+  test("at the set count the run stops by itself; Continue then goes on without the limit", async () => {
+    const page = await openPage();
+    await page.click("#CheckBox1");
+    await page.click("#Button3");
+    await waitUntilStopped(page);
+    assert.equal(await value(page, "Edit9"), "1000");
+    assert.equal(await page.$eval("#CheckBox1", (e) => e.checked), true);
+    await page.click("#Button4");
+    assert.equal(await page.$eval("#CheckBox1", (e) => e.checked), false);
+    await page.waitForFunction(() => Number(document.getElementById("Edit9").value) > 3000, { polling: 20 });
+    await page.click("#Button4");
+    await page.click("#Button7");
+    assert.equal(await value(page, "Edit9"), "0");
+    assert.notEqual(await value(page, "Edit8"), "0");
+    await page.click("#Button5");
+    assert.equal(await value(page, "Edit8"), "0");
+    await page.close();
+  });
+});
+
+describe("layout", () => {
+  for (const [width, height] of [[1366, 768], [768, 1024], [1920, 1080]]) {
+    test(`at ${width} × ${height} the controls sit at the window's places, scaled, without sideways scrolling`,
+         async () => {
+      const page = await openPage(width, height);
+      const misplaced = await page.evaluate(() => {
+        const client = document.getElementById("Client").getBoundingClientRect();
+        const scale = client.width / 680;
+        const wrong = [];
+        for (const place of page.layout) {
+          const box = document.querySelector(`[data-control="${place.name}"]`);
+          if (!place.shown || box.hidden) continue;
+          const at = box.getBoundingClientRect();
+          const got = [(at.left - client.left) / scale, (at.top - client.top) / scale, at.width / scale, at.height / scale];
+          // The jaws, the detector and their labels are placed by the drawing.
+          if (/^(Shape|StaticText4|StaticText5)/.test(place.name)) continue;
+          const want = [place.client.x, place.client.y, place.client.width, place.client.height];
+          const sized = place.rect.width || place.rect.height;
+          const off = got.slice(0, sized ? 4 : 2).some((v, i) => Math.abs(v - want[i]) > 2);
+          if (off) wrong.push(`${place.name}: ${got.map(Math.round)} instead of ${want}`);
+        }
+        return wrong;
+      });
+      assert.deepEqual(misplaced, []);
+      const fits = await page.evaluate(() => ({
+        sideways: document.documentElement.scrollWidth > window.innerWidth,
+        clientRight: document.getElementById("Client").getBoundingClientRect().right,
+        clientBottom: document.getElementById("Client").getBoundingClientRect().bottom,
+      }));
+      assert.equal(fits.sideways, false);
+      assert.ok(fits.clientRight <= width + 0.5 && fits.clientBottom <= height + 0.5, JSON.stringify(fits));
+      await page.close();
+    });
+  }
+
+  test("each control's element carries the window control's name", async () => {
+    const page = await openPage();
+    const missing = await page.evaluate(() =>
+      ["Edit6", "Edit7", "BField", "UpDown3", "CheckBox1", "Button3", "Button4", "Edit8", "Edit9", "Edit14", "Button7",
+       "Button5", "CheckBox5", "CheckBox3", "CheckBox4", "EField", "Blende3", "Edit1", "Image1", "Image2"]
+        .filter((id) => !document.getElementById(id)));
+    assert.deepEqual(missing, []);
+    await page.close();
+  });
+});
