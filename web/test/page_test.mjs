@@ -220,7 +220,9 @@ describe("run control", () => {
     await page.click("#Button4");
     // Times depend on the machine's load: they are reported, not held to a limit.
     const longest = await page.evaluate(() => window.longestTask);
-    console.log(`# Stop answered in ${answer.ms.toFixed(1)} ms; longest main-thread task of the run ${longest.toFixed(0)} ms`);
+    const slice = await page.evaluate(() => page.longestSliceMs);
+    console.log(`# Stop answered in ${answer.ms.toFixed(1)} ms; longest main-thread task of the run ${longest.toFixed(0)} ms,` +
+                ` longest slice of flights ${slice.toFixed(0)} ms`);
     await page.close();
   });
 
