@@ -394,8 +394,9 @@ function connect() {
       step(name, by);
     });
   }
-  // Not tab stops in the window: the read-only readouts and the hidden boxes.
-  for (const name of ["Blende3", "Edit1", "Edit9", "Edit8", "Edit14", "Edit12", "Edit13"])
+  // Not tab stops in the window: the slit's readout, and the electric field,
+  // which takes the focus only from a click.
+  for (const name of ["Blende3", "EField"])
     page.elements[name].tabIndex = -1;
 }
 

@@ -168,6 +168,19 @@ describe("settings", () => {
     await page.close();
   });
 
+  test("Tab goes through the controls in the window's order", async () => {
+    const page = await openPage();
+    await page.focus("#CheckBox3");
+    const order = ["CheckBox3"];
+    for (let i = 0; i < 14; ++i) {
+      await page.keyboard.press("Tab");
+      order.push(await page.evaluate(() => document.activeElement.id));
+    }
+    assert.deepEqual(order, ["CheckBox3", "Edit7", "BField", "Button3", "CheckBox4", "Edit1", "Edit6", "CheckBox1",
+                             "Edit9", "Button7", "Edit8", "Button5", "CheckBox5", "UpDown3", "Edit14"]);
+    await page.close();
+  });
+
   test("a box left with Tab is checked as on Enter", async () => {
     const page = await openPage();
     await typeOver(page, "Edit6", "abc");
