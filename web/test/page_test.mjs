@@ -168,6 +168,19 @@ describe("settings", () => {
     await page.close();
   });
 
+  test("Tab goes through the controls in the window's order", async () => {
+    const page = await openPage();
+    await page.focus("#CheckBox3");
+    const order = ["CheckBox3"];
+    for (let i = 0; i < 14; ++i) {
+      await page.keyboard.press("Tab");
+      order.push(await page.evaluate(() => document.activeElement.id));
+    }
+    assert.deepEqual(order, ["CheckBox3", "Edit7", "BField", "Button3", "CheckBox4", "Edit1", "Edit6", "CheckBox1",
+                             "Edit9", "Button7", "Edit8", "Button5", "CheckBox5", "UpDown3", "Edit14"]);
+    await page.close();
+  });
+
   test("a box left with Tab is checked as on Enter", async () => {
     const page = await openPage();
     await typeOver(page, "Edit6", "abc");
@@ -220,7 +233,9 @@ describe("run control", () => {
     await page.click("#Button4");
     // Times depend on the machine's load: they are reported, not held to a limit.
     const longest = await page.evaluate(() => window.longestTask);
-    console.log(`# Stop answered in ${answer.ms.toFixed(1)} ms; longest main-thread task of the run ${longest.toFixed(0)} ms`);
+    const slice = await page.evaluate(() => page.longestSliceMs);
+    console.log(`# Stop answered in ${answer.ms.toFixed(1)} ms; longest main-thread task of the run ${longest.toFixed(0)} ms,` +
+                ` longest slice of flights ${slice.toFixed(0)} ms`);
     await page.close();
   });
 
