@@ -8,7 +8,7 @@ constexpr char ExitCodes[] =
     "Kilépési kód: 0 siker, 2 hibás argumentum vagy használhatatlan forrásfájl (az evidence parancsnál a nem "
     "létező útvonal is), 1 ha egy kimeneti fájl nem írható (a korábbi fájl ilyenkor érintetlen marad; a kimenet "
     "helyén vagy útvonalában álló szimbolikus linket a program nem követi), 3 ha az evidence parancs nem "
-    "\"rendben\" állapotú képet vagy linket talált.";
+    "\"rendben\" állapotú képet, linket vagy ideiglenes fájlt talált.";
 
 // A command's own outcome as the command line's.
 template <class Options>

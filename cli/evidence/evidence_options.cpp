@@ -37,7 +37,8 @@ const CommandGrammar<EvidenceOptions>& EvidenceGrammar()
                 "versenyzők mappáit tartó mappa az egész termet felsorolja. Képenként egy sor: mappa, fájl, mentés "
                 "ideje, energia, indukció, rés, kibocsátott, beütés, ablakszélesség, mérési idő és az állapot: "
                 "\"rendben\", \"módosítva\", \"nincs adat\", \"hibás fájl\" vagy \"valószínűtlen\", az ok is. A "
-                "mappákban álló linket nem követi: az külön sor \"link\" állapottal, és azt is mondja, hova mutat. "
+                "mappákban álló linket nem követi: az külön sor \"link\" állapottal, és azt is mondja, hova mutat; "
+                "egy félbemaradt mentés maradéka \"ideiglenes fájl\". "
                 "Az állapotok jelentését, és azt, hogy mit nem tud az ellenőrzés kimutatni, a szervezők útmutatója "
                 "írja le.",
             .rules = {csv, html, source},
