@@ -113,7 +113,7 @@ WEB_CONFIGURED := $(WEB_BUILD)/build.ninja
 # from elsewhere does not look for by itself.
 WEB_ENV := NODE_PATH=/usr/share/nodejs
 
-.PHONY: web web-test
+.PHONY: web web-test web-bench
 
 $(WEB_CONFIGURED):
 	@$(WEB_ENV) emcmake cmake -S . -B $(WEB_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
@@ -130,3 +130,9 @@ web:
 web-test: web build
 	@cd web && { [ -d node_modules/puppeteer-core ] || npm ci --no-audit --no-fund; }
 	@cd web && VANTOR_PAGE=../$(WEB_BUILD)/vantor.html VANTOR_CLI=../$(BUILD)/cli/vantor-cli node test/page_test.mjs
+
+# Particles per second in the page, tracks hidden and shown; compare with the
+# window's own (make bench, vantor-window-bench).
+web-bench: web
+	@cd web && { [ -d node_modules/puppeteer-core ] || npm ci --no-audit --no-fund; }
+	@cd web && VANTOR_PAGE=../$(WEB_BUILD)/vantor.html node test/page_bench.mjs
