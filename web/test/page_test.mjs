@@ -239,6 +239,31 @@ describe("run control", () => {
     await page.close();
   });
 
+  // As in one turn of the window: the loop goes on with the particle waiting,
+  // so the counts are those of the run never stopped. Without fields every
+  // particle flown reaches the detector, so one launched and never flown shows.
+  test("Stop and Continue pressed together leave the counts of an unstopped run", async () => {
+    const page = await openPage();
+    await enter(page, "Edit6", "300000");
+    await page.click("#CheckBox1");
+    await page.click("#Button3");
+    let pressed = 0;
+    for (const from of [20000, 60000, 100000]) {
+      await page.waitForFunction((n) => Number(document.getElementById("Edit9").value) >= n, { polling: 5 }, from);
+      pressed += await page.evaluate(() => {
+        const button = document.getElementById("Button4");
+        if (button.textContent !== "Stop") return 0;
+        button.click();
+        button.click();
+        return 1;
+      });
+    }
+    await waitUntilStopped(page);
+    assert.equal(pressed, 3);
+    assert.deepEqual([await value(page, "Edit9"), await value(page, "Edit8")], ["300000", "300000"]);
+    await page.close();
+  });
+
   test("at the set count the run stops by itself; Continue then goes on without the limit", async () => {
     const page = await openPage();
     await page.click("#CheckBox1");
