@@ -71,7 +71,8 @@ adatlapot a program egyetlen futása sem írhatta: lehetetlen érték, más
 versenyző képe, vagy az utolsó indítás beállításához képest nem a program
 energiaablaka, illetve 5 szórásnál távolabbi beütésszám; az ok is). A
 mappákban álló linket nem követi: az külön sor "link" állapottal, és azt is
-mondja, hova mutat. Az ellenőrzőösszeg nem aláírás: a programmal bárki készíthet újat, és a fizikát
+mondja, hova mutat; egy félbemaradt mentés maradéka "ideiglenes fájl". Az
+ellenőrzőösszeg nem aláírás: a programmal bárki készíthet újat, és a fizikát
 nem ellenőrzi, ha az adatlap az ellenőrzőnél újabb programot nevez meg, vagy
 a beütések több beállításból származnak (ezt a sor megjegyzése mondja). A
 versenymódú képet mindig a beépített C-14-gyel veti össze; a tanári módú kép
@@ -148,6 +149,6 @@ Kilépési kód: 0 siker, 2 hibás argumentum vagy használhatatlan forrásfájl
 evidence parancsnál a nem létező útvonal is), 1 ha egy kimeneti fájl nem
 írható (a korábbi fájl ilyenkor érintetlen marad; a kimenet helyén vagy
 útvonalában álló szimbolikus linket a program nem követi), 3 ha az evidence
-parancs nem "rendben" állapotú képet vagy linket talált.
+parancs nem "rendben" állapotú képet, linket vagy ideiglenes fájlt talált.
 )";
 }

@@ -6,22 +6,22 @@
 #include <QRandomGenerator>
 #include <QStorageInfo>
 
-#include <filesystem>
+#include <algorithm>
 #include <system_error>
 
 #ifdef Q_OS_WIN
 #include <io.h>
 #include <windows.h>
 #else
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
 namespace {
-
-std::filesystem::path NativePath(const QString& path)
-{
-    return std::filesystem::path(path.toStdU16String());
-}
 
 // The data must be on the disk before the name moves to it, or a power cut
 // could leave the name on an empty file.
@@ -84,31 +84,162 @@ WriteFailure WhyNotRenamed(const std::error_code& error)
     return Failure(fault, fault == WriteFault::Other ? QString::fromLocal8Bit(error.message()) : QString());
 }
 
+constexpr int RandomDigits = 8;
+const QLatin1StringView TemporarySuffix(".tmp");
+
+QString TemporaryName(const QString& target)
+{
+    return QStringLiteral(".") + target + u'.'
+         + QStringLiteral("%1").arg(QRandomGenerator::system()->generate(), RandomDigits, 16, QLatin1Char('0'))
+         + TemporarySuffix;
+}
+
+// A temporary file is held by the write that made it until it has its name,
+// so that another write's clearing passes it over. On Linux a lock held on it
+// says so, which the system drops when the writer dies; Windows does not let
+// a file open in another program be removed.
+class Hold {
+public:
+    Hold() = default;
+    Hold(const Hold&) = delete;
+    Hold& operator=(const Hold&) = delete;
+    ~Hold()
+    {
+#ifndef Q_OS_WIN
+        if (m_descriptor >= 0)
+            ::close(m_descriptor);
+#endif
+    }
+
+    // False when a clearing removed the file before it was held.
+    bool Take([[maybe_unused]] QFile& file)
+    {
+#ifndef Q_OS_WIN
+        m_descriptor = ::dup(file.handle());
+        struct stat status {};
+        return m_descriptor >= 0 && ::flock(m_descriptor, LOCK_EX) == 0 && ::fstat(m_descriptor, &status) == 0
+            && status.st_nlink > 0;
+#else
+        return true;
+#endif
+    }
+
+private:
+#ifndef Q_OS_WIN
+    int m_descriptor = -1;
+#endif
+};
+
+// Removes the temporary files of earlier writes to target that were killed
+// before it took its name, passing over those another write still holds.
+void ClearLeftovers(const QString& target)
+{
+    const QFileInfo info(target);
+    const QDir folder = info.absoluteDir();
+    const QStringList names = folder.entryList({QStringLiteral(".*") + TemporarySuffix},
+                                               QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString& name : names) {
+        if (TemporaryCopyTarget(name) != info.fileName())
+            continue;
+        const QString path = folder.filePath(name);
+#ifdef Q_OS_WIN
+        QFile::remove(path);
+#else
+        const QByteArray native = QFile::encodeName(path);
+        const int descriptor = ::open(native.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+        if (descriptor < 0)
+            continue;
+        if (::flock(descriptor, LOCK_EX | LOCK_NB) == 0)
+            ::unlink(native.constData());
+        ::close(descriptor);
+#endif
+    }
+}
+
 // A new file beside target, under a name no one else uses, so that the
 // rename that follows stays on one file system.
-bool OpenBeside(QFile& temporary, const QString& target, bool& deniedByRights)
+bool OpenBeside(QFile& temporary, Hold& hold, const QString& target, bool& deniedByRights)
 {
     const QFileInfo info(target);
     for (int attempt = 0; attempt < 16; ++attempt) {
-        temporary.setFileName(info.absolutePath() + QStringLiteral("/.") + info.fileName()
-                              + QStringLiteral(".%1.tmp").arg(QRandomGenerator::system()->generate(), 8, 16,
-                                                              QLatin1Char('0')));
-        if (OpenNew(temporary, deniedByRights))
-            return true;
+        temporary.setFileName(info.absolutePath() + u'/' + TemporaryName(info.fileName()));
+        if (OpenNew(temporary, deniedByRights)) {
+            if (hold.Take(temporary))
+                return true;
+            temporary.close();
+            continue;
+        }
         if (!temporary.exists())
             return false;
     }
     return false;
 }
 
-// Writes through a temporary file and moves it onto target, which is a
+enum class Naming {
+    Replacing,
+    IfFree,   // only where no file has the name yet
+};
+
+#ifndef Q_OS_WIN
+// After a rename the name is in the folder, which has its own blocks to sync.
+// A file system that cannot sync a folder has nothing to add to the rename.
+void SyncFolder(const QString& folder)
+{
+    const int descriptor = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (descriptor < 0)
+        return;
+    ::fsync(descriptor);
+    ::close(descriptor);
+}
+#endif
+
+// Gives the file at temporary the name target. Taking a free name is one step
+// that no other program can take at the same time.
+std::error_code Name(const QString& temporary, const QString& target, Naming naming)
+{
+#ifdef Q_OS_WIN
+    // Written through, the move is on the disk when the call returns.
+    const DWORD flags = MOVEFILE_WRITE_THROUGH | (naming == Naming::Replacing ? MOVEFILE_REPLACE_EXISTING : 0);
+    if (MoveFileExW(reinterpret_cast<const wchar_t*>(QDir::toNativeSeparators(temporary).utf16()),
+                    reinterpret_cast<const wchar_t*>(QDir::toNativeSeparators(target).utf16()), flags))
+        return {};
+    const DWORD error = GetLastError();
+    if (error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS)
+        return std::make_error_code(std::errc::file_exists);
+    return {static_cast<int>(error), std::system_category()};
+#else
+    const QByteArray from = QFile::encodeName(temporary);
+    const QByteArray to = QFile::encodeName(target);
+    int result = 0;
+    if (naming == Naming::Replacing) {
+        result = ::rename(from.constData(), to.constData());
+    } else {
+        result = ::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE);
+        // NFS has no such rename, but a second name is taken there as
+        // atomically, and the first can then go.
+        if (result != 0 && (errno == EINVAL || errno == ENOSYS || errno == ENOTSUP)) {
+            result = ::link(from.constData(), to.constData());
+            if (result == 0)
+                ::unlink(from.constData());
+        }
+    }
+    if (result != 0)
+        return {errno, std::generic_category()};
+    SyncFolder(QFileInfo(target).absolutePath());
+    return {};
+#endif
+}
+
+// Writes through a temporary file and gives it the name target, which is a
 // regular file or nothing.
-std::optional<WriteFailure> Replace(const QString& target, QByteArrayView bytes)
+std::optional<WriteFailure> Publish(const QString& target, QByteArrayView bytes, Naming naming,
+                                    const BeforeNaming& beforeNaming)
 {
     const QString folder = QFileInfo(target).absolutePath();
     QFile temporary;
+    Hold hold;
     bool deniedByRights = false;
-    if (!OpenBeside(temporary, target, deniedByRights))
+    if (!OpenBeside(temporary, hold, target, deniedByRights))
         return WhyNotWritten(temporary, folder, bytes.size(), deniedByRights);
     auto fail = [&](const WriteFailure& failure) {
         temporary.close();
@@ -124,8 +255,11 @@ std::optional<WriteFailure> Replace(const QString& target, QByteArrayView bytes)
     temporary.close();
     if (temporary.error() != QFileDevice::NoError)
         return fail(WhyNotWritten(temporary, folder, bytes.size()));
-    std::error_code error;
-    std::filesystem::rename(NativePath(temporary.fileName()), NativePath(target), error);
+    if (beforeNaming)
+        beforeNaming();
+    const std::error_code error = Name(temporary.fileName(), target, naming);
+    if (error == std::errc::file_exists)
+        return fail(Failure(WriteFault::NameTaken));
     if (error)
         return fail(WhyNotRenamed(error));
     return std::nullopt;
@@ -175,7 +309,8 @@ std::optional<WriteFailure> LinkAtOrAbove(const QString& path)
     }
 }
 
-std::optional<WriteFailure> WriteFileReplacing(const QString& path, QByteArrayView bytes, AtLink atLink)
+std::optional<WriteFailure> WriteFileReplacing(const QString& path, QByteArrayView bytes, AtLink atLink,
+                                               const BeforeNaming& beforeNaming)
 {
     QFileInfo target(QDir::cleanPath(QFileInfo(path).absoluteFilePath()));
     if (atLink == AtLink::Refuse) {
@@ -189,22 +324,29 @@ std::optional<WriteFailure> WriteFileReplacing(const QString& path, QByteArrayVi
     if (target.exists() && !target.isWritable())
         return Failure(QStorageInfo(target.absolutePath()).isReadOnly() ? WriteFault::ReadOnlyFileSystem
                                                                          : WriteFault::NoPermission);
-    return Replace(target.absoluteFilePath(), bytes);
+    ClearLeftovers(target.absoluteFilePath());
+    return Publish(target.absoluteFilePath(), bytes, Naming::Replacing, beforeNaming);
 }
 
-std::optional<WriteFailure> WriteNewFile(const QString& path, QByteArrayView bytes)
+std::optional<WriteFailure> WriteNewFile(const QString& path, QByteArrayView bytes, const BeforeNaming& beforeNaming)
 {
-    QFile claim(path);
-    bool deniedByRights = false;
-    if (!OpenNew(claim, deniedByRights)) {
-        const QFileInfo taken(path);
-        if (taken.exists() || taken.isSymLink())
-            return Failure(WriteFault::NameTaken);
-        return WhyNotWritten(claim, taken.absolutePath(), bytes.size(), deniedByRights);
-    }
-    claim.close();
-    std::optional<WriteFailure> failure = Replace(path, bytes);
-    if (failure)
-        claim.remove();
-    return failure;
+    const QFileInfo taken(path);
+    if (taken.exists() || taken.isSymLink())
+        return Failure(WriteFault::NameTaken);
+    return Publish(taken.absoluteFilePath(), bytes, Naming::IfFree, beforeNaming);
+}
+
+std::optional<QString> TemporaryCopyTarget(const QString& fileName)
+{
+    const qsizetype randomPart = 1 + RandomDigits + TemporarySuffix.size();
+    if (fileName.size() <= 1 + randomPart || !fileName.startsWith(u'.') || !fileName.endsWith(TemporarySuffix)
+        || fileName[fileName.size() - randomPart] != u'.')
+        return std::nullopt;
+    const QStringView digits = QStringView(fileName).sliced(fileName.size() - randomPart + 1, RandomDigits);
+    const bool hexadecimal = std::all_of(digits.begin(), digits.end(), [](QChar c) {
+        return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f');
+    });
+    if (!hexadecimal)
+        return std::nullopt;
+    return fileName.sliced(1, fileName.size() - 1 - randomPart);
 }

@@ -1,5 +1,6 @@
 #include "evidence/picture_check.h"
 
+#include "evidence/file_writing.h"
 #include "evidence/jpeg_segments.h"
 #include "evidence/picture_digest.h"
 #include "evidence/record_json.h"
@@ -53,6 +54,8 @@ QString StatusText(EvidenceStatus status)
         return QStringLiteral("valószínűtlen");
     case EvidenceStatus::Link:
         return QStringLiteral("link");
+    case EvidenceStatus::Leftover:
+        return QStringLiteral("ideiglenes fájl");
     case EvidenceStatus::Unreadable:
         break;
     }
@@ -84,16 +87,10 @@ PictureCheck CheckPicture(QByteArrayView file)
     return CheckDigest(file, layout, *recordComment, reading.record);
 }
 
-PictureCheck CheckPictureFile(const QString& path)
+namespace {
+
+PictureCheck CheckRegularFile(const QFileInfo& info, const QString& path)
 {
-    const QFileInfo info(path);
-    if (info.isSymbolicLink() || info.isJunction()) {
-        const QString target = QDir::toNativeSeparators(info.isJunction() ? info.junctionTarget() : info.symLinkTarget());
-        return {EvidenceStatus::Link,
-                target.isEmpty() ? QStringLiteral("nem olvasható, hova mutat")
-                                 : QStringLiteral("ide mutat: %1").arg(target),
-                std::nullopt};
-    }
     if (!info.exists())
         return {EvidenceStatus::Unreadable, QStringLiteral("nem található"), std::nullopt};
     // The listing names a folder only when it cannot look inside it.
@@ -113,4 +110,29 @@ PictureCheck CheckPictureFile(const QString& path)
         return {EvidenceStatus::Unreadable, QStringLiteral("nem olvasható: %1").arg(file.errorString()),
                 std::nullopt};
     return CheckPicture(bytes);
+}
+
+}
+
+PictureCheck CheckPictureFile(const QString& path)
+{
+    const QFileInfo info(path);
+    if (info.isSymbolicLink() || info.isJunction()) {
+        const QString pointsTo = QDir::toNativeSeparators(info.isJunction() ? info.junctionTarget()
+                                                                            : info.symLinkTarget());
+        return {EvidenceStatus::Link,
+                pointsTo.isEmpty() ? QStringLiteral("nem olvasható, hova mutat")
+                                   : QStringLiteral("ide mutat: %1").arg(pointsTo),
+                std::nullopt};
+    }
+    PictureCheck check = CheckRegularFile(info, path);
+    const std::optional<QString> target = TemporaryCopyTarget(info.fileName());
+    if (!target)
+        return check;
+    QString held = StatusText(check.status);
+    if (!check.reason.isEmpty())
+        held += QStringLiteral(": ") + check.reason;
+    check.reason = QStringLiteral("félbemaradt mentés maradéka, %1 lett volna; a benne levő kép: %2").arg(*target, held);
+    check.status = EvidenceStatus::Leftover;
+    return check;
 }

@@ -14,10 +14,11 @@ enum class EvidenceStatus {
     Unreadable,   // not a readable JPEG file
     Implausible,  // intact, but no run of the program could have written the record
     Link,         // a symbolic link or a junction, which is never followed
+    Leftover,     // the temporary file of a save killed before the picture took its name
 };
 
 // "rendben", "módosítva", "nincs adat", "hibás fájl", "valószínűtlen",
-// "link".
+// "link", "ideiglenes fájl".
 QString StatusText(EvidenceStatus status);
 
 struct PictureCheck {
@@ -38,4 +39,7 @@ inline constexpr qint64 MaxPictureBytes = 64 * 1024 * 1024;
 // The file at path, never through a link: a link at path is a Link, with
 // where it points as its reason ("ide mutat: …"), since in a shared
 // folder anyone may have planted it to show another's picture as their own.
+// A temporary file of the writing (see TemporaryCopyTarget) is a Leftover,
+// whose reason names the picture it was to be and what the check makes of
+// what it holds, with the record it claims.
 PictureCheck CheckPictureFile(const QString& path);

@@ -53,8 +53,15 @@ QString NumberedPicturePath(const QString& workFolder, const QString& chosenPath
 {
     // Folders and hidden or system entries hold numbers too.
     const QDir folder(workFolder.isEmpty() ? QStringLiteral(".") : workFolder);
-    const QStringList names = folder.entryList({QStringLiteral("*.jpg")},
-                                               QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    QStringList names = folder.entryList({QStringLiteral("*.jpg")},
+                                         QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    // A save killed before its picture took its name keeps the number in the
+    // temporary file it left, for the jury to see.
+    for (const QString& leftover : folder.entryList({QStringLiteral(".*.tmp")}, QDir::Files | QDir::Hidden)) {
+        const std::optional<QString> target = TemporaryCopyTarget(leftover);
+        if (target && target->endsWith(QStringLiteral(".jpg"), Qt::CaseInsensitive))
+            names << *target;
+    }
     int largest = 0;
     for (const QString& name : names)
         largest = std::max(largest, TwoDigitPrefix(name));

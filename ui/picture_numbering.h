@@ -17,7 +17,8 @@
 // '7_abc.jpg' and 'ab.jpg' do not count), or 1 when there is none. A number
 // already in use, by a name beginning with it and "_" or by the resulting
 // name itself, is passed over for the next one, so an earlier picture is
-// never replaced. Numbers have two digits up to 99 and go on with 100, 101,
+// never replaced; so is the number of a save that was killed before its
+// picture took its name (see TemporaryCopyTarget). Numbers have two digits up to 99 and go on with 100, 101,
 // ... rather than starting again.
 QString NumberedPicturePath(const QString& workFolder, const QString& chosenPath);
 

@@ -35,9 +35,6 @@ void TForm1::Button3Click()
     EnableSettings();
     Edit1->setText(RunningText);
     RunLoop();
-    Button4->setText(ContinueCaption);
-    Button3->setEnabled(true);
-    ::ShowPassBand(m_sim);
 }
 
 void TForm1::Button4Click()
@@ -74,9 +71,23 @@ void TForm1::ContinueRun()
     RunLoop();
 }
 
+// The window's one particle loop. Start and Continue pressed in one of its
+// turns only set the run going again, and the loop on the stack goes on with
+// it: a loop of its own for each press would deepen the stack with every
+// click until the window crashed. A Continue in the last turn, after the loop
+// saw the run stopped, begins a new pass.
 void TForm1::RunLoop()
 {
-    RunParticles(m_sim, {.setCountReached = [this] { StopRun(); }, .turn = [this] { ProcessPendingEvents(); }});
+    if (m_loopRunning)
+        return;
+    m_loopRunning = true;
+    do
+        RunParticles(m_sim, {.setCountReached = [this] { StopRun(); }, .turn = [this] { ProcessPendingEvents(); }});
+    while (m_sim.run.running);
+    m_loopRunning = false;
+    Button4->setText(ContinueCaption);
+    Button3->setEnabled(true);
+    ::ShowPassBand(m_sim);
 }
 
 void TForm1::ProcessPendingEvents()
@@ -109,9 +120,12 @@ void TForm1::EnableSettings()
     Loadsource1->setEnabled(enabled);
 }
 
+// The particle launched at the last turn goes with its count, so a loop
+// going on after this launches anew.
 void TForm1::Button7Click()
 {
     NoteCountCleared(m_countOrigin);
+    m_sim.MeasuredParticle.Alive = false;
     m_overlayCanvas->Clear();
     Image2->RepaintDirty();
     Edit9->setText("0");

@@ -135,6 +135,7 @@ private:
     CountSetting SettingNow() const;
     bool m_launchesToShow = false;
     bool m_detectionsToShow = false;
+    bool m_loopRunning = false;   // the particle loop is on the stack
 
     // The controls, by the names the window's layout gives them; tests find
     // them by the same names.

@@ -3,7 +3,7 @@
 // window's table, paints the apparatus from its drawing steps and the tracks
 // the flights draw, and hands every click and entry to the window (C++).
 
-const FrameBudgetMs = 20;   // particles fly this long between two repaints
+const FrameBudgetMs = 12;   // particles fly this long between two repaints
 
 const page = {
   module: null,
@@ -326,22 +326,34 @@ function step(name, by) {
   render();
 }
 
-// One slice of the run per frame: the browser repaints and takes Stop between slices.
+// The run flies in slices of a task each, back to back; the browser takes
+// clicks between any two, and the window is repainted once a frame.
 function fly() {
   if (page.flying) return;
   page.flying = true;
-  const frame = () => {
+  const channel = new MessageChannel();
+  let painted = true;
+  const slice = () => {
     const started = performance.now();
     const going = page.win.flyFor(FrameBudgetMs);
-    render();
     page.longestSliceMs = Math.max(page.longestSliceMs, performance.now() - started);
+    if (painted) {
+      painted = false;
+      requestAnimationFrame(() => {
+        render();
+        painted = true;
+      });
+    }
     if (going) {
-      requestAnimationFrame(frame);
+      channel.port2.postMessage(null);
     } else {
       page.flying = false;
+      channel.port1.close();
+      render();
     }
   };
-  requestAnimationFrame(frame);
+  channel.port1.onmessage = slice;
+  channel.port2.postMessage(null);
 }
 
 function connect() {
@@ -382,8 +394,9 @@ function connect() {
       step(name, by);
     });
   }
-  // Not tab stops in the window: the read-only readouts and the hidden boxes.
-  for (const name of ["Blende3", "Edit1", "Edit9", "Edit8", "Edit14", "Edit12", "Edit13"])
+  // Not tab stops in the window: the slit's readout, and the electric field,
+  // which takes the focus only from a click.
+  for (const name of ["Blende3", "EField"])
     page.elements[name].tabIndex = -1;
 }
 
@@ -429,9 +442,10 @@ function setUpMenus() {
   item("Nvjegy1", showAbout);
   item("Feladatok1", () => showHelp(0));
   item("Aprogramhasznlata1", () => showHelp(1));
-  item("Kpernymentse1", () => savePicture());
   item("Loadsource1", () => { if (!page.win.running()) document.getElementById("OpenDialog1").click(); });
-  for (const id of ["Loadsource1", "Feladatok1", "Aprogramhasznlata1"])
+  // The source choice and the help pages are the teacher's, as in the
+  // window; the page saves no pictures, so a contestant's "Fájl" is empty.
+  for (const id of ["File1", "Loadsource1", "Feladatok1", "Aprogramhasznlata1"])
     document.getElementById(id).hidden = !page.teacher;
   document.getElementById("OpenDialog1").addEventListener("change", async (event) => {
     const file = event.target.files[0];
@@ -456,8 +470,9 @@ function showAbout() {
     const panel = document.createElement("div");
     panel.id = "AboutPanel";
     const add = (id, text, x, y, style) => {
+      // The About box's names are its own; the window's Label1 … Label6 keep theirs.
       const label = document.createElement("p");
-      label.id = id;
+      label.id = "AboutBox_" + id;
       label.textContent = text;
       label.style.left = x + "px";
       label.style.top = y + "px";
@@ -490,15 +505,6 @@ function showHelp(index) {
   }, ["OK"]);
   dialog.id = "HelpDlg";
   dialog.style.background = "#008080";
-}
-
-function savePicture() {
-  openDialog("Képernyő mentése", (dialog) => {
-    const body = document.createElement("div");
-    body.className = "body";
-    body.textContent = "A képek mentése a böngészős változatban még nem működik.";
-    dialog.append(body);
-  }, ["OK"]);
 }
 
 async function start() {

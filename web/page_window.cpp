@@ -2,7 +2,7 @@
 
 #include "core/band_readout.h"
 #include "core/measurement.h"
-#include "core/number_text.h"
+#include "base/number_text.h"
 #include "core/pass_band.h"
 #include "core/settings_rules.h"
 #include "spectrum/source_spectrum.h"

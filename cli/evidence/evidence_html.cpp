@@ -40,6 +40,7 @@ span.norecord { background: #e65100; } article.norecord { border-left-color: #e6
 span.unreadable { background: #6a1b9a; } article.unreadable { border-left-color: #6a1b9a; }
 span.implausible { background: #ad1457; } article.implausible { border-left-color: #ad1457; }
 span.link { background: #37474f; } article.link { border-left-color: #37474f; }
+span.leftover { background: #795548; } article.leftover { border-left-color: #795548; }
 )";
 
 QString StatusClass(EvidenceStatus status)
@@ -55,6 +56,8 @@ QString StatusClass(EvidenceStatus status)
         return QStringLiteral("implausible");
     case EvidenceStatus::Link:
         return QStringLiteral("link");
+    case EvidenceStatus::Leftover:
+        return QStringLiteral("leftover");
     case EvidenceStatus::Unreadable:
         break;
     }

@@ -1,10 +1,12 @@
 #include "cli/evidence/evidence_listing.h"
 
 #include "evidence/evidence_record.h"
+#include "evidence/file_writing.h"
 #include "identification/contestant_code.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QHash>
 #include <QSet>
 
 #include <algorithm>
@@ -16,16 +18,31 @@ bool IsLink(const QFileInfo& entry)
     return entry.isSymbolicLink() || entry.isJunction();
 }
 
+bool IsJpegName(const QString& name)
+{
+    return name.endsWith(QStringLiteral(".jpg"), Qt::CaseInsensitive)
+        || name.endsWith(QStringLiteral(".jpeg"), Qt::CaseInsensitive);
+}
+
 // Every entry with a JPEG name that is no folder, also those that are no
 // ordinary files, so that none is passed over without a row; a link with
-// such a name is listed whatever it points to.
+// such a name is listed whatever it points to; and the temporary file of a
+// picture's save that was killed.
 QFileInfoList JpegEntries(const QDir& folder)
 {
-    QFileInfoList entries = folder.entryInfoList({QStringLiteral("*.jpg"), QStringLiteral("*.jpeg")},
+    QFileInfoList entries = folder.entryInfoList({QStringLiteral("*.jpg"), QStringLiteral("*.jpeg"),
+                                                  QStringLiteral(".*.tmp")},
                                                  QDir::AllEntries | QDir::Hidden | QDir::System
                                                      | QDir::NoDotAndDotDot,
                                                  QDir::Name);
-    entries.removeIf([](const QFileInfo& entry) { return entry.isDir() && !IsLink(entry); });
+    entries.removeIf([](const QFileInfo& entry) {
+        if (entry.isDir() && !IsLink(entry))
+            return true;
+        if (!entry.fileName().endsWith(QStringLiteral(".tmp")))
+            return false;
+        const std::optional<QString> target = TemporaryCopyTarget(entry.fileName());
+        return !target || !IsJpegName(*target);
+    });
     return entries;
 }
 
@@ -65,16 +82,11 @@ QString FolderOwner(const QDir& folder)
 // the folder it really lies in, whichever way it was named.
 class Collector {
 public:
+    // A file named, wherever it really lies.
     void Add(const QFileInfo& file)
     {
         const QString canonical = IsLink(file) ? QString() : file.canonicalFilePath();
-        const QFileInfo real = canonical.isEmpty() ? file : QFileInfo(canonical);
-        const QString key = real.absoluteFilePath();
-        if (m_seen.contains(key))
-            return;
-        m_seen.insert(key);
-        const QDir folder = real.absoluteDir();
-        m_pictures.push_back({folder.dirName(), real.fileName(), key, FolderOwner(folder)});
+        AddEntry(canonical.isEmpty() ? file : QFileInfo(canonical));
     }
 
     // A folder that cannot be listed, or a link, gets a row of its own: its
@@ -83,27 +95,28 @@ public:
     {
         if (!IsLink(folder) && folder.isReadable() && folder.isExecutable())
             return false;
-        Add(folder);
+        AddEntry(folder);
         return true;
     }
 
     // The folder named is looked into even when it is a link: the one who
-    // runs the check named it.
+    // runs the check named it. Below it, in the folder as it really is, an
+    // entry's path is its real one.
     void AddFolder(const QFileInfo& folder)
     {
         const QFileInfo named(folder.canonicalFilePath().isEmpty() ? folder.absoluteFilePath()
                                                                    : folder.canonicalFilePath());
         if (!named.isReadable() || !named.isExecutable()) {
-            Add(named);
+            AddEntry(named);
             return;
         }
         for (const QFileInfo& file : JpegEntries(QDir(named.absoluteFilePath())))
-            Add(file);
+            AddEntry(file);
         for (const QFileInfo& subfolder : Subfolders(QDir(named.absoluteFilePath()))) {
             if (AddIfNotListed(subfolder))
                 continue;
             for (const QFileInfo& file : JpegEntries(QDir(subfolder.absoluteFilePath())))
-                Add(file);
+                AddEntry(file);
         }
     }
 
@@ -116,7 +129,27 @@ public:
     }
 
 private:
+    void AddEntry(const QFileInfo& entry)
+    {
+        const QString path = entry.absoluteFilePath();
+        if (m_seen.contains(path))
+            return;
+        m_seen.insert(path);
+        const QString folder = entry.absolutePath();
+        m_pictures.push_back({QDir(folder).dirName(), entry.fileName(), path, Owner(folder)});
+    }
+
+    // Once a folder, since a room's owner takes a look at all its subfolders.
+    QString Owner(const QString& folder)
+    {
+        auto known = m_owners.constFind(folder);
+        if (known == m_owners.cend())
+            known = m_owners.insert(folder, FolderOwner(QDir(folder)));
+        return *known;
+    }
+
     QSet<QString> m_seen;
+    QHash<QString, QString> m_owners;
     std::vector<PictureFile> m_pictures;
 };
 

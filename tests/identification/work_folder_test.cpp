@@ -8,7 +8,12 @@
 
 #include <gtest/gtest.h>
 
-#ifndef _WIN32
+#ifdef _WIN32
+#include <windows.h>
+
+#include <aclapi.h>
+#include <sddl.h>
+#else
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -208,6 +213,57 @@ TEST_F(ContestantFolderRights, AFolderOfAnotherAccountIsRefusedEvenWhenItIsClose
         << place.error.toStdString();
     ExpectRefused(place, place.error);
     EXPECT_TRUE(place.error.contains(QStringLiteral("ezért nem használható: ") + folder + u'\n'));
+}
+
+}
+
+#endif
+
+#ifdef _WIN32
+
+namespace {
+
+class ContestantFolderRights : public WorkFolder {
+protected:
+    std::wstring NativePath(const QString& code) const
+    {
+        return QDir::toNativeSeparators(RootFolder() + code).toStdWString();
+    }
+};
+
+// Like drwx------ on Linux: the folder's rights are its own, not the
+// root's, and name only the contestant, the system and the administrators.
+TEST_F(ContestantFolderRights, TheFolderMadeIsTheContestantsAlone)
+{
+    const WorkPlace place = EnterWorkPlace(RootFolder(), QStringLiteral("31"));
+    ASSERT_TRUE(place.error.isEmpty()) << place.error.toStdString();
+    PACL dacl = nullptr;
+    PSECURITY_DESCRIPTOR descriptor = nullptr;
+    ASSERT_EQ(GetNamedSecurityInfoW(NativePath(QStringLiteral("31")).c_str(), SE_FILE_OBJECT, DACL_SECURITY_INFORMATION,
+                                    nullptr, nullptr, &dacl, nullptr, &descriptor),
+              DWORD(ERROR_SUCCESS));
+    SECURITY_DESCRIPTOR_CONTROL control = 0;
+    DWORD revision = 0;
+    ASSERT_TRUE(GetSecurityDescriptorControl(descriptor, &control, &revision));
+    EXPECT_NE(control & SE_DACL_PROTECTED, 0);
+    ASSERT_NE(dacl, nullptr);
+    EXPECT_EQ(dacl->AceCount, 3);
+    LocalFree(descriptor);
+}
+
+TEST_F(ContestantFolderRights, AFolderEveryoneMayWriteIsRefused)
+{
+    PSECURITY_DESCRIPTOR descriptor = nullptr;
+    ASSERT_TRUE(ConvertStringSecurityDescriptorToSecurityDescriptorW(L"D:P(A;OICI;FA;;;WD)", SDDL_REVISION_1,
+                                                                     &descriptor, nullptr));
+    SECURITY_ATTRIBUTES attributes{sizeof(SECURITY_ATTRIBUTES), descriptor, FALSE};
+    ASSERT_TRUE(CreateDirectoryW(NativePath(QStringLiteral("31")).c_str(), &attributes));
+    LocalFree(descriptor);
+    const WorkPlace place = EnterWorkPlace(RootFolder(), QStringLiteral("31"));
+    EXPECT_TRUE(place.refused);
+    EXPECT_TRUE(place.error.startsWith(QStringLiteral("A versenyző mappájába más felhasználók is írhatnak")))
+        << place.error.toStdString();
+    EXPECT_EQ(QDir::currentPath(), startFolder);
 }
 
 }

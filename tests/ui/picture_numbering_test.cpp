@@ -94,6 +94,13 @@ TEST_F(PictureNumbering, ANumberInUseIsPassedOverWhateverTheName)
     EXPECT_EQ(Numbered(QStringLiteral("spektrum")), WorkFolder() + QStringLiteral("102_spektrum.jpg"));
 }
 
+TEST_F(PictureNumbering, TheNumberOfAKilledSaveIsPassedOver)
+{
+    Place({QStringLiteral("02_a.jpg"), QStringLiteral(".03_spektrum.jpg.1a2b3c4d.tmp"),
+           QStringLiteral(".s.csv.0badcafe.tmp")});
+    EXPECT_EQ(Numbered(QStringLiteral("spektrum")), WorkFolder() + QStringLiteral("04_spektrum.jpg"));
+}
+
 TEST_F(PictureNumbering, ATypedExtensionStaysPartOfTheName)
 {
     Place({QStringLiteral("03_meres.jpg")});

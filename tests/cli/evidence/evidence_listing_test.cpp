@@ -95,4 +95,19 @@ TEST_F(PlantedLinks, AFolderNamedThroughALinkIsListedAsTheFolderItIs)
     EXPECT_EQ(pictures[0].owner, QStringLiteral("30"));
 }
 
+// A save killed before its picture took its name left the picture in a
+// temporary file: the jury sees it; an output's is no evidence.
+TEST_F(PlantedLinks, ThePictureOfAKilledSaveIsListedWhereItWasToBe)
+{
+    ASSERT_TRUE(WriteBytes(Room() + QStringLiteral("/30/.03_halfkep.jpg.1a2b3c4d.tmp"), SealedTestPicture()));
+    ASSERT_TRUE(WriteBytes(Room() + QStringLiteral("/.terem.csv.0badcafe.tmp"), "folder,file"));
+    ASSERT_TRUE(WriteBytes(Room() + QStringLiteral("/30/.jegyzet.tmp"), "nem mentés"));
+
+    const auto listed = ListPictures({Room().toStdString()});
+
+    const std::vector<std::string> expected{"30/.03_halfkep.jpg.1a2b3c4d.tmp", "30/01_eredmeny.jpg",
+                                            "30/02_meres.jpg"};
+    EXPECT_EQ(Rows(std::get<std::vector<PictureFile>>(listed)), expected);
+}
+
 }
