@@ -239,6 +239,31 @@ describe("run control", () => {
     await page.close();
   });
 
+  // As in one turn of the window: the loop goes on with the particle waiting,
+  // so the counts are those of the run never stopped. Without fields every
+  // particle flown reaches the detector, so one launched and never flown shows.
+  test("Stop and Continue pressed together leave the counts of an unstopped run", async () => {
+    const page = await openPage();
+    await enter(page, "Edit6", "300000");
+    await page.click("#CheckBox1");
+    await page.click("#Button3");
+    let pressed = 0;
+    for (const from of [20000, 60000, 100000]) {
+      await page.waitForFunction((n) => Number(document.getElementById("Edit9").value) >= n, { polling: 5 }, from);
+      pressed += await page.evaluate(() => {
+        const button = document.getElementById("Button4");
+        if (button.textContent !== "Stop") return 0;
+        button.click();
+        button.click();
+        return 1;
+      });
+    }
+    await waitUntilStopped(page);
+    assert.equal(pressed, 3);
+    assert.deepEqual([await value(page, "Edit9"), await value(page, "Edit8")], ["300000", "300000"]);
+    await page.close();
+  });
+
   test("at the set count the run stops by itself; Continue then goes on without the limit", async () => {
     const page = await openPage();
     await page.click("#CheckBox1");
@@ -279,8 +304,17 @@ describe("menus", () => {
     const frame = await (await teacher.waitForSelector("#HelpViewport")).contentFrame();
     assert.equal(await frame.$eval("h1", (heading) => heading.textContent), "Elméleti bevezető");
     await teacher.click("#HelpDlg button");
-    const [chooser] = await Promise.all([teacher.waitForFileChooser(), teacher.click("#File1 .menu-title").then(
-      () => teacher.click("#Loadsource1"))]);
+    await teacher.click("#File1 .menu-title");
+    await teacher.click("#Loadsource1");
+    assert.deepEqual(await teacher.$$eval("#SourceChoice .body button", (buttons) => buttons.map((b) => b.textContent)),
+                     ["Béta-forrás: radiokarbon (C-14)", "Béta-forrás: foszfor-32 (P-32)",
+                      "Béta-forrás: stroncium-90 (Sr-90)", "Forrásfájl a gépről…"]);
+    await teacher.$$eval("#SourceChoice .body button", (buttons) => buttons[2].click());
+    assert.equal(await teacher.$eval("#Panel9", (panel) => panel.textContent), "Béta-forrás: stroncium-90 (Sr-90)");
+    await teacher.click("#File1 .menu-title");
+    await teacher.click("#Loadsource1");
+    const [chooser] = await Promise.all([teacher.waitForFileChooser(),
+                                         teacher.$$eval("#SourceChoice .body button", (buttons) => buttons[3].click())]);
     await chooser.accept([path.resolve("../data/sources/p32.for")]);
     await teacher.waitForFunction(() => document.getElementById("Panel9").textContent.includes("P-32"));
     await teacher.close();
