@@ -35,9 +35,9 @@ std::string HelpText(const std::string& sourcesFolder)
   vantor-cli measure --energy KEV --field MIKROTESLA [--slit LÉPÉS] [--count N]
                      [--threads N] [--source FÁJL] [--seed N] [--json]
   vantor-cli scan --field MIKROTESLA --from KEV --to KEV --step KEV [--slit LÉPÉS]
-                  [--count N] [--csv FÁJL] [--plot FÁJL.png] [--threads N] [--source FÁJL]
-                  [--seed N] [--unfold]
-  vantor-cli evidence ÚTVONAL... [--csv FÁJL] [--html FÁJL] [--source FÁJL]
+                  [--count N] [--csv FÁJL] [--xlsx FÁJL] [--plot FÁJL.png] [--threads N]
+                  [--source FÁJL] [--seed N] [--unfold]
+  vantor-cli evidence ÚTVONAL... [--csv FÁJL] [--xlsx FÁJL] [--html FÁJL] [--source FÁJL]
   vantor-cli --version
   vantor-cli --help
 
@@ -103,6 +103,10 @@ Kapcsolók:
                       egy keV-jére; az evidence sorai a teljes adatlappal:
                       folder, file, status, note, majd az adatlap összes
                       mezője
+  --xlsx FÁJL         ugyanez Excel-táblázatként (.xlsx), magyar
+                      oszlopnevekkel, a számok számként, fölötte a program
+                      változata, a beállítások és a --seed; dupla
+                      kattintással helyesen nyílik meg
   --plot FÁJL.png     a keV-re jutó beütésszám és a visszafejtett spektrum
                       hibasávokkal, a valódi N·s(W) vonalként, alatta az
                       eltérések szórásegységben

@@ -4,6 +4,7 @@ ParsedOptions<EvidenceOptions> ParseEvidenceOptions(const std::vector<std::strin
 {
     static const CommandGrammar<EvidenceOptions> grammar{
         {{"--csv", {Path(&EvidenceOptions::csvPath), FileNameWanted}},
+         {"--xlsx", {Path(&EvidenceOptions::xlsxPath), FileNameWanted}},
          {"--html", {Path(&EvidenceOptions::htmlPath), FileNameWanted}},
          {"--source", {Path(&EvidenceOptions::sourcePath), FileNameWanted}}},
         {},

@@ -25,6 +25,7 @@ const CommandGrammar<ScanOptions>& Grammar()
         scan.rules.insert({"--to", {Decimal(&ScanOptions::toKeV, IsValidPassEnergy), EnergyWanted}});
         scan.rules.insert({"--step", {Decimal(&ScanOptions::stepKeV, IsPositive), "pozitív számot kell megadni keV-ben"}});
         scan.rules.insert({"--csv", {Path(&ScanOptions::csvPath), FileNameWanted}});
+        scan.rules.insert({"--xlsx", {Path(&ScanOptions::xlsxPath), FileNameWanted}});
         scan.rules.insert({"--plot", {Path(&ScanOptions::plotPath), FileNameWanted}});
         scan.rules.insert({"--unfold", {{}, "", &ScanOptions::unfold}});
         return scan;
