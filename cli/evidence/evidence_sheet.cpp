@@ -73,10 +73,22 @@ SheetCell SavedAtCell(const QString& savedAt)
     return at.isValid() ? SheetCell(at) : SheetCell(savedAt.toStdString());
 }
 
+// Texts that are names, even when they look like numbers: a contestant's
+// code keeps its leading zeros, a version its dots.
+bool IsName(std::string_view field)
+{
+    for (std::string_view name : {"format", "program", "contestant", "source", "startSource", "digest"})
+        if (field == name)
+            return true;
+    return false;
+}
+
 SheetCell FieldCell(const EvidenceRecord& record, const EvidenceField& field)
 {
     if (std::string_view(field.name) == "savedAt")
         return SavedAtCell(record.savedAt);
+    if (IsName(field.name))
+        return FieldText(record, field).toStdString();
     return std::visit(Overloaded{
                           [&](QString EvidenceRecord::*text) { return TextCell(record.*text); },
                           [&](bool EvidenceRecord::*flag) { return SheetCell(record.*flag); },
