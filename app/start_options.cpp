@@ -2,14 +2,22 @@
 
 #include <QCommandLineParser>
 
+QList<QCommandLineOption> StartCommandLineOptions()
+{
+    return {QCommandLineOption({QStringLiteral("h"), QStringLiteral("help")}, QString()),
+            QCommandLineOption(QStringLiteral("version"), QString()),
+            QCommandLineOption(QStringLiteral("work-root"), QString(), QStringLiteral("MAPPA")),
+            QCommandLineOption(QStringLiteral("teacher"), QString())};
+}
+
 StartOptions ParseStartOptions(const QStringList& arguments)
 {
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QString());
-    const QCommandLineOption version(QStringLiteral("version"), QString());
-    const QCommandLineOption workRoot(QStringLiteral("work-root"), QString(), QStringLiteral("MAPPA"));
-    const QCommandLineOption teacher(QStringLiteral("teacher"), QString());
+    const QString help = QStringLiteral("help");
+    const QString version = QStringLiteral("version");
+    const QString workRoot = QStringLiteral("work-root");
+    const QString teacher = QStringLiteral("teacher");
     QCommandLineParser parser;
-    parser.addOptions({help, version, workRoot, teacher});
+    parser.addOptions(StartCommandLineOptions());
 
     StartOptions options;
     options.action = StartOptions::Action::Refuse;

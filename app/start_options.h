@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QCommandLineOption>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -17,6 +19,9 @@ struct StartOptions {
 
 inline constexpr int ExitNoDisplay = 1;
 inline constexpr int ExitRefusedCommandLine = 2;
+
+// The program's own options, which its command line is read by.
+QList<QCommandLineOption> StartCommandLineOptions();
 
 // arguments begin with the program's name, as QCoreApplication::arguments()
 // gives them (Qt's own options, such as -platform, already taken out).

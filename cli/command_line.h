@@ -18,5 +18,11 @@ using ParsedCommandLine =
 
 ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments);
 
-// sourcesFolder: where the source files shipped with the program lie.
-std::string HelpText(const std::string& sourcesFolder);
+// Every command as its help shows it, in the order of vantor-cli's own help.
+std::vector<CommandUsage> CommandUsages();
+// vantor-cli's options before a command.
+const std::vector<OptionUsage>& TopLevelOptions();
+
+// The help of the command asked for, or vantor-cli's own; sourcesFolder:
+// where the source files shipped with the program lie.
+std::string HelpText(const HelpRequest& request, const std::string& sourcesFolder);

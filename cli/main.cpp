@@ -30,9 +30,9 @@ struct Answer {
     {
         return Report(RunEvidenceCommand(options, QString::fromStdU16String(ShippedSourcesFolder().u16string())));
     }
-    int operator()(const HelpRequest&) const
+    int operator()(const HelpRequest& request) const
     {
-        std::cout << HelpText(Utf8FromPath(ShippedSourcesFolder()));
+        std::cout << HelpText(request, Utf8FromPath(ShippedSourcesFolder()));
         return 0;
     }
     int operator()(const VersionRequest&) const

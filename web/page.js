@@ -326,22 +326,34 @@ function step(name, by) {
   render();
 }
 
-// One slice of the run per frame: the browser repaints and takes Stop between slices.
+// The run flies in slices of a task each, back to back; the browser takes
+// clicks between any two, and the window is repainted once a frame.
 function fly() {
   if (page.flying) return;
   page.flying = true;
-  const frame = () => {
+  const channel = new MessageChannel();
+  let painted = true;
+  const slice = () => {
     const started = performance.now();
     const going = page.win.flyFor(FrameBudgetMs);
-    render();
     page.longestSliceMs = Math.max(page.longestSliceMs, performance.now() - started);
+    if (painted) {
+      painted = false;
+      requestAnimationFrame(() => {
+        render();
+        painted = true;
+      });
+    }
     if (going) {
-      requestAnimationFrame(frame);
+      channel.port2.postMessage(null);
     } else {
       page.flying = false;
+      channel.port1.close();
+      render();
     }
   };
-  requestAnimationFrame(frame);
+  channel.port1.onmessage = slice;
+  channel.port2.postMessage(null);
 }
 
 function connect() {
@@ -382,8 +394,9 @@ function connect() {
       step(name, by);
     });
   }
-  // Not tab stops in the window: the read-only readouts and the hidden boxes.
-  for (const name of ["Blende3", "Edit1", "Edit9", "Edit8", "Edit14", "Edit12", "Edit13"])
+  // Not tab stops in the window: the slit's readout, and the electric field,
+  // which takes the focus only from a click.
+  for (const name of ["Blende3", "EField"])
     page.elements[name].tabIndex = -1;
 }
 

@@ -352,19 +352,23 @@ void PageWindow::ContinueRun()
     Control("Button3").enabled = false;
     EnableSettings();
     Control("Edit1").text = RunningText;
-    m_paused = false;
 }
 
 bool PageWindow::FlyFor(double milliseconds)
 {
-    if (!m_sim.run.running)
+    // Stop and Continue between two slices are Stop and Continue in one turn
+    // of the window: its loop goes on with the waiting particle. Once a slice
+    // has seen the run stopped, the next run launches anew.
+    if (!m_sim.run.running) {
+        m_paused = false;
         return false;
+    }
     const double deadline = emscripten_get_now() + milliseconds;
     const RunCallbacks callbacks{.setCountReached = [this] { StopRun(); },
                                  .turn = [this] { RefreshRunDisplays(); },
                                  .pauseAtTurn = [deadline] { return emscripten_get_now() >= deadline; }};
-    // A run just started or continued launches its first particle, as the
-    // window's loop does; a paused one has its particle waiting.
+    // A run just started, or continued after its stop was seen, launches its
+    // first particle, as the window's loop does; a paused one has its particle waiting.
     const RunEnd end = m_paused ? ResumeParticles(m_sim, callbacks) : RunParticles(m_sim, callbacks);
     m_paused = end == RunEnd::Paused;
     RefreshRunDisplays();
@@ -403,6 +407,8 @@ void PageWindow::ClearParticles()
 {
     m_trackPieces.clear();
     m_overlayCleared = true;
+    // The waiting particle goes with its count.
+    m_paused = false;
     Control("Edit9").text = "0";
     m_sim.run.launchedCount = 0;
     m_launchesToShow = false;

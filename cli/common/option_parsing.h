@@ -1,16 +1,16 @@
 #pragma once
 
 #include "base/number_text.h"
+#include "cli/common/command_usage.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <functional>
-#include <map>
 #include <optional>
 #include <set>
 #include <string>
-#include <utility>
 #include <variant>
 #include <vector>
 
@@ -22,8 +22,11 @@ struct CommandLineError {
     std::string message;
 };
 
-// --help or -h, wherever it stands among a command's arguments.
-struct HelpRequest {};
+// --help or -h, wherever it stands among a command's arguments; command: the
+// command whose help is asked for, empty for vantor-cli's own.
+struct HelpRequest {
+    std::string command;
+};
 
 template <class Options>
 using ParsedOptions = std::variant<Options, HelpRequest, CommandLineError>;
@@ -32,24 +35,39 @@ using ParsedOptions = std::variant<Options, HelpRequest, CommandLineError>;
 template <class Options>
 using OptionReader = std::function<bool(const std::string& value, Options& options)>;
 
+// One option: how it is read, and what its command's help says of it.
 template <class Options>
 struct OptionRule {
-    OptionReader<Options> read;       // empty for a flag without a value
-    std::string why;                  // what a refused value should have been
+    std::string name{};               // "--energy"
+    std::string value{};              // what the help calls its value ("KEV"); empty for a flag
+    std::string help{};               // what the option is, for the help
+    std::string required{};           // what a required option is, for the refusal that misses it; empty: optional
+    OptionReader<Options> read{};     // empty for a flag without a value
+    std::string why{};                // what a refused value should have been
     bool Options::*flag = nullptr;    // what a flag sets
 };
 
-template <class Options>
-using OptionRules = std::map<std::string, OptionRule<Options>>;
-
-// A command's options, those it cannot go without (with what they are), and
-// where its arguments that are not options go (none taken when empty).
+// A command's options in the order its help lists them, and where its
+// arguments that are not options go (none taken when empty) with what the help
+// calls them.
 template <class Options>
 struct CommandGrammar {
-    OptionRules<Options> rules;
-    std::vector<std::pair<std::string, std::string>> required;
+    std::string name{};          // "measure"
+    std::string description{};   // what the command does, the opening of its help
+    std::vector<OptionRule<Options>> rules{};
     std::vector<std::string> Options::*operands = nullptr;
+    std::string operandsName{};   // "ÚTVONAL..."
 };
+
+// What a command's help shows, whatever its options struct.
+template <class Options>
+CommandUsage UsageOf(const CommandGrammar<Options>& grammar)
+{
+    CommandUsage usage{grammar.name, grammar.description, grammar.operandsName, {}};
+    for (const OptionRule<Options>& rule : grammar.rules)
+        usage.options.push_back({rule.name, rule.value, rule.help, !rule.required.empty()});
+    return usage;
+}
 
 inline constexpr const char* FileNameWanted = "fájlnevet kell megadni";
 
@@ -118,28 +136,28 @@ ParsedOptions<Options> ParseOptions(const CommandGrammar<Options>& grammar, cons
     for (std::size_t i = 1; i < arguments.size(); ++i) {
         const std::string& option = arguments[i];
         if (option == "--help" || option == "-h")
-            return HelpRequest{};
+            return HelpRequest{grammar.name};
         if (grammar.operands && !option.starts_with("--")) {
             (options.*grammar.operands).push_back(option);
             continue;
         }
-        const auto rule = grammar.rules.find(option);
+        const auto rule = std::ranges::find(grammar.rules, option, &OptionRule<Options>::name);
         if (rule == grammar.rules.end())
             return UnknownOption(option);
         given.insert(option);
-        if (!rule->second.read) {
-            options.*(rule->second.flag) = true;
+        if (!rule->read) {
+            options.*(rule->flag) = true;
             continue;
         }
         if (i + 1 >= arguments.size())
             return MissingValue(option);
         const std::string& value = arguments[++i];
-        if (!rule->second.read(value, options))
-            return RefusedValue(option, value, rule->second.why);
+        if (!rule->read(value, options))
+            return RefusedValue(option, value, rule->why);
     }
-    for (const auto& [option, meaning] : grammar.required) {
-        if (!given.contains(option))
-            return MissingOption(option, meaning);
+    for (const OptionRule<Options>& rule : grammar.rules) {
+        if (!rule.required.empty() && !given.contains(rule.name))
+            return MissingOption(rule.name, rule.required);
     }
     return options;
 }

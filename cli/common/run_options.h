@@ -25,18 +25,56 @@ inline bool IsValidThreadCount(std::int32_t threads)
     return threads >= 1 && threads <= 256;
 }
 
-// The rules of RunOptions' options, for a command whose options derive from it.
+// What the help says of a source file, wherever one is read.
+inline constexpr const char* SourceFileHelp =
+    "(UTF-8 vagy windows-1250, legfeljebb 64 KiB): névsor, végpontenergia MeV-ben (0 és 5 között), majd 2–200 "
+    "\"energia<TAB>intenzitás\" sor növekvő, 0 és 5 MeV közötti energiákkal és nem negatív, nem mind nulla, a "
+    "végpont fölött nulla intenzitásokkal";
+
+// The rules of RunOptions' options, for a command whose options derive from
+// it to list among its own.
 template <class Options>
-OptionRules<Options> RunRules()
-{
-    return {
-        {"--field", {Integer<Options>(&RunOptions::fieldMicrotesla, IsValidFieldMicrotesla),
-                     "nem-negatív egész számot kell megadni µT-ban"}},
-        {"--slit", {Integer<Options>(&RunOptions::slitStep, IsValidSlitStep), "0 és 19 közötti egész számot kell megadni"}},
-        {"--count", {Integer<Options>(&RunOptions::count, IsValidParticleCount), "pozitív egész számot kell megadni"}},
-        {"--threads", {Integer<Options>(&RunOptions::threads, IsValidThreadCount),
-                       "1 és 256 közötti egész számot kell megadni"}},
-        {"--seed", {Unsigned<Options>(&RunOptions::seed), "0 és 4294967295 közötti egész számot kell megadni"}},
-        {"--source", {Path<Options>(&RunOptions::sourcePath), FileNameWanted}},
-    };
-}
+struct RunRules {
+    OptionRule<Options> field{
+        .name = "--field",
+        .value = "MIKROTESLA",
+        .help = "a mágneses indukció egész µT-ban, nem-negatív; 0 esetén az ablak \"Nem számolható\"",
+        .required = FieldMeaning,
+        .read = Integer<Options>(&RunOptions::fieldMicrotesla, IsValidFieldMicrotesla),
+        .why = "nem-negatív egész számot kell megadni µT-ban"};
+    OptionRule<Options> slit{
+        .name = "--slit",
+        .value = "LÉPÉS",
+        .help = "a rés lépése, 0 és 19 között (félszélesség (LÉPÉS + 2) × 0,5 mm); alapértelmezés 0",
+        .read = Integer<Options>(&RunOptions::slitStep, IsValidSlitStep),
+        .why = "0 és 19 közötti egész számot kell megadni"};
+    OptionRule<Options> count{
+        .name = "--count",
+        .value = "N",
+        .help = "az egy mérésben indítandó részecskék száma, legalább 1; alapértelmezés 1000",
+        .read = Integer<Options>(&RunOptions::count, IsValidParticleCount),
+        .why = "pozitív egész számot kell megadni"};
+    OptionRule<Options> threads{
+        .name = "--threads",
+        .value = "N",
+        .help = "ennyi szálon repülnek a részecskék (1–256); az eredmény független tőle; alapértelmezés: a gép "
+                "összes magja",
+        .read = Integer<Options>(&RunOptions::threads, IsValidThreadCount),
+        .why = "1 és 256 közötti egész számot kell megadni"};
+    OptionRule<Options> source{
+        .name = "--source",
+        .value = "FÁJL",
+        .help = std::string("forrásfájl a beépített C-14 helyett ") + SourceFileHelp,
+        .read = Path<Options>(&RunOptions::sourcePath),
+        .why = FileNameWanted};
+    OptionRule<Options> seed{
+        .name = "--seed",
+        .value = "N",
+        .help = "a véletlenszám-sorozat kezdőpontja (0 és 4294967295 között): más N más, de ugyanúgy ismételhető "
+                "adatsort ad, így minden diák saját mérést kaphat, és a mérés sokszor megismételhető; a diákoknak "
+                "egymás utáni számokat (1, 2, 3, ...) érdemes adni, mert ezek biztosan távol indulnak, két "
+                "találomra választott szám viszont ritkán közeli kezdőpontot, közös adatokat adhat; a 0 és a "
+                "kapcsoló elhagyása a megszokott sorozatot adja; a szálak számától az eredmény ekkor sem függ",
+        .read = Unsigned<Options>(&RunOptions::seed),
+        .why = "0 és 4294967295 közötti egész számot kell megadni"};
+};

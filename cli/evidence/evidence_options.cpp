@@ -1,15 +1,63 @@
 #include "cli/evidence/evidence_options.h"
 
+#include "cli/common/run_options.h"
+
+const CommandGrammar<EvidenceOptions>& EvidenceGrammar()
+{
+    static const CommandGrammar<EvidenceOptions> grammar = [] {
+        const OptionRule<EvidenceOptions> csv{
+            .name = "--csv",
+            .value = "FÁJL",
+            .help = "az evidence sorai CSV-ben, a teljes adatlappal: folder, file, status, note, majd az adatlap "
+                    "összes mezője",
+            .read = Path(&EvidenceOptions::csvPath),
+            .why = FileNameWanted};
+        const OptionRule<EvidenceOptions> xlsx{
+            .name = "--xlsx",
+            .value = "FÁJL",
+            .help = "ugyanez Excel-táblázatként (.xlsx), amely dupla kattintással is helyesen nyílik meg: képenként "
+                    "egy sor magyar oszlopnevekkel, a számok számként, a fejlécen szűrő",
+            .read = Path(&EvidenceOptions::xlsxPath),
+            .why = FileNameWanted};
+        const OptionRule<EvidenceOptions> html{
+            .name = "--html",
+            .value = "FÁJL",
+            .help = "az evidence eredménye egyetlen oldalon a zsűrinek: versenyzőnként a képek kicsinyítve "
+                    "(relatív hivatkozással) az adatlapjuk mellett, a jelzett képek színnel kiemelve",
+            .read = Path(&EvidenceOptions::htmlPath),
+            .why = FileNameWanted};
+        const OptionRule<EvidenceOptions> source{
+            .name = "--source",
+            .value = "FÁJL",
+            .help = std::string("forrásfájl a beépített és a szállított források mellé ") + SourceFileHelp +
+                    "; a versenymódú képet mindig a beépített C-14-gyel veti össze, a tanári módú kép forrását "
+                    "csak ez a fájl hitelesíti, e nélkül az eltérés csak megjegyzés, az ismeretlen forrásé "
+                    "ellenőrizetlen marad",
+            .read = Path(&EvidenceOptions::sourcePath),
+            .why = FileNameWanted};
+        return CommandGrammar<EvidenceOptions>{
+            .name = "evidence",
+            .description =
+                "Az evidence parancs a program mentett képeit ellenőrzi. Minden kép magában hordja a mentés "
+                "adatlapját (a beállításokat, a számlálókat, a mentés idejét) és egy SHA-256 ellenőrzőösszeget. Az "
+                "ÚTVONAL kép vagy mappa; egy mappából a JPEG-fájljai és a közvetlen almappáiéi kerülnek sorra, így a "
+                "versenyzők mappáit tartó mappa az egész termet felsorolja. Képenként egy sor: mappa, fájl, mentés "
+                "ideje, energia, indukció, rés, kibocsátott, beütés, ablakszélesség, mérési idő és az állapot: "
+                "\"rendben\", \"módosítva\", \"nincs adat\", \"hibás fájl\" vagy \"valószínűtlen\", az ok is. A "
+                "mappákban álló linket nem követi: az külön sor \"link\" állapottal, és azt is mondja, hova mutat; "
+                "egy félbemaradt mentés maradéka \"ideiglenes fájl\". "
+                "Az állapotok jelentését, és azt, hogy mit nem tud az ellenőrzés kimutatni, a szervezők útmutatója "
+                "írja le.",
+            .rules = {csv, xlsx, html, source},
+            .operands = &EvidenceOptions::paths,
+            .operandsName = "ÚTVONAL..."};
+    }();
+    return grammar;
+}
+
 ParsedOptions<EvidenceOptions> ParseEvidenceOptions(const std::vector<std::string>& arguments)
 {
-    static const CommandGrammar<EvidenceOptions> grammar{
-        {{"--csv", {Path(&EvidenceOptions::csvPath), FileNameWanted}},
-         {"--xlsx", {Path(&EvidenceOptions::xlsxPath), FileNameWanted}},
-         {"--html", {Path(&EvidenceOptions::htmlPath), FileNameWanted}},
-         {"--source", {Path(&EvidenceOptions::sourcePath), FileNameWanted}}},
-        {},
-        &EvidenceOptions::paths};
-    ParsedOptions<EvidenceOptions> parsed = ParseOptions(grammar, arguments);
+    ParsedOptions<EvidenceOptions> parsed = ParseOptions(EvidenceGrammar(), arguments);
     if (const auto* options = std::get_if<EvidenceOptions>(&parsed); options && options->paths.empty())
         return CommandLineError{"vantor-cli: hiányzik a kép vagy a mappa, amelyet ellenőrizni kell"};
     return parsed;

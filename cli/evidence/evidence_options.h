@@ -14,5 +14,8 @@ struct EvidenceOptions {
     std::string sourcePath;   // a teacher's source to check against, besides the known ones
 };
 
+// The command's options, in the order of its help.
+const CommandGrammar<EvidenceOptions>& EvidenceGrammar();
+
 // arguments: the command line from the command's name on.
 ParsedOptions<EvidenceOptions> ParseEvidenceOptions(const std::vector<std::string>& arguments);

@@ -1,14 +1,34 @@
 #include "cli/measure/measure_options.h"
 
-ParsedOptions<MeasureOptions> ParseMeasureOptions(const std::vector<std::string>& arguments)
+const CommandGrammar<MeasureOptions>& MeasureGrammar()
 {
     static const CommandGrammar<MeasureOptions> grammar = [] {
-        CommandGrammar<MeasureOptions> measure{RunRules<MeasureOptions>(),
-                                               {{"--energy", "az áteresztett energia keV-ben"},
-                                                {"--field", FieldMeaning}}};
-        measure.rules.insert({"--energy", {Decimal(&MeasureOptions::energyKeV, IsValidPassEnergy), EnergyWanted}});
-        measure.rules.insert({"--json", {{}, "", &MeasureOptions::json}});
-        return measure;
+        const RunRules<MeasureOptions> run;
+        const OptionRule<MeasureOptions> energy{
+            .name = "--energy",
+            .value = "KEV",
+            .help = "az áteresztett energia keV-ben, nem-negatív szám (\".\" a tizedesjel, például 50 vagy 12.5)",
+            .required = "az áteresztett energia keV-ben",
+            .read = Decimal(&MeasureOptions::energyKeV, IsValidPassEnergy),
+            .why = EnergyWanted};
+        const OptionRule<MeasureOptions> json{
+            .name = "--json",
+            .help = "a measure eredménye egyetlen JSON objektumként a launched, detected, passLowerKeV, passUpperKeV, "
+                    "passWidthKeV, expectedDetected, pull (null, ha az ablak nem számolható) és seed kulcsokkal",
+            .flag = &MeasureOptions::json};
+        return CommandGrammar<MeasureOptions>{
+            .name = "measure",
+            .description = "A measure parancs ablak nélkül elvégzi azt, amit a frissen indított program Start gombja: "
+                           "a forrásból N részecskét indít a Wien-szűrőn át, és kiírja a kibocsátott és a detektált "
+                           "részecskék számát, valamint a szűrő energiaablakát. A beállítások úgy érvényesülnek, mint "
+                           "az ablakban: előbb az indukció, majd az energia beírása. Ugyanazok a kapcsolók mindig "
+                           "ugyanazt az eredményt adják.",
+            .rules = {energy, run.field, run.slit, run.count, run.threads, run.source, run.seed, json}};
     }();
-    return ParseOptions(grammar, arguments);
+    return grammar;
+}
+
+ParsedOptions<MeasureOptions> ParseMeasureOptions(const std::vector<std::string>& arguments)
+{
+    return ParseOptions(MeasureGrammar(), arguments);
 }

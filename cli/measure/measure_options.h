@@ -12,5 +12,8 @@ struct MeasureOptions : RunOptions {
     bool json = false;
 };
 
+// The command's options, in the order of its help.
+const CommandGrammar<MeasureOptions>& MeasureGrammar();
+
 // arguments: the command line from the command's name on.
 ParsedOptions<MeasureOptions> ParseMeasureOptions(const std::vector<std::string>& arguments);

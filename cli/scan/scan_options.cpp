@@ -13,31 +13,82 @@ bool IsPositive(double value)
     return value > 0.0;
 }
 
-const CommandGrammar<ScanOptions>& Grammar()
+}
+
+const CommandGrammar<ScanOptions>& ScanGrammar()
 {
     static const CommandGrammar<ScanOptions> grammar = [] {
-        CommandGrammar<ScanOptions> scan{RunRules<ScanOptions>(),
-                                         {{"--field", FieldMeaning},
-                                          {"--from", "az első áteresztett energia keV-ben"},
-                                          {"--to", "az utolsó áteresztett energia keV-ben"},
-                                          {"--step", "a lépés keV-ben"}}};
-        scan.rules.insert({"--from", {Decimal(&ScanOptions::fromKeV, IsValidPassEnergy), EnergyWanted}});
-        scan.rules.insert({"--to", {Decimal(&ScanOptions::toKeV, IsValidPassEnergy), EnergyWanted}});
-        scan.rules.insert({"--step", {Decimal(&ScanOptions::stepKeV, IsPositive), "pozitív számot kell megadni keV-ben"}});
-        scan.rules.insert({"--csv", {Path(&ScanOptions::csvPath), FileNameWanted}});
-        scan.rules.insert({"--xlsx", {Path(&ScanOptions::xlsxPath), FileNameWanted}});
-        scan.rules.insert({"--plot", {Path(&ScanOptions::plotPath), FileNameWanted}});
-        scan.rules.insert({"--unfold", {{}, "", &ScanOptions::unfold}});
-        return scan;
+        const RunRules<ScanOptions> run;
+        const OptionRule<ScanOptions> from{.name = "--from",
+                                           .value = "KEV",
+                                           .help = "a scan első áteresztett energiája keV-ben",
+                                           .required = "az első áteresztett energia keV-ben",
+                                           .read = Decimal(&ScanOptions::fromKeV, IsValidPassEnergy),
+                                           .why = EnergyWanted};
+        const OptionRule<ScanOptions> to{.name = "--to",
+                                         .value = "KEV",
+                                         .help = "a scan utolsó áteresztett energiája keV-ben",
+                                         .required = "az utolsó áteresztett energia keV-ben",
+                                         .read = Decimal(&ScanOptions::toKeV, IsValidPassEnergy),
+                                         .why = EnergyWanted};
+        const OptionRule<ScanOptions> step{.name = "--step",
+                                           .value = "KEV",
+                                           .help = "a scan lépése keV-ben, pozitív szám",
+                                           .required = "a lépés keV-ben",
+                                           .read = Decimal(&ScanOptions::stepKeV, IsPositive),
+                                           .why = "pozitív számot kell megadni keV-ben"};
+        const OptionRule<ScanOptions> csv{
+            .name = "--csv",
+            .value = "FÁJL",
+            .help = "a scan eredménye CSV-ben: energy_keV, launched, detected, pass_lower_keV, pass_upper_keV, "
+                    "pass_width_keV, rate_per_keV, rate_error_per_keV, source_intensity, source_scaled, "
+                    "response_lower_keV, response_upper_keV (az ablak a végpontra vágás előtt), expected_detected, "
+                    "pull, unfolded_per_keV, unfolded_error_per_keV, unfolded_lower_per_keV, unfolded_upper_per_keV "
+                    "(a visszafejtett érték 95 %-os intervalluma), true_per_keV, seed; a keV-re jutó oszlopok "
+                    "egyaránt az indított részecskék számát adják a forrásenergia egy keV-jére",
+            .read = Path(&ScanOptions::csvPath),
+            .why = FileNameWanted};
+        const OptionRule<ScanOptions> xlsx{
+            .name = "--xlsx",
+            .value = "FÁJL",
+            .help = "ugyanez Excel-táblázatként (.xlsx), amely dupla kattintással is helyesen nyílik meg: magyar "
+                    "oszlopnevek, a számok számként, fölötte a program változata, a --seed és a beállítások",
+            .read = Path(&ScanOptions::xlsxPath),
+            .why = FileNameWanted};
+        const OptionRule<ScanOptions> plot{
+            .name = "--plot",
+            .value = "FÁJL.png",
+            .help = "a keV-re jutó beütésszám és a visszafejtett spektrum hibasávokkal, a valódi N·s(W) vonalként, "
+                    "alatta az eltérések szórásegységben",
+            .read = Path(&ScanOptions::plotPath),
+            .why = FileNameWanted};
+        const OptionRule<ScanOptions> unfold{
+            .name = "--unfold",
+            .help = "a forrás spektrumának visszafejtése a beütésekből (simasági büntetéssel regularizált, nem "
+                    "negatív legkisebb négyzetek, a büntetés erősségét általánosított keresztvalidáció választja, "
+                    "majd annyival kisebbre veszi, hogy a 95 %-os intervallum a torzítással együtt is lefedje a "
+                    "valódi spektrumot)",
+            .flag = &ScanOptions::unfold};
+        return CommandGrammar<ScanOptions>{
+            .name = "scan",
+            .description =
+                "A scan parancs a teljes mérést végzi el: az áteresztett energiát --from-tól --to-ig (a végpontot is "
+                "beleértve) --step lépésekben állítja, és minden pontban úgy mér, mintha a versenyző egyetlen "
+                "programfutásban mindegyik pontnál Startot nyomna (a véletlenszám-sorozat pontról pontra "
+                "folytatódik). Kiírja a pontonkénti beütésszámot, az ablakszélességet és a keV-re jutó "
+                "beütésszámot, összeveti a forrás spektrumával, és kérésre CSV-fájlba és PNG-rajzba menti. Minden "
+                "ponthoz kiszámítja a forrásból várható beütésszámot és a mért eltérését tőle szórásegységben; a "
+                "--unfold a beütésekből és az ablakokból visszafejti a forrás spektrumát (legalább 5 pont és nem "
+                "nulla indukció kell hozzá).",
+            .rules = {run.field, from, to, step, run.slit, run.count, csv, xlsx, plot, run.threads, run.source, run.seed,
+                      unfold}};
     }();
     return grammar;
 }
 
-}
-
 ParsedOptions<ScanOptions> ParseScanOptions(const std::vector<std::string>& arguments)
 {
-    ParsedOptions<ScanOptions> parsed = ParseOptions(Grammar(), arguments);
+    ParsedOptions<ScanOptions> parsed = ParseOptions(ScanGrammar(), arguments);
     if (const auto* options = std::get_if<ScanOptions>(&parsed)) {
         if (options->toKeV < options->fromKeV)
             return CommandLineError{"vantor-cli: a --to értéke nem lehet kisebb a --from értékénél"};

@@ -18,6 +18,9 @@ struct ScanOptions : RunOptions {
     std::string plotPath;
 };
 
+// The command's options, in the order of its help.
+const CommandGrammar<ScanOptions>& ScanGrammar();
+
 // arguments: the command line from the command's name on.
 ParsedOptions<ScanOptions> ParseScanOptions(const std::vector<std::string>& arguments);
 

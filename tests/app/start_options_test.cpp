@@ -1,6 +1,12 @@
 #include "app/start_options.h"
+#include "tests/support/manual_page.h"
 
 #include <gtest/gtest.h>
+
+#include <QRegularExpression>
+
+#include <set>
+#include <string>
 
 namespace {
 
@@ -59,6 +65,27 @@ TEST(StartOptions, HelpNamesEveryOptionTheOrderOfRootsAndTheTranslation)
     EXPECT_TRUE(help.contains(QStringLiteral("~/Documents")));
 #endif
     EXPECT_FALSE(StartHelpText("/x/qtbase_hu.qm", QString()).contains(QStringLiteral("szállított források (")));
+}
+
+// The options are read from the parser's own table, so that a new option
+// without its help or its manual entry fails here.
+TEST(StartOptions, EveryOptionIsInTheHelpAndInTheManualPage)
+{
+    const QString help = StartHelpText("/usr/share/qt6/translations/qtbase_hu.qm", "/usr/share/vantor/sources");
+    const QString optionsPart = help.section(QStringLiteral("\nKapcsolók:\n"), 1).section(QStringLiteral("\n\n"), 0, 0);
+    ASSERT_FALSE(optionsPart.isEmpty()) << help.toStdString();
+    const std::string manual = VANTOR_MAN_DIR "/vantor.1";
+    const std::set<std::string> entries = ManualEntries(manual, "KAPCSOLÓK");
+    for (const QCommandLineOption& option : StartCommandLineOptions()) {
+        for (const QString& name : option.names()) {
+            const QString written = (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+            const QString entry = option.valueName().isEmpty() ? written : written + ' ' + option.valueName();
+            const QRegularExpression inHelp(QStringLiteral("(^|[ ,])%1([ ,]|$)").arg(QRegularExpression::escape(entry)),
+                                            QRegularExpression::MultilineOption);
+            EXPECT_TRUE(optionsPart.contains(inHelp)) << entry.toStdString() << "\n" << optionsPart.toStdString();
+            EXPECT_TRUE(entries.contains(written.toStdString())) << written.toStdString() << " has no entry in " << manual;
+        }
+    }
 }
 
 }

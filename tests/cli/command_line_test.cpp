@@ -1,6 +1,13 @@
 #include "cli/command_line.h"
+#include "tests/support/manual_page.h"
 
 #include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+#include <set>
+#include <sstream>
+#include <string>
 
 namespace {
 
@@ -73,11 +80,71 @@ TEST(CommandLine, EveryRefusalNamesItsArgument)
 
 TEST(CommandLine, HelpAndVersion)
 {
-    EXPECT_TRUE(std::holds_alternative<HelpRequest>(ParseCommandLine({"--help"})));
-    EXPECT_TRUE(std::holds_alternative<HelpRequest>(ParseCommandLine(Measure({"--help"}))));
+    for (const Arguments& arguments : {Arguments{"--help"}, Arguments{"-h"}, Arguments{"help"}}) {
+        const ParsedCommandLine parsed = ParseCommandLine(arguments);
+        ASSERT_TRUE(std::holds_alternative<HelpRequest>(parsed)) << arguments.front();
+        EXPECT_EQ(std::get<HelpRequest>(parsed).command, "");
+    }
+    for (const Arguments& arguments : {Measure({"--help"}), Scan({"-h"}), Arguments{"evidence", "terem", "--help"}}) {
+        const ParsedCommandLine parsed = ParseCommandLine(arguments);
+        ASSERT_TRUE(std::holds_alternative<HelpRequest>(parsed)) << arguments.front();
+        EXPECT_EQ(std::get<HelpRequest>(parsed).command, arguments.front());
+    }
     EXPECT_TRUE(std::holds_alternative<VersionRequest>(ParseCommandLine({"--version"})));
-    for (const char* option : {"--energy", "--field", "--slit", "--count", "--json", "--seed", "--version"})
-        EXPECT_NE(HelpText("/usr/share/vantor/sources").find(option), std::string::npos) << option;
+}
+
+// The words the shell completion offers after a command ("--energy --field
+// ...") or, with an empty command, in the place of one.
+std::set<std::string> CompletedWords(const std::string& command)
+{
+    std::ifstream file(VANTOR_COMPLETION);
+    const std::string start = command.empty() ? "compgen -W '" : "options='";
+    bool inCommand = command.empty();
+    for (std::string line; std::getline(file, line);) {
+        if (!command.empty() && line.find(" " + command + ")") != std::string::npos)
+            inCommand = true;
+        const std::size_t at = line.find(start);
+        if (!inCommand || at == std::string::npos)
+            continue;
+        std::istringstream words(line.substr(at + start.size(), line.find('\'', at + start.size()) - at - start.size()));
+        return {std::istream_iterator<std::string>(words), std::istream_iterator<std::string>()};
+    }
+    return {};
+}
+
+// The options are read from the commands' own tables, so that a new option
+// without its help, its manual entry, its place in the manual's synopsis or
+// its shell completion fails here.
+TEST(CommandLine, EveryOptionIsInItsCommandsHelpAndInTheManualPage)
+{
+    const std::string manual = VANTOR_MAN_DIR "/vantor-cli.1";
+    const std::set<std::string> entries = ManualEntries(manual, "KAPCSOLÓK");
+    ASSERT_FALSE(entries.empty()) << manual;
+    const auto hasEntry = [](const std::string& help, const std::string& option) {
+        const std::size_t at = help.find("\n  " + option);
+        const std::size_t after = at + 3 + option.size();
+        return at != std::string::npos && after < help.size() && (help[after] == ' ' || help[after] == '\n');
+    };
+    for (const CommandUsage& command : CommandUsages()) {
+        const std::string help = HelpText(HelpRequest{command.name}, "/usr/share/vantor/sources");
+        const std::set<std::string> synopsis = ManualSynopsis(manual, ".B vantor-cli " + command.name);
+        const std::set<std::string> completed = CompletedWords(command.name);
+        EXPECT_TRUE(CompletedWords("").contains(command.name)) << command.name;
+        for (const OptionUsage& option : command.options) {
+            EXPECT_FALSE(option.help.empty()) << command.name << " " << option.name;
+            EXPECT_TRUE(hasEntry(help, option.name)) << command.name << " " << option.name << "\n" << help;
+            EXPECT_TRUE(entries.contains(option.name)) << option.name << " has no entry in " << manual;
+            EXPECT_TRUE(synopsis.contains(option.name)) << option.name << " is not in the synopsis of " << command.name;
+            EXPECT_TRUE(completed.contains(option.name)) << option.name << " is not completed after " << command.name;
+        }
+        EXPECT_TRUE(hasEntry(help, "--help")) << command.name;
+    }
+    const std::string help = HelpText(HelpRequest{}, "/usr/share/vantor/sources");
+    for (const OptionUsage& option : TopLevelOptions()) {
+        EXPECT_TRUE(hasEntry(help, option.name)) << option.name;
+        EXPECT_TRUE(entries.contains(option.name)) << option.name << " has no entry in " << manual;
+        EXPECT_TRUE(CompletedWords("").contains(option.name)) << option.name;
+    }
 }
 
 TEST(CommandLine, ASeedIsAnUnsigned32BitNumberInDigitsOnly)

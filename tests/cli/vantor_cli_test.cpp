@@ -92,13 +92,16 @@ TEST(VantorCli, VersionAndHelp)
     const Outcome help = RunCli("--help");
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.output.find("--count"), std::string::npos);
+    const Outcome scanHelp = RunCli("scan --field 1 --help");
+    EXPECT_EQ(scanHelp.status, 0);
+    EXPECT_NE(scanHelp.output.find("\n  --unfold "), std::string::npos) << scanHelp.output;
 
-    // The folder the help names beside --source holds the shipped sources.
-    const std::string intro = "(C-14, P-32, Sr-90) mappája:\n";
-    const std::size_t introAt = help.output.find(intro);
-    ASSERT_NE(introAt, std::string::npos) << help.output;
-    const std::size_t folderAt = help.output.find_first_not_of(' ', introAt + intro.size());
-    const std::string folder = help.output.substr(folderAt, help.output.find('\n', folderAt) - folderAt);
+    // The folder the help names holds the shipped sources.
+    const std::string files = "Fájlok:\n  ";
+    const std::size_t folderAt = help.output.find(files);
+    ASSERT_NE(folderAt, std::string::npos) << help.output;
+    const std::size_t start = folderAt + files.size();
+    const std::string folder = help.output.substr(start, help.output.find('\n', start) - start);
     for (const char* source : {"c14.for", "p32.for", "sr90.for"})
         EXPECT_TRUE(std::ifstream(folder + "/" + source).good()) << folder << '/' << source;
 }

@@ -168,6 +168,19 @@ describe("settings", () => {
     await page.close();
   });
 
+  test("Tab goes through the controls in the window's order", async () => {
+    const page = await openPage();
+    await page.focus("#CheckBox3");
+    const order = ["CheckBox3"];
+    for (let i = 0; i < 14; ++i) {
+      await page.keyboard.press("Tab");
+      order.push(await page.evaluate(() => document.activeElement.id));
+    }
+    assert.deepEqual(order, ["CheckBox3", "Edit7", "BField", "Button3", "CheckBox4", "Edit1", "Edit6", "CheckBox1",
+                             "Edit9", "Button7", "Edit8", "Button5", "CheckBox5", "UpDown3", "Edit14"]);
+    await page.close();
+  });
+
   test("a box left with Tab is checked as on Enter", async () => {
     const page = await openPage();
     await typeOver(page, "Edit6", "abc");
@@ -220,7 +233,34 @@ describe("run control", () => {
     await page.click("#Button4");
     // Times depend on the machine's load: they are reported, not held to a limit.
     const longest = await page.evaluate(() => window.longestTask);
-    console.log(`# Stop answered in ${answer.ms.toFixed(1)} ms; longest main-thread task of the run ${longest.toFixed(0)} ms`);
+    const slice = await page.evaluate(() => page.longestSliceMs);
+    console.log(`# Stop answered in ${answer.ms.toFixed(1)} ms; longest main-thread task of the run ${longest.toFixed(0)} ms,` +
+                ` longest slice of flights ${slice.toFixed(0)} ms`);
+    await page.close();
+  });
+
+  // As in one turn of the window: the loop goes on with the particle waiting,
+  // so the counts are those of the run never stopped. Without fields every
+  // particle flown reaches the detector, so one launched and never flown shows.
+  test("Stop and Continue pressed together leave the counts of an unstopped run", async () => {
+    const page = await openPage();
+    await enter(page, "Edit6", "300000");
+    await page.click("#CheckBox1");
+    await page.click("#Button3");
+    let pressed = 0;
+    for (const from of [20000, 60000, 100000]) {
+      await page.waitForFunction((n) => Number(document.getElementById("Edit9").value) >= n, { polling: 5 }, from);
+      pressed += await page.evaluate(() => {
+        const button = document.getElementById("Button4");
+        if (button.textContent !== "Stop") return 0;
+        button.click();
+        button.click();
+        return 1;
+      });
+    }
+    await waitUntilStopped(page);
+    assert.equal(pressed, 3);
+    assert.deepEqual([await value(page, "Edit9"), await value(page, "Edit8")], ["300000", "300000"]);
     await page.close();
   });
 
