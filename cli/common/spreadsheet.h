@@ -7,14 +7,14 @@
 #include <variant>
 #include <vector>
 
-// A cell of a spreadsheet: empty, a number, a yes-or-no, a date and time of
-// day as the wall clock showed it, or text. Numbers are stored as numbers, so
+// A cell of a spreadsheet: empty, a number, a yes-or-no ("igen" or "nem"),
+// a date and time of day as the wall clock showed it, or text. Numbers are stored as numbers, so
 // that no spreadsheet reads them by its own locale.
 using SheetCell = std::variant<std::monostate, double, bool, QDateTime, std::string>;
 
 struct SheetColumn {
     std::string heading;
-    double width = 12.0;   // in characters of the default font
+    double width = 12.0;   // in characters of the default font; wider if a word of the heading is longer
 };
 
 // One sheet: the facts of the run above the table (each a label and its

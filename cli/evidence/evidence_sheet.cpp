@@ -111,7 +111,7 @@ Sheet EvidenceSheet(const std::vector<EvidenceRow>& rows, const PlausibilityCont
     sheet.facts.emplace_back("Ellenőrizve", context.now);
     sheet.facts.emplace_back("Képek száma", double(PictureCount(rows)));
     sheet.facts.emplace_back("Összegzés", summary.substr(0, summary.find_last_not_of('\n') + 1));
-    sheet.columns = {{"Mappa", 12}, {"Fájl", 18}, {"Állapot", 12}, {"Megjegyzés", 30}};
+    sheet.columns = {{"Mappa", 12}, {"Fájl", 18}, {"Állapot", 12}, {"Megjegyzés", 45}};
     for (const EvidenceField& field : EvidenceFields()) {
         const FieldHeading& heading = FieldHeadings().at(field.name);
         sheet.columns.push_back({heading.heading, heading.width});

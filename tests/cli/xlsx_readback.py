@@ -104,7 +104,7 @@ def check_jury(sheet, lines, version):
             if column < 4 or names[column] in NAMES:
                 expect((cell or "") == text, f"{where}: {cell!r} is not the CSV's {text!r}")
             elif text in ("true", "false"):
-                expect(cell is (text == "true"), f"{where}: {cell!r} is not the CSV's {text}")
+                expect(cell == ("igen" if text == "true" else "nem"), f"{where}: {cell!r} is not the CSV's {text}")
             elif text == "":
                 expect(cell is None, f"{where}: {cell!r} where the CSV is empty")
             elif names[column] == "savedAt":
