@@ -1,6 +1,5 @@
 #include "ui/tform1.h"
 
-#include "core/band_readout.h"
 #include "core/measurement.h"
 #include "core/pass_band.h"
 #include "core/simulation.h"
@@ -32,7 +31,7 @@ void TForm1::Button3Click()
     BeginMeasurement(m_sim, {.setCount = count,
                              .stopAtSetCount = CheckBox1->isChecked(),
                              .clearDetector = CheckBox5->isChecked()});
-    NoteStart(CheckBox5->isChecked(), detectorEmpty);
+    m_countOrigin = OriginOfStart(m_sim, SettingNow(), CheckBox5->isChecked(), detectorEmpty);
     EnableSettings();
     Edit1->setText(RunningText);
     RunLoop();
@@ -66,8 +65,7 @@ void TForm1::ContinueRun()
         CheckBox1->setChecked(false);
     Button4->setText(StopCaption);
     Button3->setEnabled(false);
-    // Settings changed while stopped mix a second setting into the counts.
-    m_countOrigin.alone = m_countOrigin.alone && SameSettingAsStart();
+    NoteContinue(m_countOrigin, SettingNow());
     EnableSettings();
     Edit1->setText(RunningText);
     RunLoop();
@@ -122,12 +120,11 @@ void TForm1::EnableSettings()
     Loadsource1->setEnabled(enabled);
 }
 
-// A count cleared alone no longer matches the other; Start sets the origin
-// anew after clearing. The particle launched at the last turn goes with its
-// count, so a loop going on after this launches anew.
+// The particle launched at the last turn goes with its count, so a loop
+// going on after this launches anew.
 void TForm1::Button7Click()
 {
-    m_countOrigin.alone = false;
+    NoteCountCleared(m_countOrigin);
     m_sim.MeasuredParticle.Alive = false;
     m_overlayCanvas->Clear();
     Image2->RepaintDirty();
@@ -138,7 +135,7 @@ void TForm1::Button7Click()
 
 void TForm1::Button5Click()
 {
-    m_countOrigin.alone = false;
+    NoteCountCleared(m_countOrigin);
     m_sim.run.detectedCount = 0;
     Edit8->setText(QString::number(m_sim.run.detectedCount));
     m_detectionsToShow = false;
@@ -149,29 +146,7 @@ void TForm1::CheckBox1Click()
     m_sim.run.stopAtCount = CheckBox1->isChecked();
 }
 
-// The detected count comes from this Start alone when the detector was empty
-// at it, whether "Indításkor töröl" emptied it or nothing was counted before.
-void TForm1::NoteStart(bool detectorCleared, bool detectorEmpty)
+CountSetting TForm1::SettingNow() const
 {
-    const bool known = BandKnown(m_sim);
-    auto readout = [known](double megaElectronVolts) {
-        return QString::fromStdString(known ? PassBandText(megaElectronVolts) : std::string(NotComputableText));
-    };
-    m_countOrigin = {m_sim.filter,
-                     UpDown3->position(),
-                     m_sourceName,
-                     detectorCleared,
-                     readout(m_sim.band.PassLower),
-                     readout(m_sim.band.PassUpper),
-                     readout(m_sim.band.PassWidth),
-                     detectorEmpty};
-}
-
-bool TForm1::SameSettingAsStart() const
-{
-    const FilterSettings& now = m_sim.filter;
-    const FilterSettings& then = m_countOrigin.filter;
-    return now.magneticField == then.magneticField && now.electricField == then.electricField
-        && now.tunedEnergy == then.tunedEnergy && UpDown3->position() == m_countOrigin.slitStep
-        && m_sourceName == m_countOrigin.source;
+    return {m_sim.filter, UpDown3->position(), m_sourceName.toStdString()};
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/filter_settings.h"
+#include "core/count_origin.h"
 #include "core/measurement_view.h"
 #include "ui/picture_saving.h"
 #include "ui/window_services.h"
@@ -131,21 +131,8 @@ private:
     OpenDialogRequest m_openDialog1;
     QTimer* Timer1;
     bool m_tracksShown = true;
-    // What the counts shown come from: the setting of the last Start, and
-    // whether that setting alone gave both counts since.
-    struct CountOrigin {
-        FilterSettings filter;
-        int slitStep = 0;
-        QString source;
-        bool detectorCleared = false;
-        QString passLower;
-        QString passUpper;
-        QString passWidth;
-        bool alone = false;
-    };
     CountOrigin m_countOrigin;
-    void NoteStart(bool detectorCleared, bool detectorEmpty);
-    bool SameSettingAsStart() const;
+    CountSetting SettingNow() const;
     bool m_launchesToShow = false;
     bool m_detectionsToShow = false;
     bool m_loopRunning = false;   // the particle loop is on the stack

@@ -66,13 +66,14 @@ EvidenceRecord TForm1::EvidenceNow()
     record.source = m_sourceName;
     record.countsFromLastStart = m_countOrigin.alone;
     record.detectorClearedAtStart = m_countOrigin.detectorCleared;
-    record.startTunedEnergyJoules = m_countOrigin.filter.tunedEnergy;
-    record.startMagneticFieldTesla = m_countOrigin.filter.magneticField;
-    record.startElectricFieldVPerM = m_countOrigin.filter.electricField;
-    record.startSlitStep = m_countOrigin.slitStep;
-    record.startSource = m_countOrigin.source;
-    record.startPassLowerKeV = m_countOrigin.passLower;
-    record.startPassUpperKeV = m_countOrigin.passUpper;
-    record.startPassWidthKeV = m_countOrigin.passWidth;
+    const CountSetting& start = m_countOrigin.setting;
+    record.startTunedEnergyJoules = start.filter.tunedEnergy;
+    record.startMagneticFieldTesla = start.filter.magneticField;
+    record.startElectricFieldVPerM = start.filter.electricField;
+    record.startSlitStep = start.slitStep;
+    record.startSource = QString::fromStdString(start.source);
+    record.startPassLowerKeV = QString::fromStdString(m_countOrigin.passLower);
+    record.startPassUpperKeV = QString::fromStdString(m_countOrigin.passUpper);
+    record.startPassWidthKeV = QString::fromStdString(m_countOrigin.passWidth);
     return record;
 }

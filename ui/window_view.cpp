@@ -20,12 +20,10 @@ void TForm1::ShowDetected(std::int32_t)
 
 void TForm1::ShowPassBand(const std::optional<PassBand>& band)
 {
-    auto readout = [&band](double PassBand::*value) {
-        return QString::fromStdString(band ? PassBandText((*band).*value) : NotComputableText);
-    };
-    Edit12->setText(readout(&PassBand::PassLower));
-    Edit13->setText(readout(&PassBand::PassUpper));
-    Edit14->setText(readout(&PassBand::PassWidth));
+    const BandReadouts readouts = BandReadoutsOf(band);
+    Edit12->setText(QString::fromStdString(readouts.lower));
+    Edit13->setText(QString::fromStdString(readouts.upper));
+    Edit14->setText(QString::fromStdString(readouts.width));
 }
 
 bool TForm1::TracksShown() const

@@ -442,7 +442,7 @@ function setUpMenus() {
   item("Nvjegy1", showAbout);
   item("Feladatok1", () => showHelp(0));
   item("Aprogramhasznlata1", () => showHelp(1));
-  item("Loadsource1", () => { if (!page.win.running()) document.getElementById("OpenDialog1").click(); });
+  item("Loadsource1", () => { if (!page.win.running()) chooseSource(); });
   // The source choice and the help pages are the teacher's, as in the
   // window; the page saves no pictures, so a contestant's "Fájl" is empty.
   for (const id of ["File1", "Loadsource1", "Feladatok1", "Aprogramhasznlata1"])
@@ -462,6 +462,36 @@ function setUpMenus() {
     page.win.loadSource(file.name, text);
     render();
   });
+}
+
+// The shipped sources, or a source file of the user's through the browser's
+// file picker, as the window's open dialog offers the shipped sources' folder.
+function chooseSource() {
+  const dialog = openDialog("Forrás választás", (dialog) => {
+    const body = document.createElement("div");
+    body.className = "body";
+    body.style.display = "grid";
+    body.style.gap = "6px";
+    const choice = (caption, action) => {
+      const button = document.createElement("button");
+      button.type = "button";
+      button.textContent = caption;
+      button.addEventListener("click", () => {
+        dialog.querySelector(".buttons button").click();
+        action();
+      });
+      body.append(button);
+    };
+    for (const source of document.querySelectorAll("script.ShippedSource")) {
+      choice(source.textContent.split("\n")[0].trim(), () => {
+        page.win.loadSource(source.dataset.file, source.textContent);
+        render();
+      });
+    }
+    choice("Forrásfájl a gépről…", () => document.getElementById("OpenDialog1").click());
+    dialog.append(body);
+  }, ["Mégse"]);
+  dialog.id = "SourceChoice";
 }
 
 function showAbout() {

@@ -474,12 +474,10 @@ void PageWindow::ShowDetected(std::int32_t)
 
 void PageWindow::ShowPassBand(const std::optional<PassBand>& band)
 {
-    auto readout = [&band](double PassBand::*value) {
-        return band ? PassBandText((*band).*value) : std::string(NotComputableText);
-    };
-    Control("Edit12").text = readout(&PassBand::PassLower);
-    Control("Edit13").text = readout(&PassBand::PassUpper);
-    Control("Edit14").text = readout(&PassBand::PassWidth);
+    const BandReadouts readouts = BandReadoutsOf(band);
+    Control("Edit12").text = readouts.lower;
+    Control("Edit13").text = readouts.upper;
+    Control("Edit14").text = readouts.width;
 }
 
 bool PageWindow::TracksShown() const

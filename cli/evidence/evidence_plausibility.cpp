@@ -137,11 +137,6 @@ void SetUpLastStart(const EvidenceRecord& record, const SourceSpectrum& source, 
     UpdatePassBand(sim);
 }
 
-QString BandReadout(bool known, double megaElectronVolts)
-{
-    return QString::fromStdString(known ? PassBandText(megaElectronVolts) : std::string(NotComputableText));
-}
-
 QString BandText(const QString& lower, const QString& upper)
 {
     return lower.trimmed() + QStringLiteral("–") + upper.trimmed();
@@ -161,7 +156,7 @@ std::optional<QString> ImpossibleWithoutField(const EvidenceRecord& record)
     if (record.startElectricFieldVPerM != 0.0)
         return QStringLiteral("mágneses tér nélkül az elektromos tér sem lehet %1 V/m")
             .arg(QString::number(record.startElectricFieldVPerM, 'g', QLocale::FloatingPointShortest));
-    const QString none = BandReadout(false, 0.0);
+    const QString none = QString::fromUtf8(NotComputableText);
     if (record.startPassLowerKeV != none || record.startPassUpperKeV != none || record.startPassWidthKeV != none)
         return BandMismatch(record, none, none);
     if (record.detected != record.launched)
@@ -208,9 +203,10 @@ void CheckPhysics(const EvidenceRecord& record, const PlausibilityContext& conte
     }
     Simulation sim;
     SetUpLastStart(record, *judge->source, sim);
-    const QString lower = BandReadout(true, sim.band.PassLower);
-    const QString upper = BandReadout(true, sim.band.PassUpper);
-    const QString width = BandReadout(true, sim.band.PassWidth);
+    const BandReadouts readouts = BandReadoutsOf(sim.band);
+    const QString lower = QString::fromStdString(readouts.lower);
+    const QString upper = QString::fromStdString(readouts.upper);
+    const QString width = QString::fromStdString(readouts.width);
     if (lower != record.startPassLowerKeV || upper != record.startPassUpperKeV || width != record.startPassWidthKeV) {
         Mismatch(*judge, BandMismatch(record, lower, upper), verdict);
         return;

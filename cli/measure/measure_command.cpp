@@ -52,19 +52,16 @@ std::string JsonReport(Simulation& sim, std::uint32_t seed)
 
 std::string TextReport(Simulation& sim)
 {
-    const bool known = BandKnown(sim);
-    auto readout = [known](double megaElectronVolts) {
-        return known ? PassBandText(megaElectronVolts) : std::string(NotComputableText);
-    };
+    const BandReadouts band = BandReadoutsOf(sim);
     const std::optional<ExpectedCount> expected = Expected(sim);
     auto figure = [](const std::optional<double>& value, int decimals) {
         return value ? FixedText(*value, 1, decimals) : std::string(NotComputableText);
     };
     return "Kibocsátott: " + std::to_string(sim.run.launchedCount) + "\n"
         + "Beütésszám: " + std::to_string(sim.run.detectedCount) + "\n"
-        + "E_min (keV): " + readout(sim.band.PassLower) + "\n"
-        + "E_max (keV): " + readout(sim.band.PassUpper) + "\n"
-        + "Energiaablak szélessége (keV): " + readout(sim.band.PassWidth) + "\n"
+        + "E_min (keV): " + band.lower + "\n"
+        + "E_max (keV): " + band.upper + "\n"
+        + "Energiaablak szélessége (keV): " + band.width + "\n"
         + "Várható beütésszám: " + figure(expected ? std::optional(expected->detected) : std::nullopt, 1) + "\n"
         + "Eltérés a várhatótól (szórásban): " + figure(expected ? expected->pull : std::nullopt, 2) + "\n";
 }

@@ -2,10 +2,10 @@
 
 // The band of the built-in C-14 source at 50 keV, 1000 µT and the narrowest
 // slit, as the readouts show it.
-struct BandReadouts {
+struct KnownReadouts {
     const char* lower;
     const char* upper;
     const char* width;
 };
 
-inline constexpr BandReadouts BandAt50KeV{"    46.741", "    53.863", "     7.122"};
+inline constexpr KnownReadouts BandAt50KeV{"    46.741", "    53.863", "     7.122"};

@@ -22,10 +22,8 @@ public:
     void ShowDetected(std::int32_t detectedCount) override { detected.push_back(detectedCount); }
     void ShowPassBand(const std::optional<PassBand>& band) override
     {
-        if (band)
-            readouts = {PassBandText(band->PassLower), PassBandText(band->PassUpper), PassBandText(band->PassWidth)};
-        else
-            readouts = {NotComputableText, NotComputableText, NotComputableText};
+        const BandReadouts shown = BandReadoutsOf(band);
+        readouts = {shown.lower, shown.upper, shown.width};
     }
     bool TracksShown() const override { return tracksShown; }
     void DrawTrackPiece(int fromX, int fromY, int toX, int toY, std::uint32_t colour) override

@@ -304,8 +304,17 @@ describe("menus", () => {
     const frame = await (await teacher.waitForSelector("#HelpViewport")).contentFrame();
     assert.equal(await frame.$eval("h1", (heading) => heading.textContent), "Elméleti bevezető");
     await teacher.click("#HelpDlg button");
-    const [chooser] = await Promise.all([teacher.waitForFileChooser(), teacher.click("#File1 .menu-title").then(
-      () => teacher.click("#Loadsource1"))]);
+    await teacher.click("#File1 .menu-title");
+    await teacher.click("#Loadsource1");
+    assert.deepEqual(await teacher.$$eval("#SourceChoice .body button", (buttons) => buttons.map((b) => b.textContent)),
+                     ["Béta-forrás: radiokarbon (C-14)", "Béta-forrás: foszfor-32 (P-32)",
+                      "Béta-forrás: stroncium-90 (Sr-90)", "Forrásfájl a gépről…"]);
+    await teacher.$$eval("#SourceChoice .body button", (buttons) => buttons[2].click());
+    assert.equal(await teacher.$eval("#Panel9", (panel) => panel.textContent), "Béta-forrás: stroncium-90 (Sr-90)");
+    await teacher.click("#File1 .menu-title");
+    await teacher.click("#Loadsource1");
+    const [chooser] = await Promise.all([teacher.waitForFileChooser(),
+                                         teacher.$$eval("#SourceChoice .body button", (buttons) => buttons[3].click())]);
     await chooser.accept([path.resolve("../data/sources/p32.for")]);
     await teacher.waitForFunction(() => document.getElementById("Panel9").textContent.includes("P-32"));
     await teacher.close();
