@@ -36,27 +36,35 @@ WorkPlace EnterContestantPlace(const QString& rootFolder, const QString& code)
 {
     const QString folder = rootFolder + code + u'/';
     WorkPlace place{folder, folder, QString()};
-    FolderRefusal refusal = FolderRefusal::Link;
-    std::string owner;
-    if (OwnFolder(rootFolder, code)) {
-        if (!QFileInfo(folder).isDir() && !MakeOwnerOnlyFolder(rootFolder, code) && !QFileInfo(folder).isDir()) {
-            place.error = QStringLiteral("A versenyző mappája nem hozható létre: %1").arg(QDir::toNativeSeparators(folder));
-            return place;
-        }
-        const std::optional<FolderRights> rights = ReadFolderRights(folder);
-        refusal = rights ? JudgeContestantFolder(*rights) : FolderRefusal::None;
-        owner = rights ? rights->owner : std::string();
+    if (OwnFolder(rootFolder, code) && !QFileInfo(folder).isDir() && !MakeOwnerOnlyFolder(rootFolder, code)
+        && !QFileInfo(folder).isDir()) {
+        place.error = QStringLiteral("A versenyző mappája nem hozható létre: %1").arg(QDir::toNativeSeparators(folder));
+        return place;
     }
-    if (refusal != FolderRefusal::None) {
+    place.error = ContestantFolderRefusal(rootFolder, code);
+    if (!place.error.isEmpty()) {
         place.dialogFolder = rootFolder;
-        place.error = QString::fromStdString(
-            FolderRefusalMessage(refusal, QDir::toNativeSeparators(rootFolder + code).toStdString(), owner));
         place.refused = true;
     } else if (!QDir::setCurrent(folder))
         place.error = QStringLiteral("A versenyző mappájába nem lehet belépni: %1").arg(QDir::toNativeSeparators(folder));
     return place;
 }
 
+}
+
+QString ContestantFolderRefusal(const QString& rootFolder, const QString& code)
+{
+    FolderRefusal refusal = FolderRefusal::Link;
+    std::string owner;
+    if (OwnFolder(rootFolder, code)) {
+        const std::optional<FolderRights> rights = ReadFolderRights(rootFolder + code + u'/');
+        refusal = rights ? JudgeContestantFolder(*rights) : FolderRefusal::None;
+        owner = rights ? rights->owner : std::string();
+    }
+    if (refusal == FolderRefusal::None)
+        return {};
+    return QString::fromStdString(
+        FolderRefusalMessage(refusal, QDir::toNativeSeparators(rootFolder + code).toStdString(), owner));
 }
 
 WorkPlace EnterWorkPlace(const QString& rootFolder, const QString& code)

@@ -28,3 +28,9 @@ inline constexpr QLatin1StringView WorkPlaceErrorTitle("*** HIBA ***");
 // refused: in a shared root anyone could have planted it to collect another's
 // pictures; the jury's root itself may be a link.
 WorkPlace EnterWorkPlace(const QString& rootFolder, const QString& code);
+
+// Why the contestant's folder inside rootFolder may not hold pictures now (a
+// link, another account's folder, one that others may write); empty when it
+// may. Asked again at every save: in a root without the sticky bit another
+// account can swap the folder after the start.
+QString ContestantFolderRefusal(const QString& rootFolder, const QString& code);

@@ -353,6 +353,8 @@ void TForm1::ShowWorkRootError()
 
 bool TForm1::SavingAllowed()
 {
+    if (m_workPlaceRefusal.isEmpty() && !m_workFolder.isEmpty())
+        m_workPlaceRefusal = ContestantFolderRefusal(m_services.workRoot.folder, m_contestantCode);
     // Without a usable work root a save dialog would only pretend that the
     // picture can be kept.
     if (!m_workPlaceRefusal.isEmpty()) {

@@ -196,4 +196,24 @@ TEST_F(WindowPictures, APlantedLinkForTheContestantsFolderIsRefusedBeforeAnythin
     EXPECT_NE(QFileInfo(QDir::currentPath()).canonicalFilePath(), QFileInfo(elsewhere.path()).canonicalFilePath());
 }
 
+// In a root without the sticky bit another account can move the contestant's
+// folder away after the start and plant its own in its place: the next save
+// finds it out and keeps nothing there.
+TEST_F(WindowPictures, AFolderSwappedAfterTheStartIsRefusedAtTheNextSave)
+{
+    dialogs.onModal = [](QDialog& dialog) { return AcceptCode(dialog, "22"); };
+    form->Timer1Timer();
+    ASSERT_TRUE(dialogs.messages.empty());
+    QTemporaryDir elsewhere;
+    ASSERT_TRUE(QDir(rootFolder.path()).rename("22", "22-regi"));
+    ASSERT_TRUE(QFile::link(elsewhere.path(), rootFolder.path() + "/22"));
+
+    dialogs.savePath = "spektrum";
+    form->findChild<QAction*>("Kpernymentse1")->trigger();
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_TRUE(LastMessage().startsWith("A versenyző mappája másik helyre mutató link, ezért nem használható: "))
+        << LastMessage().toStdString();
+    EXPECT_EQ(QDir(elsewhere.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList());
+}
+
 }
