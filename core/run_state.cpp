@@ -18,6 +18,11 @@ bool CountersFull(const RunState& run)
     return run.launchedCount == Largest || run.detectedCount == Largest;
 }
 
+bool ReachedSetCount(const RunState& run)
+{
+    return (run.stopAtCount && run.launchedCount >= run.setCount) || CountersFull(run);
+}
+
 double NowInDays()
 {
     using namespace std::chrono;

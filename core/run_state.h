@@ -19,6 +19,10 @@ struct RunState {
 // particle; no particle may be launched then.
 bool CountersFull(const RunState& run);
 
+// True when a measurement may launch no more particles: at its set count when
+// it stops there, or with a counter full.
+bool ReachedSetCount(const RunState& run);
+
 // The current local date-time in days, to the millisecond.
 double NowInDays();
 
