@@ -6,12 +6,12 @@
 void SetUpMeasurement(Simulation& sim, const MeasurementSettings& settings)
 {
     SetUpSimulation(sim, settings);
-    BeginMeasurement(sim, {.setCount = 0, .stopAtSetCount = true, .clearDetector = true});
+    BeginMeasurement(sim, {.setCount = 0, .stopAtSetCount = true, .clearDetector = true}, RunClock::now());
 }
 
 void FlyMore(Simulation& sim, std::int32_t particles)
 {
     sim.run.setCount = sim.run.launchedCount + particles;
-    ContinueMeasurement(sim.run);
+    ContinueMeasurement(sim.run, RunClock::now());
     RunParticles(sim);
 }

@@ -13,7 +13,7 @@ void SetUpSimulation(Simulation& sim, const MeasurementSettings& settings)
     ApplyEnergyEntry(sim.filter, settings.energyKeV, settings.fieldMicrotesla);
 }
 
-void BeginMeasurement(Simulation& sim, const MeasurementStart& start)
+void BeginMeasurement(Simulation& sim, const MeasurementStart& start, RunClock::time_point now)
 {
     RunState& run = sim.run;
     FindSpectrumMax(sim.source);
@@ -25,17 +25,17 @@ void BeginMeasurement(Simulation& sim, const MeasurementStart& start)
         run.detectedCount = 0;
     run.running = true;
     UpdatePassBand(sim);
-    run.accumulatedTime = 0.0;
-    run.startTime = NowInDays();
+    run.accumulatedTime = {};
+    run.startTime = now;
 }
 
-void StopMeasurement(RunState& run)
+void StopMeasurement(RunState& run, RunClock::time_point now)
 {
     run.running = false;
-    run.accumulatedTime = run.accumulatedTime + (NowInDays() - run.startTime);
+    run.accumulatedTime += now - run.startTime;
 }
 
-Continuation ContinueMeasurement(RunState& run)
+Continuation ContinueMeasurement(RunState& run, RunClock::time_point now)
 {
     if (CountersFull(run))
         return Continuation::Refused;
@@ -45,7 +45,7 @@ Continuation ContinueMeasurement(RunState& run)
         continuation = Continuation::ContinuedUnlimited;
     }
     run.running = true;
-    run.startTime = NowInDays();
+    run.startTime = now;
     return continuation;
 }
 
@@ -88,7 +88,7 @@ RunEnd ResumeParticles(Simulation& sim, const RunCallbacks& callbacks)
 
 void MeasureHeadless(Simulation& sim, std::int32_t count, int threads, const RunProgress& progress)
 {
-    BeginMeasurement(sim, {.setCount = count, .stopAtSetCount = true, .clearDetector = true});
+    BeginMeasurement(sim, {.setCount = count, .stopAtSetCount = true, .clearDetector = true}, RunClock::now());
     if (threads > 1 || progress)
         RunParticlesParallel(sim, threads, progress);
     else

@@ -1,11 +1,11 @@
 #pragma once
 
 #include "core/parallel_run.h"
+#include "core/run_state.h"
 
 #include <cstdint>
 #include <functional>
 
-struct RunState;
 struct Simulation;
 
 // The settings inputs a measurement starts from, as the window's boxes and
@@ -31,11 +31,11 @@ struct MeasurementStart {
 // What Start prepares before the first particle: the spectrum maximum, the
 // band forgotten and searched anew for the current settings, the launched
 // count (and the detected count, when asked) cleared, the measuring time
-// begun, and the run marked running.
-void BeginMeasurement(Simulation& sim, const MeasurementStart& start);
+// begun at now, and the run marked running.
+void BeginMeasurement(Simulation& sim, const MeasurementStart& start, RunClock::time_point now);
 
-// Stop: the run ends and its segment is added to the measuring time.
-void StopMeasurement(RunState& run);
+// Stop at now: the run ends and its segment is added to the measuring time.
+void StopMeasurement(RunState& run, RunClock::time_point now);
 
 enum class Continuation {
     Refused,            // a counter is full: nothing more can be counted
@@ -43,8 +43,8 @@ enum class Continuation {
     ContinuedUnlimited, // stopped at its set count, it goes on without a limit
 };
 
-// Continue after Stop: the run goes on with a new time segment.
-Continuation ContinueMeasurement(RunState& run);
+// Continue after Stop: the run goes on with a new time segment from now.
+Continuation ContinueMeasurement(RunState& run, RunClock::time_point now);
 
 // The window gets a turn after every this many launched particles.
 inline constexpr std::int32_t ParticlesPerTurn = 1000;

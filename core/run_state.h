@@ -1,18 +1,22 @@
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <string>
 
-// Flags, counters and times of the measurement. Times are local date-times
-// in days, the time of day being the fraction.
+// The clock of measuring times. It is steady: setting the wall clock, by
+// hand, by the network time or for daylight saving, changes no duration.
+using RunClock = std::chrono::steady_clock;
+
+// Flags, counters and times of the measurement.
 struct RunState {
     bool running = false;
     bool stopAtCount = false;
     std::int32_t setCount = 0;
     std::int32_t launchedCount = 0;
     std::int32_t detectedCount = 0;
-    double startTime = 0.0;
-    double accumulatedTime = 0.0;
+    RunClock::time_point startTime{};     // the last Start or Continue
+    RunClock::duration accumulatedTime{}; // the earlier segments of the measurement
 };
 
 // True when the launched or the detected count could not count one more
@@ -23,11 +27,8 @@ bool CountersFull(const RunState& run);
 // it stops there, or with a counter full.
 bool ReachedSetCount(const RunState& run);
 
-// The current local date-time in days, to the millisecond.
-double NowInDays();
-
-// The time of day a duration in days denotes, as hours:minutes:seconds ("0:02:00").
-std::string ElapsedTimeText(double days);
+// The time of day a duration denotes, as hours:minutes:seconds ("0:02:00").
+std::string ElapsedTimeText(RunClock::duration elapsed);
 
 // The measuring time shown during a run: now − start + earlier segments.
-double MeasuringTime(const RunState& run, double now);
+RunClock::duration MeasuringTime(const RunState& run, RunClock::time_point now);

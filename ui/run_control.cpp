@@ -30,7 +30,8 @@ void TForm1::Button3Click()
     Button3->setEnabled(false);
     BeginMeasurement(m_sim, {.setCount = count,
                              .stopAtSetCount = CheckBox1->isChecked(),
-                             .clearDetector = CheckBox5->isChecked()});
+                             .clearDetector = CheckBox5->isChecked()},
+                     m_services.clock.steady());
     m_countOrigin = OriginOfStart(m_sim, SettingNow(), CheckBox5->isChecked(), detectorEmpty);
     EnableSettings();
     Edit1->setText(RunningText);
@@ -47,7 +48,7 @@ void TForm1::Button4Click()
 
 void TForm1::StopRun()
 {
-    StopMeasurement(m_sim.run);
+    StopMeasurement(m_sim.run, m_services.clock.steady());
     EnableSettings();
     ::ShowPassBand(m_sim);
     Button4->setText(ContinueCaption);
@@ -58,7 +59,7 @@ void TForm1::StopRun()
 
 void TForm1::ContinueRun()
 {
-    const Continuation continuation = ContinueMeasurement(m_sim.run);
+    const Continuation continuation = ContinueMeasurement(m_sim.run, m_services.clock.steady());
     if (continuation == Continuation::Refused)
         return;
     if (continuation == Continuation::ContinuedUnlimited)
@@ -101,7 +102,7 @@ void TForm1::RefreshRunDisplays()
     const RunState& run = m_sim.run;
     if (m_launchesToShow) {
         Edit9->setText(QString::number(run.launchedCount));
-        Edit1->setText(QString::fromStdString(ElapsedTimeText(MeasuringTime(run, NowInDays()))));
+        Edit1->setText(QString::fromStdString(ElapsedTimeText(MeasuringTime(run, m_services.clock.steady()))));
         m_launchesToShow = false;
     }
     if (m_detectionsToShow) {

@@ -66,7 +66,7 @@ void TForm1::Loadsource1Click()
     Button4->setText(StopCaption);
     Button7Click();
     Button5Click();
-    m_sim.run.accumulatedTime = 0.0;
+    m_sim.run.accumulatedTime = {};
     Edit1->setText("0");
     UpdatePassBand(m_sim);
 }

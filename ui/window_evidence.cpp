@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include <chrono>
 #include <cstdlib>
 
 namespace {
@@ -23,9 +24,10 @@ std::optional<qint32> WholeNumberIn(const QLineEdit* box)
 // Local time with its offset from UTC, so that pictures from machines in
 // different zones or seasons can be put in order. The offset is written as
 // a number also where it is zero, which Qt would write as "Z".
-QString LocalTimeNow()
+QString LocalTime(std::chrono::system_clock::time_point moment)
 {
-    const QDateTime now = QDateTime::currentDateTime();
+    const QDateTime now =
+        QDateTime::fromMSecsSinceEpoch(std::chrono::duration_cast<std::chrono::milliseconds>(moment.time_since_epoch()).count());
     const int offsetMinutes = std::abs(now.offsetFromUtc()) / 60;
     const QString sign = now.offsetFromUtc() < 0 ? QStringLiteral("-") : QStringLiteral("+");
     return now.toString(QStringLiteral("yyyy-MM-dd'T'HH:mm:ss")) + sign
@@ -45,7 +47,7 @@ EvidenceRecord TForm1::EvidenceNow()
     record.program = QString::fromLatin1(VantorVersion);
     record.contestant = IsJuryCode(m_contestantCode) ? QString(JuryContestant) : m_contestantCode;
     record.teacherMode = m_services.mode == StartMode::Teacher;
-    record.savedAt = LocalTimeNow();
+    record.savedAt = LocalTime(m_services.clock.wall());
     record.energyKeV = Edit7->text();
     record.fieldMicrotesla = WholeNumberIn(BField);
     record.electricFieldVPerM = EField->text();

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "core/run_state.h"
 #include "identification/work_root.h"
 
+#include <chrono>
 #include <functional>
 
 class Dialogs;
@@ -9,6 +11,13 @@ class Dialogs;
 // The contest program, or the same program for class after the contest, with
 // the theory, the usage page and the choice of source.
 enum class StartMode { Contest, Teacher };
+
+// Where the window reads the time: the steady clock for how long the run
+// goes, the wall clock for the moment a picture is saved.
+struct WindowClock {
+    std::function<RunClock::time_point()> steady = [] { return RunClock::now(); };
+    std::function<std::chrono::system_clock::time_point()> wall = [] { return std::chrono::system_clock::now(); };
+};
 
 // What the main window needs from the world around it; tests give their own.
 struct WindowServices {
@@ -21,4 +30,5 @@ struct WindowServices {
     // The source files shipped with the program, offered beside the open
     // dialog's list; empty when none are found.
     QString sourcesFolder{};
+    WindowClock clock{};
 };

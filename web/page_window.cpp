@@ -324,7 +324,8 @@ void PageWindow::Start()
     Control("Button3").enabled = false;
     BeginMeasurement(m_sim, {.setCount = count,
                              .stopAtSetCount = Control("CheckBox1").checked,
-                             .clearDetector = Control("CheckBox5").checked});
+                             .clearDetector = Control("CheckBox5").checked},
+                     RunClock::now());
     EnableSettings();
     Control("Edit1").text = RunningText;
     m_paused = false;
@@ -332,7 +333,7 @@ void PageWindow::Start()
 
 void PageWindow::StopRun()
 {
-    StopMeasurement(m_sim.run);
+    StopMeasurement(m_sim.run, RunClock::now());
     EnableSettings();
     ::ShowPassBand(m_sim);
     Control("Button4").text = ContinueCaption;
@@ -343,7 +344,7 @@ void PageWindow::StopRun()
 
 void PageWindow::ContinueRun()
 {
-    const Continuation continuation = ContinueMeasurement(m_sim.run);
+    const Continuation continuation = ContinueMeasurement(m_sim.run, RunClock::now());
     if (continuation == Continuation::Refused)
         return;
     if (continuation == Continuation::ContinuedUnlimited)
@@ -386,7 +387,7 @@ void PageWindow::RefreshRunDisplays()
     if (m_launchesToShow) {
         Control("Edit9").text = std::to_string(run.launchedCount);
         if (run.running)
-            Control("Edit1").text = ElapsedTimeText(MeasuringTime(run, NowInDays()));
+            Control("Edit1").text = ElapsedTimeText(MeasuringTime(run, RunClock::now()));
         m_launchesToShow = false;
     }
     if (m_detectionsToShow) {
@@ -441,7 +442,7 @@ bool PageWindow::LoadSource(const std::string& name, const std::string& text)
     Control("Button4").text = StopCaption;
     ClearParticles();
     ClearDetector();
-    m_sim.run.accumulatedTime = 0.0;
+    m_sim.run.accumulatedTime = {};
     Control("Edit1").text = "0";
     UpdatePassBand(m_sim);
     return true;

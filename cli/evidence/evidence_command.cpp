@@ -6,6 +6,7 @@
 #include "cli/evidence/evidence_listing.h"
 #include "cli/evidence/evidence_options.h"
 #include "cli/evidence/evidence_report.h"
+#include "cli/evidence/evidence_sheet.h"
 #include "generated/vantor_version.h"
 
 #include <QFileInfo>
@@ -26,11 +27,13 @@ bool SameFile(const QString& a, const QString& b)
 std::optional<std::string> ClashingOutput(const EvidenceOptions& options, const std::vector<PictureFile>& pictures)
 {
     std::vector<std::string> outputs;
-    for (const std::string& path : {options.csvPath, options.htmlPath})
+    for (const std::string& path : {options.csvPath, options.xlsxPath, options.htmlPath})
         if (!path.empty())
             outputs.push_back(path);
-    if (outputs.size() == 2 && SameFile(QString::fromStdString(outputs[0]), QString::fromStdString(outputs[1])))
-        return "vantor-cli: a --csv és a --html nem írhat ugyanabba a fájlba: " + outputs[0];
+    for (std::size_t i = 0; i < outputs.size(); ++i)
+        for (std::size_t j = i + 1; j < outputs.size(); ++j)
+            if (SameFile(QString::fromStdString(outputs[i]), QString::fromStdString(outputs[j])))
+                return "vantor-cli: két kimenet (--csv, --xlsx, --html) nem írhat ugyanabba a fájlba: " + outputs[i];
     for (const std::string& output : outputs)
         for (const PictureFile& picture : pictures)
             if (SameFile(QString::fromStdString(output), picture.path))
@@ -89,6 +92,11 @@ CommandOutcome RunEvidenceCommand(const EvidenceOptions& options, const QString&
     CommandOutcome outcome{allIntact ? 0 : ExitFlagged, EvidenceTable(rows) + EvidenceSummary(rows), ""};
     if (!options.csvPath.empty()) {
         if (auto error = WriteOutputFile(options.csvPath, EvidenceCsv(rows), "a CSV-fájl"))
+            return {ExitFailed, outcome.output, *error};
+    }
+    if (!options.xlsxPath.empty()) {
+        if (auto error = WriteSpreadsheet(options.xlsxPath, EvidenceSheet(rows, std::get<PlausibilityContext>(context)),
+                                          "a táblázat"))
             return {ExitFailed, outcome.output, *error};
     }
     if (!options.htmlPath.empty()) {

@@ -12,6 +12,13 @@ const CommandGrammar<EvidenceOptions>& EvidenceGrammar()
                     "összes mezője",
             .read = Path(&EvidenceOptions::csvPath),
             .why = FileNameWanted};
+        const OptionRule<EvidenceOptions> xlsx{
+            .name = "--xlsx",
+            .value = "FÁJL",
+            .help = "ugyanez Excel-táblázatként (.xlsx), amely dupla kattintással is helyesen nyílik meg: képenként "
+                    "egy sor magyar oszlopnevekkel, a számok számként, a fejlécen szűrő",
+            .read = Path(&EvidenceOptions::xlsxPath),
+            .why = FileNameWanted};
         const OptionRule<EvidenceOptions> html{
             .name = "--html",
             .value = "FÁJL",
@@ -41,7 +48,7 @@ const CommandGrammar<EvidenceOptions>& EvidenceGrammar()
                 "egy félbemaradt mentés maradéka \"ideiglenes fájl\". "
                 "Az állapotok jelentését, és azt, hogy mit nem tud az ellenőrzés kimutatni, a szervezők útmutatója "
                 "írja le.",
-            .rules = {csv, html, source},
+            .rules = {csv, xlsx, html, source},
             .operands = &EvidenceOptions::paths,
             .operandsName = "ÚTVONAL..."};
     }();

@@ -9,6 +9,7 @@
 struct EvidenceOptions {
     std::vector<std::string> paths;
     std::string csvPath;
+    std::string xlsxPath;
     std::string htmlPath;
     std::string sourcePath;   // a teacher's source to check against, besides the known ones
 };

@@ -10,6 +10,7 @@
 #include "cli/scan/scan_plot.h"
 #include "cli/scan/scan_options.h"
 #include "cli/scan/scan_report.h"
+#include "cli/scan/scan_sheet.h"
 #include "core/simulation.h"
 
 CommandOutcome RunScanCommand(const ScanOptions& options)
@@ -22,7 +23,8 @@ CommandOutcome RunScanCommand(const ScanOptions& options)
             return {ExitRefused, "", UnfoldingRefusalText(*refusal)};
     }
 
-    for (const auto& [path, what] : {std::pair{options.csvPath, "a CSV-fájl"}, std::pair{options.plotPath, "a rajz"}}) {
+    for (const auto& [path, what] : {std::pair{options.csvPath, "a CSV-fájl"}, std::pair{options.xlsxPath, "a táblázat"},
+                                     std::pair{options.plotPath, "a rajz"}}) {
         if (auto refusal = OutputLinkRefusal(path, what))
             return {ExitFailed, "", *refusal};
     }
@@ -42,6 +44,10 @@ CommandOutcome RunScanCommand(const ScanOptions& options)
     CommandOutcome outcome{0, ScanTable(points), ""};
     if (!options.csvPath.empty()) {
         if (auto error = WriteOutputFile(options.csvPath, ScanCsv(points, options.seed), "a CSV-fájl"))
+            return {ExitFailed, outcome.output, *error};
+    }
+    if (!options.xlsxPath.empty()) {
+        if (auto error = WriteSpreadsheet(options.xlsxPath, ScanSheet(points, options, sim.source.Name), "a táblázat"))
             return {ExitFailed, outcome.output, *error};
     }
     if (!options.plotPath.empty()) {

@@ -49,6 +49,13 @@ const CommandGrammar<ScanOptions>& ScanGrammar()
                     "egyaránt az indított részecskék számát adják a forrásenergia egy keV-jére",
             .read = Path(&ScanOptions::csvPath),
             .why = FileNameWanted};
+        const OptionRule<ScanOptions> xlsx{
+            .name = "--xlsx",
+            .value = "FÁJL",
+            .help = "ugyanez Excel-táblázatként (.xlsx), amely dupla kattintással is helyesen nyílik meg: magyar "
+                    "oszlopnevek, a számok számként, fölötte a program változata, a --seed és a beállítások",
+            .read = Path(&ScanOptions::xlsxPath),
+            .why = FileNameWanted};
         const OptionRule<ScanOptions> plot{
             .name = "--plot",
             .value = "FÁJL.png",
@@ -74,7 +81,7 @@ const CommandGrammar<ScanOptions>& ScanGrammar()
                 "ponthoz kiszámítja a forrásból várható beütésszámot és a mért eltérését tőle szórásegységben; a "
                 "--unfold a beütésekből és az ablakokból visszafejti a forrás spektrumát (legalább 5 pont és nem "
                 "nulla indukció kell hozzá).",
-            .rules = {run.field, from, to, step, run.slit, run.count, csv, plot, run.threads, run.source, run.seed,
+            .rules = {run.field, from, to, step, run.slit, run.count, csv, xlsx, plot, run.threads, run.source, run.seed,
                       unfold}};
     }();
     return grammar;

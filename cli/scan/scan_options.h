@@ -15,6 +15,7 @@ struct ScanOptions : RunOptions {
     double stepKeV = 0.0;
     bool unfold = false;   // estimate the source from the scan's counts
     std::string csvPath;
+    std::string xlsxPath;
     std::string plotPath;
 };
 

@@ -76,24 +76,27 @@ TEST(Measurement, NothingIsLaunchedOnceTheSetCountIsReached)
 // lifts the limit, and with a counter full refuses.
 TEST(Measurement, StopAndContinue)
 {
+    using namespace std::chrono_literals;
+    const RunClock::time_point start(1000s);
     RunState run{.running = true, .stopAtCount = true, .setCount = 10, .launchedCount = 4};
-    run.startTime = NowInDays() - 0.5;
-    run.accumulatedTime = 0.25;
-    StopMeasurement(run);
+    run.startTime = start;
+    run.accumulatedTime = 20s;
+    StopMeasurement(run, start + 90s);
     EXPECT_FALSE(run.running);
-    EXPECT_NEAR(run.accumulatedTime, 0.75, 1e-6);
+    EXPECT_EQ(run.accumulatedTime, 110s);
 
-    EXPECT_EQ(ContinueMeasurement(run), Continuation::Continued);
+    EXPECT_EQ(ContinueMeasurement(run, start + 100s), Continuation::Continued);
     EXPECT_TRUE(run.running && run.stopAtCount);
-    EXPECT_NEAR(run.startTime, NowInDays(), 1e-6);
+    EXPECT_EQ(run.startTime, start + 100s);
 
     run.launchedCount = 10;
-    EXPECT_EQ(ContinueMeasurement(run), Continuation::ContinuedUnlimited);
+    EXPECT_EQ(ContinueMeasurement(run, start + 100s), Continuation::ContinuedUnlimited);
     EXPECT_FALSE(run.stopAtCount);
 
-    StopMeasurement(run);
+    StopMeasurement(run, start + 130s);
+    EXPECT_EQ(run.accumulatedTime, 140s);
     run.detectedCount = std::numeric_limits<std::int32_t>::max();
-    EXPECT_EQ(ContinueMeasurement(run), Continuation::Refused);
+    EXPECT_EQ(ContinueMeasurement(run, start + 200s), Continuation::Refused);
     EXPECT_FALSE(run.running);
 }
 
@@ -129,7 +132,7 @@ TEST(Measurement, CallbacksAtTurnsAndAtTheSetCount)
     MeasureHeadless(*sim, 1000);
     const std::int32_t detectedBefore = sim->run.detectedCount;
 
-    BeginMeasurement(*sim, {.setCount = 1500, .stopAtSetCount = false, .clearDetector = false});
+    BeginMeasurement(*sim, {.setCount = 1500, .stopAtSetCount = false, .clearDetector = false}, RunClock::now());
     EXPECT_EQ(sim->run.launchedCount, 0);
     EXPECT_EQ(sim->run.detectedCount, detectedBefore);
     std::vector<std::int32_t> turns;
@@ -142,7 +145,7 @@ TEST(Measurement, CallbacksAtTurnsAndAtTheSetCount)
     EXPECT_EQ(turns, (std::vector<std::int32_t>{1000, 2000, 3000, 3000}));
     EXPECT_GT(sim->run.detectedCount, detectedBefore);
 
-    BeginMeasurement(*sim, {.setCount = 2500, .stopAtSetCount = true, .clearDetector = true});
+    BeginMeasurement(*sim, {.setCount = 2500, .stopAtSetCount = true, .clearDetector = true}, RunClock::now());
     int reached = 0;
     RunParticles(*sim, {.setCountReached = [&] {
                             ++reached;
@@ -163,7 +166,7 @@ TEST(Measurement, PausedAtEveryTurnTheCountsAreTheUnpausedRun)
 
     auto sim = std::make_unique<Simulation>();
     SetUpSimulation(*sim, {50, 1000, 0});
-    BeginMeasurement(*sim, {.setCount = 10000, .stopAtSetCount = true, .clearDetector = true});
+    BeginMeasurement(*sim, {.setCount = 10000, .stopAtSetCount = true, .clearDetector = true}, RunClock::now());
     const RunCallbacks sliced{.pauseAtTurn = [] { return true; }};
     int pauses = 0;
     for (RunEnd end = RunParticles(*sim, sliced); end == RunEnd::Paused; end = ResumeParticles(*sim, sliced)) {

@@ -5,7 +5,7 @@
 
 namespace {
 
-constexpr double SecondsPerDay = 86400.0;
+using namespace std::chrono_literals;
 
 TEST(RunState, EverythingStartsAtZero)
 {
@@ -24,27 +24,25 @@ TEST(RunState, EverythingStartsAtZero)
 TEST(RunState, SegmentsAddUpToTheElapsedTime)
 {
     RunState run;
-    run.accumulatedTime += 90 / SecondsPerDay;
-    run.accumulatedTime += 30 / SecondsPerDay;
+    run.accumulatedTime += 90s;
+    run.accumulatedTime += 30s;
     EXPECT_EQ(ElapsedTimeText(run.accumulatedTime), "0:02:00");
 }
 
 TEST(RunState, ElapsedTimeTextShowsTheTimeOfDay)
 {
-    EXPECT_EQ(ElapsedTimeText(0.0), "0:00:00");
-    EXPECT_EQ(ElapsedTimeText((3600 * 13 + 60 * 5 + 9) / SecondsPerDay), "13:05:09");
-    EXPECT_EQ(ElapsedTimeText(1.0 + 61 / SecondsPerDay), "0:01:01");
-    EXPECT_EQ(ElapsedTimeText(-1.0), "0:00:00");
+    EXPECT_EQ(ElapsedTimeText(0s), "0:00:00");
+    EXPECT_EQ(ElapsedTimeText(13h + 5min + 9s + 999ms), "13:05:09");
+    EXPECT_EQ(ElapsedTimeText(24h + 61s), "0:01:01");
+    EXPECT_EQ(ElapsedTimeText(-1s), "0:00:00");
 }
 
 TEST(RunState, MeasuringTimeRunsFromTheLastStart)
 {
     RunState run;
-    run.startTime = 100.0;
-    run.accumulatedTime = 0.5;
-    EXPECT_EQ(MeasuringTime(run, 100.25), 0.75);
-    const double before = NowInDays();
-    EXPECT_GE(NowInDays(), before);
+    run.startTime = RunClock::time_point(100s);
+    run.accumulatedTime = 30s;
+    EXPECT_EQ(MeasuringTime(run, RunClock::time_point(115s)), 45s);
 }
 
 }

@@ -26,7 +26,7 @@ protected:
     void MakeForm(const WorkRoot& root)
     {
         savedCurrent = QDir::currentPath();
-        form = std::make_unique<TForm1>(sim, WindowServices{dialogs, root, [this] { ++ended; }, mode, sourcesFolder});
+        form = std::make_unique<TForm1>(sim, WindowServices{dialogs, root, [this] { ++ended; }, mode, sourcesFolder, clock});
         passwordDlg = form->findChild<TPasswordDlg*>();
         form->FormActivate();
     }
@@ -80,6 +80,7 @@ protected:
     // Set by a fixture's constructor, before the window is made.
     StartMode mode = StartMode::Contest;
     QString sourcesFolder;
+    WindowClock clock;
     QTemporaryDir rootFolder;
     QString savedCurrent;
     FakeDialogs dialogs;

@@ -12,7 +12,9 @@
 #include <QRegularExpression>
 #include <QTimer>
 
+#include <chrono>
 #include <cstdlib>
+#include <vector>
 
 namespace {
 
@@ -77,6 +79,48 @@ TEST_F(WindowPictures, NumberedPictureLandsInTheContestantsFolderWithTheWindowsR
     EXPECT_TRUE(record.savedAt.contains(QRegularExpression("^\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\d[+-]\\d\\d:\\d\\d$")))
         << record.savedAt.toStdString();
     EXPECT_LE(std::abs(savedAt.secsTo(QDateTime::currentDateTime())), 60);
+}
+
+// The wall clock set back an hour during a run (the autumn change to winter
+// time, a clock set by hand or by the network) and forward again: the
+// measuring time grows by the time that passed, and the picture tells the
+// moment of its saving by the wall clock.
+TEST_F(WindowPictures, MeasuringTimeIsTheTimeThatPassedWhateverTheWallClockSays)
+{
+    using namespace std::chrono;
+    RunClock::time_point steady(hours(1000));
+    system_clock::time_point wall = sys_days(2025y / October / 26) + 59min + 20s;
+    clock = {[&] { return steady; }, [&] { return wall; }};
+    MakeForm(WorkRoot{rootFolder.path() + "/", QString()});
+    dialogs.onModal = [](QDialog& dialog) { return AcceptCode(dialog, "21"); };
+    form->Timer1Timer();
+
+    // At each turn of the run the clocks move on; the last step stops it.
+    std::vector<system_clock::duration> wallSteps{-1h, 2h, -1h};
+    seconds perTurn = 15s;
+    QTimer turns;
+    QObject::connect(&turns, &QTimer::timeout, form.get(), [&] {
+        if (wallSteps.empty())
+            return;
+        steady += perTurn;
+        wall += wallSteps.front();
+        wallSteps.erase(wallSteps.begin());
+        if (wallSteps.empty())
+            Click("Button4");
+    });
+    turns.start(0);
+    Click("Button3");
+    EXPECT_EQ(Text("Edit1"), "0:00:45");
+    wallSteps = {-30min, -30min};
+    perTurn = 10s;
+    Click("Button4");
+    EXPECT_EQ(Text("Edit1"), "0:01:05");
+    dialogs.savePath = "tel";
+    form->findChild<QAction*>("Kpernymentse1")->trigger();
+    const EvidenceRecord record = IntactRecordOf(rootFolder.path() + "/21/01_tel.jpg");
+    EXPECT_EQ(record.measuringTime, "0:01:05");
+    EXPECT_EQ(QDateTime::fromString(record.savedAt, Qt::ISODate).toMSecsSinceEpoch(),
+              duration_cast<milliseconds>(wall.time_since_epoch()).count());
 }
 
 TEST_F(WindowPictures, TheJurysPicturesSayJury)

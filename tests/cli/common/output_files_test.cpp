@@ -74,13 +74,21 @@ protected:
 
     std::string Reports() const
     {
-        return Cli() + " evidence " + Room() + " --csv " + OutputText("e.csv") + " --html " + OutputText("e.html");
+        return Cli() + " evidence " + Room() + " --csv " + OutputText("e.csv") + " --xlsx " + OutputText("e.xlsx")
+            + " --html " + OutputText("e.html");
     }
     std::string Scan() const
     {
-        return Cli() + " scan --field 1000 --from 10 --to 30 --step 10 --count 100 --csv " + OutputText("s.csv")
-            + " --plot " + OutputText("s.png");
+        return Cli() + ScanSettings + " --csv " + OutputText("s.csv") + " --xlsx " + OutputText("s.xlsx") + " --plot "
+            + OutputText("s.png");
     }
+    // The spreadsheets alone, so that they are what meets the fault.
+    std::string Spreadsheets(const std::string& evidence, const std::string& scan) const
+    {
+        return "(" + Cli() + " evidence " + Room() + " --xlsx " + evidence + "; " + Cli() + ScanSettings + " --xlsx " + scan
+            + ")";
+    }
+    static constexpr const char* ScanSettings = " scan --field 1000 --from 10 --to 30 --step 10 --count 100";
 
     // Writes the earlier outputs, and notes them.
     void WriteEarlierOutputs()
@@ -100,8 +108,8 @@ protected:
         EXPECT_EQ(QDir(outputs).entryList(QDir::Files | QDir::Hidden, QDir::Name), expected);
     }
 
-    const QStringList Names{QStringLiteral("e.csv"), QStringLiteral("e.html"), QStringLiteral("s.csv"),
-                            QStringLiteral("s.png")};
+    const QStringList Names{QStringLiteral("e.csv"), QStringLiteral("e.html"), QStringLiteral("e.xlsx"),
+                            QStringLiteral("s.csv"), QStringLiteral("s.png"), QStringLiteral("s.xlsx")};
     QTemporaryDir temporary;
     QString outputs = temporary.filePath(QStringLiteral("ki"));
     QList<QByteArray> earlier;
@@ -164,6 +172,25 @@ TEST_F(FullDisk, EveryOutputNamesTheCauseAndLeavesTheEarlierOne)
         EXPECT_NE(outcome.output.find("nem írható: megtelt a lemez ("), std::string::npos) << outcome.output;
     }
     ExpectEarlierOutputs({QStringLiteral("toltelek")});
+}
+
+// libxlsxwriter writes its own files in the temporary folder first: a full
+// disk there, or where the spreadsheet goes, leaves nothing in either.
+TEST_F(FullDisk, ASpreadsheetLeavesNothingOnAFullDisk)
+{
+    WriteEarlierOutputs();
+    SavePictures(8);
+    FillTheDisk();
+    for (const std::string& command : {Spreadsheets(OutputText("e.xlsx"), OutputText("s.xlsx")),
+                                       Spreadsheets(OutputText("e.xlsx"), OutputText("s.xlsx"))
+                                           .replace(0, 0, "export TMPDIR=" + outputs.toStdString() + "; ")}) {
+        const Outcome outcome = RunShell(command);
+        EXPECT_EQ(outcome.status, 1) << outcome.output;
+        const QString said = QString::fromStdString(outcome.output);
+        EXPECT_EQ(said.count(QStringLiteral("vantor-cli: a táblázat nem írható: megtelt a lemez (")), 2) << outcome.output;
+    }
+    ExpectEarlierOutputs({QStringLiteral("toltelek")});
+    EXPECT_EQ(QDir(outputs).entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden), QStringList());
 }
 
 TEST_F(FullDisk, AReadOnlyFileSystemIsNamed)
