@@ -226,9 +226,13 @@ WriteFailure FailureOf(lxw_error error, int systemError)
 // writes into a private temporary folder, which goes with everything in it.
 std::variant<QByteArray, WriteFailure> WorkbookBytes(const Sheet& sheet)
 {
+    errno = 0;
     QTemporaryDir folder;
-    if (!folder.isValid())
-        return WriteFailure{WriteFault::Other, folder.errorString()};
+    if (!folder.isValid()) {
+        const int systemError = errno;
+        return systemError != 0 ? FailureOf(LXW_NO_ERROR, systemError)
+                                : WriteFailure{WriteFault::Other, folder.errorString()};
+    }
     const QString stagePath = folder.filePath(QStringLiteral("stage.xlsx"));
     const QByteArray stageName = stagePath.toUtf8();
     QByteArray folderName = folder.path().toUtf8();

@@ -159,7 +159,10 @@ std::optional<QString> ImpossibleWithoutField(const EvidenceRecord& record)
     const QString none = QString::fromUtf8(NotComputableText);
     if (record.startPassLowerKeV != none || record.startPassUpperKeV != none || record.startPassWidthKeV != none)
         return BandMismatch(record, none, none);
-    if (record.detected != record.launched)
+    // Stop comes at a turn, just after a launch, and Continue launches anew:
+    // each turn may leave one launched particle that never reached the detector.
+    const auto turns = record.launched / ParticlesPerTurn;
+    if (record.detected < record.launched - turns)
         return QStringLiteral("mágneses tér nélkül minden részecske a detektorba ér, de a beütésszám (%1) nem a "
                               "kibocsátottaké (%2)")
             .arg(QString::number(record.detected), QString::number(record.launched));

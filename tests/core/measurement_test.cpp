@@ -167,7 +167,8 @@ TEST(Measurement, PausedAtEveryTurnTheCountsAreTheUnpausedRun)
     auto sim = std::make_unique<Simulation>();
     SetUpSimulation(*sim, {50, 1000, 0});
     BeginMeasurement(*sim, {.setCount = 10000, .stopAtSetCount = true, .clearDetector = true}, RunClock::now());
-    const RunCallbacks sliced{.pauseAtTurn = [] { return true; }};
+    RunCallbacks sliced;
+    sliced.pauseAtTurn = [] { return true; };
     int pauses = 0;
     for (RunEnd end = RunParticles(*sim, sliced); end == RunEnd::Paused; end = ResumeParticles(*sim, sliced)) {
         EXPECT_TRUE(sim->run.running);

@@ -157,9 +157,12 @@ TEST_F(Plausible, WithoutAMagneticFieldEveryParticleIsDetected)
     EXPECT_EQ(Check(record).implausible, std::nullopt);
     EXPECT_TRUE(Check(record).notes.isEmpty());
 
+    // A Stop at the turn leaves the particle just launched on its way.
     record.detected = 999;
+    EXPECT_EQ(Check(record).implausible, std::nullopt);
+    record.detected = 998;
     EXPECT_EQ(Check(record).implausible.value_or(QString()).toStdString(),
-              "mágneses tér nélkül minden részecske a detektorba ér, de a beütésszám (999) nem a "
+              "mágneses tér nélkül minden részecske a detektorba ér, de a beütésszám (998) nem a "
               "kibocsátottaké (1000)");
     record.detected = 1000;
     record.startElectricFieldVPerM = 123720.20302795917;
