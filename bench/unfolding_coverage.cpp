@@ -19,7 +19,6 @@
 #include "cli/common/output_file.h"
 #include "cli/common/run_setup.h"
 #include "cli/common/utf8_text.h"
-#include "cli/scan/scan_energies.h"
 #include "cli/scan/scan_options.h"
 #include "core/simulation.h"
 #include "generated/vantor_version.h"

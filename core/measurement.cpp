@@ -6,16 +6,6 @@
 #include "core/simulation.h"
 #include "spectrum/sampler.h"
 
-namespace {
-
-// Full counters end the run as the set count does: nothing more can be counted.
-bool ReachedSetCount(const RunState& run)
-{
-    return (run.stopAtCount && run.launchedCount >= run.setCount) || CountersFull(run);
-}
-
-}
-
 void SetUpSimulation(Simulation& sim, const MeasurementSettings& settings)
 {
     InitialiseSimulation(sim);
@@ -66,7 +56,7 @@ RunEnd RunParticles(Simulation& sim, const RunCallbacks& callbacks)
         run.running = false;
     if (!run.running)
         return RunEnd::Ended;
-    LaunchParticle(sim, sim.MeasuredParticle, 0, true);
+    LaunchParticle(sim, sim.MeasuredParticle, 0);
     return ResumeParticles(sim, callbacks);
 }
 
@@ -83,7 +73,7 @@ RunEnd ResumeParticles(Simulation& sim, const RunCallbacks& callbacks)
                 run.running = false;
         }
         if (run.running)
-            LaunchParticle(sim, particle, particle.Id, true);
+            LaunchParticle(sim, particle, particle.Id);
         if (run.launchedCount % ParticlesPerTurn == 0) {
             if (callbacks.turn)
                 callbacks.turn();

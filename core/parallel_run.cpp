@@ -1,8 +1,8 @@
 #include "core/parallel_run.h"
 
 #include "core/flight.h"
+#include "core/particle.h"
 #include "core/simulation.h"
-#include "spectrum/sampler.h"
 
 #include <algorithm>
 #include <atomic>
@@ -118,7 +118,7 @@ private:
         m_remainingToDraw -= size;
         batch.energiesMeV.resize(static_cast<std::size_t>(size));
         for (double& energy : batch.energiesMeV)
-            energy = DrawEnergy(m_sim.source, m_sim.random, m_sim.source.SampleRange);
+            energy = DrawLaunchEnergy(m_sim);
         batch.next = 0;
     }
 
@@ -134,7 +134,6 @@ private:
             for (std::size_t i = flying.next++; i < flying.energiesMeV.size(); i = flying.next++) {
                 particle.Id = 0;
                 PlaceAtLaunch(particle, flying.energiesMeV[i]);
-                particle.Alive = true;
                 DriveParticle(flyer, particle);
             }
             m_barrier.ArriveAndWait();
@@ -164,11 +163,11 @@ void BatchDone::operator()()
 void RunParticlesParallel(Simulation& sim, int threads, const RunProgress& progress)
 {
     RunState& run = sim.run;
-    const std::int64_t count = std::max<std::int64_t>(0, std::int64_t{run.setCount} - run.launchedCount);
-    if (!run.running || count == 0) {
+    if (!run.running || ReachedSetCount(run)) {
         run.running = false;
         return;
     }
+    const std::int64_t count = std::max<std::int64_t>(0, std::int64_t{run.setCount} - run.launchedCount);
     SharedRun shared(sim, std::max(1, threads), count, progress);
     shared.Run();
     run.launchedCount += static_cast<std::int32_t>(count);

@@ -36,25 +36,29 @@ std::uint32_t TrackColour(std::int32_t launchedCount)
     return (launchedCount / 100) % 2 != 0 ? TrackLightRed : TrackRed;
 }
 
+double DrawLaunchEnergy(Simulation& sim)
+{
+    return DrawEnergy(sim.source, sim.random, sim.source.SampleRange);
+}
+
 void PlaceAtLaunch(ParticleState& p, double energyMeV)
 {
     p.Phase = InFieldRegion;
     p.Energy = energyMeV * JoulesPerMeV;
     PrepareLaunch(p);
+    p.Alive = true;
 }
 
-void LaunchParticle(Simulation& sim, ParticleState& p, std::int32_t id, bool fly)
+void LaunchParticle(Simulation& sim, ParticleState& p, std::int32_t id)
 {
     RunState& run = sim.run;
     p.Id = id;
-    if ((run.stopAtCount && run.launchedCount >= run.setCount) || CountersFull(run)) {
+    if (ReachedSetCount(run)) {
         p.Alive = false;
         return;
     }
-    PlaceAtLaunch(p, DrawEnergy(sim.source, sim.random, sim.source.SampleRange));
-    p.Alive = fly;
-    if (fly)
-        ++run.launchedCount;
+    PlaceAtLaunch(p, DrawLaunchEnergy(sim));
+    ++run.launchedCount;
     p.Colour = TrackColour(run.launchedCount);
     if (sim.view)
         sim.view->ShowLaunched(run);

@@ -45,13 +45,16 @@ struct ParticleState {
 // down with the relativistic speed of that energy.
 void PrepareLaunch(ParticleState& particle);
 
-// Puts a measured particle of a source energy in MeV at the launch point, in
-// the field region; a launch and a flight shared among threads both start so.
+// The launch of a measured particle, the same in every particle loop: its
+// energy in MeV is drawn from the source, one draw after another from the one
+// random sequence, and the particle is put alive at the launch point, in the
+// field region. The two steps stand apart so that flights shared among
+// threads are drawn in order on one thread and placed where they fly.
+double DrawLaunchEnergy(Simulation& sim);
 void PlaceAtLaunch(ParticleState& particle, double energyMeV);
 
-// Launches the next particle of a measurement with an energy drawn from the
-// source. At the set count, or with a counter full, it launches nothing and
-// leaves Alive false.
-void LaunchParticle(Simulation& sim, ParticleState& particle, std::int32_t id, bool fly);
+// Launches the next particle of a measurement, counted and shown. Once
+// ReachedSetCount holds it launches nothing and leaves Alive false.
+void LaunchParticle(Simulation& sim, ParticleState& particle, std::int32_t id);
 
 std::uint32_t TrackColour(std::int32_t launchedCount);

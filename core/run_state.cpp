@@ -10,6 +10,11 @@ bool CountersFull(const RunState& run)
     return run.launchedCount == Largest || run.detectedCount == Largest;
 }
 
+bool ReachedSetCount(const RunState& run)
+{
+    return (run.stopAtCount && run.launchedCount >= run.setCount) || CountersFull(run);
+}
+
 std::string ElapsedTimeText(RunClock::duration elapsed)
 {
     constexpr long long SecondsPerDay = 86400;

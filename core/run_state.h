@@ -23,6 +23,10 @@ struct RunState {
 // particle; no particle may be launched then.
 bool CountersFull(const RunState& run);
 
+// True when a measurement may launch no more particles: at its set count when
+// it stops there, or with a counter full.
+bool ReachedSetCount(const RunState& run);
+
 // The time of day a duration denotes, as hours:minutes:seconds ("0:02:00").
 std::string ElapsedTimeText(RunClock::duration elapsed);
 

@@ -1,5 +1,5 @@
 #include "cli/command_line.h"
-#include "cli/scan/scan_energies.h"
+#include "cli/scan/scan_options.h"
 #include "core/settings_rules.h"
 #include "fuzz/fuzz_check.h"
 

@@ -8,7 +8,6 @@
 #include "cli/common/run_setup.h"
 #include "cli/scan/offscreen_gui.h"
 #include "cli/scan/scan_plot.h"
-#include "cli/scan/scan_energies.h"
 #include "cli/scan/scan_options.h"
 #include "cli/scan/scan_report.h"
 #include "cli/scan/scan_sheet.h"

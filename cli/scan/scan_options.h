@@ -1,5 +1,6 @@
 #pragma once
 
+#include "analysis/scan_plan.h"
 #include "analysis/scan_unfolding.h"
 #include "cli/common/option_parsing.h"
 #include "cli/common/run_options.h"
@@ -26,3 +27,13 @@ ParsedOptions<ScanOptions> ParseScanOptions(const std::vector<std::string>& argu
 
 // Why --unfold cannot be used, as the command says it.
 std::string UnfoldingRefusalText(const UnfoldingRefusal& refusal);
+
+// The steps of a scan after its first point: the pass energies run from
+// --from to --to inclusive by --step.
+double ScanSteps(const ScanOptions& options);
+
+// The pass energies of a scan, from the first to the last inclusive.
+std::vector<double> ScanEnergies(const ScanOptions& options);
+
+// What the options ask to measure.
+ScanPlan ScanPlanOf(const ScanOptions& options);

@@ -61,8 +61,8 @@ TEST(Particle, LaunchCountsAndShowsEveryParticle)
     RecordingView view;
     sim->view = &view;
     FindSpectrumMax(sim->source);
-    LaunchParticle(*sim, sim->MeasuredParticle, 0, true);
-    LaunchParticle(*sim, sim->MeasuredParticle, 0, true);
+    LaunchParticle(*sim, sim->MeasuredParticle, 0);
+    LaunchParticle(*sim, sim->MeasuredParticle, 0);
     EXPECT_EQ(sim->run.launchedCount, 2);
     EXPECT_EQ(view.launched, (std::vector<std::int32_t>{1, 2}));
     EXPECT_TRUE(sim->MeasuredParticle.Alive);
@@ -72,7 +72,7 @@ TEST(Particle, LaunchCountsAndShowsEveryParticle)
     // The colour follows the count with this particle in it: the hundredth is
     // the first light red one.
     sim->run.launchedCount = 99;
-    LaunchParticle(*sim, sim->MeasuredParticle, 0, true);
+    LaunchParticle(*sim, sim->MeasuredParticle, 0);
     EXPECT_EQ(sim->MeasuredParticle.Colour, TrackLightRed);
 }
 
@@ -86,7 +86,7 @@ TEST(Particle, LaunchStopsAtTheSetCount)
     sim->run.launchedCount = 5;
     sim->MeasuredParticle.Alive = true;
     sim->MeasuredParticle.Energy = 1.0;
-    LaunchParticle(*sim, sim->MeasuredParticle, 7, true);
+    LaunchParticle(*sim, sim->MeasuredParticle, 7);
     EXPECT_FALSE(sim->MeasuredParticle.Alive);
     EXPECT_EQ(sim->MeasuredParticle.Id, 7);
     EXPECT_EQ(sim->MeasuredParticle.Energy, 1.0);
@@ -101,18 +101,18 @@ TEST(Particle, NothingIsLaunchedWithACounterFull)
     auto sim = ReadySimulation();
     FindSpectrumMax(sim->source);
     sim->run.launchedCount = Largest;
-    LaunchParticle(*sim, sim->MeasuredParticle, 0, true);
+    LaunchParticle(*sim, sim->MeasuredParticle, 0);
     EXPECT_FALSE(sim->MeasuredParticle.Alive);
     EXPECT_EQ(sim->run.launchedCount, Largest);
 
     sim->run.launchedCount = 0;
     sim->run.detectedCount = Largest;
-    LaunchParticle(*sim, sim->MeasuredParticle, 0, true);
+    LaunchParticle(*sim, sim->MeasuredParticle, 0);
     EXPECT_FALSE(sim->MeasuredParticle.Alive);
     EXPECT_EQ(sim->run.launchedCount, 0);
 
     sim->run.detectedCount = Largest - 1;
-    LaunchParticle(*sim, sim->MeasuredParticle, 0, true);
+    LaunchParticle(*sim, sim->MeasuredParticle, 0);
     EXPECT_TRUE(sim->MeasuredParticle.Alive);
     EXPECT_EQ(sim->run.launchedCount, 1);
 }

@@ -1,4 +1,5 @@
 #include "help/about_box.h"
+#include "generated/vantor_version.h"
 #include "help/about_data.h"
 
 #include <QFrame>
@@ -61,11 +62,11 @@ protected:
 TEST(AboutVersion, ComesFromTheBuild)
 {
     const VersionNumbers version = ReadFileVersion();
-    EXPECT_EQ(version.major, 2);
-    EXPECT_EQ(version.minor, 2);
-    EXPECT_EQ(version.release, 0);
-    EXPECT_EQ(version.build, 3);
-    EXPECT_EQ(VersionLine(version), QStringLiteral("Verzió:  2.2.0.3"));
+    EXPECT_EQ(version.major, VantorVersionMajor);
+    EXPECT_EQ(version.minor, VantorVersionMinor);
+    EXPECT_EQ(version.release, VantorVersionPatch);
+    EXPECT_EQ(version.build, VantorVersionTweak);
+    EXPECT_EQ(VersionLine(version), QStringLiteral("Verzió:  ") + QString::fromLatin1(VantorVersion));
 }
 
 TEST(AboutVersion, NumbersOfSeveralDigitsStayWhole)

@@ -1,4 +1,3 @@
-#include "cli/scan/scan_energies.h"
 #include "cli/scan/scan_options.h"
 
 #include <gtest/gtest.h>
