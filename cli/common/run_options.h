@@ -27,9 +27,9 @@ inline bool IsValidThreadCount(std::int32_t threads)
 
 // What the help says of a source file, wherever one is read.
 inline constexpr const char* SourceFileHelp =
-    "(UTF-8 vagy windows-1250, legfeljebb 64 KiB): névsor, végpontenergia MeV-ben (0 és 5 között), majd 2–200 "
-    "\"energia<TAB>intenzitás\" sor növekvő, 0 és 5 MeV közötti energiákkal és nem negatív, nem mind nulla, a "
-    "végpont fölött nulla intenzitásokkal";
+    "(UTF-8 vagy windows-1250, legfeljebb 64 KiB): a forrás nevét tartalmazó sor, határenergia MeV-ben (0 és 5 között), majd 2–200 "
+    "„energia<TAB>intenzitás” sor növekvő, 0 és 5 MeV közötti energiákkal és nem negatív, nem mind nulla, a "
+    "határenergia fölött nulla intenzitásokkal";
 
 // The rules of RunOptions' options, for a command whose options derive from
 // it to list among its own.
@@ -45,7 +45,7 @@ struct RunRules {
     OptionRule<Options> slit{
         .name = "--slit",
         .value = "LÉPÉS",
-        .help = "a rés lépése, 0 és 19 között (félszélesség (LÉPÉS + 2) × 0,5 mm); alapértelmezés 0",
+        .help = "a Blende lépése, 0 és 19 között (félszélesség (LÉPÉS + 2) × 0,5 mm); alapértelmezés 0",
         .read = Integer<Options>(&RunOptions::slitStep, IsValidSlitStep),
         .why = "0 és 19 közötti egész számot kell megadni"};
     OptionRule<Options> count{

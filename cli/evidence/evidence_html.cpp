@@ -95,12 +95,12 @@ QString FieldLabel(const char* name)
         {QStringLiteral("startTunedEnergyJoules"), QStringLiteral("Indításkori energia (J)")},
         {QStringLiteral("startMagneticFieldTesla"), QStringLiteral("Indításkori indukció (T)")},
         {QStringLiteral("startElectricFieldVPerM"), QStringLiteral("Indításkori térerősség (V/m)")},
-        {QStringLiteral("startSlitStep"), QStringLiteral("Indításkori rés lépése")},
+        {QStringLiteral("startSlitStep"), QStringLiteral("A Blende indításkori lépése")},
         {QStringLiteral("startSource"), QStringLiteral("Indításkori forrás")},
         {QStringLiteral("startPassLowerKeV"), QStringLiteral("Indításkori E_min (keV)")},
         {QStringLiteral("startPassUpperKeV"), QStringLiteral("Indításkori E_max (keV)")},
         {QStringLiteral("startPassWidthKeV"), QStringLiteral("Indításkori ablakszélesség (keV)")},
-        {QStringLiteral("digest"), QStringLiteral("Digest (SHA-256)")},
+        {QStringLiteral("digest"), QStringLiteral("Ellenőrzőösszeg (SHA-256)")},
     };
     return labels.value(QString::fromLatin1(name), QString::fromLatin1(name));
 }

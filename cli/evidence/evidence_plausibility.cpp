@@ -75,7 +75,7 @@ std::optional<QString> ImpossibleHere(const EvidenceRecord& record)
     if (record.setCount && !IsValidParticleCount(*record.setCount))
         return QStringLiteral("a beállított részecskeszám (%1) nem adható meg").arg(*record.setCount);
     if (!IsValidSlitStep(record.slitStep))
-        return QStringLiteral("a rés lépése (%1) a %2–%3 tartományon kívül van")
+        return QStringLiteral("a Blende lépése (%1) a %2–%3 tartományon kívül van")
             .arg(QString::number(record.slitStep), QString::number(MinSlitStep), QString::number(MaxSlitStep));
     const std::optional<double> lower = Readout(record.passLowerKeV);
     const std::optional<double> upper = Readout(record.passUpperKeV);
@@ -185,7 +185,7 @@ void CheckPhysics(const EvidenceRecord& record, const PlausibilityContext& conte
         return;
     }
     if (!IsValidSlitStep(record.startSlitStep)) {
-        verdict.implausible = QStringLiteral("az indításkori rés lépése (%1) nem adható meg").arg(record.startSlitStep);
+        verdict.implausible = QStringLiteral("a Blende indításkori lépése (%1) nem adható meg").arg(record.startSlitStep);
         return;
     }
     if (ImpossibleInContest(record, context)) {
@@ -256,12 +256,38 @@ bool NewerThan(const QString& program, const QString& checker)
     return !saved.isNull() && QVersionNumber::compare(saved, QVersionNumber::fromString(checker)) > 0;
 }
 
+// The "-es" a number takes follows the vowels of its last spoken word: 21-es,
+// 23-as, 25-ös, 26-os, 30-as, 100-as.
+QString NumberSuffix(const QString& number)
+{
+    static const QRegularExpression digits(QStringLiteral("^[0-9]+$"));
+    if (!digits.match(number).hasMatch())
+        return QStringLiteral("es");
+    static const char* const units[] = {"", "es", "es", "as", "es", "ös", "os", "es", "as", "es"};
+    static const char* const tens[] = {"", "es", "as", "as", "es", "es", "as", "es", "as", "es"};
+    QString significant = number;
+    significant.remove(QRegularExpression(QStringLiteral("^0+")));
+    if (significant.isEmpty())
+        return QStringLiteral("s");
+    const qsizetype end = significant.lastIndexOf(QRegularExpression(QStringLiteral("[1-9]")));
+    const qsizetype zeros = significant.size() - 1 - end;
+    const int last = significant.at(end).digitValue();
+    if (zeros == 0)
+        return QString::fromUtf8(units[last]);
+    if (zeros == 1)
+        return QString::fromUtf8(tens[last]);
+    if (zeros == 2)
+        return QStringLiteral("as");
+    return QStringLiteral("es");
+}
+
 }
 
 QString SavedBy(const QString& contestant)
 {
-    return contestant == JuryContestant ? QStringLiteral("a zsűri")
-                                        : QStringLiteral("a(z) %1 versenyző").arg(contestant);
+    if (contestant == JuryContestant)
+        return QStringLiteral("a zsűri");
+    return QStringLiteral("a %1-%2 versenyző").arg(contestant, NumberSuffix(contestant));
 }
 
 KnownSourceSet KnownSources(const QString& sourcesFolder, const SourceSpectrum* named)

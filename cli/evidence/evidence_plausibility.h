@@ -50,7 +50,7 @@ inline constexpr int SavedAtToleranceDays = 1;
 // MaxPull, since a few expected counts have a far longer tail.
 inline constexpr double MaxPull = 5.0;
 
-// Who saved a record, as a note names them: "a(z) 21 versenyző", "a zsűri".
+// Who saved a record, as a note names them: "a 21-es versenyző", "a zsűri".
 QString SavedBy(const QString& contestant);
 
 // folderOwner: whose pictures the window saves into the folder the picture

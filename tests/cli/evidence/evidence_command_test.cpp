@@ -122,7 +122,7 @@ TEST_F(EvidenceCommand, RecordTextsCannotSteerTheTerminalOrTheSpreadsheet)
     EXPECT_NE(outcome.output.find("?[2J50"), std::string::npos) << outcome.output;
     // A picture copied from another contestant's folder is flagged.
     EXPECT_EQ(outcome.exitStatus, ExitFlagged);
-    EXPECT_NE(outcome.output.find("valószínűtlen: a(z) 22 versenyző mentette, nem a mappa versenyzője; tanári módban "
+    EXPECT_NE(outcome.output.find("valószínűtlen: a 22-es versenyző mentette, nem a mappa versenyzője; tanári módban "
                                   "mentve"),
               std::string::npos)
         << outcome.output;
@@ -136,7 +136,7 @@ TEST_F(EvidenceCommand, RecordTextsCannotSteerTheTerminalOrTheSpreadsheet)
     for (const EvidenceField& field : EvidenceFields())
         header << QString::fromLatin1(field.name);
     EXPECT_EQ(rows[0], header.join(u','));
-    EXPECT_TRUE(rows[1].startsWith(QStringLiteral("21,01_masolt.jpg,valószínűtlen,\"a(z) 22 versenyző mentette, nem a "
+    EXPECT_TRUE(rows[1].startsWith(QStringLiteral("21,01_masolt.jpg,valószínűtlen,\"a 22-es versenyző mentette, nem a "
                                                   "mappa versenyzője; tanári módban mentve\",vantor-evidence/3,2.2.0.3,"
                                                   "22,true,2024-03-15T10:42:07+01:00,")))
         << rows[1].toStdString();
@@ -159,7 +159,7 @@ TEST_F(EvidenceCommand, AContestantsPictureInTheJurysFolderIsFlagged)
     EXPECT_TRUE(lines[1].startsWith(QStringLiteral("terem  01_zsuri.jpg "))) << outcome.output;
     EXPECT_TRUE(lines[1].endsWith(QStringLiteral("  rendben"))) << outcome.output;
     EXPECT_TRUE(lines[2].startsWith(QStringLiteral("terem  02_masolt.jpg "))) << outcome.output;
-    EXPECT_TRUE(lines[2].endsWith(QStringLiteral("  valószínűtlen: a(z) 21 versenyző mentette, nem a zsűri")))
+    EXPECT_TRUE(lines[2].endsWith(QStringLiteral("  valószínűtlen: a 21-es versenyző mentette, nem a zsűri")))
         << outcome.output;
 }
 

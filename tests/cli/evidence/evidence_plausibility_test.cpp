@@ -45,7 +45,7 @@ TEST_F(Plausible, EveryImpossibleRecordIsFlaggedWithItsReason)
          [](EvidenceRecord& r) { r.launched = 100, r.detected = 5000; }},
         {"negatív a kibocsátott részecskék száma (-5)", [](EvidenceRecord& r) { r.launched = -5; }},
         {"negatív a beütésszám (-1)", [](EvidenceRecord& r) { r.detected = -1; }},
-        {"a rés lépése (99) a 0–19 tartományon kívül van", [](EvidenceRecord& r) { r.slitStep = 99; }},
+        {"a Blende lépése (99) a 0–19 tartományon kívül van", [](EvidenceRecord& r) { r.slitStep = 99; }},
         {"a beállított részecskeszám (0) nem adható meg", [](EvidenceRecord& r) { r.setCount = 0; }},
         {"negatív a mérési idő (-0:00:03)", [](EvidenceRecord& r) { r.measuringTime = QStringLiteral("-0:00:03"); }},
         {"a mérési idő (0:-1:00) nem a program írta alakú",
@@ -72,7 +72,7 @@ TEST_F(Plausible, EveryImpossibleRecordIsFlaggedWithItsReason)
          [](EvidenceRecord& r) { r.launched = 100000, r.detected = CountAt(6.0, 100000); }},
         {"a beütésszám (6703) 6.0 szórásnyira van a várhatótól (7193.2), ekkora eltérés esélye 1.4e-09",
          [](EvidenceRecord& r) { r.launched = 100000, r.detected = CountAt(-6.0, 100000); }},
-        {"a(z) 22 versenyző mentette, nem a mappa versenyzője",
+        {"a 22-es versenyző mentette, nem a mappa versenyzője",
          [](EvidenceRecord& r) { r.contestant = QStringLiteral("22"); }},
     };
     for (const Case& c : cases) {
