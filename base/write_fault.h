@@ -8,6 +8,8 @@ enum class WriteFault {
     NoPermission,
     ReadOnlyFileSystem,
     MissingFolder,
+    InputOutput,       // the disk or the medium failed to read or write
+    FileInUse,         // another program holds the file open (Windows shares no open file)
     NotARegularFile,   // a folder, a device or a pipe stands at the path
     SymbolicLink,      // a link stands at the path, and links are not followed
     LinkOnTheWay,      // a folder on the way to the path is a link, and links are not followed

@@ -80,8 +80,7 @@ WriteFailure WhyNotWritten(const QFile& file, const QString& folder, qint64 byte
 
 WriteFailure WhyNotRenamed(const std::error_code& error)
 {
-    const WriteFault fault = FaultOfError(error);
-    return Failure(fault, fault == WriteFault::Other ? QString::fromLocal8Bit(error.message()) : QString());
+    return Failure(FaultOfError(error), QString::fromLocal8Bit(error.message()));
 }
 
 constexpr int RandomDigits = 8;
@@ -267,17 +266,27 @@ std::optional<WriteFailure> Publish(const QString& target, QByteArrayView bytes,
 
 }
 
+// The system's own words stay, in brackets, for whoever must look further.
+QString WithSystemText(const QString& cause, const WriteFailure& failure)
+{
+    return failure.detail.isEmpty() ? cause : QStringLiteral("%1 (%2)").arg(cause, failure.detail);
+}
+
 QString FaultText(const WriteFailure& failure)
 {
     switch (failure.fault) {
     case WriteFault::DiskFull:
-        return QStringLiteral("megtelt a lemez");
+        return WithSystemText(QStringLiteral("megtelt a lemez"), failure);
     case WriteFault::NoPermission:
-        return QStringLiteral("nincs írási jog");
+        return WithSystemText(QStringLiteral("nincs írási jog"), failure);
     case WriteFault::ReadOnlyFileSystem:
-        return QStringLiteral("csak olvasható a fájlrendszer");
+        return WithSystemText(QStringLiteral("csak olvasható a fájlrendszer"), failure);
     case WriteFault::MissingFolder:
-        return QStringLiteral("nincs ilyen mappa");
+        return WithSystemText(QStringLiteral("nincs ilyen mappa"), failure);
+    case WriteFault::InputOutput:
+        return WithSystemText(QStringLiteral("a lemez olvasása vagy írása nem sikerült"), failure);
+    case WriteFault::FileInUse:
+        return WithSystemText(QStringLiteral("egy másik program használja a fájlt"), failure);
     case WriteFault::NotARegularFile:
         return QStringLiteral("a helyén nem közönséges fájl áll");
     case WriteFault::SymbolicLink:

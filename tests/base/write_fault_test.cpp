@@ -18,7 +18,11 @@ TEST(WriteFault, ErrorsOfTheFileSystemNameTheirCause)
         {std::make_error_code(std::errc::read_only_file_system), WriteFault::ReadOnlyFileSystem},
         {std::make_error_code(std::errc::permission_denied), WriteFault::NoPermission},
         {std::make_error_code(std::errc::operation_not_permitted), WriteFault::NoPermission},
-        {std::make_error_code(std::errc::io_error), WriteFault::Other},
+        {std::make_error_code(std::errc::no_such_file_or_directory), WriteFault::MissingFolder},
+        {std::make_error_code(std::errc::not_a_directory), WriteFault::MissingFolder},
+        {std::make_error_code(std::errc::io_error), WriteFault::InputOutput},
+        {std::make_error_code(std::errc::text_file_busy), WriteFault::FileInUse},
+        {std::make_error_code(std::errc::device_or_resource_busy), WriteFault::FileInUse},
         {std::make_error_code(std::errc::file_exists), WriteFault::Other},
         {std::error_code(), WriteFault::Other},
     };
@@ -33,6 +37,15 @@ TEST(WriteFault, TheSystemsOwnErrorNumbersNameTheSameCause)
     EXPECT_EQ(FaultOfError(std::error_code(ENOSPC, std::system_category())), WriteFault::DiskFull);
     EXPECT_EQ(FaultOfError(std::error_code(EROFS, std::system_category())), WriteFault::ReadOnlyFileSystem);
     EXPECT_EQ(FaultOfError(std::error_code(EACCES, std::system_category())), WriteFault::NoPermission);
+    EXPECT_EQ(FaultOfError(std::error_code(ENOENT, std::system_category())), WriteFault::MissingFolder);
+    EXPECT_EQ(FaultOfError(std::error_code(EIO, std::system_category())), WriteFault::InputOutput);
+}
+#else
+// What Windows reports when another program holds the file open.
+TEST(WriteFault, AFileHeldOpenByAnotherProgramIsInUse)
+{
+    EXPECT_EQ(FaultOfError(std::error_code(32, std::system_category())), WriteFault::FileInUse);
+    EXPECT_EQ(FaultOfError(std::error_code(33, std::system_category())), WriteFault::FileInUse);
 }
 #endif
 
