@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <functional>
+#include <utility>
 
 namespace {
 
@@ -213,4 +214,17 @@ TEST_F(Plausible, OnlyANamedFileVouchesForATeachersSource)
               "versenymódban csak a beépített forrás mérhető, nem a(z) „Sr-90”");
 }
 
+}
+
+// The ending follows the vowels of the number's last spoken word.
+TEST(SavedBy, NamesTheContestantWithTheEndingTheNumberIsReadWith)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {"21", "a 21-es versenyző"}, {"23", "a 23-as versenyző"}, {"25", "a 25-ös versenyző"},
+        {"26", "a 26-os versenyző"}, {"30", "a 30-as versenyző"}, {"40", "a 40-es versenyző"},
+        {"76", "a 76-os versenyző"}, {"80", "a 80-as versenyző"}, {"100", "a 100-as versenyző"},
+    };
+    for (const auto& [code, named] : cases)
+        EXPECT_EQ(SavedBy(QString::fromUtf8(code)), QString::fromUtf8(named)) << code;
+    EXPECT_EQ(SavedBy(QStringLiteral("jury")), QStringLiteral("a zsűri"));
 }
