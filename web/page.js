@@ -212,6 +212,7 @@ function render() {
       box.style.height = state.rect.height + "px";
     }
   }
+  document.getElementById("Loadsource1").disabled = !controls.Loadsource1.enabled;
   if (page.win.overlayCleared()) page.overlay.clearRect(0, 0, page.elements.Image2.width, page.elements.Image2.height);
   drawTracks();
   showMessages();
@@ -442,7 +443,7 @@ function setUpMenus() {
   item("Nvjegy1", showAbout);
   item("Feladatok1", () => showHelp(0));
   item("Aprogramhasznlata1", () => showHelp(1));
-  item("Loadsource1", () => { if (!page.win.running()) chooseSource(); });
+  item("Loadsource1", chooseSource);
   // The source choice and the help pages are the teacher's, as in the
   // window; the page saves no pictures, so a contestant's "Fájl" is empty.
   for (const id of ["File1", "Loadsource1", "Feladatok1", "Aprogramhasznlata1"])
