@@ -45,15 +45,12 @@ namespace {
 // variables (the window always has a screen there), and Qt's Hungarian texts
 // come with the program rather than from a package.
 #ifdef Q_OS_WIN
-constexpr char DocumentsFolder[] = R"(    4. különben a felhasználó Dokumentumok mappájában a Vantor mappa,
-       amelyet a program szükség esetén létrehoz.)";
+constexpr char DocumentsFolder[] = "";
 constexpr char DisplayVariables[] = "";
 constexpr char TranslationPackage[] = " (a program mappájában)";
 constexpr char OrganisersGuide[] = " (SZERVEZOKNEK.txt, a program mappájában)";
 #else
-constexpr char DocumentsFolder[] = R"(    4. különben a felhasználó Dokumentumok mappájában (XDG_DOCUMENTS_DIR,
-       többnyire ~/Documents) a Vantor mappa, amelyet a program szükség
-       esetén létrehoz.)";
+constexpr char DocumentsFolder[] = " (többnyire ~/Documents/Vantor)";
 constexpr char DisplayVariables[] = R"(  DISPLAY, WAYLAND_DISPLAY, QT_QPA_PLATFORM
                      a grafikus kijelző; ha egyik sincs megadva, az ablak nem
                      nyílik meg
@@ -93,16 +90,13 @@ Tanári mód:
   forrást. Kapcsoló nélkül a program pontosan a versenyfeladat.
 
 Munkamappa:
-  A versenyzők mappái (például 21/) és a zsűri képei a munkamappába kerülnek.
-  A program ezek közül az elsőt választja:
-    1. a --work-root kapcsolóval megadott mappa;
-    2. a VANTOR_WORK_ROOT környezeti változóban megadott mappa;
-    3. a program saját mappája, ha a program írhat bele;
-%3
-  Az 1. és a 2. pontban megadott mappának léteznie kell, és írhatónak kell
-  lennie; ha a munkamappa nem használható, a program ezt induláskor jelzi, és
-  képet nem ment. A részleteket és egy versenyterem beállítását a szervezők
-  útmutatója írja le%6.
+  A versenyzők mappái (például 21/) és a zsűri képei a munkamappába kerülnek:
+  ez a --work-root kapcsolóval, ennek híján a VANTOR_WORK_ROOT környezeti
+  változóval megadott mappa; ha egyik sincs, a program saját mappája, ha a
+  program írhat bele, különben a felhasználó Dokumentumok mappájában lévő
+  Vantor mappa%3.
+  A pontos szabályokat és egy versenyterem beállítását a szervezők útmutatója
+  írja le%6.
 
 Kapcsolók:
   --teacher          tanári mód (lásd fent)

@@ -2,6 +2,8 @@
 // controls' states and the window's handlers.
 
 #include "core/simulation.h"
+#include "generated/vantor_version.h"
+#include "ui/layout/about_texts.h"
 #include "ui/layout/apparatus_drawing.h"
 #include "ui/layout/colours.h"
 #include "ui/layout/window_layout.h"
@@ -95,6 +97,18 @@ val Window()
     return window;
 }
 
+// The About box's lines; the version line names the browser edition.
+val About()
+{
+    val about = val::object();
+    about.set("competition", std::string(AboutCompetitionLine));
+    about.set("task", std::string(AboutTaskLine));
+    about.set("program", std::string(AboutProgramLine));
+    about.set("version", VersionLineText(VantorVersionMajor, VantorVersionMinor, VantorVersionPatch, VantorVersionTweak)
+                             + BrowserEditionNote);
+    return about;
+}
+
 val Drawing()
 {
     val steps = val::array();
@@ -185,6 +199,7 @@ EMSCRIPTEN_BINDINGS(vantor)
     emscripten::function("layout", &Layout);
     emscripten::function("window", &Window);
     emscripten::function("drawing", &Drawing);
+    emscripten::function("about", &About);
     emscripten::function("fillFunnel", &FillFunnel);
     emscripten::class_<PageWindow>("PageWindow")
         .constructor<>()
