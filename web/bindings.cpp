@@ -192,6 +192,26 @@ val Counts(const PageWindow& window)
     return counts;
 }
 
+// The setting in the units the simulation keeps: tesla, volts per metre, joules.
+val Origin(const PageWindow& window)
+{
+    const CountOrigin& origin = window.Origin();
+    val setting = val::object();
+    setting.set("magneticField", origin.setting.filter.magneticField);
+    setting.set("electricField", origin.setting.filter.electricField);
+    setting.set("tunedEnergy", origin.setting.filter.tunedEnergy);
+    setting.set("slitStep", origin.setting.slitStep);
+    setting.set("source", origin.setting.source);
+    val object = val::object();
+    object.set("setting", setting);
+    object.set("detectorCleared", origin.detectorCleared);
+    object.set("passLower", origin.passLower);
+    object.set("passUpper", origin.passUpper);
+    object.set("passWidth", origin.passWidth);
+    object.set("alone", origin.alone);
+    return object;
+}
+
 }
 
 EMSCRIPTEN_BINDINGS(vantor)
@@ -214,5 +234,6 @@ EMSCRIPTEN_BINDINGS(vantor)
         .function("trackPieces", &TrackPieces)
         .function("overlayCleared", &PageWindow::TakeOverlayCleared)
         .function("messages", &Messages)
-        .function("counts", &Counts);
+        .function("counts", &Counts)
+        .function("countOrigin", &Origin);
 }

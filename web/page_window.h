@@ -63,6 +63,8 @@ public:
     bool TakeOverlayCleared();
     std::vector<PageMessage> TakeMessages();
     const Simulation& Sim() const { return m_sim; }
+    // Where the counts shown come from, which a saved picture states.
+    const CountOrigin& Origin() const { return m_run.Origin(); }
 
     // MeasurementView
     void ShowLaunched(const RunState& run) override;
