@@ -10,6 +10,9 @@
 // a value too small for one reads as zero.
 std::optional<double> ScanNumber(std::string_view text, bool trailingBlanks);
 
+// What a reader of numbers tells the user who wrote the Hungarian decimal comma.
+inline constexpr const char* DecimalPointHint = "tizedesponttal kell írni";
+
 inline std::optional<double> ScanWholeNumber(std::string_view text)
 {
     return ScanNumber(text, true);

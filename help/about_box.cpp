@@ -1,6 +1,7 @@
 #include "help/about_box.h"
 
 #include "help/about_data.h"
+#include "ui/layout/about_texts.h"
 
 #include <QEvent>
 #include <QFrame>
@@ -110,14 +111,14 @@ TAboutBox::TAboutBox(QWidget* parent)
     QFrame* panel = AddPanel(this);
     AddProgramIcon(panel);
     const QString arial = QStringLiteral("Arial");
-    AddLabel(panel, QStringLiteral("ProductName"), tr("Országos Kelvora Fizikaverseny  "),
+    AddLabel(panel, QStringLiteral("ProductName"), QString::fromUtf8(AboutCompetitionLine),
              BoldFont(arial, 15), QRect(91, 15, 262, 18));
-    AddLabel(panel, QStringLiteral("Version"), tr("Számítógépes feladat 2024"), BoldFont(arial, 12),
+    AddLabel(panel, QStringLiteral("Version"), QString::fromUtf8(AboutTaskLine), BoldFont(arial, 12),
              QRect(119, 40, 154, 15));
-    Label5 = AddLabel(panel, QStringLiteral("Label5"), tr("Vantor"),
+    Label5 = AddLabel(panel, QStringLiteral("Label5"), QString::fromUtf8(AboutProgramLine),
                       BoldFont(QStringLiteral("Arial Narrow"), 16), QRect(98, 58, 244, 20));
     SetColor(Label5, QPalette::WindowText, DesignedTitleColor);
-    Label6 = AddLabel(panel, QStringLiteral("Label6"), tr("Verzió:  "), BoldFont(arial, 12),
+    Label6 = AddLabel(panel, QStringLiteral("Label6"), QString::fromUtf8(VersionLineStart), BoldFont(arial, 12),
                       QRect(155, 84, 44, 15));
     AddCredits(panel);
 

@@ -1,6 +1,7 @@
 #include "help/about_data.h"
 
 #include "generated/vantor_version.h"
+#include "ui/layout/about_texts.h"
 
 #include <QFile>
 #include <QStringList>
@@ -38,11 +39,7 @@ VersionNumbers ReadFileVersion()
 
 QString VersionLine(const VersionNumbers& version)
 {
-    return QStringLiteral("Verzió:  %1.%2.%3.%4")
-        .arg(version.major)
-        .arg(version.minor)
-        .arg(version.release)
-        .arg(version.build);
+    return QString::fromStdString(VersionLineText(version.major, version.minor, version.release, version.build));
 }
 
 QByteArray ProgramPictureJpeg()

@@ -69,7 +69,7 @@ std::string CommaHint(const std::string& field)
 {
     if (field.find('\0') != std::string::npos)
         return " (NUL bájt van benne: nem szöveges fájl?)";
-    return field.find(',') != std::string::npos ? " (tizedesponttal kell írni)" : "";
+    return field.find(',') != std::string::npos ? std::string(" (") + DecimalPointHint + ")" : "";
 }
 
 std::optional<SourceError> ReadRow(const std::string& line, int lineNumber, TableRow& row)

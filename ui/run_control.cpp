@@ -1,13 +1,12 @@
 #include "ui/tform1.h"
 
 #include "core/measurement.h"
-#include "core/pass_band.h"
 #include "core/simulation.h"
-#include "ui/layout/window_texts.h"
 #include "ui/overlay_canvas.h"
 #include "ui/picture_widgets.h"
 #include "ui/up_down.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QLineEdit>
@@ -15,61 +14,14 @@
 
 void TForm1::Button3Click()
 {
-    std::int32_t count = 0;
-    if (!ReadInteger(Edit6->text(), count))
-        return;
-    Edit12->clear();
-    Edit13->clear();
-    Edit14->setText(BandNotYetText);
-    Button7Click();
-    if (CheckBox5->isChecked())
-        Button5Click();
-    const bool detectorEmpty = m_sim.run.detectedCount == 0;
-    Button4->setEnabled(true);
-    Button4->setText(StopCaption);
-    Button3->setEnabled(false);
-    BeginMeasurement(m_sim, {.setCount = count,
-                             .stopAtSetCount = CheckBox1->isChecked(),
-                             .clearDetector = CheckBox5->isChecked()},
-                     m_services.clock.steady());
-    m_countOrigin = OriginOfStart(m_sim, SettingNow(), CheckBox5->isChecked(), detectorEmpty);
-    EnableSettings();
-    Edit1->setText(RunningText);
-    RunLoop();
+    if (m_run.Start(m_services.clock.steady()))
+        RunLoop();
 }
 
 void TForm1::Button4Click()
 {
-    if (m_sim.run.running)
-        StopRun();
-    else
-        ContinueRun();
-}
-
-void TForm1::StopRun()
-{
-    StopMeasurement(m_sim.run, m_services.clock.steady());
-    EnableSettings();
-    ::ShowPassBand(m_sim);
-    Button4->setText(ContinueCaption);
-    Button3->setEnabled(true);
-    RefreshRunDisplays();
-    Edit1->setText(QString::fromStdString(ElapsedTimeText(m_sim.run.accumulatedTime)));
-}
-
-void TForm1::ContinueRun()
-{
-    const Continuation continuation = ContinueMeasurement(m_sim.run, m_services.clock.steady());
-    if (continuation == Continuation::Refused)
-        return;
-    if (continuation == Continuation::ContinuedUnlimited)
-        CheckBox1->setChecked(false);
-    Button4->setText(StopCaption);
-    Button3->setEnabled(false);
-    NoteContinue(m_countOrigin, SettingNow());
-    EnableSettings();
-    Edit1->setText(RunningText);
-    RunLoop();
+    if (m_run.StopOrContinue(m_services.clock.steady()))
+        RunLoop();
 }
 
 // The window's one particle loop. Start and Continue pressed in one of its
@@ -83,12 +35,11 @@ void TForm1::RunLoop()
         return;
     m_loopRunning = true;
     do
-        RunParticles(m_sim, {.setCountReached = [this] { StopRun(); }, .turn = [this] { ProcessPendingEvents(); }});
+        RunParticles(m_sim, {.setCountReached = [this] { m_run.Stop(m_services.clock.steady()); },
+                             .turn = [this] { ProcessPendingEvents(); }});
     while (m_sim.run.running);
     m_loopRunning = false;
-    Button4->setText(ContinueCaption);
-    Button3->setEnabled(true);
-    ::ShowPassBand(m_sim);
+    m_run.Ended();
 }
 
 void TForm1::ProcessPendingEvents()
@@ -112,39 +63,72 @@ void TForm1::RefreshRunDisplays()
     Image2->RepaintDirty();
 }
 
-void TForm1::EnableSettings()
-{
-    const bool enabled = !m_sim.run.running;
-    for (QWidget* setting : std::initializer_list<QWidget*>{CheckBox3, Edit7, UpDown4, BField, Edit6, CheckBox1,
-                                                            Button7, Button5, CheckBox5, Blende3, UpDown3})
-        setting->setEnabled(enabled);
-    Loadsource1->setEnabled(enabled);
-}
-
-// The particle launched at the last turn goes with its count, so a loop
-// going on after this launches anew.
 void TForm1::Button7Click()
 {
-    NoteCountCleared(m_countOrigin);
-    m_sim.MeasuredParticle.Alive = false;
-    m_overlayCanvas->Clear();
-    Image2->RepaintDirty();
-    Edit9->setText("0");
-    m_sim.run.launchedCount = 0;
-    m_launchesToShow = false;
+    m_run.ClearParticles();
 }
 
 void TForm1::Button5Click()
 {
-    NoteCountCleared(m_countOrigin);
-    m_sim.run.detectedCount = 0;
-    Edit8->setText(QString::number(m_sim.run.detectedCount));
-    m_detectionsToShow = false;
+    m_run.ClearDetector();
 }
 
 void TForm1::CheckBox1Click()
 {
     m_sim.run.stopAtCount = CheckBox1->isChecked();
+}
+
+QWidget* TForm1::Control(std::string_view name) const
+{
+    return findChild<QWidget*>(QString::fromUtf8(name.data(), qsizetype(name.size())));
+}
+
+void TForm1::SetText(std::string_view control, const std::string& text)
+{
+    QWidget* widget = Control(control);
+    if (auto* edit = qobject_cast<QLineEdit*>(widget))
+        edit->setText(QString::fromStdString(text));
+    else
+        qobject_cast<QPushButton*>(widget)->setText(QString::fromStdString(text));
+}
+
+// The source choice is a menu item, the other settings are widgets.
+void TForm1::SetEnabled(std::string_view control, bool enabled)
+{
+    if (control == "Loadsource1")
+        Loadsource1->setEnabled(enabled);
+    else
+        Control(control)->setEnabled(enabled);
+}
+
+bool TForm1::Checked(std::string_view control) const
+{
+    return qobject_cast<QCheckBox*>(Control(control))->isChecked();
+}
+
+void TForm1::SetChecked(std::string_view control, bool checked)
+{
+    qobject_cast<QCheckBox*>(Control(control))->setChecked(checked);
+}
+
+std::optional<std::int32_t> TForm1::ReadSetCount()
+{
+    std::int32_t count = 0;
+    if (!ReadInteger(Edit6->text(), count))
+        return std::nullopt;
+    return count;
+}
+
+void TForm1::ForgetLaunches()
+{
+    m_overlayCanvas->Clear();
+    Image2->RepaintDirty();
+    m_launchesToShow = false;
+}
+
+void TForm1::ForgetDetections()
+{
+    m_detectionsToShow = false;
 }
 
 CountSetting TForm1::SettingNow() const

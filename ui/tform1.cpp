@@ -332,7 +332,7 @@ void TForm1::closeEvent(QCloseEvent* event)
     }
     // A measurement in progress ends with the program, as if Stop were pressed.
     if (m_sim.run.running)
-        StopRun();
+        m_run.Stop(m_services.clock.steady());
     event->accept();
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/count_origin.h"
 #include "core/measurement_view.h"
+#include "ui/layout/run_handlers.h"
 #include "ui/picture_saving.h"
 #include "ui/window_services.h"
 
@@ -30,7 +30,7 @@ struct Simulation;
 
 // The program's working window: the apparatus with its tracks, and the
 // panels of the filter, the measurement, the particle count and the detector.
-class TForm1 : public QMainWindow, public MeasurementView {
+class TForm1 : public QMainWindow, public MeasurementView, private RunPanel {
     Q_OBJECT
 
 public:
@@ -94,11 +94,19 @@ private:
     EvidenceRecord EvidenceNow();   // what a picture saved now carries
 
     void RunLoop();
-    void StopRun();
-    void ContinueRun();
-    void EnableSettings();
     void ProcessPendingEvents();
-    void RefreshRunDisplays();
+
+    // RunPanel
+    void SetText(std::string_view control, const std::string& text) override;
+    void SetEnabled(std::string_view control, bool enabled) override;
+    bool Checked(std::string_view control) const override;
+    void SetChecked(std::string_view control, bool checked) override;
+    std::optional<std::int32_t> ReadSetCount() override;
+    void ForgetLaunches() override;
+    void ForgetDetections() override;
+    void RefreshRunDisplays() override;
+    CountSetting SettingNow() const override;
+    QWidget* Control(std::string_view name) const;
 
     void ShowWorkRootError();
     bool SavingAllowed();   // false, after telling why, when there is nowhere to save
@@ -131,8 +139,7 @@ private:
     OpenDialogRequest m_openDialog1;
     QTimer* Timer1;
     bool m_tracksShown = true;
-    CountOrigin m_countOrigin;
-    CountSetting SettingNow() const;
+    RunHandlers m_run{m_sim, *this};
     bool m_launchesToShow = false;
     bool m_detectionsToShow = false;
     bool m_loopRunning = false;   // the particle loop is on the stack

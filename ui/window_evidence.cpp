@@ -66,16 +66,16 @@ EvidenceRecord TForm1::EvidenceNow()
     record.passUpperKeV = Edit13->text();
     record.passWidthKeV = Edit14->text();
     record.source = m_sourceName;
-    record.countsFromLastStart = m_countOrigin.alone;
-    record.detectorClearedAtStart = m_countOrigin.detectorCleared;
-    const CountSetting& start = m_countOrigin.setting;
+    record.countsFromLastStart = m_run.Origin().alone;
+    record.detectorClearedAtStart = m_run.Origin().detectorCleared;
+    const CountSetting& start = m_run.Origin().setting;
     record.startTunedEnergyJoules = start.filter.tunedEnergy;
     record.startMagneticFieldTesla = start.filter.magneticField;
     record.startElectricFieldVPerM = start.filter.electricField;
     record.startSlitStep = start.slitStep;
     record.startSource = QString::fromStdString(start.source);
-    record.startPassLowerKeV = QString::fromStdString(m_countOrigin.passLower);
-    record.startPassUpperKeV = QString::fromStdString(m_countOrigin.passUpper);
-    record.startPassWidthKeV = QString::fromStdString(m_countOrigin.passWidth);
+    record.startPassLowerKeV = QString::fromStdString(m_run.Origin().passLower);
+    record.startPassUpperKeV = QString::fromStdString(m_run.Origin().passUpper);
+    record.startPassWidthKeV = QString::fromStdString(m_run.Origin().passWidth);
     return record;
 }

@@ -2,6 +2,8 @@
 // controls' states and the window's handlers.
 
 #include "core/simulation.h"
+#include "generated/vantor_version.h"
+#include "ui/layout/about_texts.h"
 #include "ui/layout/apparatus_drawing.h"
 #include "ui/layout/colours.h"
 #include "ui/layout/window_layout.h"
@@ -95,6 +97,18 @@ val Window()
     return window;
 }
 
+// The About box's lines; the version line names the browser edition.
+val About()
+{
+    val about = val::object();
+    about.set("competition", std::string(AboutCompetitionLine));
+    about.set("task", std::string(AboutTaskLine));
+    about.set("program", std::string(AboutProgramLine));
+    about.set("version", VersionLineText(VantorVersionMajor, VantorVersionMinor, VantorVersionPatch, VantorVersionTweak)
+                             + BrowserEditionNote);
+    return about;
+}
+
 val Drawing()
 {
     val steps = val::array();
@@ -178,6 +192,26 @@ val Counts(const PageWindow& window)
     return counts;
 }
 
+// The setting in the units the simulation keeps: tesla, volts per metre, joules.
+val Origin(const PageWindow& window)
+{
+    const CountOrigin& origin = window.Origin();
+    val setting = val::object();
+    setting.set("magneticField", origin.setting.filter.magneticField);
+    setting.set("electricField", origin.setting.filter.electricField);
+    setting.set("tunedEnergy", origin.setting.filter.tunedEnergy);
+    setting.set("slitStep", origin.setting.slitStep);
+    setting.set("source", origin.setting.source);
+    val object = val::object();
+    object.set("setting", setting);
+    object.set("detectorCleared", origin.detectorCleared);
+    object.set("passLower", origin.passLower);
+    object.set("passUpper", origin.passUpper);
+    object.set("passWidth", origin.passWidth);
+    object.set("alone", origin.alone);
+    return object;
+}
+
 }
 
 EMSCRIPTEN_BINDINGS(vantor)
@@ -185,6 +219,7 @@ EMSCRIPTEN_BINDINGS(vantor)
     emscripten::function("layout", &Layout);
     emscripten::function("window", &Window);
     emscripten::function("drawing", &Drawing);
+    emscripten::function("about", &About);
     emscripten::function("fillFunnel", &FillFunnel);
     emscripten::class_<PageWindow>("PageWindow")
         .constructor<>()
@@ -199,5 +234,6 @@ EMSCRIPTEN_BINDINGS(vantor)
         .function("trackPieces", &TrackPieces)
         .function("overlayCleared", &PageWindow::TakeOverlayCleared)
         .function("messages", &Messages)
-        .function("counts", &Counts);
+        .function("counts", &Counts)
+        .function("countOrigin", &Origin);
 }

@@ -212,6 +212,7 @@ function render() {
       box.style.height = state.rect.height + "px";
     }
   }
+  document.getElementById("Loadsource1").disabled = !controls.Loadsource1.enabled;
   if (page.win.overlayCleared()) page.overlay.clearRect(0, 0, page.elements.Image2.width, page.elements.Image2.height);
   drawTracks();
   showMessages();
@@ -442,7 +443,7 @@ function setUpMenus() {
   item("Nvjegy1", showAbout);
   item("Feladatok1", () => showHelp(0));
   item("Aprogramhasznlata1", () => showHelp(1));
-  item("Loadsource1", () => { if (!page.win.running()) chooseSource(); });
+  item("Loadsource1", chooseSource);
   // The source choice and the help pages are the teacher's, as in the
   // window; the page saves no pictures, so a contestant's "Fájl" is empty.
   for (const id of ["File1", "Loadsource1", "Feladatok1", "Aprogramhasznlata1"])
@@ -509,10 +510,11 @@ function showAbout() {
       Object.assign(label.style, style || {});
       panel.append(label);
     };
-    add("ProductName", "Országos Kelvora Fizikaverseny  ", 91, 15, { fontSize: "15px", whiteSpace: "pre" });
-    add("Version", "Számítógépes feladat 2024", 119, 40, { fontSize: "12px" });
-    add("Label5", "Vantor", 98, 58, { fontSize: "16px", color: "#ffffc0", fontStretch: "condensed" });
-    add("Label6", "Verzió:  " + PageVersion + " (böngészős változat)", 155, 84, { fontSize: "12px", whiteSpace: "pre" });
+    const about = page.module.about();
+    add("ProductName", about.competition, 91, 15, { fontSize: "15px", whiteSpace: "pre" });
+    add("Version", about.task, 119, 40, { fontSize: "12px" });
+    add("Label5", about.program, 98, 58, { fontSize: "16px", color: "#ffffc0", fontStretch: "condensed" });
+    add("Label6", about.version, 155, 84, { fontSize: "12px", whiteSpace: "pre" });
     add("CreditsHeading", lines[0], 30, 136, { fontSize: "12px" });
     [["Label1", 113, 112], ["Label4", 114, 130], ["Label2", 113, 145], ["Label3", 113, 163]].forEach(
       ([id, x, y], i) => add(id, lines[i + 1] || "", x, y));

@@ -50,6 +50,8 @@ PageWindow::PageWindow()
         Control(checked).checked = true;
     // Continuing needs a measurement to continue: the first one is started with Start.
     Control("Button4").enabled = false;
+    // The menu's source choice, which a run locks as it locks the settings.
+    m_controls["Loadsource1"];
 
     // What the window's first activation does.
     Control("Blende3").colour = Colours::White;
@@ -109,13 +111,13 @@ void PageWindow::Clicked(const std::string& name)
     if (!control.enabled)
         return;
     if (name == "Button3")
-        Start();
+        m_run.Start(RunClock::now());
     else if (name == "Button4")
-        m_sim.run.running ? StopRun() : ContinueRun();
+        m_run.StopOrContinue(RunClock::now());
     else if (name == "Button5")
-        ClearDetector();
+        m_run.ClearDetector();
     else if (name == "Button7")
-        ClearParticles();
+        m_run.ClearParticles();
     else if (name.starts_with("CheckBox")) {
         control.checked = !control.checked;
         if (name == "CheckBox1")
@@ -308,53 +310,6 @@ void PageWindow::FieldsSwitched()
     }
 }
 
-void PageWindow::Start()
-{
-    std::int32_t count = 0;
-    if (!ReadInteger(Control("Edit6").text, count))
-        return;
-    Control("Edit12").text.clear();
-    Control("Edit13").text.clear();
-    Control("Edit14").text = BandNotYetText;
-    ClearParticles();
-    if (Control("CheckBox5").checked)
-        ClearDetector();
-    Control("Button4").enabled = true;
-    Control("Button4").text = StopCaption;
-    Control("Button3").enabled = false;
-    BeginMeasurement(m_sim, {.setCount = count,
-                             .stopAtSetCount = Control("CheckBox1").checked,
-                             .clearDetector = Control("CheckBox5").checked},
-                     RunClock::now());
-    EnableSettings();
-    Control("Edit1").text = RunningText;
-    m_paused = false;
-}
-
-void PageWindow::StopRun()
-{
-    StopMeasurement(m_sim.run, RunClock::now());
-    EnableSettings();
-    ::ShowPassBand(m_sim);
-    Control("Button4").text = ContinueCaption;
-    Control("Button3").enabled = true;
-    RefreshRunDisplays();
-    Control("Edit1").text = ElapsedTimeText(m_sim.run.accumulatedTime);
-}
-
-void PageWindow::ContinueRun()
-{
-    const Continuation continuation = ContinueMeasurement(m_sim.run, RunClock::now());
-    if (continuation == Continuation::Refused)
-        return;
-    if (continuation == Continuation::ContinuedUnlimited)
-        Control("CheckBox1").checked = false;
-    Control("Button4").text = StopCaption;
-    Control("Button3").enabled = false;
-    EnableSettings();
-    Control("Edit1").text = RunningText;
-}
-
 bool PageWindow::FlyFor(double milliseconds)
 {
     // Stop and Continue between two slices are Stop and Continue in one turn
@@ -365,7 +320,7 @@ bool PageWindow::FlyFor(double milliseconds)
         return false;
     }
     const double deadline = emscripten_get_now() + milliseconds;
-    const RunCallbacks callbacks{.setCountReached = [this] { StopRun(); },
+    const RunCallbacks callbacks{.setCountReached = [this] { m_run.Stop(RunClock::now()); },
                                  .turn = [this] { RefreshRunDisplays(); },
                                  .pauseAtTurn = [deadline] { return emscripten_get_now() >= deadline; }};
     // A run just started, or continued after its stop was seen, launches its
@@ -373,11 +328,8 @@ bool PageWindow::FlyFor(double milliseconds)
     const RunEnd end = m_paused ? ResumeParticles(m_sim, callbacks) : RunParticles(m_sim, callbacks);
     m_paused = end == RunEnd::Paused;
     RefreshRunDisplays();
-    if (!m_sim.run.running) {
-        Control("Button4").text = ContinueCaption;
-        Control("Button3").enabled = true;
-        ::ShowPassBand(m_sim);
-    }
+    if (!m_sim.run.running)
+        m_run.Ended();
     return m_sim.run.running;
 }
 
@@ -394,32 +346,6 @@ void PageWindow::RefreshRunDisplays()
         Control("Edit8").text = std::to_string(run.detectedCount);
         m_detectionsToShow = false;
     }
-}
-
-void PageWindow::EnableSettings()
-{
-    const bool enabled = !m_sim.run.running;
-    for (const char* name : {"CheckBox3", "Edit7", "UpDown4", "BField", "Edit6", "CheckBox1", "Button7", "Button5",
-                             "CheckBox5", "Blende3", "UpDown3"})
-        Control(name).enabled = enabled;
-}
-
-void PageWindow::ClearParticles()
-{
-    m_trackPieces.clear();
-    m_overlayCleared = true;
-    // The waiting particle goes with its count.
-    m_paused = false;
-    Control("Edit9").text = "0";
-    m_sim.run.launchedCount = 0;
-    m_launchesToShow = false;
-}
-
-void PageWindow::ClearDetector()
-{
-    m_sim.run.detectedCount = 0;
-    Control("Edit8").text = std::to_string(m_sim.run.detectedCount);
-    m_detectionsToShow = false;
 }
 
 bool PageWindow::LoadSource(const std::string& name, const std::string& text)
@@ -440,12 +366,59 @@ bool PageWindow::LoadSource(const std::string& name, const std::string& text)
     // measured from the next Start.
     Control("Button4").enabled = false;
     Control("Button4").text = StopCaption;
-    ClearParticles();
-    ClearDetector();
+    m_run.ClearParticles();
+    m_run.ClearDetector();
     m_sim.run.accumulatedTime = {};
     Control("Edit1").text = "0";
     UpdatePassBand(m_sim);
     return true;
+}
+
+void PageWindow::SetText(std::string_view control, const std::string& text)
+{
+    Control(std::string(control)).text = text;
+}
+
+void PageWindow::SetEnabled(std::string_view control, bool enabled)
+{
+    Control(std::string(control)).enabled = enabled;
+}
+
+bool PageWindow::Checked(std::string_view control) const
+{
+    return m_controls.at(std::string(control)).checked;
+}
+
+void PageWindow::SetChecked(std::string_view control, bool checked)
+{
+    Control(std::string(control)).checked = checked;
+}
+
+std::optional<std::int32_t> PageWindow::ReadSetCount()
+{
+    std::int32_t count = 0;
+    if (!ReadInteger(Control("Edit6").text, count))
+        return std::nullopt;
+    return count;
+}
+
+// The waiting particle goes with its count.
+void PageWindow::ForgetLaunches()
+{
+    m_trackPieces.clear();
+    m_overlayCleared = true;
+    m_paused = false;
+    m_launchesToShow = false;
+}
+
+void PageWindow::ForgetDetections()
+{
+    m_detectionsToShow = false;
+}
+
+CountSetting PageWindow::SettingNow() const
+{
+    return {m_sim.filter, m_slitStep, m_sim.source.Name};
 }
 
 std::vector<std::int32_t> PageWindow::TakeTrackPieces()

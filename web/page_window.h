@@ -3,6 +3,7 @@
 #include "core/measurement_view.h"
 #include "core/simulation.h"
 #include "ui/layout/apparatus_drawing.h"
+#include "ui/layout/run_handlers.h"
 
 #include <cstdint>
 #include <map>
@@ -31,7 +32,7 @@ struct PageMessage {
 // window over the same simulation, without an event loop of its own. A run
 // flies in slices (FlyFor) that end at the window's turns, so the browser
 // repaints and takes Stop between them.
-class PageWindow : public MeasurementView {
+class PageWindow : public MeasurementView, private RunPanel {
 public:
     PageWindow();
 
@@ -62,6 +63,8 @@ public:
     bool TakeOverlayCleared();
     std::vector<PageMessage> TakeMessages();
     const Simulation& Sim() const { return m_sim; }
+    // Where the counts shown come from, which a saved picture states.
+    const CountOrigin& Origin() const { return m_run.Origin(); }
 
     // MeasurementView
     void ShowLaunched(const RunState& run) override;
@@ -71,13 +74,17 @@ public:
     void DrawTrackPiece(int fromX, int fromY, int toX, int toY, std::uint32_t colour) override;
 
 private:
-    void Start();
-    void StopRun();
-    void ContinueRun();
-    void EnableSettings();
-    void ClearParticles();
-    void ClearDetector();
-    void RefreshRunDisplays();
+    // RunPanel
+    void SetText(std::string_view control, const std::string& text) override;
+    void SetEnabled(std::string_view control, bool enabled) override;
+    bool Checked(std::string_view control) const override;
+    void SetChecked(std::string_view control, bool checked) override;
+    std::optional<std::int32_t> ReadSetCount() override;
+    void ForgetLaunches() override;
+    void ForgetDetections() override;
+    void RefreshRunDisplays() override;
+    CountSetting SettingNow() const override;
+
     void SlitStepChanged(int step);
     void FieldStepChanged(int step);
     void FieldTyped();
@@ -102,4 +109,5 @@ private:
     bool m_paused = false;   // the last slice ended at a turn, its particle waiting
     std::vector<std::int32_t> m_trackPieces;
     std::vector<PageMessage> m_messages;
+    RunHandlers m_run{m_sim, *this};
 };

@@ -15,6 +15,11 @@ CommandLineError RefusedValue(const std::string& option, const std::string& valu
     return {"vantor-cli: hibás " + option + " érték '" + value + "': " + why};
 }
 
+CommandLineError RefusedDecimalComma(const std::string& option, const std::string& value)
+{
+    return RefusedValue(option, value, std::string(DecimalPointHint) + ", pl. 12.5");
+}
+
 CommandLineError MissingOption(const std::string& option, const std::string& meaning)
 {
     return {"vantor-cli: hiányzik a " + option + " kapcsoló (" + meaning + ")"};

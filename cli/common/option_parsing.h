@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/number_scan.h"
 #include "base/number_text.h"
 #include "cli/common/command_usage.h"
 
@@ -74,6 +75,7 @@ inline constexpr const char* FileNameWanted = "fájlnevet kell megadni";
 CommandLineError UnknownOption(const std::string& option);
 CommandLineError MissingValue(const std::string& option);
 CommandLineError RefusedValue(const std::string& option, const std::string& value, const std::string& why);
+CommandLineError RefusedDecimalComma(const std::string& option, const std::string& value);
 CommandLineError MissingOption(const std::string& option, const std::string& meaning);
 
 template <class Options>
@@ -127,6 +129,18 @@ OptionReader<Options> Path(std::string Options::*field)
     };
 }
 
+// Whether the rule would read the value with decimal points for its commas:
+// then the comma is the fault, not the number.
+template <class Options>
+bool ReadsWithDecimalPoint(const OptionRule<Options>& rule, std::string value)
+{
+    if (value.find(',') == std::string::npos)
+        return false;
+    std::ranges::replace(value, ',', '.');
+    Options unused;
+    return rule.read(value, unused);
+}
+
 // Reads the arguments after the command's name by its grammar.
 template <class Options>
 ParsedOptions<Options> ParseOptions(const CommandGrammar<Options>& grammar, const std::vector<std::string>& arguments)
@@ -152,8 +166,11 @@ ParsedOptions<Options> ParseOptions(const CommandGrammar<Options>& grammar, cons
         if (i + 1 >= arguments.size())
             return MissingValue(option);
         const std::string& value = arguments[++i];
-        if (!rule->read(value, options))
+        if (!rule->read(value, options)) {
+            if (ReadsWithDecimalPoint(*rule, value))
+                return RefusedDecimalComma(option, value);
             return RefusedValue(option, value, rule->why);
+        }
     }
     for (const OptionRule<Options>& rule : grammar.rules) {
         if (!rule.required.empty() && !given.contains(rule.name))

@@ -87,7 +87,7 @@ TEST(HelpPages, UsageDescribesEveryControlAndTheTasks)
                               "Hibás adat!! Ide csak pozitív egész szám írható!",
                               "Ide csak pozitív egész szám írható!!", "Feladatok",
                               "10 keV-től 150 keV-ig", "beütésszám / ablakszélesség",
-                              "Mit hordoz a mentett kép?", "„módosítva”", "vantor --teacher",
+                              "Mit hordoz a mentett kép?", "„módosítva”", "vantor --teacher", "„A kép nem menthető: …”",
                               "Forrás választás"})
         EXPECT_TRUE(text.contains(QString::fromUtf8(topic))) << topic;
 }

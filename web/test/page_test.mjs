@@ -282,6 +282,45 @@ describe("run control", () => {
     assert.equal(await value(page, "Edit8"), "0");
     await page.close();
   });
+
+  // What a picture saved now would say of its counts: the setting of the
+  // last Start, and whether that setting alone gave both counts since.
+  test("the counts' origin is the last Start's, and a Continue at another setting or a clear mixes it", async () => {
+    const page = await openPage();
+    const origin = () => page.evaluate(() => page.win.countOrigin());
+    await enter(page, "BField", "1000");
+    await enter(page, "Edit7", "50");
+    await page.focus("#UpDown3");
+    await page.keyboard.press("ArrowUp");
+    await page.click("#CheckBox1");
+    await page.click("#Button3");
+    await waitUntilStopped(page);
+    const start = await origin();
+    assert.deepEqual([start.alone, start.detectorCleared, start.setting.slitStep, start.setting.source],
+                     [true, true, 1, await value(page, "Panel9")]);
+    assert.equal(start.setting.magneticField, 0.001);
+    assert.deepEqual([start.passLower, start.passUpper, start.passWidth],
+                     [await value(page, "Edit12"), await value(page, "Edit13"), await value(page, "Edit14")]);
+
+    await page.click("#Button4");
+    await page.click("#Button4");
+    await waitUntilStopped(page);
+    assert.equal((await origin()).alone, true, "a Continue at the same setting keeps the origin");
+    await enter(page, "BField", "2000");
+    await page.click("#Button4");
+    await page.click("#Button4");
+    await waitUntilStopped(page);
+    assert.deepEqual([(await origin()).alone, (await origin()).setting.magneticField], [false, 0.001]);
+
+    // The Continue beyond the set count unchecked it.
+    await page.click("#CheckBox1");
+    await page.click("#Button3");
+    await waitUntilStopped(page);
+    assert.equal((await origin()).alone, true);
+    await page.click("#Button5");
+    assert.equal((await origin()).alone, false);
+    await page.close();
+  });
 });
 
 describe("menus", () => {
