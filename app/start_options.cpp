@@ -66,8 +66,8 @@ QString StartHelpText(const QString& qtTranslationFile, const QString& sourcesFo
     const QString shippedSources = sourcesFolder.isEmpty() ? QString() : QStringLiteral(R"(
   %1
                      a programmal szállított források (C-14, P-32, Sr-90);
-                     a „Forrás választás” ablakának oldalsávja egy
-                     kattintással eléri)")
+                     a „Forrás választás” fájlválasztójának
+                     oldalsávja egy kattintással eléri)")
                                                                               .arg(sourcesFolder);
     return QStringLiteral(R"(Használat:
   vantor [--teacher] [--work-root MAPPA]
@@ -112,13 +112,14 @@ Környezet:
 Fájlok:
   %1
                      a Qt magyar fordítása%5: a
-                     gombok (Igen, Nem, OK, Mégse) és a fájlmentő ablak
-                     szövegei; ha hiányzik, a program angol feliratú
-                     ablakokkal fut, és ezt egyszer kiírja a szabványos
-                     hibakimenetre%2
+                     gombok (Igen, Nem, OK, Mégse) és a fájlmentő
+                     párbeszédablak szövegei; ha hiányzik, a program
+                     angol feliratú ablakokkal fut, és ezt egyszer kiírja
+                     a szabványos hibakimenetre%2
 
 Kilépési kód: 0 a program rendes befejezése (a Vége után, vagy ha az
-azonosítást megszakították), 1 ha nincs grafikus kijelző, 2 hibás parancssor.
+azonosítást megszakították), 1, ha nincs grafikus kijelző, 2, ha hibás a
+parancssor.
 )")
         .arg(qtTranslationFile, shippedSources, QString::fromUtf8(DocumentsFolder), QString::fromUtf8(DisplayVariables),
              QString::fromUtf8(TranslationPackage), QString::fromUtf8(OrganisersGuide));

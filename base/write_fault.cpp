@@ -1,5 +1,7 @@
 #include "base/write_fault.h"
 
+#include <string_view>
+
 #ifdef _WIN32
 #include <windows.h>
 #endif
@@ -29,4 +31,53 @@ WriteFault FaultOfError(const std::error_code& error)
         return WriteFault::FileInUse;
 #endif
     return WriteFault::Other;
+}
+
+namespace {
+
+std::string_view Cause(WriteFault fault, FileAccess access)
+{
+    const bool reading = access == FileAccess::Reading;
+    switch (fault) {
+    case WriteFault::DiskFull:
+        return "megtelt a lemez";
+    case WriteFault::NoPermission:
+        return reading ? "nincs olvasási jog" : "nincs írási jog";
+    case WriteFault::ReadOnlyFileSystem:
+        return "csak olvasható a fájlrendszer";
+    case WriteFault::MissingFolder:
+        return reading ? "nincs ilyen fájl" : "nincs ilyen mappa";
+    case WriteFault::InputOutput:
+        return reading ? "a lemez olvasása nem sikerült" : "a lemez olvasása vagy írása nem sikerült";
+    case WriteFault::FileInUse:
+        return "egy másik program használja a fájlt";
+    case WriteFault::NotARegularFile:
+        return "a helyén nem közönséges fájl áll";
+    case WriteFault::SymbolicLink:
+        return "a helyén szimbolikus link áll";
+    case WriteFault::LinkOnTheWay:
+        return "szimbolikus link áll az útvonalában";
+    case WriteFault::NameTaken:
+        return "már van ilyen nevű fájl";
+    case WriteFault::Other:
+        break;
+    }
+    return "rendszerhiba";
+}
+
+}
+
+// The system's own words stay, in brackets, for whoever must look further.
+std::string FaultText(WriteFault fault, FileAccess access, const std::string& systemText)
+{
+    if (systemText.empty())
+        return fault == WriteFault::Other ? "ismeretlen rendszerhiba" : std::string(Cause(fault, access));
+    return std::string(Cause(fault, access)) + " (" + systemText + ")";
+}
+
+std::string ErrorText(const std::error_code& error, FileAccess access)
+{
+    // Windows' own words for its error numbers are in its code page, not in
+    // UTF-8; the portable condition's words are plain English.
+    return FaultText(FaultOfError(error), access, error.default_error_condition().message());
 }

@@ -1,8 +1,9 @@
 #pragma once
 
+#include <string>
 #include <system_error>
 
-// Why a file could not be written, as far as the system lets one tell.
+// Why a file could not be written or read, as far as the system lets one tell.
 enum class WriteFault {
     DiskFull,
     NoPermission,
@@ -20,3 +21,18 @@ enum class WriteFault {
 // The fault a failed call of the file system names by its error: Other for
 // an error that only the system's own words describe.
 WriteFault FaultOfError(const std::error_code& error);
+
+// What was being done with the file when it failed.
+enum class FileAccess {
+    Reading,
+    Writing,
+};
+
+// The cause in a few Hungarian words, for a message, with the system's own
+// words in brackets after it where there are any: "megtelt a lemez (No space
+// left on device)"; a fault only the system's words describe is a
+// "rendszerhiba".
+std::string FaultText(WriteFault fault, FileAccess access, const std::string& systemText);
+
+// The same for a failed call of the file system.
+std::string ErrorText(const std::error_code& error, FileAccess access);

@@ -266,40 +266,13 @@ std::optional<WriteFailure> Publish(const QString& target, QByteArrayView bytes,
 
 }
 
-// The system's own words stay, in brackets, for whoever must look further.
-QString WithSystemText(const QString& cause, const WriteFailure& failure)
-{
-    return failure.detail.isEmpty() ? cause : QStringLiteral("%1 (%2)").arg(cause, failure.detail);
-}
-
 QString FaultText(const WriteFailure& failure)
 {
-    switch (failure.fault) {
-    case WriteFault::DiskFull:
-        return WithSystemText(QStringLiteral("megtelt a lemez"), failure);
-    case WriteFault::NoPermission:
-        return WithSystemText(QStringLiteral("nincs írási jog"), failure);
-    case WriteFault::ReadOnlyFileSystem:
-        return WithSystemText(QStringLiteral("csak olvasható a fájlrendszer"), failure);
-    case WriteFault::MissingFolder:
-        return WithSystemText(QStringLiteral("nincs ilyen mappa"), failure);
-    case WriteFault::InputOutput:
-        return WithSystemText(QStringLiteral("a lemez olvasása vagy írása nem sikerült"), failure);
-    case WriteFault::FileInUse:
-        return WithSystemText(QStringLiteral("egy másik program használja a fájlt"), failure);
-    case WriteFault::NotARegularFile:
-        return QStringLiteral("a helyén nem közönséges fájl áll");
-    case WriteFault::SymbolicLink:
-        return QStringLiteral("a helyén szimbolikus link áll");
-    case WriteFault::LinkOnTheWay:
-        return QStringLiteral("szimbolikus link áll az útvonalában: %1").arg(QDir::toNativeSeparators(failure.detail));
-    case WriteFault::NameTaken:
-        return QStringLiteral("már van ilyen nevű fájl");
-    case WriteFault::Other:
-        break;
-    }
-    return failure.detail.isEmpty() ? QStringLiteral("ismeretlen rendszerhiba")
-                                    : QStringLiteral("rendszerhiba: %1").arg(failure.detail);
+    // The link is named by its place, not by the system.
+    if (failure.fault == WriteFault::LinkOnTheWay)
+        return QString::fromStdString(FaultText(failure.fault, FileAccess::Writing, {})) + QStringLiteral(": ")
+             + QDir::toNativeSeparators(failure.detail);
+    return QString::fromStdString(FaultText(failure.fault, FileAccess::Writing, failure.detail.toStdString()));
 }
 
 std::optional<WriteFailure> LinkAtOrAbove(const QString& path)

@@ -1,12 +1,13 @@
 #include "evidence/picture_check.h"
 
+#include "base/file_reading.h"
+#include "base/write_fault.h"
 #include "evidence/file_writing.h"
 #include "evidence/jpeg_segments.h"
 #include "evidence/picture_digest.h"
 #include "evidence/record_json.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -89,7 +90,7 @@ PictureCheck CheckPicture(QByteArrayView file)
 
 namespace {
 
-PictureCheck CheckRegularFile(const QFileInfo& info, const QString& path)
+PictureCheck CheckRegularFile(const QFileInfo& info)
 {
     if (!info.exists())
         return {EvidenceStatus::Unreadable, QStringLiteral("nem található"), std::nullopt};
@@ -101,15 +102,12 @@ PictureCheck CheckRegularFile(const QFileInfo& info, const QString& path)
     if (info.size() > MaxPictureBytes)
         return {EvidenceStatus::Unreadable,
                 QStringLiteral("túl nagy egy képernyőképhez (%1 bájt)").arg(info.size()), std::nullopt};
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {EvidenceStatus::Unreadable, QStringLiteral("nem olvasható: %1").arg(file.errorString()),
+    const FileBytes read = ReadFileBytes(info.filesystemFilePath(), static_cast<std::size_t>(MaxPictureBytes) + 1);
+    if (read.error)
+        return {EvidenceStatus::Unreadable,
+                QStringLiteral("nem olvasható: %1").arg(QString::fromStdString(ErrorText(read.error, FileAccess::Reading))),
                 std::nullopt};
-    const QByteArray bytes = file.read(MaxPictureBytes + 1);
-    if (file.error() != QFileDevice::NoError)
-        return {EvidenceStatus::Unreadable, QStringLiteral("nem olvasható: %1").arg(file.errorString()),
-                std::nullopt};
-    return CheckPicture(bytes);
+    return CheckPicture(QByteArrayView(read.bytes));
 }
 
 }
@@ -125,7 +123,7 @@ PictureCheck CheckPictureFile(const QString& path)
                                    : QStringLiteral("ide mutat: %1").arg(pointsTo),
                 std::nullopt};
     }
-    PictureCheck check = CheckRegularFile(info, path);
+    PictureCheck check = CheckRegularFile(info);
     const std::optional<QString> target = TemporaryCopyTarget(info.fileName());
     if (!target)
         return check;

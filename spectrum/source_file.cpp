@@ -1,11 +1,11 @@
 #include "spectrum/source_file.h"
 
+#include "base/file_reading.h"
+#include "base/write_fault.h"
 #include "spectrum/source_spectrum.h"
 #include "spectrum/text_encoding.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <fstream>
 #include <string_view>
 
 namespace {
@@ -48,7 +48,7 @@ SourceFile ReadSourceFile(const std::filesystem::path& path)
     if (status.type() == fs::file_type::not_found)
         return Refused("nincs ilyen fájl");
     if (error)
-        return Refused("a fájl nem érhető el");
+        return Refused(ErrorText(error, FileAccess::Reading));
     if (fs::is_directory(status))
         return Refused("ez egy mappa, nem fájl");
     if (!fs::is_regular_file(status))
@@ -57,17 +57,11 @@ SourceFile ReadSourceFile(const std::filesystem::path& path)
     if (!error && size > MaxSourceFileBytes)
         return Refused(TooLarge(size));
 
-    errno = 0;
-    std::ifstream file(path, std::ios::binary);
-    if (!file)
-        return Refused(errno == EACCES ? "nincs olvasási jog" : "a fájl nem nyitható meg");
     // One byte more than allowed tells a file that grew since it was measured.
-    std::string text(MaxSourceFileBytes + 1, '\0');
-    file.read(text.data(), static_cast<std::streamsize>(text.size()));
-    text.resize(static_cast<std::size_t>(file.gcount()));
-    if (file.bad())
-        return Refused("olvasási hiba");
-    if (text.size() > MaxSourceFileBytes)
-        return Refused(TooLarge(text.size()));
-    return {SplitLines(AsUtf8(std::move(text))), std::nullopt};
+    FileBytes read = ReadFileBytes(path, MaxSourceFileBytes + 1);
+    if (read.error)
+        return Refused(ErrorText(read.error, FileAccess::Reading));
+    if (read.bytes.size() > MaxSourceFileBytes)
+        return Refused(TooLarge(read.bytes.size()));
+    return {SplitLines(AsUtf8(std::move(read.bytes))), std::nullopt};
 }

@@ -1,10 +1,11 @@
 #include "cli/common/spreadsheet.h"
 
+#include "base/file_reading.h"
 #include "base/overloaded.h"
 #include "cli/common/output_file.h"
 #include "evidence/file_writing.h"
 
-#include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <xlsxwriter.h>
@@ -12,6 +13,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <limits>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -254,10 +256,11 @@ std::variant<QByteArray, WriteFailure> WorkbookBytes(const Sheet& sheet)
     if (closed != LXW_NO_ERROR)
         return FailureOf(closed, systemError);
 
-    QFile stage(stagePath);
-    if (!stage.open(QIODevice::ReadOnly))
-        return WriteFailure{WriteFault::Other, stage.errorString()};
-    return stage.readAll();
+    const FileBytes stage = ReadFileBytes(QFileInfo(stagePath).filesystemFilePath(),
+                                          std::numeric_limits<std::size_t>::max());
+    if (stage.error)
+        return FailureOf(LXW_NO_ERROR, stage.error.value());
+    return QByteArray::fromStdString(stage.bytes);
 }
 
 }

@@ -131,7 +131,7 @@ Section "Vantor"
         nsExec::Exec '"$SYSDIR\icacls.exe" "$WorkRootArgument" /inheritance:r /grant:r *S-1-5-18:(OI)(CI)F *S-1-5-32-544:(OI)(CI)F *S-1-3-0:(OI)(CI)(IO)F *S-1-5-32-545:(RD,RA,REA,X,RC,S,AD,WD)'
         Pop $0
         ${If} $0 != 0
-            MessageBox MB_ICONSTOP "A munkamappa nem tehető írhatóvá a gép felhasználóinak: $WorkRoot$\nA Vantor nem települt." /SD IDOK
+            MessageBox MB_ICONSTOP "A munkamappára nem adható írási jog a gép felhasználóinak: $WorkRoot$\nA Vantor nem települt." /SD IDOK
             SetErrorLevel 2
             Abort
         ${EndIf}
@@ -242,7 +242,7 @@ Function un.onInit
         MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION \
             "A Vantor fut ($0). Zárja be, majd kattintson az Újra gombra.$\nA Mégse gombbal az eltávolítás elmarad." \
             /SD IDCANCEL IDRETRY retry
-        StrCpy $R0 "A Vantor fut ($0), ezért nem távolítható el; semmi nem törlődött. Zárja be, és indítsa újra az eltávolítást."
+        StrCpy $R0 "A Vantor fut ($0), ezért nem távolítható el; semmi sem törlődött. Zárja be, és indítsa újra az eltávolítást."
         Call un.SayLine
         SetErrorLevel 2
         Quit
@@ -285,7 +285,7 @@ Section "Uninstall"
     Delete "$INSTDIR\SZERVEZOKNEK.txt"
     ${If} ${Errors}
         Call un.LeftOver
-        StrCpy $R0 "A Vantor nem távolítható el teljesen, ezek nem törölhetők:$0"
+        StrCpy $R0 "A Vantor nem távolítható el teljesen, ezek a fájlok és mappák nem törölhetők:$0"
         MessageBox MB_ICONSTOP "$R0" /SD IDOK
         Call un.SayLine
         SetErrorLevel 3

@@ -50,3 +50,36 @@ TEST(WriteFault, AFileHeldOpenByAnotherProgramIsInUse)
 #endif
 
 }
+
+namespace {
+
+// One table of causes for reading and writing; the system's words follow in
+// brackets, and stand alone only where no cause is known.
+TEST(WriteFault, EachCauseIsNamedInHungarian)
+{
+    const struct {
+        WriteFault fault;
+        FileAccess access;
+        std::string systemText;
+        std::string text;
+    } cases[] = {
+        {WriteFault::DiskFull, FileAccess::Writing, "No space left on device", "megtelt a lemez (No space left on device)"},
+        {WriteFault::NoPermission, FileAccess::Writing, "", "nincs írási jog"},
+        {WriteFault::NoPermission, FileAccess::Reading, "Permission denied", "nincs olvasási jog (Permission denied)"},
+        {WriteFault::MissingFolder, FileAccess::Writing, "", "nincs ilyen mappa"},
+        {WriteFault::MissingFolder, FileAccess::Reading, "", "nincs ilyen fájl"},
+        {WriteFault::InputOutput, FileAccess::Reading, "", "a lemez olvasása nem sikerült"},
+        {WriteFault::InputOutput, FileAccess::Writing, "", "a lemez olvasása vagy írása nem sikerült"},
+        {WriteFault::ReadOnlyFileSystem, FileAccess::Writing, "", "csak olvasható a fájlrendszer"},
+        {WriteFault::FileInUse, FileAccess::Reading, "", "egy másik program használja a fájlt"},
+        {WriteFault::Other, FileAccess::Reading, "Too many levels of symbolic links",
+         "rendszerhiba (Too many levels of symbolic links)"},
+        {WriteFault::Other, FileAccess::Writing, "", "ismeretlen rendszerhiba"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(FaultText(c.fault, c.access, c.systemText), c.text);
+    EXPECT_EQ(ErrorText(std::make_error_code(std::errc::no_space_on_device), FileAccess::Writing),
+              "megtelt a lemez (No space left on device)");
+}
+
+}

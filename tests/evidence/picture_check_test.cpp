@@ -10,6 +10,8 @@
 #include <gtest/gtest.h>
 
 #ifndef _WIN32
+#include "tests/support/ordinary_user.h"
+
 #include <sys/stat.h>
 #endif
 
@@ -147,6 +149,14 @@ TEST(PictureCheck, FilesThatCannotBeReadAreUnreadable)
     const QString fifo = folder.filePath(QStringLiteral("cso.jpg"));
     ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
     EXPECT_EQ(CheckPictureFile(fifo).reason, QStringLiteral("nem közönséges fájl"));
+
+    const QString forbidden = folder.filePath(QStringLiteral("tilos.jpg"));
+    ASSERT_TRUE(WriteBytes(forbidden, SealedTestPicture()));
+    ASSERT_TRUE(QFile::setPermissions(forbidden, {}));
+    ASSERT_TRUE(QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
+                                                         | QFile::ReadOther | QFile::ExeOther));
+    EXPECT_EQ(AsOrdinaryUser([&] { return CheckPictureFile(forbidden).reason.toStdString(); }),
+              "nem olvasható: nincs olvasási jog (Permission denied)");
 #endif
     EXPECT_EQ(CheckPictureFile(folder.filePath(QStringLiteral("nincs.jpg"))).reason, QStringLiteral("nem található"));
     QFile big(folder.filePath(QStringLiteral("nagy.jpg")));

@@ -8,9 +8,9 @@
 #include <string>
 
 #ifndef _WIN32
+#include "tests/support/ordinary_user.h"
+
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 #endif
 
 namespace {
@@ -43,33 +43,9 @@ protected:
 };
 
 #ifndef _WIN32
-// Root may read every file, so a forbidden file is read as an ordinary user,
-// in a child process that gives up root's rights.
 std::string ReadErrorAsOrdinaryUser(const fs::path& path)
 {
-    if (geteuid() != 0)
-        return ReadSourceFile(path).error.value_or("");
-    int pipeEnds[2];
-    if (pipe(pipeEnds) != 0)
-        return "pipe";
-    const pid_t child = fork();
-    if (child == 0) {
-        close(pipeEnds[0]);
-        constexpr uid_t Nobody = 65534;
-        if (setgid(Nobody) != 0 || setuid(Nobody) != 0)
-            _exit(1);
-        const std::string error = ReadSourceFile(path).error.value_or("");
-        _exit(write(pipeEnds[1], error.data(), error.size()) == static_cast<ssize_t>(error.size()) ? 0 : 1);
-    }
-    close(pipeEnds[1]);
-    std::string error;
-    char buffer[256];
-    for (ssize_t read; (read = ::read(pipeEnds[0], buffer, sizeof buffer)) > 0;)
-        error.append(buffer, static_cast<std::size_t>(read));
-    close(pipeEnds[0]);
-    int status = 0;
-    waitpid(child, &status, 0);
-    return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? error : "the child could not read as an ordinary user";
+    return AsOrdinaryUser([&] { return ReadSourceFile(path).error.value_or(""); });
 }
 #endif
 
@@ -102,7 +78,7 @@ TEST_F(SourceFileTest, RefusesWhatIsNoSourceText)
 
 // Pipes in the file system and users without root's rights are POSIX's.
 #ifndef _WIN32
-TEST_F(SourceFileTest, RefusesAPipeAndAForbiddenFile)
+TEST_F(SourceFileTest, RefusesAPipeAForbiddenFileAndAFileInAForbiddenFolder)
 {
     // A pipe without a writer would keep an ordinary read waiting for ever.
     const fs::path pipePath = folder / "cso.for";
@@ -111,7 +87,13 @@ TEST_F(SourceFileTest, RefusesAPipeAndAForbiddenFile)
 
     const fs::path forbidden = Written("tilos.for", "Forrás\n0.2\n0\t1\n0.1\t0\n");
     fs::permissions(forbidden, fs::perms::none);
-    EXPECT_EQ(ReadErrorAsOrdinaryUser(forbidden), "nincs olvasási jog");
+    EXPECT_EQ(ReadErrorAsOrdinaryUser(forbidden), "nincs olvasási jog (Permission denied)");
+
+    // A folder on the way that the user may not enter.
+    fs::create_directory(folder / "zart");
+    const fs::path enclosed = Written("zart/forras.for", "Forrás\n0.2\n0\t1\n0.1\t0\n");
+    fs::permissions(folder / "zart", fs::perms::owner_all);
+    EXPECT_EQ(ReadErrorAsOrdinaryUser(enclosed), "nincs olvasási jog (Permission denied)");
 }
 #endif
 
