@@ -121,7 +121,7 @@ RecordReading Broken(const QString& why)
 RecordReading Unparsed(QByteArrayView comment, const QJsonParseError& error)
 {
     if (error.error != QJsonParseError::NoError && comment.contains(QByteArrayView(EvidenceFormatPrefix.data(), EvidenceFormatPrefix.size())))
-        return Broken(QStringLiteral("az adatlap nem érvényes JSON: hiba a(z) %1. bájtnál").arg(error.offset + 1));
+        return Broken(QStringLiteral("az adatlap nem érvényes JSON: hiba az adatlap %1. bájtjánál").arg(error.offset + 1));
     return NotARecord(QStringLiteral("a megjegyzés nem JSON-objektum"));
 }
 
@@ -165,14 +165,14 @@ RecordReading ReadRecord(QByteArrayView comment)
         return NotARecord(QStringLiteral("a megjegyzés nem Vantor-adatlap"));
     const int version = LayoutVersion(format);
     if (version == 0)
-        return NotARecord(QStringLiteral("ismeretlen adatlap-formátum: %1").arg(Clipped(format)));
+        return NotARecord(QStringLiteral("ismeretlen adatlapformátum: %1").arg(Clipped(format)));
 
     // Qt keeps the last of two members of one name: which of them holds
     // would be the reader's guess.
     QString twice;
     const std::optional<QHash<QString, QByteArrayView>> written = WrittenValues(json, twice);
     if (!written)
-        return Broken(QStringLiteral("kétszer szerepel a(z) %1 mező").arg(Clipped(twice)));
+        return Broken(QStringLiteral("kétszer szerepel ez a mező: %1").arg(Clipped(twice)));
 
     RecordReading reading{RecordReading::Kind::Read, {}, {}};
     for (const EvidenceField& field : EvidenceFields()) {
@@ -180,9 +180,9 @@ RecordReading ReadRecord(QByteArrayView comment)
             continue;
         const QLatin1StringView name(field.name);
         if (!object.contains(name))
-            return Broken(QStringLiteral("hiányzik a(z) %1 mező").arg(name));
+            return Broken(QStringLiteral("hiányzik ez a mező: %1").arg(name));
         if (!Take(object.value(name), written->value(name), field.member, reading.record))
-            return Broken(QStringLiteral("rossz típusú a(z) %1 mező").arg(name));
+            return Broken(QStringLiteral("rossz típusú ez a mező: %1").arg(name));
     }
     return reading;
 }

@@ -69,8 +69,8 @@ QString StatusClass(EvidenceStatus status)
 QString FieldLabel(const char* name)
 {
     static const QHash<QString, QString> labels{
-        {QStringLiteral("format"), QStringLiteral("Formátum")},
-        {QStringLiteral("program"), QStringLiteral("Program")},
+        {QStringLiteral("format"), QStringLiteral("Adatlapformátum")},
+        {QStringLiteral("program"), QStringLiteral("Program verziója")},
         {QStringLiteral("contestant"), QStringLiteral("Versenyző")},
         {QStringLiteral("teacherMode"), QStringLiteral("Tanári módban mentve")},
         {QStringLiteral("savedAt"), QStringLiteral("Mentve")},
@@ -78,7 +78,7 @@ QString FieldLabel(const char* name)
         {QStringLiteral("fieldMicrotesla"), QStringLiteral("Mágneses indukció (µT)")},
         {QStringLiteral("electricFieldVPerM"), QStringLiteral("Elektromos térerősség (V/m)")},
         {QStringLiteral("fieldsOn"), QStringLiteral("Terek bekapcsolva")},
-        {QStringLiteral("slitStep"), QStringLiteral("Rés lépése")},
+        {QStringLiteral("slitStep"), QStringLiteral("Blende lépése")},
         {QStringLiteral("slitMm"), QStringLiteral("Blende (mm)")},
         {QStringLiteral("setCount"), QStringLiteral("Beállított részecskeszám")},
         {QStringLiteral("stopAtSetCount"), QStringLiteral("Leáll a beállított számnál")},
@@ -101,7 +101,7 @@ QString FieldLabel(const char* name)
         {QStringLiteral("startSource"), QStringLiteral("Indításkori forrás")},
         {QStringLiteral("startPassLowerKeV"), QStringLiteral("Indításkori E_min (keV)")},
         {QStringLiteral("startPassUpperKeV"), QStringLiteral("Indításkori E_max (keV)")},
-        {QStringLiteral("startPassWidthKeV"), QStringLiteral("Indításkori ablakszélesség (keV)")},
+        {QStringLiteral("startPassWidthKeV"), QStringLiteral("Indításkori energiaablak-szélesség (keV)")},
         {QStringLiteral("digest"), QStringLiteral("Ellenőrzőösszeg (SHA-256)")},
     };
     return labels.value(QString::fromLatin1(name), QString::fromLatin1(name));

@@ -70,7 +70,7 @@ TEST(RecordJson, OnlyAVantorRecordIsARecord)
                                      QByteArray("{\"format\":\"vantor-evidence/2b\"}")})
         EXPECT_EQ(ReadRecord(comment).kind, RecordReading::Kind::NotARecord) << comment.left(40).toStdString();
     EXPECT_EQ(ReadRecord("{\"format\":\"vantor-evidence/4\"}").problem,
-              QStringLiteral("ismeretlen adatlap-formátum: vantor-evidence/4"));
+              QStringLiteral("ismeretlen adatlapformátum: vantor-evidence/4"));
 }
 
 // The first layout had no teacherMode, as its program had no teacher mode:
@@ -95,7 +95,7 @@ TEST(RecordJson, AMissingOrWronglyTypedFieldBreaksTheRecord)
             continue;
         const RecordReading reading = ReadRecord(WithField(field.name, QJsonValue::Undefined));
         EXPECT_EQ(reading.kind, RecordReading::Kind::Broken) << field.name;
-        EXPECT_EQ(reading.problem, QStringLiteral("hiányzik a(z) %1 mező").arg(QLatin1StringView(field.name)));
+        EXPECT_EQ(reading.problem, QStringLiteral("hiányzik ez a mező: %1").arg(QLatin1StringView(field.name)));
     }
     const std::vector<std::pair<const char*, QJsonValue>> wrong{
         {"launched", QJsonValue("1000")}, {"launched", QJsonValue(10.5)}, {"launched", QJsonValue(3e9)},
@@ -106,7 +106,7 @@ TEST(RecordJson, AMissingOrWronglyTypedFieldBreaksTheRecord)
     for (const auto& [name, value] : wrong) {
         const RecordReading reading = ReadRecord(WithField(name, value));
         EXPECT_EQ(reading.kind, RecordReading::Kind::Broken) << name;
-        EXPECT_EQ(reading.problem, QStringLiteral("rossz típusú a(z) %1 mező").arg(QLatin1StringView(name)));
+        EXPECT_EQ(reading.problem, QStringLiteral("rossz típusú ez a mező: %1").arg(QLatin1StringView(name)));
     }
     EXPECT_EQ(ReadRecord(WithField("setCount", QJsonValue())).kind, RecordReading::Kind::Read);
     EXPECT_EQ(ReadRecord(WithField("launched", QJsonValue(-2147483648.0))).kind, RecordReading::Kind::Read);
@@ -123,12 +123,12 @@ TEST(RecordJson, ARecordNoProgramWritesIsBroken)
         return QByteArray(json).replace(from, to);
     };
     const std::vector<std::pair<QByteArray, QString>> cases{
-        {edited("{\"format\"", "{\"launched\":398000,\"format\""), QStringLiteral("kétszer szerepel a(z) launched mező")},
-        {edited(",\"digest\"", ",\"detecte\\u0064\":0,\"digest\""), QStringLiteral("kétszer szerepel a(z) detected mező")},
-        {edited("\"launched\":1000,", "\"launched\":1000.0,"), QStringLiteral("rossz típusú a(z) launched mező")},
-        {edited("\"detected\":72,", "\"detected\":7.2e1,"), QStringLiteral("rossz típusú a(z) detected mező")},
-        {edited("\"setCount\":1000,", "\"setCount\":1E3,"), QStringLiteral("rossz típusú a(z) setCount mező")},
-        {edited("\"startSlitStep\":0,", "\"startSlitStep\":-0.0,"), QStringLiteral("rossz típusú a(z) startSlitStep mező")},
+        {edited("{\"format\"", "{\"launched\":398000,\"format\""), QStringLiteral("kétszer szerepel ez a mező: launched")},
+        {edited(",\"digest\"", ",\"detecte\\u0064\":0,\"digest\""), QStringLiteral("kétszer szerepel ez a mező: detected")},
+        {edited("\"launched\":1000,", "\"launched\":1000.0,"), QStringLiteral("rossz típusú ez a mező: launched")},
+        {edited("\"detected\":72,", "\"detected\":7.2e1,"), QStringLiteral("rossz típusú ez a mező: detected")},
+        {edited("\"setCount\":1000,", "\"setCount\":1E3,"), QStringLiteral("rossz típusú ez a mező: setCount")},
+        {edited("\"startSlitStep\":0,", "\"startSlitStep\":-0.0,"), QStringLiteral("rossz típusú ez a mező: startSlitStep")},
     };
     for (const auto& [comment, problem] : cases) {
         const RecordReading reading = ReadRecord(comment);
@@ -139,7 +139,7 @@ TEST(RecordJson, ARecordNoProgramWritesIsBroken)
         const RecordReading reading = ReadRecord(edited("\"startMagneticFieldTesla\":0.001,",
                                                         "\"startMagneticFieldTesla\":" + number + ','));
         EXPECT_EQ(reading.kind, RecordReading::Kind::Broken) << number.toStdString();
-        EXPECT_TRUE(reading.problem.startsWith(QStringLiteral("az adatlap nem érvényes JSON: hiba a(z) ")))
+        EXPECT_TRUE(reading.problem.startsWith(QStringLiteral("az adatlap nem érvényes JSON: hiba az adatlap ")))
             << reading.problem.toStdString();
     }
 }
