@@ -111,14 +111,6 @@ void TForm1::SetChecked(std::string_view control, bool checked)
     qobject_cast<QCheckBox*>(Control(control))->setChecked(checked);
 }
 
-std::optional<std::int32_t> TForm1::ReadSetCount()
-{
-    std::int32_t count = 0;
-    if (!ReadInteger(Edit6->text(), count))
-        return std::nullopt;
-    return count;
-}
-
 void TForm1::ForgetLaunches()
 {
     m_overlayCanvas->Clear();

@@ -1,9 +1,6 @@
 #include "ui/tform1.h"
 
-#include "base/number_text.h"
-#include "core/pass_band.h"
-#include "core/settings_rules.h"
-#include "core/simulation.h"
+#include "dialogs/dialogs.h"
 #include "ui/layout/window_texts.h"
 #include "ui/palette.h"
 #include "ui/up_down.h"
@@ -17,16 +14,6 @@
 #include <QTimer>
 
 namespace {
-
-QString GeneralText(double value)
-{
-    return QString::fromStdString(GeneralNumberText(value));
-}
-
-QString FieldText(double value)
-{
-    return QString::fromStdString(FixedText(value, 10, 5));
-}
 
 bool IsEnter(const QKeyEvent* key)
 {
@@ -109,28 +96,6 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
     return QMainWindow::eventFilter(watched, event);
 }
 
-bool TForm1::ReadInteger(const QString& text, std::int32_t& value)
-{
-    const std::optional<std::int32_t> read = ParseIntegerText(text.toStdString());
-    if (!read) {
-        ShowConversionError(QString(NotAnIntegerMessage).arg(text));
-        return false;
-    }
-    value = *read;
-    return true;
-}
-
-bool TForm1::ReadDecimal(const QString& text, double& value)
-{
-    const std::optional<double> read = ParseDecimalText(text.toStdString());
-    if (!read) {
-        ShowConversionError(QString(NotADecimalMessage).arg(text));
-        return false;
-    }
-    value = *read;
-    return true;
-}
-
 bool TForm1::PassesThrough(const QLineEdit* edit) const
 {
     return m_refusedField && edit != m_refusedField;
@@ -152,155 +117,48 @@ void TForm1::RefocusLater(QLineEdit* edit)
     });
 }
 
-void TForm1::RefuseEntry(QLineEdit* edit, const QString& errorText)
+std::string TForm1::Text(std::string_view control) const
 {
-    SetBoxColour(edit, QColor(Palette::ErrorColor));
-    RefocusLater(edit);
-    ShowErrorBox(errorText);
+    return qobject_cast<QLineEdit*>(Control(control))->text().toStdString();
 }
 
-void TForm1::Edit3Change()
+void TForm1::SetColour(std::string_view control, std::uint32_t colour)
 {
-    std::int32_t step = 0;
-    if (!ReadInteger(Edit3->text(), step))
-        return;
-    Blende3->setText(GeneralText(SlitHalfWidthMm(step)));
-    const int jawWidth = JawWidthForSlitStep(step);
-    Shape6->resize(jawWidth, Shape6->height());
-    Shape7->resize(Shape6->width(), Shape7->height());
-    Shape7->move(SlitRightEdge - Shape7->width(), Shape7->y());
-    ApplySlitStep(m_sim.walls, step);
-    UpdatePassBand(m_sim);
+    SetBoxColour(qobject_cast<QLineEdit*>(Control(control)), QColor(Palette::Opaque(colour)));
 }
 
-void TForm1::Edit4Change()
+void TForm1::SetReadOnly(std::string_view control, bool readOnly)
 {
-    std::int32_t step = 0;
-    if (!ReadInteger(Edit4->text(), step))
-        return;
-    FilterSettings& filter = m_sim.filter;
-    filter.magneticField = step * TeslaPerFieldStep;
-    BField->setText(GeneralText(filter.magneticField * 1e6));
-    if (!CheckBox3->isChecked())
-        filter.magneticField = 0.0;
-    BFieldExit();
+    qobject_cast<QLineEdit*>(Control(control))->setReadOnly(readOnly);
 }
 
-void TForm1::Edit5Change()
+void TForm1::SetShown(std::string_view control, bool shown)
 {
-    std::int32_t step = 0;
-    if (!ReadInteger(Edit5->text(), step))
-        return;
-    FilterSettings& filter = m_sim.filter;
-    filter.electricField = step * 1e4;
-    EField->setText(FieldText(filter.electricField));
-    if (!CheckBox3->isChecked())
-        filter.electricField = 0.0;
-    EFieldExit();
+    Control(control)->setVisible(shown);
 }
 
-void TForm1::BFieldChange()
+ControlRect TForm1::Rect(std::string_view control) const
 {
-    SetBoxColour(BField, QColor(Palette::NormalColor));
-    double keV = 0.0;
-    if (!ReadDecimal(Edit7->text(), keV))
-        return;
-    FilterSettings& filter = m_sim.filter;
-    filter.tunedEnergy = RetunedEnergyJoules(keV);
-    filter.electricField = PassElectricField(filter.tunedEnergy, filter.magneticField);
-    EField->setText(FieldText(filter.electricField));
+    const QRect rect = Control(control)->geometry();
+    return {rect.x(), rect.y(), rect.width(), rect.height()};
 }
 
-void TForm1::BFieldExit()
+void TForm1::SetRect(std::string_view control, const ControlRect& rect)
 {
-    if (!CheckBox3->isChecked())
-        return;
-    const std::optional<std::int32_t> microtesla = ParseIntegerText(BField->text().toStdString());
-    if (!microtesla || !IsValidFieldMicrotesla(*microtesla)) {
-        RefuseEntry(BField, FieldRefusal);
-        return;
-    }
-    SetBoxColour(BField, QColor(Palette::NormalColor));
-    BField->setText(QString::number(*microtesla));
-    m_sim.filter.magneticField = MicroteslaToTesla(*microtesla);
-    BFieldChange();
-    UpdatePassBand(m_sim);
+    Control(control)->setGeometry(rect.x, rect.y, rect.width, rect.height);
 }
 
-void TForm1::EFieldExit()
+void TForm1::ShowGeneralError(const std::string& message)
 {
-    if (!CheckBox3->isChecked())
-        return;
-    const std::optional<double> field = ParseDecimalText(EField->text().toStdString());
-    if (!field) {
-        SetBoxColour(EField, QColor(Palette::ErrorColor));
-        RefocusLater(EField);
-        return;
-    }
-    SetBoxColour(EField, QColor(Palette::NormalColor));
-    m_sim.filter.electricField = *field;
+    m_services.dialogs.ShowGeneralError(this, QString::fromStdString(message));
 }
 
-void TForm1::Edit7Change()
+void TForm1::ShowRefusal(const std::string& text)
 {
-    SetBoxColour(Edit7, QColor(Palette::NormalColor));
+    m_services.dialogs.ShowMessage(this, ErrorBoxTitle, QString::fromStdString(text), Dialogs::Icon::None);
 }
 
-void TForm1::Edit7Exit()
+void TForm1::TakeFocusBack(std::string_view control)
 {
-    if (!CheckBox3->isChecked())
-        return;
-    const std::optional<double> keV = ParseDecimalText(Edit7->text().toStdString());
-    if (!keV || !IsValidPassEnergy(*keV)) {
-        RefuseEntry(Edit7, PassEnergyRefusal);
-        return;
-    }
-    Edit7->setText(GeneralText(*keV));
-    // The energy is taken even when the induction cannot be read.
-    m_sim.filter.tunedEnergy = EnteredEnergyJoules(*keV);
-    double microtesla = 0.0;
-    if (!ReadDecimal(BField->text(), microtesla))
-        return;
-    ApplyEnergyEntry(m_sim.filter, *keV, microtesla);
-    EField->setText(FieldText(m_sim.filter.electricField));
-    UpdatePassBand(m_sim);
-}
-
-void TForm1::CheckBox3Click()
-{
-    FilterSettings& filter = m_sim.filter;
-    if (CheckBox3->isChecked()) {
-        if (!ReadDecimal(EField->text(), filter.electricField))
-            return;
-        double microtesla = 0.0;
-        if (!ReadDecimal(BField->text(), microtesla))
-            return;
-        filter.magneticField = MicroteslaToTesla(microtesla);
-        SetBoxColour(EField, Qt::white);
-        SetBoxColour(BField, QColor(Palette::NormalColor));
-        BField->setReadOnly(false);
-        SetBoxColour(Edit7, QColor(Palette::NormalColor));
-        Edit7->setReadOnly(false);
-        UpDown4->show();
-    } else {
-        filter.electricField = 0.0;
-        filter.magneticField = 0.0;
-        for (QLineEdit* edit : {EField, BField, Edit7})
-            SetBoxColour(edit, QColor(Palette::OffColor));
-        BField->setReadOnly(true);
-        Edit7->setReadOnly(true);
-        UpDown4->hide();
-    }
-}
-
-void TForm1::Edit6Exit()
-{
-    const std::optional<std::int32_t> count = ParseIntegerText(Edit6->text().toStdString());
-    if (!count || !IsValidParticleCount(*count)) {
-        RefuseEntry(Edit6, ParticleCountRefusal);
-        return;
-    }
-    Edit6->setText(QString::number(*count));
-    m_sim.run.setCount = *count;
-    SetBoxColour(Edit6, QColor(Palette::NormalColor));
+    RefocusLater(qobject_cast<QLineEdit*>(Control(control)));
 }

@@ -296,7 +296,6 @@ void TForm1::DrawApparatus()
     const ApparatusWidgetPlaces place = PlaceApparatusWidgets(Shape7->width());
     Shape6->move(place.shape6);
     Shape8->setGeometry(place.shape8);
-    SlitRightEdge = place.slitRightEdge;
     Shape7->move(place.shape7);
     StaticText4->move(place.staticText4);
     StaticText5->move(place.staticText5);
@@ -334,16 +333,6 @@ void TForm1::closeEvent(QCloseEvent* event)
     if (m_sim.run.running)
         m_run.Stop(m_services.clock.steady());
     event->accept();
-}
-
-void TForm1::ShowErrorBox(const QString& errorText)
-{
-    m_services.dialogs.ShowMessage(this, ErrorBoxTitle, errorText, Dialogs::Icon::None);
-}
-
-void TForm1::ShowConversionError(const QString& message)
-{
-    m_services.dialogs.ShowGeneralError(this, message);
 }
 
 void TForm1::ShowWorkRootError()

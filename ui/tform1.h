@@ -2,6 +2,8 @@
 
 #include "core/measurement_view.h"
 #include "ui/layout/run_handlers.h"
+#include "ui/layout/settings_handlers.h"
+#include "ui/layout/window_panel.h"
 #include "ui/picture_saving.h"
 #include "ui/window_services.h"
 
@@ -30,7 +32,7 @@ struct Simulation;
 
 // The program's working window: the apparatus with its tracks, and the
 // panels of the filter, the measurement, the particle count and the detector.
-class TForm1 : public QMainWindow, public MeasurementView, private RunPanel {
+class TForm1 : public QMainWindow, public MeasurementView, private WindowPanel {
     Q_OBJECT
 
 public:
@@ -51,17 +53,17 @@ public:
     void Button7Click();     // clear the launched count and the tracks ("Részecskék törlése")
     void CheckBox1Click();   // stop at the set count
 
-    // Settings inputs.
-    void Edit3Change();      // slit step, from the slit's stepper
-    void Edit4Change();      // induction step, from the induction's stepper
-    void Edit5Change();      // electric field step
-    void BFieldChange();     // induction typed: the electric field follows
-    void BFieldExit();       // induction entered: checked, band searched
-    void EFieldExit();       // electric field entered
-    void Edit7Change();      // pass energy typed
-    void Edit7Exit();        // pass energy entered: checked, filter tuned, band searched
-    void CheckBox3Click();   // fields on or off
-    void Edit6Exit();        // set particle count entered
+    // Settings inputs, under the window's own names; their steps are the settings handlers'.
+    void Edit3Change() { m_settings.SlitStepChanged(); }
+    void Edit4Change() { m_settings.FieldStepChanged(); }
+    void Edit5Change() { m_settings.ElectricStepChanged(); }
+    void BFieldChange() { m_settings.FieldTyped(); }
+    void BFieldExit() { m_settings.FieldEntered(); }
+    void EFieldExit() { m_settings.ElectricFieldEntered(); }
+    void Edit7Change() { m_settings.EnergyTyped(); }
+    void Edit7Exit() { m_settings.EnergyEntered(); }
+    void CheckBox3Click() { m_settings.FieldsSwitched(); }
+    void Edit6Exit() { m_settings.CountEntered(); }
 
     QString ContestantCode() const { return m_contestantCode; }
     QString WorkFolder() const { return m_workFolder; }
@@ -96,12 +98,20 @@ private:
     void RunLoop();
     void ProcessPendingEvents();
 
-    // RunPanel
+    // WindowPanel
+    std::string Text(std::string_view control) const override;
     void SetText(std::string_view control, const std::string& text) override;
     void SetEnabled(std::string_view control, bool enabled) override;
     bool Checked(std::string_view control) const override;
     void SetChecked(std::string_view control, bool checked) override;
-    std::optional<std::int32_t> ReadSetCount() override;
+    void SetColour(std::string_view control, std::uint32_t colour) override;
+    void SetReadOnly(std::string_view control, bool readOnly) override;
+    void SetShown(std::string_view control, bool shown) override;
+    ControlRect Rect(std::string_view control) const override;
+    void SetRect(std::string_view control, const ControlRect& rect) override;
+    void ShowGeneralError(const std::string& message) override;
+    void ShowRefusal(const std::string& text) override;
+    void TakeFocusBack(std::string_view control) override;
     void ForgetLaunches() override;
     void ForgetDetections() override;
     void RefreshRunDisplays() override;
@@ -110,11 +120,6 @@ private:
 
     void ShowWorkRootError();
     bool SavingAllowed();   // false, after telling why, when there is nowhere to save
-    void ShowErrorBox(const QString& errorText);
-    void ShowConversionError(const QString& message);
-    bool ReadInteger(const QString& text, std::int32_t& value);
-    bool ReadDecimal(const QString& text, double& value);
-    void RefuseEntry(QLineEdit* edit, const QString& errorText);
     void RefocusLater(QLineEdit* edit);
     bool PassesThrough(const QLineEdit* edit) const;   // focus on its way back to a refused field
 
@@ -140,6 +145,7 @@ private:
     QTimer* Timer1;
     bool m_tracksShown = true;
     RunHandlers m_run{m_sim, *this};
+    SettingsHandlers m_settings{m_sim, *this};
     bool m_launchesToShow = false;
     bool m_detectionsToShow = false;
     bool m_loopRunning = false;   // the particle loop is on the stack
@@ -195,5 +201,4 @@ private:
     QAction* Vge1;
     QMenu* PopupMenu2;
     QAction* Mentskpknt1;
-    int SlitRightEdge = 0;
 };

@@ -2,7 +2,6 @@
 
 #include "core/band_readout.h"
 #include "core/measurement.h"
-#include "base/number_text.h"
 #include "core/pass_band.h"
 #include "core/settings_rules.h"
 #include "spectrum/source_spectrum.h"
@@ -24,19 +23,6 @@ std::uint32_t CanvasPixel(std::uint32_t bgr)
     if ((bgr & 0xffffff) == 0xffffff)
         return 0;
     return 0xff000000 | bgr;
-}
-
-std::string WithText(std::string_view message, const std::string& text)
-{
-    std::string result(message);
-    result.replace(result.find("%1"), 2, text);
-    // The general error box ends every message with a full stop.
-    return result + ".";
-}
-
-std::string FieldText(double voltsPerMetre)
-{
-    return FixedText(voltsPerMetre, 10, 5);
 }
 
 }
@@ -69,7 +55,6 @@ PageWindow::PageWindow()
     Control("Shape7").rect.x = place.shape7.x;
     Control("Shape7").rect.y = place.shape7.y;
     Control("Shape8").rect = place.shape8;
-    m_slitRightEdge = place.slitRightEdge;
     Control("StaticText4").rect.x = place.staticText4.x;
     Control("StaticText4").rect.y = place.staticText4.y;
     Control("StaticText5").rect.x = place.staticText5.x;
@@ -94,23 +79,19 @@ void PageWindow::Typed(const std::string& name, const std::string& text)
     ControlState& control = Control(name);
     if (control.readOnly || !control.enabled)
         return;
-    control.text = text;
-    if (name == "BField")
-        FieldTyped();
-    else if (name == "Edit7")
-        control.colour = Colours::NormalColor;
+    SetText(name, text);
 }
 
 bool PageWindow::Entered(const std::string& name)
 {
     if (name == "Edit7")
-        return EnergyEntered();
+        return m_settings.EnergyEntered();
     if (name == "BField")
-        return FieldEntered();
+        return m_settings.FieldEntered();
     if (name == "EField")
-        return ElectricFieldEntered();
+        return m_settings.ElectricFieldEntered();
     if (name == "Edit6")
-        return CountEntered();
+        return m_settings.CountEntered();
     return true;
 }
 
@@ -132,7 +113,7 @@ void PageWindow::Clicked(const std::string& name)
         if (name == "CheckBox1")
             m_sim.run.stopAtCount = control.checked;
         else if (name == "CheckBox3")
-            FieldsSwitched();
+            m_settings.FieldsSwitched();
     }
 }
 
@@ -142,180 +123,16 @@ void PageWindow::Stepped(const std::string& name, int by)
         return;
     if (name == "UpDown3") {
         const int step = std::clamp(m_slitStep + by, MinSlitStep, MaxSlitStep);
-        if (step != m_slitStep)
-            SlitStepChanged(step);
+        if (step != m_slitStep) {
+            m_slitStep = step;
+            SetText("Edit3", std::to_string(step));
+        }
     } else if (name == "UpDown4") {
         const int step = std::clamp(m_fieldStep + by, 0, MaxFieldStepperPosition);
-        if (step != m_fieldStep)
-            FieldStepChanged(step);
-    }
-}
-
-bool PageWindow::ReadInteger(const std::string& text, std::int32_t& value)
-{
-    const std::optional<std::int32_t> read = ParseIntegerText(text);
-    if (!read) {
-        ShowError(WithText(NotAnIntegerMessage, text));
-        return false;
-    }
-    value = *read;
-    return true;
-}
-
-bool PageWindow::ReadDecimal(const std::string& text, double& value)
-{
-    const std::optional<double> read = ParseDecimalText(text);
-    if (!read) {
-        ShowError(WithText(NotADecimalMessage, text));
-        return false;
-    }
-    value = *read;
-    return true;
-}
-
-void PageWindow::ShowError(const std::string& text)
-{
-    m_messages.push_back({"Vantor", text});
-}
-
-void PageWindow::Refuse(const std::string& name, const char* message)
-{
-    Control(name).colour = Colours::ErrorColor;
-    m_messages.push_back({ErrorBoxTitle, message});
-}
-
-void PageWindow::SlitStepChanged(int step)
-{
-    m_slitStep = step;
-    Control("Edit3").text = std::to_string(step);
-    Control("Blende3").text = GeneralNumberText(SlitHalfWidthMm(step));
-    const int jawWidth = JawWidthForSlitStep(step);
-    Control("Shape6").rect.width = jawWidth;
-    ControlRect& rightJaw = Control("Shape7").rect;
-    rightJaw.width = jawWidth;
-    rightJaw.x = m_slitRightEdge - jawWidth;
-    ApplySlitStep(m_sim.walls, step);
-    UpdatePassBand(m_sim);
-}
-
-void PageWindow::FieldStepChanged(int step)
-{
-    m_fieldStep = step;
-    Control("Edit4").text = std::to_string(step);
-    FilterSettings& filter = m_sim.filter;
-    filter.magneticField = step * TeslaPerFieldStep;
-    Control("BField").text = GeneralNumberText(filter.magneticField * 1e6);
-    FieldTyped();
-    if (!Control("CheckBox3").checked)
-        filter.magneticField = 0.0;
-    FieldEntered();
-}
-
-void PageWindow::FieldTyped()
-{
-    Control("BField").colour = Colours::NormalColor;
-    double keV = 0.0;
-    if (!ReadDecimal(Control("Edit7").text, keV))
-        return;
-    FilterSettings& filter = m_sim.filter;
-    filter.tunedEnergy = RetunedEnergyJoules(keV);
-    filter.electricField = PassElectricField(filter.tunedEnergy, filter.magneticField);
-    Control("EField").text = FieldText(filter.electricField);
-}
-
-bool PageWindow::FieldEntered()
-{
-    if (!Control("CheckBox3").checked)
-        return true;
-    ControlState& field = Control("BField");
-    const std::optional<std::int32_t> microtesla = ParseIntegerText(field.text);
-    if (!microtesla || !IsValidFieldMicrotesla(*microtesla)) {
-        Refuse("BField", FieldRefusal);
-        return false;
-    }
-    field.colour = Colours::NormalColor;
-    field.text = std::to_string(*microtesla);
-    m_sim.filter.magneticField = MicroteslaToTesla(*microtesla);
-    FieldTyped();
-    UpdatePassBand(m_sim);
-    return true;
-}
-
-bool PageWindow::ElectricFieldEntered()
-{
-    if (!Control("CheckBox3").checked)
-        return true;
-    ControlState& field = Control("EField");
-    const std::optional<double> voltsPerMetre = ParseDecimalText(field.text);
-    if (!voltsPerMetre) {
-        field.colour = Colours::ErrorColor;
-        return false;
-    }
-    field.colour = Colours::NormalColor;
-    m_sim.filter.electricField = *voltsPerMetre;
-    return true;
-}
-
-bool PageWindow::EnergyEntered()
-{
-    if (!Control("CheckBox3").checked)
-        return true;
-    ControlState& energy = Control("Edit7");
-    const std::optional<double> keV = ParseDecimalText(energy.text);
-    if (!keV || !IsValidPassEnergy(*keV)) {
-        Refuse("Edit7", PassEnergyRefusal);
-        return false;
-    }
-    energy.text = GeneralNumberText(*keV);
-    // The energy is taken even when the induction cannot be read.
-    m_sim.filter.tunedEnergy = EnteredEnergyJoules(*keV);
-    double microtesla = 0.0;
-    if (!ReadDecimal(Control("BField").text, microtesla))
-        return true;
-    ApplyEnergyEntry(m_sim.filter, *keV, microtesla);
-    Control("EField").text = FieldText(m_sim.filter.electricField);
-    UpdatePassBand(m_sim);
-    return true;
-}
-
-bool PageWindow::CountEntered()
-{
-    ControlState& count = Control("Edit6");
-    const std::optional<std::int32_t> value = ParseIntegerText(count.text);
-    if (!value || !IsValidParticleCount(*value)) {
-        Refuse("Edit6", ParticleCountRefusal);
-        return false;
-    }
-    count.text = std::to_string(*value);
-    m_sim.run.setCount = *value;
-    count.colour = Colours::NormalColor;
-    return true;
-}
-
-void PageWindow::FieldsSwitched()
-{
-    FilterSettings& filter = m_sim.filter;
-    if (Control("CheckBox3").checked) {
-        if (!ReadDecimal(Control("EField").text, filter.electricField))
-            return;
-        double microtesla = 0.0;
-        if (!ReadDecimal(Control("BField").text, microtesla))
-            return;
-        filter.magneticField = MicroteslaToTesla(microtesla);
-        Control("EField").colour = Colours::White;
-        for (const char* name : {"BField", "Edit7"}) {
-            Control(name).colour = Colours::NormalColor;
-            Control(name).readOnly = false;
+        if (step != m_fieldStep) {
+            m_fieldStep = step;
+            SetText("Edit4", std::to_string(step));
         }
-        Control("UpDown4").shown = true;
-    } else {
-        filter.electricField = 0.0;
-        filter.magneticField = 0.0;
-        for (const char* name : {"EField", "BField", "Edit7"})
-            Control(name).colour = Colours::OffColor;
-        Control("BField").readOnly = true;
-        Control("Edit7").readOnly = true;
-        Control("UpDown4").shown = false;
     }
 }
 
@@ -383,9 +200,25 @@ bool PageWindow::LoadSource(const std::string& name, const std::string& text)
     return true;
 }
 
+std::string PageWindow::Text(std::string_view control) const
+{
+    return m_controls.at(std::string(control)).text;
+}
+
 void PageWindow::SetText(std::string_view control, const std::string& text)
 {
-    Control(std::string(control)).text = text;
+    std::string& shown = Control(std::string(control)).text;
+    if (shown == text)
+        return;
+    shown = text;
+    if (control == "Edit3")
+        m_settings.SlitStepChanged();
+    else if (control == "Edit4")
+        m_settings.FieldStepChanged();
+    else if (control == "BField")
+        m_settings.FieldTyped();
+    else if (control == "Edit7")
+        m_settings.EnergyTyped();
 }
 
 void PageWindow::SetEnabled(std::string_view control, bool enabled)
@@ -403,13 +236,44 @@ void PageWindow::SetChecked(std::string_view control, bool checked)
     Control(std::string(control)).checked = checked;
 }
 
-std::optional<std::int32_t> PageWindow::ReadSetCount()
+void PageWindow::SetColour(std::string_view control, std::uint32_t colour)
 {
-    std::int32_t count = 0;
-    if (!ReadInteger(Control("Edit6").text, count))
-        return std::nullopt;
-    return count;
+    Control(std::string(control)).colour = colour;
 }
+
+void PageWindow::SetReadOnly(std::string_view control, bool readOnly)
+{
+    Control(std::string(control)).readOnly = readOnly;
+}
+
+void PageWindow::SetShown(std::string_view control, bool shown)
+{
+    Control(std::string(control)).shown = shown;
+}
+
+ControlRect PageWindow::Rect(std::string_view control) const
+{
+    return m_controls.at(std::string(control)).rect;
+}
+
+void PageWindow::SetRect(std::string_view control, const ControlRect& rect)
+{
+    Control(std::string(control)).rect = rect;
+}
+
+void PageWindow::ShowGeneralError(const std::string& message)
+{
+    // The general error box ends every message with a full stop.
+    m_messages.push_back({"Vantor", message + "."});
+}
+
+void PageWindow::ShowRefusal(const std::string& text)
+{
+    m_messages.push_back({ErrorBoxTitle, text});
+}
+
+// The page's script gives the focus back when the entry handler answers false.
+void PageWindow::TakeFocusBack(std::string_view) {}
 
 // The waiting particle goes with its count.
 void PageWindow::ForgetLaunches()

@@ -4,6 +4,8 @@
 #include "core/simulation.h"
 #include "ui/layout/apparatus_drawing.h"
 #include "ui/layout/run_handlers.h"
+#include "ui/layout/settings_handlers.h"
+#include "ui/layout/window_panel.h"
 
 #include <cstdint>
 #include <map>
@@ -33,7 +35,7 @@ struct PageMessage {
 // window over the same simulation, without an event loop of its own. A run
 // flies in slices (FlyFor) that end at the window's turns, so the browser
 // repaints and takes Stop between them.
-class PageWindow : public MeasurementView, private RunPanel {
+class PageWindow : public MeasurementView, private WindowPanel {
 public:
     PageWindow();
 
@@ -77,33 +79,27 @@ public:
     void DrawTrackPiece(int fromX, int fromY, int toX, int toY, std::uint32_t colour) override;
 
 private:
-    // RunPanel
+    // WindowPanel
+    std::string Text(std::string_view control) const override;
     void SetText(std::string_view control, const std::string& text) override;
     void SetEnabled(std::string_view control, bool enabled) override;
     bool Checked(std::string_view control) const override;
     void SetChecked(std::string_view control, bool checked) override;
-    std::optional<std::int32_t> ReadSetCount() override;
+    void SetColour(std::string_view control, std::uint32_t colour) override;
+    void SetReadOnly(std::string_view control, bool readOnly) override;
+    void SetShown(std::string_view control, bool shown) override;
+    ControlRect Rect(std::string_view control) const override;
+    void SetRect(std::string_view control, const ControlRect& rect) override;
+    void ShowGeneralError(const std::string& message) override;
+    void ShowRefusal(const std::string& text) override;
+    void TakeFocusBack(std::string_view control) override;
     void ForgetLaunches() override;
     void ForgetDetections() override;
     void RefreshRunDisplays() override;
     CountSetting SettingNow() const override;
 
-    void SlitStepChanged(int step);
-    void FieldStepChanged(int step);
-    void FieldTyped();
-    bool FieldEntered();
-    bool EnergyEntered();
-    bool ElectricFieldEntered();
-    bool CountEntered();
-    void FieldsSwitched();
-    bool ReadInteger(const std::string& text, std::int32_t& value);
-    bool ReadDecimal(const std::string& text, double& value);
-    void Refuse(const std::string& name, const char* message);
-    void ShowError(const std::string& text);
-
     Simulation m_sim;
     std::map<std::string, ControlState> m_controls;
-    int m_slitRightEdge = 0;
     int m_slitStep = 0;
     int m_fieldStep = 0;
     bool m_launchesToShow = false;
@@ -119,4 +115,5 @@ private:
     int m_changedBottom = -1;
     std::vector<PageMessage> m_messages;
     RunHandlers m_run{m_sim, *this};
+    SettingsHandlers m_settings{m_sim, *this};
 };

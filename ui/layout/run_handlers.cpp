@@ -3,6 +3,7 @@
 #include "core/measurement.h"
 #include "core/pass_band.h"
 #include "core/simulation.h"
+#include "ui/layout/window_panel.h"
 #include "ui/layout/window_texts.h"
 
 namespace {
@@ -15,7 +16,7 @@ constexpr const char* LockedWhileRunning[]{"CheckBox3", "Edit7",    "UpDown4",  
 
 bool RunHandlers::Start(RunClock::time_point now)
 {
-    const std::optional<std::int32_t> count = m_panel.ReadSetCount();
+    const std::optional<std::int32_t> count = ReadInteger(m_panel, "Edit6");
     if (!count)
         return false;
     m_panel.SetText("Edit12", "");

@@ -3,35 +3,8 @@
 #include "core/count_origin.h"
 #include "core/run_state.h"
 
-#include <cstdint>
-#include <optional>
-#include <string>
-#include <string_view>
-
+class WindowPanel;
 struct Simulation;
-
-// What the run's handlers ask of a window: its controls by the layout's
-// names, and the few things each window shows in its own way.
-class RunPanel {
-public:
-    virtual ~RunPanel() = default;
-
-    virtual void SetText(std::string_view control, const std::string& text) = 0;
-    virtual void SetEnabled(std::string_view control, bool enabled) = 0;
-    virtual bool Checked(std::string_view control) const = 0;
-    virtual void SetChecked(std::string_view control, bool checked) = 0;
-
-    // The set count of Edit6, or nothing once the window has said that its text is no integer.
-    virtual std::optional<std::int32_t> ReadSetCount() = 0;
-    // The launched count is gone: its tracks and any launch not yet shown go too.
-    virtual void ForgetLaunches() = 0;
-    // The detected count is gone: a detection not yet shown is forgotten.
-    virtual void ForgetDetections() = 0;
-    // The counters and the measuring time as they are now.
-    virtual void RefreshRunDisplays() = 0;
-    // The setting the counts are being measured at.
-    virtual CountSetting SettingNow() const = 0;
-};
 
 // Start, Stop, Continue and the two clears of the measurement window, in the
 // order the window takes their steps, for every window that shows one. The
@@ -39,7 +12,7 @@ public:
 // handler, the page in slices between the browser's frames.
 class RunHandlers {
 public:
-    RunHandlers(Simulation& sim, RunPanel& panel) : m_sim(sim), m_panel(panel) {}
+    RunHandlers(Simulation& sim, WindowPanel& panel) : m_sim(sim), m_panel(panel) {}
 
     // Start (Button3): true when a run has begun and its particles are to fly.
     bool Start(RunClock::time_point now);
@@ -59,6 +32,6 @@ private:
     void EnableSettings();
 
     Simulation& m_sim;
-    RunPanel& m_panel;
+    WindowPanel& m_panel;
     CountOrigin m_origin;
 };

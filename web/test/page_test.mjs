@@ -145,6 +145,7 @@ describe("settings", () => {
                                                                                document.activeElement.selectionEnd)),
                    text);
       await enter(page, id, id === "Edit6" ? "1000" : "0");
+      assert.equal(await page.$eval("#" + id, (e) => getComputedStyle(e).backgroundColor), "rgb(255, 255, 192)");
     }
     await page.close();
   });
