@@ -5,10 +5,10 @@ namespace {
 const OptionUsage HelpOption{"--help", "", "ez a leírás"};
 
 constexpr char ExitCodes[] =
-    "Kilépési kód: 0 siker, 2 hibás argumentum vagy használhatatlan forrásfájl (az evidence parancsnál a nem "
-    "létező útvonal is), 1 ha egy kimeneti fájl nem írható (a korábbi fájl ilyenkor érintetlen marad; a kimenet "
-    "helyén vagy útvonalában álló szimbolikus linket a program nem követi), 3 ha az evidence parancs nem "
-    "\"rendben\" állapotú képet, linket vagy ideiglenes fájlt talált.";
+    "Kilépési kód: 0, ha minden sikerült; 1, ha egy kimeneti fájl nem írható (a korábbi fájl ilyenkor "
+    "érintetlen marad; a kimenet helyén vagy útvonalában álló szimbolikus linket a program nem követi); 2, ha "
+    "hibás egy argumentum vagy használhatatlan a forrásfájl (az evidence parancsnál a nem létező útvonal is); 3, "
+    "ha az evidence parancs nem „rendben” állapotú képet, linket vagy ideiglenes fájlt talált.";
 
 // A command's own outcome as the command line's.
 template <class Options>
@@ -22,7 +22,7 @@ ParsedCommandLine AsCommandLine(ParsedOptions<Options> parsed)
 ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments)
 {
     if (arguments.empty())
-        return CommandLineError{"vantor-cli: hiányzik a parancs; a --help felsorolja a lehetőségeket"};
+        return CommandLineError{"vantor-cli: hiányzik a parancs; a --help felsorolja a parancsokat"};
     const std::string& first = arguments.front();
     if (first == "--help" || first == "-h" || first == "help")
         return HelpRequest{};

@@ -86,7 +86,7 @@ JpegLayout ScanJpeg(QByteArrayView file)
             return layout;
         }
         if (ByteAt(file, at) != Prefix) {
-            layout.problem = QStringLiteral("hibás szegmens a(z) %1. bájtnál").arg(at);
+            layout.problem = QStringLiteral("hibás szegmens a fájl %1. bájtjánál").arg(at);
             return layout;
         }
         while (at < file.size() && ByteAt(file, at) == Prefix)
@@ -105,7 +105,7 @@ JpegLayout ScanJpeg(QByteArrayView file)
         if (StandsAlone(marker))
             continue;
         if (marker == 0x00 || marker == StartOfImage) {
-            layout.problem = QStringLiteral("hibás jelölő a(z) %1. bájtnál").arg(begin);
+            layout.problem = QStringLiteral("hibás jelölő a fájl %1. bájtjánál").arg(begin);
             return layout;
         }
         if (at + 2 > file.size()) {
@@ -114,7 +114,7 @@ JpegLayout ScanJpeg(QByteArrayView file)
         }
         const qsizetype length = ByteAt(file, at) << 8 | ByteAt(file, at + 1);
         if (length < 2) {
-            layout.problem = QStringLiteral("hibás szegmenshossz a(z) %1. bájtnál").arg(at);
+            layout.problem = QStringLiteral("hibás szegmenshossz a fájl %1. bájtjánál").arg(at);
             return layout;
         }
         if (at + length > file.size()) {

@@ -25,19 +25,19 @@ PictureCheck CheckDigest(QByteArrayView file, const JpegLayout& layout, const Jp
                          const EvidenceRecord& record)
 {
     if (!IsHexDigest(record.digest))
-        return {EvidenceStatus::Modified, QStringLiteral("a digest nem 64 jegyű hexadecimális szám"), record};
+        return {EvidenceStatus::Modified, QStringLiteral("az ellenőrzőösszeg nem 64 jegyű hexadecimális szám"), record};
     const qsizetype place = DigestPlace(CommentText(file, comment), record.digest.toLatin1());
     if (place < 0)
-        return {EvidenceStatus::Modified, QStringLiteral("az adatlap nem a program írta alakú"), record};
+        return {EvidenceStatus::Modified, QStringLiteral("az adatlap nem olyan alakú, amilyet a program ír"), record};
     const QByteArray digest = PictureDigest(file, comment.begin + 4 + place);
     if (digest.compare(record.digest.toLatin1(), Qt::CaseInsensitive) == 0)
         return {EvidenceStatus::Intact, {}, record};
     if (layout.comments.size() > 1)
         return {EvidenceStatus::Modified,
-                QStringLiteral("a digest nem egyezik; %1 megjegyzés van a képben, a program egyet ír")
+                QStringLiteral("az ellenőrzőösszeg nem egyezik; a képben %1 megjegyzés van, a program csak egyet ír")
                     .arg(layout.comments.size()),
                 record};
-    return {EvidenceStatus::Modified, QStringLiteral("a digest nem egyezik"), record};
+    return {EvidenceStatus::Modified, QStringLiteral("az ellenőrzőösszeg nem egyezik"), record};
 }
 
 }
@@ -101,7 +101,7 @@ PictureCheck CheckRegularFile(const QFileInfo& info)
         return {EvidenceStatus::Unreadable, QStringLiteral("nem közönséges fájl"), std::nullopt};
     if (info.size() > MaxPictureBytes)
         return {EvidenceStatus::Unreadable,
-                QStringLiteral("túl nagy egy képernyőképhez (%1 bájt)").arg(info.size()), std::nullopt};
+                QStringLiteral("túl nagy ahhoz, hogy a program képe legyen (%1 bájt)").arg(info.size()), std::nullopt};
     const FileBytes read = ReadFileBytes(info.filesystemFilePath(), static_cast<std::size_t>(MaxPictureBytes) + 1);
     if (read.error)
         return {EvidenceStatus::Unreadable,
@@ -130,7 +130,7 @@ PictureCheck CheckPictureFile(const QString& path)
     QString held = StatusText(check.status);
     if (!check.reason.isEmpty())
         held += QStringLiteral(": ") + check.reason;
-    check.reason = QStringLiteral("félbemaradt mentés maradéka, %1 lett volna; a benne levő kép: %2").arg(*target, held);
+    check.reason = QStringLiteral("félbemaradt mentés maradéka, a neve %1 lett volna; a benne lévő kép: %2").arg(*target, held);
     check.status = EvidenceStatus::Leftover;
     return check;
 }

@@ -134,7 +134,7 @@ QString FieldNamed(const QString& name)
 RecordReading Unparsed(QByteArrayView comment, const QJsonParseError& error)
 {
     if (error.error != QJsonParseError::NoError && comment.contains(QByteArrayView(EvidenceFormatPrefix.data(), EvidenceFormatPrefix.size())))
-        return Broken(QStringLiteral("az adatlap nem érvényes JSON: hiba a(z) %1. bájtnál").arg(error.offset + 1));
+        return Broken(QStringLiteral("az adatlap nem érvényes JSON: hiba az adatlap %1. bájtjánál").arg(error.offset + 1));
     return NotARecord(QStringLiteral("a megjegyzés nem JSON-objektum"));
 }
 
@@ -178,7 +178,7 @@ RecordReading ReadRecord(QByteArrayView comment)
         return NotARecord(QStringLiteral("a megjegyzés nem Vantor-adatlap"));
     const int version = LayoutVersion(format);
     if (version == 0)
-        return NotARecord(QStringLiteral("ismeretlen adatlap-formátum: %1").arg(Clipped(format)));
+        return NotARecord(QStringLiteral("ismeretlen adatlapformátum: %1").arg(Clipped(format)));
 
     // Qt keeps the last of two members of one name: which of them holds
     // would be the reader's guess.

@@ -15,11 +15,8 @@
 // Colours are 0x00BBGGRR values, red in the low byte, as the simulation keeps
 // them; the top byte is ignored.
 //
-// A pen 1 pixel wide (or less) sets, along the longer axis of the line, one pixel per
-// coordinate from the start to the end point, both included, and across it
-// the pixel nearest to the true line; a tie goes to the pixel farther from
-// the start. Lines leaving the picture are clipped without changing which
-// pixels are set inside it. Wider pens have round ends.
+// A pen 1 pixel wide (or less) sets the pixels of ui/layout/track_line.h,
+// which the page's tracks set too. Wider pens have round ends.
 class OverlayCanvas {
 public:
     explicit OverlayCanvas(QSize size);

@@ -162,12 +162,20 @@ val Controls(const PageWindow& window)
     return controls;
 }
 
-val TrackPieces(PageWindow& window)
+// The tracks' pixels as a view of the module's memory, to be copied at once,
+// and the part changed; nothing when no track changed.
+val Tracks(PageWindow& window)
 {
-    const std::vector<std::int32_t> pieces = window.TakeTrackPieces();
-    val copy = val::global("Int32Array").new_(pieces.size());
-    copy.call<void>("set", val(emscripten::typed_memory_view(pieces.size(), pieces.data())));
-    return copy;
+    const std::optional<ControlRect> changed = window.TakeTracksChanged();
+    if (!changed)
+        return val::null();
+    const std::vector<std::uint32_t>& pixels = window.TrackPixels();
+    val tracks = val::object();
+    tracks.set("pixels", val(emscripten::typed_memory_view(pixels.size() * 4,
+                                                           reinterpret_cast<const std::uint8_t*>(pixels.data()))));
+    tracks.set("width", window.TrackPictureWidth());
+    tracks.set("changed", RectObject(*changed));
+    return tracks;
 }
 
 val Messages(PageWindow& window)
@@ -231,8 +239,7 @@ EMSCRIPTEN_BINDINGS(vantor)
         .function("flyFor", &PageWindow::FlyFor)
         .function("running", &PageWindow::Running)
         .function("loadSource", &PageWindow::LoadSource)
-        .function("trackPieces", &TrackPieces)
-        .function("overlayCleared", &PageWindow::TakeOverlayCleared)
+        .function("tracks", &Tracks)
         .function("messages", &Messages)
         .function("counts", &Counts)
         .function("countOrigin", &Origin);

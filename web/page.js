@@ -213,28 +213,19 @@ function render() {
     }
   }
   document.getElementById("Loadsource1").disabled = !controls.Loadsource1.enabled;
-  if (page.win.overlayCleared()) page.overlay.clearRect(0, 0, page.elements.Image2.width, page.elements.Image2.height);
   drawTracks();
   showMessages();
 }
 
+// The window has drawn the tracks into its pixels; the changed part of them
+// is copied onto the overlay, however many pieces the particles drew.
 function drawTracks() {
-  const pieces = page.win.trackPieces();
-  const ctx = page.overlay;
-  ctx.lineWidth = 1;
-  let colour = -1;
-  ctx.beginPath();
-  for (let i = 0; i < pieces.length; i += 5) {
-    if (pieces[i + 4] !== colour) {
-      ctx.stroke();
-      ctx.beginPath();
-      colour = pieces[i + 4];
-      ctx.strokeStyle = css(colour);
-    }
-    ctx.moveTo(pieces[i] + 0.5, pieces[i + 1] + 0.5);
-    ctx.lineTo(pieces[i + 2] + 0.5, pieces[i + 3] + 0.5);
-  }
-  ctx.stroke();
+  const tracks = page.win.tracks();
+  if (!tracks) return;
+  const bytes = new Uint8ClampedArray(tracks.pixels.buffer, tracks.pixels.byteOffset, tracks.pixels.length);
+  const picture = new ImageData(bytes, tracks.width);
+  const changed = tracks.changed;
+  page.overlay.putImageData(picture, 0, 0, changed.x, changed.y, changed.width, changed.height);
 }
 
 // Message boxes are modal, as the window's are: nothing else takes a click

@@ -7,6 +7,7 @@
 #include "core/settings_rules.h"
 #include "spectrum/source_spectrum.h"
 #include "ui/layout/colours.h"
+#include "ui/layout/track_line.h"
 #include "ui/layout/window_layout.h"
 #include "ui/layout/window_texts.h"
 
@@ -16,10 +17,13 @@
 
 namespace {
 
-// Track colours come as 0x00BBGGRR, the page takes 0xRRGGBB.
-std::int32_t PageColour(std::uint32_t bgr)
+// Track colours come as 0x00BBGGRR; the canvas's pixel, read as one number,
+// is 0xAABBGGRR. White is no track: the apparatus shows through.
+std::uint32_t CanvasPixel(std::uint32_t bgr)
 {
-    return static_cast<std::int32_t>(((bgr & 0xff) << 16) | (bgr & 0xff00) | ((bgr >> 16) & 0xff));
+    if ((bgr & 0xffffff) == 0xffffff)
+        return 0;
+    return 0xff000000 | bgr;
 }
 
 std::string WithText(std::string_view message, const std::string& text)
@@ -70,6 +74,11 @@ PageWindow::PageWindow()
     Control("StaticText4").rect.y = place.staticText4.y;
     Control("StaticText5").rect.x = place.staticText5.x;
     Control("StaticText5").rect.y = place.staticText5.y;
+    m_trackWidth = Control("Image2").rect.width;
+    m_trackHeight = Control("Image2").rect.height;
+    m_trackPixels.assign(std::size_t(m_trackWidth) * std::size_t(m_trackHeight), 0);
+    m_changedLeft = m_trackWidth;
+    m_changedTop = m_trackHeight;
     SetUpSimulation(m_sim, {});
     Control("Panel9").text = m_sim.source.Name;
     m_sim.view = this;
@@ -405,8 +414,11 @@ std::optional<std::int32_t> PageWindow::ReadSetCount()
 // The waiting particle goes with its count.
 void PageWindow::ForgetLaunches()
 {
-    m_trackPieces.clear();
-    m_overlayCleared = true;
+    std::fill(m_trackPixels.begin(), m_trackPixels.end(), 0);
+    m_changedLeft = 0;
+    m_changedTop = 0;
+    m_changedRight = m_trackWidth - 1;
+    m_changedBottom = m_trackHeight - 1;
     m_paused = false;
     m_launchesToShow = false;
 }
@@ -421,14 +433,17 @@ CountSetting PageWindow::SettingNow() const
     return {m_sim.filter, m_slitStep, m_sim.source.Name};
 }
 
-std::vector<std::int32_t> PageWindow::TakeTrackPieces()
+std::optional<ControlRect> PageWindow::TakeTracksChanged()
 {
-    return std::exchange(m_trackPieces, {});
-}
-
-bool PageWindow::TakeOverlayCleared()
-{
-    return std::exchange(m_overlayCleared, false);
+    if (m_changedLeft > m_changedRight)
+        return std::nullopt;
+    const ControlRect changed{m_changedLeft, m_changedTop, m_changedRight - m_changedLeft + 1,
+                              m_changedBottom - m_changedTop + 1};
+    m_changedLeft = m_trackWidth;
+    m_changedTop = m_trackHeight;
+    m_changedRight = -1;
+    m_changedBottom = -1;
+    return changed;
 }
 
 std::vector<PageMessage> PageWindow::TakeMessages()
@@ -461,5 +476,12 @@ bool PageWindow::TracksShown() const
 
 void PageWindow::DrawTrackPiece(int fromX, int fromY, int toX, int toY, std::uint32_t colour)
 {
-    m_trackPieces.insert(m_trackPieces.end(), {fromX, fromY, toX, toY, PageColour(colour)});
+    const std::uint32_t pixel = CanvasPixel(colour);
+    PlotTrackLine(fromX, fromY, toX, toY, m_trackWidth, m_trackHeight, [&](int x, int y) {
+        m_trackPixels[std::size_t(y) * std::size_t(m_trackWidth) + std::size_t(x)] = pixel;
+        m_changedLeft = std::min(m_changedLeft, x);
+        m_changedRight = std::max(m_changedRight, x);
+        m_changedTop = std::min(m_changedTop, y);
+        m_changedBottom = std::max(m_changedBottom, y);
+    });
 }

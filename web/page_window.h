@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -56,11 +57,13 @@ public:
     // Replaces the source with a source text; false, with a message, when it cannot be used.
     bool LoadSource(const std::string& name, const std::string& text);
 
-    // Track pieces drawn since the last call, five numbers each: from x, from
-    // y, to x, to y in picture pixels, and the colour as 0xRRGGBB.
-    std::vector<std::int32_t> TakeTrackPieces();
-    // True once after the tracks were cleared.
-    bool TakeOverlayCleared();
+    // The tracks' picture, the size of Image2, as the page's canvas holds its
+    // pixels (bytes R, G, B, A; no track is transparent), and the part of it
+    // changed since the last call, if any. However many pieces a slice drew,
+    // the page copies no more than these pixels once a frame.
+    const std::vector<std::uint32_t>& TrackPixels() const { return m_trackPixels; }
+    int TrackPictureWidth() const { return m_trackWidth; }
+    std::optional<ControlRect> TakeTracksChanged();
     std::vector<PageMessage> TakeMessages();
     const Simulation& Sim() const { return m_sim; }
     // Where the counts shown come from, which a saved picture states.
@@ -105,9 +108,15 @@ private:
     int m_fieldStep = 0;
     bool m_launchesToShow = false;
     bool m_detectionsToShow = false;
-    bool m_overlayCleared = false;
     bool m_paused = false;   // the last slice ended at a turn, its particle waiting
-    std::vector<std::int32_t> m_trackPieces;
+    std::vector<std::uint32_t> m_trackPixels;
+    int m_trackWidth = 0;
+    int m_trackHeight = 0;
+    // The changed part: its first and last column and row, none when left > right.
+    int m_changedLeft;
+    int m_changedTop;
+    int m_changedRight = -1;
+    int m_changedBottom = -1;
     std::vector<PageMessage> m_messages;
     RunHandlers m_run{m_sim, *this};
 };

@@ -27,7 +27,8 @@ inline bool IsValidThreadCount(std::int32_t threads)
 
 // What the help says of a source file, wherever one is read.
 inline constexpr const char* SourceFileHelp =
-    "(UTF-8 vagy windows-1250, legfeljebb 64 KiB): a forrás nevét tartalmazó sor, határenergia MeV-ben (0 és 5 között), majd 2–200 "
+    "(UTF-8 vagy windows-1250 kódolású, legfeljebb 64 KiB): első sora a forrás neve, a második a határenergia MeV-ben "
+    "(0 és 5 között), utána 2–200 "
     "„energia<TAB>intenzitás” sor növekvő, 0 és 5 MeV közötti energiákkal és nem negatív, nem mind nulla, a "
     "határenergia fölött nulla intenzitásokkal";
 
@@ -38,7 +39,7 @@ struct RunRules {
     OptionRule<Options> field{
         .name = "--field",
         .value = "MIKROTESLA",
-        .help = "a mágneses indukció egész µT-ban, nem-negatív; 0 esetén az ablak \"Nem számolható\"",
+        .help = "a mágneses indukció egész µT-ban, nem negatív; 0 esetén az energiaablak „Nem számolható”",
         .required = FieldMeaning,
         .read = Integer<Options>(&RunOptions::fieldMicrotesla, IsValidFieldMicrotesla),
         .why = "nem-negatív egész számot kell megadni µT-ban"};
@@ -51,7 +52,8 @@ struct RunRules {
     OptionRule<Options> count{
         .name = "--count",
         .value = "N",
-        .help = "az egy mérésben indítandó részecskék száma, legalább 1; alapértelmezés 1000",
+        .help = "az egy mérésben (a pásztázás minden pontjában) kibocsátott részecskék száma, legalább 1; "
+                "alapértelmezés 1000",
         .read = Integer<Options>(&RunOptions::count, IsValidParticleCount),
         .why = "pozitív egész számot kell megadni"};
     OptionRule<Options> threads{
@@ -72,8 +74,8 @@ struct RunRules {
         .value = "N",
         .help = "a véletlenszám-sorozat kezdőpontja (0 és 4294967295 között): más N más, de ugyanúgy ismételhető "
                 "adatsort ad, így minden diák saját mérést kaphat, és a mérés sokszor megismételhető; a diákoknak "
-                "egymás utáni számokat (1, 2, 3, ...) érdemes adni, mert ezek biztosan távol indulnak, két "
-                "találomra választott szám viszont ritkán közeli kezdőpontot, közös adatokat adhat; a 0 és a "
+                "egymás utáni számokat (1, 2, 3, …) érdemes adni, mert ezek biztosan távol indulnak, két "
+                "találomra választott szám viszont ritkán egymáshoz közeli kezdőpontot, így közös adatokat adhat; a 0 és a "
                 "kapcsoló elhagyása a megszokott sorozatot adja; a szálak számától az eredmény ekkor sem függ",
         .read = Unsigned<Options>(&RunOptions::seed),
         .why = "0 és 4294967295 közötti egész számot kell megadni"};

@@ -30,9 +30,9 @@ const CommandGrammar<EvidenceOptions>& EvidenceGrammar()
             .name = "--source",
             .value = "FÁJL",
             .help = std::string("forrásfájl a beépített és a szállított források mellé ") + SourceFileHelp +
-                    "; a versenymódú képet mindig a beépített C-14-gyel veti össze, a tanári módú kép forrását "
-                    "csak ez a fájl hitelesíti, e nélkül az eltérés csak megjegyzés, az ismeretlen forrásé "
-                    "ellenőrizetlen marad",
+                    "; a versenymódban mentett képet mindig a beépített C-14-gyel veti össze; a tanári módban mentett "
+                    "kép forrását csak ez a fájl hitelesíti: nélküle az eltérés csak megjegyzés, az ismeretlen "
+                    "forrású kép pedig ellenőrizetlen marad",
             .read = Path(&EvidenceOptions::sourcePath),
             .why = FileNameWanted};
         return CommandGrammar<EvidenceOptions>{
@@ -40,12 +40,12 @@ const CommandGrammar<EvidenceOptions>& EvidenceGrammar()
             .description =
                 "Az evidence parancs a program mentett képeit ellenőrzi. Minden kép magában hordja a mentés "
                 "adatlapját (a beállításokat, a számlálókat, a mentés idejét) és egy SHA-256 ellenőrzőösszeget. Az "
-                "ÚTVONAL kép vagy mappa; egy mappából a JPEG-fájljai és a közvetlen almappáiéi kerülnek sorra, így a "
-                "versenyzők mappáit tartó mappa az egész termet felsorolja. Képenként egy sor: mappa, fájl, mentés "
-                "ideje, energia, indukció, rés, kibocsátott, beütés, ablakszélesség, mérési idő és az állapot: "
-                "\"rendben\", \"módosítva\", \"nincs adat\", \"hibás fájl\" vagy \"valószínűtlen\", az ok is. A "
-                "mappákban álló linket nem követi: az külön sor \"link\" állapottal, és azt is mondja, hova mutat; "
-                "egy félbemaradt mentés maradéka \"ideiglenes fájl\". "
+                "ÚTVONAL egy kép vagy egy mappa; egy mappában a benne és a közvetlen almappáiban lévő JPEG-fájlokat "
+                "ellenőrzi, így a munkamappa megadásával az egész termet. Képenként egy sort ír: mappa, fájl, a "
+                "mentés ideje, energia, indukció, Blende, kibocsátott részecskék, beütésszám, az energiaablak "
+                "szélessége, a mérés ideje, majd az állapot: „rendben”, „módosítva”, „nincs adat”, „hibás fájl” vagy "
+                "„valószínűtlen”, és az ok. A mappákban álló linket nem követi: az külön sor „link” állapottal, amely "
+                "azt is megmondja, hova mutat; egy félbemaradt mentés maradéka „ideiglenes fájl”. "
                 "Az állapotok jelentését, és azt, hogy mit nem tud az ellenőrzés kimutatni, a szervezők útmutatója "
                 "írja le.",
             .rules = {csv, xlsx, html, source},

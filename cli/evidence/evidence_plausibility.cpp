@@ -50,10 +50,10 @@ std::optional<QString> ImpossibleAnywhere(const EvidenceRecord& record, const Pl
     if (record.detected < 0)
         return QStringLiteral("negatív a beütésszám (%1)").arg(record.detected);
     if (record.measuringTime.trimmed().startsWith(u'-'))
-        return QStringLiteral("negatív a mérési idő (%1)").arg(record.measuringTime.trimmed());
+        return QStringLiteral("negatív a mérés ideje (%1)").arg(record.measuringTime.trimmed());
     const QDateTime savedAt = QDateTime::fromString(record.savedAt, Qt::ISODate);
     if (savedAt.isValid() && savedAt > context.now.addDays(SavedAtToleranceDays))
-        return QStringLiteral("a mentés ideje (%1) több mint egy nappal az ellenőrzés utáni").arg(record.savedAt);
+        return QStringLiteral("a mentés ideje (%1) több mint egy nappal későbbi az ellenőrzésnél").arg(record.savedAt);
     return std::nullopt;
 }
 
@@ -69,11 +69,11 @@ bool IsMeasuringTimeText(const QString& text)
 std::optional<QString> ImpossibleHere(const EvidenceRecord& record)
 {
     if (!IsMeasuringTimeText(record.measuringTime))
-        return QStringLiteral("a mérési idő (%1) nem a program írta alakú").arg(record.measuringTime);
+        return QStringLiteral("a mérés ideje (%1) nem olyan alakú, amilyet a program ír").arg(record.measuringTime);
     if (!QDateTime::fromString(record.savedAt, Qt::ISODate).isValid())
         return QStringLiteral("a mentés ideje (%1) nem dátum").arg(record.savedAt);
     if (record.setCount && !IsValidParticleCount(*record.setCount))
-        return QStringLiteral("a beállított részecskeszám (%1) nem adható meg").arg(*record.setCount);
+        return QStringLiteral("a Beállított részecskeszám (%1) nem írható be a programba").arg(*record.setCount);
     if (!IsValidSlitStep(record.slitStep))
         return QStringLiteral("a Blende lépése (%1) a %2–%3 tartományon kívül van")
             .arg(QString::number(record.slitStep), QString::number(MinSlitStep), QString::number(MaxSlitStep));
@@ -122,7 +122,7 @@ void Mismatch(const Judge& judge, const QString& reason, Plausibility& verdict)
     if (judge.vouched)
         verdict.implausible = reason;
     else
-        verdict.notes << QStringLiteral("tanári mód: a forrás eltérhet a névadótól");
+        verdict.notes << QStringLiteral("tanári mód: a forrás eltérhet az azonos nevű forrástól");
 }
 
 // The last Start's setting as the window had it, with the band searched anew.
@@ -144,7 +144,7 @@ QString BandText(const QString& lower, const QString& upper)
 
 QString BandMismatch(const EvidenceRecord& record, const QString& lower, const QString& upper)
 {
-    return QStringLiteral("az indításkori energiaablak (%1 keV) nem az, amit a program a beállításaihoz számol "
+    return QStringLiteral("az indításkori energiaablak (%1 keV) nem az, amelyet a program a beállításokból számol "
                           "(%2 keV)")
         .arg(BandText(record.startPassLowerKeV, record.startPassUpperKeV), BandText(lower, upper));
 }
@@ -154,7 +154,7 @@ QString BandMismatch(const EvidenceRecord& record, const QString& lower, const Q
 std::optional<QString> ImpossibleWithoutField(const EvidenceRecord& record)
 {
     if (record.startElectricFieldVPerM != 0.0)
-        return QStringLiteral("mágneses tér nélkül az elektromos tér sem lehet %1 V/m")
+        return QStringLiteral("mágneses indukció nélkül az elektromos térerősség sem lehet %1 V/m")
             .arg(QString::number(record.startElectricFieldVPerM, 'g', QLocale::FloatingPointShortest));
     const QString none = QString::fromUtf8(NotComputableText);
     if (record.startPassLowerKeV != none || record.startPassUpperKeV != none || record.startPassWidthKeV != none)
@@ -163,8 +163,8 @@ std::optional<QString> ImpossibleWithoutField(const EvidenceRecord& record)
     // each turn may leave one launched particle that never reached the detector.
     const auto turns = record.launched / ParticlesPerTurn;
     if (record.detected < record.launched - turns)
-        return QStringLiteral("mágneses tér nélkül minden részecske a detektorba ér, de a beütésszám (%1) nem a "
-                              "kibocsátottaké (%2)")
+        return QStringLiteral("mágneses indukció nélkül minden részecske a detektorba ér, de a beütésszám (%1) "
+                              "kevesebb a kibocsátott részecskék számánál (%2)")
             .arg(QString::number(record.detected), QString::number(record.launched));
     return std::nullopt;
 }
@@ -180,16 +180,16 @@ double MaxPullChance()
 void CheckPhysics(const EvidenceRecord& record, const PlausibilityContext& context, Plausibility& verdict)
 {
     if (record.detected > record.launched) {
-        verdict.implausible = QStringLiteral("több a beütés (%1), mint a kibocsátott részecske (%2)")
+        verdict.implausible = QStringLiteral("nagyobb a beütésszám (%1), mint a kibocsátott részecskék száma (%2)")
                                   .arg(QString::number(record.detected), QString::number(record.launched));
         return;
     }
     if (!IsValidSlitStep(record.startSlitStep)) {
-        verdict.implausible = QStringLiteral("a Blende indításkori lépése (%1) nem adható meg").arg(record.startSlitStep);
+        verdict.implausible = QStringLiteral("a Blende indításkori lépése (%1) nem állítható be").arg(record.startSlitStep);
         return;
     }
     if (ImpossibleInContest(record, context)) {
-        verdict.implausible = QStringLiteral("versenymódban csak a beépített forrás mérhető, nem a(z) „%1”")
+        verdict.implausible = QStringLiteral("versenymódban csak a beépített forrással lehet mérni, nem ezzel: „%1”")
                                   .arg(record.startSource);
         return;
     }
@@ -199,8 +199,8 @@ void CheckPhysics(const EvidenceRecord& record, const PlausibilityContext& conte
     }
     const std::optional<Judge> judge = JudgeFor(record, context.sources);
     if (!judge) {
-        verdict.notes << QStringLiteral("a fizika nem ellenőrizhető: a(z) „%1” forrás nem ismert (--source FÁJL "
-                                        "megadhatja)")
+        verdict.notes << QStringLiteral("a mérés fizikailag nem ellenőrizhető, mert a forrása ismeretlen: „%1” (a "
+                                        "--source FÁJL kapcsoló megadhatja)")
                              .arg(record.startSource);
         return;
     }
@@ -247,7 +247,7 @@ std::optional<QString> LayoutNotWritten(const EvidenceRecord& record)
     const bool after = layout < EvidenceFormatVersion && QVersionNumber::compare(program, first(layout + 1)) >= 0;
     if (!before && !after)
         return std::nullopt;
-    return QStringLiteral("a(z) %1 programváltozat nem ír %2 adatlapot").arg(record.program, record.format);
+    return QStringLiteral("a Vantor %1 változata nem ír %2 adatlapot").arg(record.program, record.format);
 }
 
 bool NewerThan(const QString& program, const QString& checker)
@@ -321,7 +321,7 @@ Plausibility CheckPlausibility(const EvidenceRecord& record, const QString& fold
         return verdict;
     if (NewerThan(record.program, context.checkerVersion)) {
         verdict.checkerOlder = true;
-        verdict.notes << QStringLiteral("a mentő program (%1) újabb az ellenőrzőnél (%2), ezért ez nem ellenőrizheti")
+        verdict.notes << QStringLiteral("a képet a Vantor %1 változata mentette, az ellenőrző régebbi (%2), ezért nem ítélheti meg")
                              .arg(record.program, context.checkerVersion);
         return verdict;
     }
@@ -333,7 +333,7 @@ Plausibility CheckPlausibility(const EvidenceRecord& record, const QString& fold
         return verdict;
     if (!record.countsFromLastStart) {
         if (record.launched > 0 || record.detected > 0)
-            verdict.notes << QStringLiteral("a fizika nem ellenőrizhető: a beütések nem egyetlen beállításból "
+            verdict.notes << QStringLiteral("a mérés fizikailag nem ellenőrizhető: a beütések nem egyetlen beállításból "
                                             "származnak");
         return verdict;
     }

@@ -49,11 +49,11 @@ const std::array<Column, 8>& RecordColumns()
         {QStringLiteral("Mentve"), [](const EvidenceRecord& r) { return SavedAtCell(r.savedAt); }, false},
         {QStringLiteral("E (keV)"), [](const EvidenceRecord& r) { return Cell(r.energyKeV); }, true},
         {QStringLiteral("B (µT)"), [](const EvidenceRecord& r) { return OptionalNumber(r.fieldMicrotesla); }, true},
-        {QStringLiteral("Rés (mm)"), [](const EvidenceRecord& r) { return Cell(r.slitMm); }, true},
+        {QStringLiteral("Blende (mm)"), [](const EvidenceRecord& r) { return Cell(r.slitMm); }, true},
         {QStringLiteral("Kibocsátott"), [](const EvidenceRecord& r) { return QString::number(r.launched); }, true},
-        {QStringLiteral("Beütés"), [](const EvidenceRecord& r) { return QString::number(r.detected); }, true},
-        {QStringLiteral("Ablak (keV)"), [](const EvidenceRecord& r) { return Cell(r.passWidthKeV); }, true},
-        {QStringLiteral("Mérési idő"), [](const EvidenceRecord& r) { return Cell(r.measuringTime); }, true},
+        {QStringLiteral("Beütésszám"), [](const EvidenceRecord& r) { return QString::number(r.detected); }, true},
+        {QStringLiteral("Energiaablak (keV)"), [](const EvidenceRecord& r) { return Cell(r.passWidthKeV); }, true},
+        {QStringLiteral("Mérés ideje"), [](const EvidenceRecord& r) { return Cell(r.measuringTime); }, true},
     }};
     return columns;
 }
@@ -180,7 +180,7 @@ std::string EvidenceSummary(const std::vector<EvidenceRow>& rows)
     if (inClass > 0)
         extra += QStringLiteral("; %1 tanári módban mentve").arg(inClass);
     if (newer > 0)
-        extra += QStringLiteral("; %1 az ellenőrzőnél újabb programmal mentve").arg(newer);
+        extra += QStringLiteral("; %1 az ellenőrző programnál újabb változattal mentve").arg(newer);
     return QStringLiteral("Összesen %1 kép: %2%3\n")
         .arg(QString::number(PictureCount(rows)), counts.join(QStringLiteral(", ")), extra)
         .toStdString();

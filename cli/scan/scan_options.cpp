@@ -22,64 +22,66 @@ const CommandGrammar<ScanOptions>& ScanGrammar()
         const RunRules<ScanOptions> run;
         const OptionRule<ScanOptions> from{.name = "--from",
                                            .value = "KEV",
-                                           .help = "a scan első áteresztett energiája keV-ben",
+                                           .help = "a pásztázás első áteresztett energiája keV-ben",
                                            .required = "az első áteresztett energia keV-ben",
                                            .read = Decimal(&ScanOptions::fromKeV, IsValidPassEnergy),
                                            .why = EnergyWanted};
         const OptionRule<ScanOptions> to{.name = "--to",
                                          .value = "KEV",
-                                         .help = "a scan utolsó áteresztett energiája keV-ben",
+                                         .help = "a pásztázás utolsó áteresztett energiája keV-ben",
                                          .required = "az utolsó áteresztett energia keV-ben",
                                          .read = Decimal(&ScanOptions::toKeV, IsValidPassEnergy),
                                          .why = EnergyWanted};
         const OptionRule<ScanOptions> step{.name = "--step",
                                            .value = "KEV",
-                                           .help = "a scan lépése keV-ben, pozitív szám",
+                                           .help = "a pásztázás lépése keV-ben, pozitív szám",
                                            .required = "a lépés keV-ben",
                                            .read = Decimal(&ScanOptions::stepKeV, IsPositive),
                                            .why = "pozitív számot kell megadni keV-ben"};
         const OptionRule<ScanOptions> csv{
             .name = "--csv",
             .value = "FÁJL",
-            .help = "a scan eredménye CSV-ben: energy_keV, launched, detected, pass_lower_keV, pass_upper_keV, "
+            .help = "a pásztázás eredménye CSV-ben: energy_keV, launched, detected, pass_lower_keV, pass_upper_keV, "
                     "pass_width_keV, rate_per_keV, rate_error_per_keV, source_intensity, source_scaled, "
-                    "response_lower_keV, response_upper_keV (az ablak a végpontra vágás előtt), expected_detected, "
+                    "response_lower_keV, response_upper_keV (az energiaablak a határenergiánál való levágás előtt), "
+                    "expected_detected, "
                     "pull, unfolded_per_keV, unfolded_error_per_keV, unfolded_lower_per_keV, unfolded_upper_per_keV "
-                    "(a visszafejtett érték 95 %-os intervalluma), true_per_keV, seed; a keV-re jutó oszlopok "
-                    "egyaránt az indított részecskék számát adják a forrásenergia egy keV-jére",
+                    "(a visszafejtett érték 95%-os intervalluma), true_per_keV, seed; a keV-re jutó oszlopok mind "
+                    "azt adják meg, hány kibocsátott részecske jut a forrás energiaskáláján egy keV-re",
             .read = Path(&ScanOptions::csvPath),
             .why = FileNameWanted};
         const OptionRule<ScanOptions> xlsx{
             .name = "--xlsx",
             .value = "FÁJL",
-            .help = "ugyanez Excel-táblázatként (.xlsx), amely dupla kattintással is helyesen nyílik meg: magyar "
-                    "oszlopnevek, a számok számként, fölötte a program változata, a --seed és a beállítások",
+            .help = "ugyanez Excel-munkafüzetként (.xlsx), amely dupla kattintással is helyesen nyílik meg: magyar "
+                    "oszlopnevek, a számok számként, fölöttük a program változata, a --seed értéke és a beállítások",
             .read = Path(&ScanOptions::xlsxPath),
             .why = FileNameWanted};
         const OptionRule<ScanOptions> plot{
             .name = "--plot",
             .value = "FÁJL.png",
-            .help = "a keV-re jutó beütésszám és a visszafejtett spektrum hibasávokkal, a valódi N·s(W) vonalként, "
-                    "alatta az eltérések szórásegységben",
+            .help = "a keV-re jutó beütésszám és (a --unfold mellett) a visszafejtett spektrum a 95%-os "
+                    "intervallumaival, a valódi N·s(W) vonalként, alatta az eltérések szórásban, egy PNG-rajzon",
             .read = Path(&ScanOptions::plotPath),
             .why = FileNameWanted};
         const OptionRule<ScanOptions> unfold{
             .name = "--unfold",
-            .help = "a forrás spektrumának visszafejtése a beütésekből (simasági büntetéssel regularizált, nem "
-                    "negatív legkisebb négyzetek, a büntetés erősségét általánosított keresztvalidáció választja, "
-                    "majd annyival kisebbre veszi, hogy a 95 %-os intervallum a torzítással együtt is lefedje a "
+            .help = "a forrás spektrumának visszafejtése a beütésszámokból (nem negatív legkisebb négyzetes "
+                    "illesztés simasági büntetéssel; a büntetés erősségét általánosított keresztvalidáció választja, "
+                    "majd a program annyival kisebbre veszi, hogy a 95%-os intervallum a torzítással együtt is lefedje a "
                     "valódi spektrumot)",
             .flag = &ScanOptions::unfold};
         return CommandGrammar<ScanOptions>{
             .name = "scan",
             .description =
-                "A scan parancs a teljes mérést végzi el: az áteresztett energiát --from-tól --to-ig (a végpontot is "
-                "beleértve) --step lépésekben állítja, és minden pontban úgy mér, mintha a versenyző egyetlen "
-                "programfutásban mindegyik pontnál Startot nyomna (a véletlenszám-sorozat pontról pontra "
-                "folytatódik). Kiírja a pontonkénti beütésszámot, az ablakszélességet és a keV-re jutó "
-                "beütésszámot, összeveti a forrás spektrumával, és kérésre CSV-fájlba és PNG-rajzba menti. Minden "
-                "ponthoz kiszámítja a forrásból várható beütésszámot és a mért eltérését tőle szórásegységben; a "
-                "--unfold a beütésekből és az ablakokból visszafejti a forrás spektrumát (legalább 5 pont és nem "
+                "A scan parancs a teljes mérést, a pásztázást végzi el: az áteresztett energiát --from-tól --to-ig "
+                "(a --to értékét is beleértve) --step lépésekben állítja, és minden pontban úgy mér, mintha a "
+                "versenyző egyetlen programfutásban minden pontnál megnyomná a Start gombot (a "
+                "véletlenszám-sorozat pontról pontra folytatódik). Kiírja a pontonkénti beütésszámot, az "
+                "energiaablak szélességét és a keV-re jutó beütésszámot, összeveti a forrás spektrumával, és "
+                "kérésre CSV-fájlba, Excel-munkafüzetbe és PNG-rajzba menti. Minden ponthoz kiszámítja a forrásból "
+                "várható beütésszámot és a mért beütésszám eltérését ettől, szórásban; a --unfold a "
+                "beütésszámokból és az energiaablakokból visszafejti a forrás spektrumát (legalább 5 pont és nem "
                 "nulla indukció kell hozzá).",
             .rules = {run.field, from, to, step, run.slit, run.count, csv, xlsx, plot, run.threads, run.source, run.seed,
                       unfold}};
@@ -103,17 +105,17 @@ std::string UnfoldingRefusalText(const UnfoldingRefusal& refusal)
 {
     switch (refusal.reason) {
     case UnfoldingRefusal::Reason::TooFewPoints:
-        return "vantor-cli: a --unfold legalább " + std::to_string(FewestUnfoldingPoints) + " mérési pontot kíván, a scan "
-            + std::to_string(refusal.points) + " pontos";
+        return "vantor-cli: a --unfold legalább " + std::to_string(FewestUnfoldingPoints)
+            + " mérési pontot kíván, de a pásztázásnak csak " + std::to_string(refusal.points) + " pontja van";
     case UnfoldingRefusal::Reason::NoMagneticField:
-        return "vantor-cli: a --unfold mágneses tér nélkül nem használható: 0 µT mellett nincs energiaablak";
+        return "vantor-cli: a --unfold mágneses indukció nélkül nem használható: 0 µT mellett nincs energiaablak";
     case UnfoldingRefusal::Reason::PointWithoutBand:
-        return "vantor-cli: a --unfold nem használható: a(z) " + FixedText(refusal.energyKeV, 1, 3)
-            + " keV-es pontnak nincs energiaablaka (az alsó széle nem pozitív)";
+        return "vantor-cli: a --unfold nem használható: " + GeneralNumberText(refusal.energyKeV)
+            + " keV-nél nincs energiaablak (az alsó széle nem volna pozitív)";
     case UnfoldingRefusal::Reason::NoBandMeetsSource:
         break;
     }
-    return "vantor-cli: a --unfold nem használható: a scan egyik energiaablaka sem fed át a forrás spektrumával";
+    return "vantor-cli: a --unfold nem használható: a pásztázás egyik energiaablaka sem fedi át a forrás spektrumát";
 }
 
 // The steps of a scan after its first point. Counted from the first energy

@@ -37,7 +37,7 @@ std::string ScanTable(const std::vector<ScanPoint>& points)
     }
     const PullSummary pulls = SummarisePulls(points);
     if (pulls.count > 0) {
-        table += "Eltérés a várható beütésszámtól, szórásegységben (" + std::to_string(pulls.count)
+        table += "Eltérés a várható beütésszámtól, szórásban (" + std::to_string(pulls.count)
             + " pont): átlag " + FixedText(pulls.mean, 1, 2) + ", négyzetes közép " + FixedText(pulls.rms, 1, 2) + "\n";
     }
     return table;

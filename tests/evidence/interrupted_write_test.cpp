@@ -61,7 +61,7 @@ TEST_F(InterruptedWrite, AKilledSaveLeavesNoPictureUnderItsNameAndTheCheckNamesW
     EXPECT_EQ(TemporaryCopyTarget(leftovers[0]), QStringLiteral("03_halfkep.jpg"));
     const PictureCheck check = CheckPictureFile(Path(leftovers[0]));
     EXPECT_EQ(check.status, EvidenceStatus::Leftover);
-    EXPECT_EQ(check.reason, QStringLiteral("félbemaradt mentés maradéka, 03_halfkep.jpg lett volna; a benne levő "
+    EXPECT_EQ(check.reason, QStringLiteral("félbemaradt mentés maradéka, a neve 03_halfkep.jpg lett volna; a benne lévő "
                                            "kép: rendben"));
     EXPECT_TRUE(check.record.has_value());
     EXPECT_EQ(StatusText(check.status), QStringLiteral("ideiglenes fájl"));

@@ -80,7 +80,7 @@ TEST(SealedPicture, TheDigestIsTheFilesSha256WithItsOwnDigitsReadAsZeros)
 TEST(PictureCheck, AnyChangeOutsideTheDigestIsSeen)
 {
     const QByteArray sealed = SealedTestPicture();
-    const QString mismatch = QStringLiteral("a digest nem egyezik");
+    const QString mismatch = QStringLiteral("az ellenőrzőösszeg nem egyezik");
 
     QByteArray pixels = sealed;
     pixels[pixels.size() - 10] = char(pixels[pixels.size() - 10] ^ 0x01);
@@ -113,7 +113,7 @@ TEST(PictureCheck, HostileFilesGetAStatusAndAReason)
     ExpectStatus(QByteArray("\xFF\xD8\xFF\xDA\x00\x02\xFF\xD9", 8), EvidenceStatus::Unreadable,
                  QStringLiteral("képadat képkeret (SOF) nélkül"));
     ExpectStatus(QByteArray("\xFF\xD8\xFF\xE0\x00\x01", 6), EvidenceStatus::Unreadable,
-                 QStringLiteral("hibás szegmenshossz a(z) 4. bájtnál"));
+                 QStringLiteral("hibás szegmenshossz a fájl 4. bájtjánál"));
     ExpectStatus(PlainJpeg(), EvidenceStatus::NoRecord, QStringLiteral("nincs megjegyzés a képben"));
     ExpectStatus(WithoutComment(sealed), EvidenceStatus::NoRecord, QStringLiteral("nincs megjegyzés a képben"));
     ExpectStatus(withComment(PlainJpeg(), "Created with GIMP"), EvidenceStatus::NoRecord,
@@ -129,15 +129,15 @@ TEST(PictureCheck, HostileFilesGetAStatusAndAReason)
     QByteArray twice = sealed;
     twice.insert(layout.comments[0].end, segment);
     ExpectStatus(twice, EvidenceStatus::Modified,
-                 QStringLiteral("a digest nem egyezik; 2 megjegyzés van a képben, a program egyet ír"));
+                 QStringLiteral("az ellenőrzőösszeg nem egyezik; a képben 2 megjegyzés van, a program csak egyet ír"));
     ExpectStatus(withComment(sealed, "Created with GIMP"), EvidenceStatus::Modified,
-                 QStringLiteral("a digest nem egyezik; 2 megjegyzés van a képben, a program egyet ír"));
+                 QStringLiteral("az ellenőrzőösszeg nem egyezik; a képben 2 megjegyzés van, a program csak egyet ír"));
 
     ExpectStatus(Replaced(sealed, DigestIn(sealed), QByteArray(64, 'g')), EvidenceStatus::Modified,
-                 QStringLiteral("a digest nem 64 jegyű hexadecimális szám"));
+                 QStringLiteral("az ellenőrzőösszeg nem 64 jegyű hexadecimális szám"));
     const QByteArray spaced = CommentText(sealed, layout.comments[0]).toByteArray().replace("\"digest\":", "\"digest\" :");
     ExpectStatus(withComment(PlainJpeg(), spaced), EvidenceStatus::Modified,
-                 QStringLiteral("az adatlap nem a program írta alakú"));
+                 QStringLiteral("az adatlap nem olyan alakú, amilyet a program ír"));
 }
 
 TEST(PictureCheck, FilesThatCannotBeReadAreUnreadable)

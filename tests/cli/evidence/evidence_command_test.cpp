@@ -71,16 +71,16 @@ TEST_F(EvidenceCommand, TheRoomIsListedByContestantAndFileWithACountPerStatus)
     ASSERT_EQ(lines.size(), 7) << outcome.output;
     EXPECT_TRUE(lines[0].startsWith(QStringLiteral("Mappa  Fájl")));
     const QStringList expected{
-        QStringLiteral("21     01_spektrum.jpg  2024-03-15 10:42:07       50    1000       0.5         1000      72"
-                       "        7.122     0:00:02  rendben"),
-        QStringLiteral("21     03_hibas.jpeg    -                          -       -         -            -       -"
-                       "            -           -  hibás fájl: nem JPEG-kép (nem a képkezdet jelével kezdődik)"),
-        QStringLiteral("22     01_a.JPG         -                          -       -         -            -       -"
-                       "            -           -  nincs adat: nincs megjegyzés a képben"),
-        QStringLiteral("22     02_b.jpg         2024-03-15 10:42:07       50    1000       0.5         2000     144"
-                       "        7.122     0:00:02  rendben"),
-        QStringLiteral("terem  01_zsuri.jpg     2024-03-15 10:42:07       50    1000       0.5         3000     216"
-                       "        7.122     0:00:02  rendben"),
+        QStringLiteral("21     01_spektrum.jpg  2024-03-15 10:42:07       50    1000          0.5         1000          72"
+                       "               7.122      0:00:02  rendben"),
+        QStringLiteral("21     03_hibas.jpeg    -                          -       -            -            -           -"
+                       "                   -            -  hibás fájl: nem JPEG-kép (nem a képkezdet jelével kezdődik)"),
+        QStringLiteral("22     01_a.JPG         -                          -       -            -            -           -"
+                       "                   -            -  nincs adat: nincs megjegyzés a képben"),
+        QStringLiteral("22     02_b.jpg         2024-03-15 10:42:07       50    1000          0.5         2000         144"
+                       "               7.122      0:00:02  rendben"),
+        QStringLiteral("terem  01_zsuri.jpg     2024-03-15 10:42:07       50    1000          0.5         3000         216"
+                       "               7.122      0:00:02  rendben"),
     };
     for (int i = 0; i < expected.size(); ++i)
         EXPECT_EQ(lines[i + 1].toStdString(), expected[i].toStdString());

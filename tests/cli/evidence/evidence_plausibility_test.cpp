@@ -42,16 +42,16 @@ TEST_F(Plausible, EveryImpossibleRecordIsFlaggedWithItsReason)
         std::function<void(EvidenceRecord&)> forge;
     };
     const Case cases[] = {
-        {"több a beütés (5000), mint a kibocsátott részecske (100)",
+        {"nagyobb a beütésszám (5000), mint a kibocsátott részecskék száma (100)",
          [](EvidenceRecord& r) { r.launched = 100, r.detected = 5000; }},
         {"negatív a kibocsátott részecskék száma (-5)", [](EvidenceRecord& r) { r.launched = -5; }},
         {"negatív a beütésszám (-1)", [](EvidenceRecord& r) { r.detected = -1; }},
         {"a Blende lépése (99) a 0–19 tartományon kívül van", [](EvidenceRecord& r) { r.slitStep = 99; }},
-        {"a beállított részecskeszám (0) nem adható meg", [](EvidenceRecord& r) { r.setCount = 0; }},
-        {"negatív a mérési idő (-0:00:03)", [](EvidenceRecord& r) { r.measuringTime = QStringLiteral("-0:00:03"); }},
-        {"a mérési idő (0:-1:00) nem a program írta alakú",
+        {"a Beállított részecskeszám (0) nem írható be a programba", [](EvidenceRecord& r) { r.setCount = 0; }},
+        {"negatív a mérés ideje (-0:00:03)", [](EvidenceRecord& r) { r.measuringTime = QStringLiteral("-0:00:03"); }},
+        {"a mérés ideje (0:-1:00) nem olyan alakú, amilyet a program ír",
          [](EvidenceRecord& r) { r.measuringTime = QStringLiteral("0:-1:00"); }},
-        {"a mérési idő (24:00:00) nem a program írta alakú",
+        {"a mérés ideje (24:00:00) nem olyan alakú, amilyet a program ír",
          [](EvidenceRecord& r) { r.measuringTime = QStringLiteral("24:00:00"); }},
         {"a mentés ideje (tegnap) nem dátum", [](EvidenceRecord& r) { r.savedAt = QStringLiteral("tegnap"); }},
         {"az energiaablak szélessége (0.001 keV) nem a határai (1.000–150.000 keV) különbsége",
@@ -60,9 +60,9 @@ TEST_F(Plausible, EveryImpossibleRecordIsFlaggedWithItsReason)
              r.passUpperKeV = QStringLiteral("150.000");
              r.passWidthKeV = QStringLiteral("0.001");
          }},
-        {"a mentés ideje (2030-01-01T10:00:00+01:00) több mint egy nappal az ellenőrzés utáni",
+        {"a mentés ideje (2030-01-01T10:00:00+01:00) több mint egy nappal későbbi az ellenőrzésnél",
          [](EvidenceRecord& r) { r.savedAt = QStringLiteral("2030-01-01T10:00:00+01:00"); }},
-        {"az indításkori energiaablak (1.000–150.000 keV) nem az, amit a program a beállításaihoz számol "
+        {"az indításkori energiaablak (1.000–150.000 keV) nem az, amelyet a program a beállításokból számol "
          "(46.741–53.863 keV)",
          [](EvidenceRecord& r) {
              r.startPassLowerKeV = QStringLiteral("     1.000");
@@ -101,7 +101,7 @@ TEST_F(Plausible, CountsFromMoreThanOneSettingAreNotJudged)
     const Plausibility verdict = Check(record);
     EXPECT_EQ(verdict.implausible, std::nullopt);
     EXPECT_EQ(verdict.notes,
-              QStringList{QStringLiteral("a fizika nem ellenőrizhető: a beütések nem egyetlen beállításból származnak")});
+              QStringList{QStringLiteral("a mérés fizikailag nem ellenőrizhető: a beütések nem egyetlen beállításból származnak")});
 }
 
 TEST_F(Plausible, AnUnknownSourceIsNotCheckedUnlessNamed)
@@ -111,8 +111,8 @@ TEST_F(Plausible, AnUnknownSourceIsNotCheckedUnlessNamed)
     record.startSource = record.source = QStringLiteral("Tanári forrás");
     const Plausibility verdict = Check(record);
     EXPECT_EQ(verdict.implausible, std::nullopt);
-    EXPECT_EQ(verdict.notes, QStringList{QStringLiteral("a fizika nem ellenőrizhető: a(z) „Tanári forrás” forrás nem "
-                                                        "ismert (--source FÁJL megadhatja)")});
+    EXPECT_EQ(verdict.notes, QStringList{QStringLiteral("a mérés fizikailag nem ellenőrizhető, mert a forrása "
+                                                        "ismeretlen: „Tanári forrás” (a --source FÁJL kapcsoló megadhatja)")});
 
     SourceSpectrum named;
     ASSERT_FALSE(LoadSourceSpectrum(BuiltinSourceText(), named));
@@ -128,8 +128,8 @@ TEST_F(Plausible, ANewerProgramIsNotJudgedButSaidSo)
     const Plausibility verdict = Check(record);
     EXPECT_EQ(verdict.implausible, std::nullopt);
     EXPECT_TRUE(verdict.checkerOlder);
-    EXPECT_EQ(verdict.notes, QStringList{QStringLiteral("a mentő program (9.9.9) újabb az ellenőrzőnél (2.2.0.3), "
-                                                        "ezért ez nem ellenőrizheti")});
+    EXPECT_EQ(verdict.notes, QStringList{QStringLiteral("a képet a Vantor 9.9.9 változata mentette, az ellenőrző "
+                                                        "régebbi (2.2.0.3), ezért nem ítélheti meg")});
 
     // No program of any version saves in the future, nor counts below zero.
     record.savedAt = QStringLiteral("2030-01-01T10:00:00+01:00");
@@ -163,12 +163,12 @@ TEST_F(Plausible, WithoutAMagneticFieldEveryParticleIsDetected)
     EXPECT_EQ(Check(record).implausible, std::nullopt);
     record.detected = 998;
     EXPECT_EQ(Check(record).implausible.value_or(QString()).toStdString(),
-              "mágneses tér nélkül minden részecske a detektorba ér, de a beütésszám (998) nem a "
-              "kibocsátottaké (1000)");
+              "mágneses indukció nélkül minden részecske a detektorba ér, de a beütésszám (998) kevesebb a "
+              "kibocsátott részecskék számánál (1000)");
     record.detected = 1000;
     record.startElectricFieldVPerM = 123720.20302795917;
     EXPECT_EQ(Check(record).implausible.value_or(QString()).toStdString(),
-              "mágneses tér nélkül az elektromos tér sem lehet 123720.20302795917 V/m");
+              "mágneses indukció nélkül az elektromos térerősség sem lehet 123720.20302795917 V/m");
 }
 
 // Every version that writes records, up to this one, writes the newest
@@ -179,13 +179,13 @@ TEST_F(Plausible, ALayoutTheNamedProgramDoesNotWriteIsFlagged)
     EvidenceRecord record = MeasuredRecord(100000, CountAt(8, 100000));
     record.format = QStringLiteral("vantor-evidence/2");
     EXPECT_EQ(Check(record).implausible.value_or(QString()).toStdString(),
-              "a(z) 2.2.0.3 programváltozat nem ír vantor-evidence/2 adatlapot");
+              "a Vantor 2.2.0.3 változata nem ír vantor-evidence/2 adatlapot");
     record.format = QStringLiteral("vantor-evidence/1");
     EXPECT_TRUE(Check(record).implausible.has_value());
     record = MeasuredRecord();
     record.program = QStringLiteral("2.2.0.2");
     EXPECT_EQ(Check(record).implausible.value_or(QString()).toStdString(),
-              "a(z) 2.2.0.2 programváltozat nem ír vantor-evidence/3 adatlapot");
+              "a Vantor 2.2.0.2 változata nem ír vantor-evidence/3 adatlapot");
 }
 
 // A teacher's own file may carry the C-14's name line with another shape:
@@ -197,7 +197,7 @@ TEST_F(Plausible, OnlyANamedFileVouchesForATeachersSource)
     teacher.teacherMode = true;
     Plausibility verdict = Check(teacher);
     EXPECT_EQ(verdict.implausible, std::nullopt);
-    EXPECT_EQ(verdict.notes, QStringList{QStringLiteral("tanári mód: a forrás eltérhet a névadótól")});
+    EXPECT_EQ(verdict.notes, QStringList{QStringLiteral("tanári mód: a forrás eltérhet az azonos nevű forrástól")});
 
     SourceSpectrum flat;
     ASSERT_FALSE(
@@ -211,7 +211,7 @@ TEST_F(Plausible, OnlyANamedFileVouchesForATeachersSource)
     EvidenceRecord loaded = MeasuredRecord();
     loaded.startSource = QStringLiteral("Sr-90");
     EXPECT_EQ(Check(loaded).implausible.value_or(QString()).toStdString(),
-              "versenymódban csak a beépített forrás mérhető, nem a(z) „Sr-90”");
+              "versenymódban csak a beépített forrással lehet mérni, nem ezzel: „Sr-90”");
 }
 
 }
