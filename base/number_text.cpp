@@ -1,5 +1,6 @@
 #include "base/number_text.h"
 
+#include "base/decimal_digits.h"
 #include "base/number_scan.h"
 
 #include <fmt/format.h>
@@ -30,35 +31,6 @@ std::optional<std::int32_t> DigitsValue(std::string_view digits, int base, bool 
             return std::nullopt;
     }
     return static_cast<std::int32_t>(negative ? -value : value);
-}
-
-// The shortest digits that read back as the value, without trailing zeros,
-// and the power of ten of the first: 1.5e-06 is {"15", -6}.
-struct ShortestDigits {
-    bool negative;
-    std::string digits;
-    int exponent;
-};
-
-ShortestDigits ShortestDigitsOf(double value)
-{
-    // {fmt} writes them fixed ("0.00012", "1500") or with an exponent ("1.5e-06").
-    std::string digits = fmt::format("{}", std::fabs(value));
-    int exponent = 0;
-    if (const std::size_t e = digits.find('e'); e != std::string::npos) {
-        exponent = std::atoi(digits.c_str() + e + 1);
-        digits.erase(e);
-    }
-    std::size_t point = digits.find('.');
-    if (point == std::string::npos)
-        point = digits.size();
-    else
-        digits.erase(point, 1);
-    const std::size_t leadingZeros = std::min(digits.find_first_not_of('0'), digits.size() - 1);
-    digits.erase(0, leadingZeros);
-    while (digits.size() > 1 && digits.back() == '0')
-        digits.pop_back();
-    return {std::signbit(value), digits, exponent + static_cast<int>(point) - 1 - static_cast<int>(leadingZeros)};
 }
 
 }
@@ -136,7 +108,7 @@ std::string ExactNumberText(double value)
 {
     if (!std::isfinite(value))
         return fmt::format("{}", value);
-    const ShortestDigits shortest = ShortestDigitsOf(value);
+    const DecimalDigits shortest = ShortestDigitsOf(value);
     const int digitCount = static_cast<int>(shortest.digits.size());
     const int lastDigitPower = shortest.exponent - (digitCount - 1);
     // 0.001 and 1e-03, 10000 and 1e+04 are as long; so are 0.0001234 and

@@ -74,16 +74,16 @@ std::string HelpText()
                             [--threads N] [--csv FÁJL] [--plot FÁJL.png]
   vantor-unfolding-coverage --help
 
-Megméri, milyen gyakran tartalmazza a vantor-cli scan --unfold 95 %-os
-intervalluma a valódi N·s(E) értéket: a scant M-szer lefuttatja az S, S + 1,
-… S + M − 1 kezdőpontú véletlenszám-sorozattal (mint a vantor-cli --seed
-kapcsolója), mindegyiket visszafejti, és energiánként kiírja, a futások hány
-százalékában volt benne a valódi érték az intervallumban (lefedés), az
-intervallum átlagos szélességét és az átlagos beütésszámot, végül a
-legkisebb és az összes energiára együtt vett lefedést. Valódi 95 %-os
+Megméri, milyen gyakran tartalmazza a vantor-cli scan --unfold 95%-os
+intervalluma a valódi N·s(E) értéket: a pásztázást M-szer lefuttatja az S,
+S + 1, … S + M − 1 kezdőpontú véletlenszám-sorozattal (mint a vantor-cli
+--seed kapcsolója), mindegyiket visszafejti, és energiánként kiírja, a
+futások hány százalékában volt benne a valódi érték az intervallumban
+(lefedés), az intervallum átlagos szélességét és az átlagos beütésszámot,
+végül a legkisebb és az összes energiára együtt vett lefedést. Valódi 95%-os
 intervallumnál is ingadozik a mért lefedés: energiánként szórása 100
-futásnál ±2,2 %, 100 futásból 88 alá ritkán esik; kevés futás (59 alatt)
-még akkor sem mutatja ki a 95 %-ot, ha mind tartalmazza a valódi értéket.
+futásnál ±2,2%, 100 futásból 88 alá ritkán esik; kevés futás (59 alatt)
+még akkor sem mutatja ki a 95%-ot, ha mind tartalmazza a valódi értéket.
 Ahol egy pontra átlagosan 10-nél kevesebb beütés jut, ott az intervallum
 gaussi hibája csak durva közelítés; a program ezeket a pontokat megnevezi.
 
@@ -93,19 +93,21 @@ Kapcsolók:
                       alapértelmezés 0
   --counts FÁJL       a futások beütésszámai ebben a fájlban maradnak meg
                       (az első sor a program változata, az indukció, a
-                      rés, a részecskeszám és a forrás ujjlenyomata; utána
-                      soronként: kezdőpont, a sorozat kezdőállapota,
-                      energia, kibocsátott, beütés, az ablak alsó és felső
-                      széle keV-ben); a következő futtatás innen olvassa
+                      Blende lépése, a részecskeszám és a forrás
+                      ujjlenyomata; utána soronként: kezdőpont, a sorozat
+                      kezdőállapota, energia, kibocsátott részecskék,
+                      beütésszám, az energiaablak alsó és felső széle
+                      keV-ben); a következő futtatás innen olvassa
                       vissza őket, és csak visszafejt; a más sorozattal
                       mért sorokat újra méri; más beállítás fájlját nem
                       használja és nem írja felül
   --field, --from, --to, --step, --slit, --count, --source, --threads
-                      a scan beállításai, mint a vantor-cli scan parancsánál
+                      a pásztázás beállításai, mint a vantor-cli scan
+                      parancsánál
   --csv FÁJL          az eredmény CSV-ben: energy_keV, true_per_keV, runs,
                       covered, share, mean_width_per_keV, mean_detected
-  --plot FÁJL.png     a lefedés az energia függvényében, a névleges 95 %-kal
-                      és azzal a határral, amely alá valódi 95 %-os lefedés
+  --plot FÁJL.png     a lefedés az energia függvényében, a névleges 95%-kal
+                      és azzal a határral, amely alá valódi 95%-os lefedés
                       ennyi futásból csak ritkán esik
   --help              ez a leírás
 )";
@@ -241,8 +243,8 @@ std::variant<Runs, std::string> KeptCounts(const std::string& path, const std::s
     std::string first;
     if (std::getline(file, first)) {
         if (first != setting)
-            return ProgramName + ": a(z) '" + path
-                + "' fájl nem ennek a beállításnak a beütésszámait tartja; adjon meg más fájlt, vagy törölje";
+            return ProgramName + ": ez a fájl nem ennek a beállításnak a beütésszámait tartja: '" + path
+                + "'; más fájlt kell megadni, vagy ezt törölni";
         return ReadCounts(file);
     }
     std::ofstream started(PathFromUtf8(path), std::ios::binary | std::ios::trunc);
@@ -288,12 +290,12 @@ void PrintTable(const CoverageTally& tally)
 {
     std::printf("   E (keV)   valódi/keV  lefedés  átl. szélesség/keV  átl. beütés\n");
     for (std::size_t i = 0; i < tally.energiesKeV.size(); ++i) {
-        std::printf("%10.3f %12.2f %7.0f %% %19.2f %12.1f\n", tally.energiesKeV[i], tally.truePerKeV[i],
+        std::printf("%10.3f %12.2f %8.0f%% %19.2f %12.1f\n", tally.energiesKeV[i], tally.truePerKeV[i],
                     100 * tally.Share(i), tally.MeanWidth(i), tally.MeanDetected(i));
     }
-    std::printf("%d futás; legkisebb lefedés %.0f %%, összesen %.1f %%, átlagos szélesség %.2f /keV\n", tally.runs,
+    std::printf("%d futás; legkisebb lefedés %.0f%%, összesen %.1f%%, átlagos szélesség %.2f /keV\n", tally.runs,
                 100 * tally.SmallestShare(), 100 * tally.OverallShare(), tally.MeanWidth());
-    std::printf("Egy futásban ennyi pont intervalluma nem tartalmazta a valódi értéket:");
+    std::printf("Egy futásban ennyi pontnál esett a valódi érték az intervallumon kívül:");
     const char* separator = "";
     for (std::size_t missed = 0; missed < tally.runsMissing.size(); ++missed) {
         if (tally.runsMissing[missed] > 0) {
@@ -310,13 +312,13 @@ void PrintLimits(const CoverageTally& tally)
 {
     const int runs = tally.runs;
     if (LeastCoverageOfAFullShare(runs) < NominalCoverage) {
-        std::printf("%d futás kevés a névleges 95 %% kimutatásához: ha egy energián mindegyik futás intervalluma "
-                    "tartalmazza is a valódi értéket, a valódi lefedés akkor is lehet csak %.0f %% (95 %%-os alsó "
+        std::printf("%d futás kevés a névleges 95%% kimutatásához: még ha egy energián minden futás intervalluma "
+                    "tartalmazza is a valódi értéket, a valódi lefedés akkor is lehet csak %.0f%% (95%%-os alsó "
                     "korlát).\n",
                     runs, 100 * LeastCoverageOfAFullShare(runs));
     }
-    std::printf("Valódi 95 %%-os lefedésnél egy energián a mért lefedés szórása ±%.1f %%, és %.0f %% alá csak "
-                "%.2f %% eséllyel esik.\n",
+    std::printf("Valódi 95%%-os lefedésnél egy energián a mért lefedés szórása ±%.1f%%, és %.0f%% alá csak "
+                "%.2f%% eséllyel esik.\n",
                 100 * ShareDeviation(runs), 100 * RareShare(runs), 100 * ChanceBelowRareShare(runs));
     std::string few;
     for (std::size_t i = 0; i < tally.energiesKeV.size(); ++i) {
@@ -324,8 +326,8 @@ void PrintLimits(const CoverageTally& tally)
             few += (few.empty() ? "" : ", ") + FixedText(tally.energiesKeV[i], 1, 0);
     }
     if (!few.empty()) {
-        std::printf("Kevés beütés: a(z) %s keV-es pontra átlagosan %.0f-nél kevesebb jutott; az intervallum ott a "
-                    "beütések gaussi hibájával számol, ami ennyi beütésnél csak durva közelítés, így a lefedés ott "
+        std::printf("Kevés beütés: %s keV-nél egy pontra átlagosan kevesebb mint %.0f beütés jutott; az intervallum ott "
+                    "a beütések gaussi hibájával számol, ami ennyi beütésnél csak durva közelítés, így a lefedés ott "
                     "a névlegesnél kisebb is lehet.\n",
                     few.c_str(), FewCounts);
     }
@@ -369,7 +371,7 @@ int main(int argc, char** argv)
     for (std::uint32_t seed = arguments.firstSeed; seed - arguments.firstSeed < arguments.seeds; ++seed) {
         std::vector<ScanPoint> points = kept[seed];
         if (points.size() != ScanEnergies(options).size()) {
-            std::fprintf(stderr, "\rmérés: %u. mag (%u közül)", seed - arguments.firstSeed + 1, arguments.seeds);
+            std::fprintf(stderr, "\rmérés: %u. kezdőpont (%u közül)", seed - arguments.firstSeed + 1, arguments.seeds);
             points = MeasuredRun(arguments, seed);
             if (!arguments.countsPath.empty())
                 AppendCounts(arguments.countsPath, seed, points);

@@ -1,5 +1,7 @@
 #include "cli/evidence/evidence_html.h"
 
+#include "base/reader_text.h"
+
 #include <QDir>
 #include <QUrl>
 
@@ -67,6 +69,10 @@ QString ValueText(const EvidenceRecord& record, const EvidenceField& field)
 {
     if (std::holds_alternative<bool EvidenceRecord::*>(field.member))
         return record.*std::get<bool EvidenceRecord::*>(field.member) ? QStringLiteral("igen") : QStringLiteral("nem");
+    if (std::holds_alternative<double EvidenceRecord::*>(field.member))
+        return QString::fromStdString(ReaderNumberText(record.*std::get<double EvidenceRecord::*>(field.member)));
+    if (QLatin1StringView(field.name) == QLatin1StringView("savedAt"))
+        return QString::fromStdString(ReaderDateTimeText(record.savedAt.toStdString()));
     const QString text = FieldText(record, field);
     return text.isEmpty() ? QStringLiteral("–") : text;
 }

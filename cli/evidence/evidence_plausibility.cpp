@@ -5,6 +5,7 @@
 #include "analysis/expected_count.h"
 #include "base/number_scan.h"
 #include "base/number_text.h"
+#include "base/reader_text.h"
 #include "core/band_readout.h"
 #include "core/measurement.h"
 #include "core/pass_band.h"
@@ -14,7 +15,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QLocale>
 #include <QRegularExpression>
 #include <QVersionNumber>
 
@@ -36,6 +36,12 @@ QString Number(double value, int decimals)
     return QString::fromStdString(FixedText(value, 1, decimals));
 }
 
+// A figure the checker computed, for the jury to read.
+QString ReaderNumber(double value, int decimals)
+{
+    return QString::fromStdString(ReaderFixedText(value, decimals));
+}
+
 int LayoutVersion(const EvidenceRecord& record)
 {
     return record.format.sliced(EvidenceFormatPrefix.size()).toInt();
@@ -53,7 +59,8 @@ std::optional<QString> ImpossibleAnywhere(const EvidenceRecord& record, const Pl
         return QStringLiteral("negatív a mérés ideje (%1)").arg(record.measuringTime.trimmed());
     const QDateTime savedAt = QDateTime::fromString(record.savedAt, Qt::ISODate);
     if (savedAt.isValid() && savedAt > context.now.addDays(SavedAtToleranceDays))
-        return QStringLiteral("a mentés ideje (%1) több mint egy nappal későbbi az ellenőrzésnél").arg(record.savedAt);
+        return QStringLiteral("a mentés ideje (%1) több mint egy nappal későbbi az ellenőrzésnél")
+            .arg(QString::fromStdString(ReaderDateTimeText(record.savedAt.toStdString())));
     return std::nullopt;
 }
 
@@ -155,7 +162,7 @@ std::optional<QString> ImpossibleWithoutField(const EvidenceRecord& record)
 {
     if (record.startElectricFieldVPerM != 0.0)
         return QStringLiteral("mágneses indukció nélkül az elektromos térerősség sem lehet %1 V/m")
-            .arg(QString::number(record.startElectricFieldVPerM, 'g', QLocale::FloatingPointShortest));
+            .arg(QString::fromStdString(ReaderNumberText(record.startElectricFieldVPerM)));
     const QString none = QString::fromUtf8(NotComputableText);
     if (record.startPassLowerKeV != none || record.startPassUpperKeV != none || record.startPassWidthKeV != none)
         return BandMismatch(record, none, none);
@@ -229,8 +236,8 @@ void CheckPhysics(const EvidenceRecord& record, const PlausibilityContext& conte
     Mismatch(*judge,
              QStringLiteral("a beütésszám (%1) %2 szórásnyira van a várhatótól (%3), ekkora eltérés esélye %4")
                  .arg(QString::number(record.detected),
-                      expected.pull ? Number(std::fabs(*expected.pull), 1) : QStringLiteral("végtelen"),
-                      Number(expected.detected, 1), QString::number(chance, 'g', 2)),
+                      expected.pull ? ReaderNumber(std::fabs(*expected.pull), 1) : QStringLiteral("végtelen"),
+                      ReaderNumber(expected.detected, 1), QString::fromStdString(ReaderNumberText(chance, 2))),
              verdict);
 }
 

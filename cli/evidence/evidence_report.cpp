@@ -1,5 +1,7 @@
 #include "cli/evidence/evidence_report.h"
 
+#include "base/reader_text.h"
+
 #include <QStringList>
 
 #include <algorithm>
@@ -29,7 +31,7 @@ QString Cell(const QString& text)
 // pictures apart in a table.
 QString SavedAtCell(const QString& savedAt)
 {
-    return Cell(savedAt.size() >= 19 ? savedAt.first(19).replace(u'T', u' ') : savedAt);
+    return Cell(QString::fromStdString(ReaderDateTimeText(savedAt.toStdString())));
 }
 
 QString OptionalNumber(const std::optional<qint32>& number)

@@ -26,7 +26,7 @@ std::string ScanTable(const std::vector<ScanPoint>& points)
 {
     std::string table = "  E (keV)  Kibocsátott   Beütés  E_min (keV)  E_max (keV)  Ablak (keV)  Beütés/keV"
                         "  ± hiba  Forrás (illesztve)    Várható  Eltérés (σ)  Visszafejtett/keV"
-                        "   95 % alsó  95 % felső  Valódi/keV\n";
+                        "    95% alsó   95% felső  Valódi/keV\n";
     for (const ScanPoint& p : points) {
         table += FixedText(p.energyKeV, 9, 3) + Padded(std::to_string(p.launched), 13)
             + Padded(std::to_string(p.detected), 9) + Column(p.passLowerKeV, 13, 3) + Column(p.passUpperKeV, 13, 3)

@@ -71,15 +71,15 @@ TEST_F(EvidenceCommand, TheRoomIsListedByContestantAndFileWithACountPerStatus)
     ASSERT_EQ(lines.size(), 7) << outcome.output;
     EXPECT_TRUE(lines[0].startsWith(QStringLiteral("Mappa  Fájl")));
     const QStringList expected{
-        QStringLiteral("21     01_spektrum.jpg  2024-03-15 10:42:07       50    1000          0.5         1000          72"
+        QStringLiteral("21     01_spektrum.jpg  2024. 03. 15. 10:42:07       50    1000          0.5         1000          72"
                        "               7.122      0:00:02  rendben"),
-        QStringLiteral("21     03_hibas.jpeg    -                          -       -            -            -           -"
+        QStringLiteral("21     03_hibas.jpeg    -                             -       -            -            -           -"
                        "                   -            -  hibás fájl: nem JPEG-kép (nem a képkezdet jelével kezdődik)"),
-        QStringLiteral("22     01_a.JPG         -                          -       -            -            -           -"
+        QStringLiteral("22     01_a.JPG         -                             -       -            -            -           -"
                        "                   -            -  nincs adat: nincs megjegyzés a képben"),
-        QStringLiteral("22     02_b.jpg         2024-03-15 10:42:07       50    1000          0.5         2000         144"
+        QStringLiteral("22     02_b.jpg         2024. 03. 15. 10:42:07       50    1000          0.5         2000         144"
                        "               7.122      0:00:02  rendben"),
-        QStringLiteral("terem  01_zsuri.jpg     2024-03-15 10:42:07       50    1000          0.5         3000         216"
+        QStringLiteral("terem  01_zsuri.jpg     2024. 03. 15. 10:42:07       50    1000          0.5         3000         216"
                        "               7.122      0:00:02  rendben"),
     };
     for (int i = 0; i < expected.size(); ++i)
@@ -192,6 +192,9 @@ TEST_F(EvidenceCommand, ThePageLinksThePicturesFromItsOwnFolderAndEscapesTheReco
                                              "<img src=\"../terem/21/01%20els%C5%91%20%231.jpg\"")));
     EXPECT_TRUE(html.contains(QStringLiteral("&lt;script&gt;alert(1)&lt;/script&gt;")));
     EXPECT_FALSE(html.contains(QStringLiteral("<script>")));
+    // Dates and computed figures as a Hungarian reader writes them.
+    EXPECT_TRUE(html.contains(QStringLiteral("<dt>Mentve</dt><dd>2024. 03. 15. 10:42:07</dd>")));
+    EXPECT_TRUE(html.contains(QStringLiteral(" · 10⁻¹⁵</dd>")));
     EXPECT_TRUE(html.contains(QStringLiteral("<article class=\"norecord flagged\">")));
     // Intact, but saved in class: the jury looks at it all the same.
     EXPECT_TRUE(html.contains(QStringLiteral("<article class=\"intact flagged\">")));

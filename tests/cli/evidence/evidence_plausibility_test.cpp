@@ -60,7 +60,7 @@ TEST_F(Plausible, EveryImpossibleRecordIsFlaggedWithItsReason)
              r.passUpperKeV = QStringLiteral("150.000");
              r.passWidthKeV = QStringLiteral("0.001");
          }},
-        {"a mentés ideje (2030-01-01T10:00:00+01:00) több mint egy nappal későbbi az ellenőrzésnél",
+        {"a mentés ideje (2030. 01. 01. 10:00:00) több mint egy nappal későbbi az ellenőrzésnél",
          [](EvidenceRecord& r) { r.savedAt = QStringLiteral("2030-01-01T10:00:00+01:00"); }},
         {"az indításkori energiaablak (1.000–150.000 keV) nem az, amelyet a program a beállításokból számol "
          "(46.741–53.863 keV)",
@@ -69,9 +69,9 @@ TEST_F(Plausible, EveryImpossibleRecordIsFlaggedWithItsReason)
              r.startPassUpperKeV = QStringLiteral("   150.000");
              r.startPassWidthKeV = QStringLiteral("   149.000");
          }},
-        {"a beütésszám (7683) 6.0 szórásnyira van a várhatótól (7193.2), ekkora eltérés esélye 3e-09",
+        {"a beütésszám (7683) 6,0 szórásnyira van a várhatótól (7193,2), ekkora eltérés esélye 3 · 10⁻⁹",
          [](EvidenceRecord& r) { r.launched = 100000, r.detected = CountAt(6.0, 100000); }},
-        {"a beütésszám (6703) 6.0 szórásnyira van a várhatótól (7193.2), ekkora eltérés esélye 1.4e-09",
+        {"a beütésszám (6703) 6,0 szórásnyira van a várhatótól (7193,2), ekkora eltérés esélye 1,4 · 10⁻⁹",
          [](EvidenceRecord& r) { r.launched = 100000, r.detected = CountAt(-6.0, 100000); }},
         {"a 22-es versenyző mentette, nem a mappa versenyzője",
          [](EvidenceRecord& r) { r.contestant = QStringLiteral("22"); }},
@@ -168,7 +168,7 @@ TEST_F(Plausible, WithoutAMagneticFieldEveryParticleIsDetected)
     record.detected = 1000;
     record.startElectricFieldVPerM = 123720.20302795917;
     EXPECT_EQ(Check(record).implausible.value_or(QString()).toStdString(),
-              "mágneses indukció nélkül az elektromos térerősség sem lehet 123720.20302795917 V/m");
+              "mágneses indukció nélkül az elektromos térerősség sem lehet 123720,20302795917 V/m");
 }
 
 // Every version that writes records, up to this one, writes the newest

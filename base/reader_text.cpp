@@ -1,0 +1,69 @@
+#include "base/reader_text.h"
+
+#include "base/decimal_digits.h"
+
+#include <fmt/format.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+
+namespace {
+
+std::string Superscript(int exponent)
+{
+    static constexpr const char* Digits[] = {"⁰", "¹", "²", "³", "⁴", "⁵", "⁶", "⁷", "⁸", "⁹"};
+    std::string text = exponent < 0 ? "⁻" : "";
+    for (char digit : std::to_string(std::abs(exponent)))
+        text += Digits[digit - '0'];
+    return text;
+}
+
+std::string WithComma(std::string text)
+{
+    std::replace(text.begin(), text.end(), '.', ',');
+    return text;
+}
+
+}
+
+std::string ReaderNumberText(double value, int significantDigits)
+{
+    if (!std::isfinite(value))
+        return fmt::format("{}", value);
+    if (value == 0.0)
+        return "0";
+    const auto [negative, digits, exponent] =
+        significantDigits > 0 ? RoundedDigitsOf(value, significantDigits) : ShortestDigitsOf(value);
+    const std::string_view sign = negative ? "-" : "";
+    if (exponent >= 6 || exponent < -3) {
+        const std::string_view fraction = std::string_view(digits).substr(1);
+        return fmt::format("{}{}{}{} · 10{}", sign, digits.front(), fraction.empty() ? "" : ",", fraction,
+                           Superscript(exponent));
+    }
+    if (exponent < 0)
+        return fmt::format("{}0,{}{}", sign, std::string(-exponent - 1, '0'), digits);
+    const std::size_t whole = exponent + 1;
+    if (digits.size() <= whole)
+        return fmt::format("{}{}{}", sign, digits, std::string(whole - digits.size(), '0'));
+    return fmt::format("{}{},{}", sign, digits.substr(0, whole), digits.substr(whole));
+}
+
+std::string ReaderFixedText(double value, int decimals)
+{
+    return WithComma(fmt::format("{:.{}f}", value, decimals));
+}
+
+std::string ReaderDateTimeText(std::string_view iso)
+{
+    // YYYY-MM-DDTHH:MM:SS, the offset after it left out.
+    constexpr std::string_view Shape = "dddd-dd-ddTdd:dd:dd";
+    if (iso.size() < Shape.size())
+        return std::string(iso);
+    for (std::size_t i = 0; i < Shape.size(); ++i) {
+        const bool digit = std::isdigit(static_cast<unsigned char>(iso[i]));
+        if (Shape[i] == 'd' ? !digit : iso[i] != Shape[i])
+            return std::string(iso);
+    }
+    return fmt::format("{}. {}. {}. {}", iso.substr(0, 4), iso.substr(5, 2), iso.substr(8, 2), iso.substr(11, 8));
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Numbers and dates as a Hungarian reader reads them in a report or a page.
+// The files that programs read (CSV, JSON) keep their own formats.
+
+// A decimal comma, and a power of ten from a million up and below a
+// thousandth: "0,012", "-7,5", "3,1 · 10⁻⁷", "1,5 · 10⁶". With
+// significantDigits 0 every digit that reads back as the value is kept;
+// otherwise the value is rounded to that many, trailing zeros dropped.
+std::string ReaderNumberText(double value, int significantDigits = 0);
+
+// Fixed decimals with a decimal comma: 7193.24 with 1 decimal is "7193,2".
+std::string ReaderFixedText(double value, int decimals);
+
+// "2024-03-15T10:42:07+01:00" as "2024. 03. 15. 10:42:07"; a text that does
+// not begin with a date and time in that form is given back as it is.
+std::string ReaderDateTimeText(std::string_view isoDateTime);

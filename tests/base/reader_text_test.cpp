@@ -1,0 +1,53 @@
+#include "base/reader_text.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(ReaderText, NumbersWithADecimalCommaAndPowersOfTen)
+{
+    const struct {
+        double value;
+        int significantDigits;
+        const char* text;
+    } cases[] = {
+        {3.0979e-7, 2, "3,1 · 10⁻⁷"},
+        {1.4e-9, 2, "1,4 · 10⁻⁹"},
+        {3e-9, 2, "3 · 10⁻⁹"},
+        {1.5e6, 0, "1,5 · 10⁶"},
+        {2.5e15, 0, "2,5 · 10¹⁵"},
+        {8.0109e-15, 0, "8,0109 · 10⁻¹⁵"},
+        {-6.4e-12, 0, "-6,4 · 10⁻¹²"},
+        {999999.0, 0, "999999"},
+        {0.001, 0, "0,001"},
+        {0.00099, 0, "9,9 · 10⁻⁴"},
+        {0.012, 0, "0,012"},
+        {-7.5, 0, "-7,5"},
+        {1500.0, 0, "1500"},
+        {0.1 + 0.2, 0, "0,30000000000000004"},
+        {0.0, 0, "0"},
+        {0.049999, 2, "0,05"},
+        {9.96e-8, 2, "1 · 10⁻⁷"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ReaderNumberText(c.value, c.significantDigits), c.text) << c.value;
+}
+
+TEST(ReaderText, FixedDecimals)
+{
+    EXPECT_EQ(ReaderFixedText(7193.24, 1), "7193,2");
+    EXPECT_EQ(ReaderFixedText(-6.0, 1), "-6,0");
+    EXPECT_EQ(ReaderFixedText(12.0, 0), "12");
+}
+
+TEST(ReaderText, DatesAsHungarianReadersWriteThem)
+{
+    EXPECT_EQ(ReaderDateTimeText("2024-03-15T10:42:07+01:00"), "2024. 03. 15. 10:42:07");
+    EXPECT_EQ(ReaderDateTimeText("2024-03-15T10:42:07Z"), "2024. 03. 15. 10:42:07");
+    EXPECT_EQ(ReaderDateTimeText("2024-03-15T10:42:07"), "2024. 03. 15. 10:42:07");
+    for (const char* kept : {"", "tegnap", "2024-03-15", "2024-03-15 10:42:07", "2024-3-15T10:42:07+01:00",
+                             "2024-03-15T10:42:0x"})
+        EXPECT_EQ(ReaderDateTimeText(kept), kept);
+}
+
+}
