@@ -2,20 +2,24 @@
 
 #include <QCommandLineParser>
 
+namespace {
+
+// Each option's name, for the parser's table and for asking the parser.
+const QString Help = QStringLiteral("help");
+const QString Version = QStringLiteral("version");
+const QString WorkRoot = QStringLiteral("work-root");
+const QString Teacher = QStringLiteral("teacher");
+
+}
+
 QList<QCommandLineOption> StartCommandLineOptions()
 {
-    return {QCommandLineOption({QStringLiteral("h"), QStringLiteral("help")}, QString()),
-            QCommandLineOption(QStringLiteral("version"), QString()),
-            QCommandLineOption(QStringLiteral("work-root"), QString(), QStringLiteral("MAPPA")),
-            QCommandLineOption(QStringLiteral("teacher"), QString())};
+    return {QCommandLineOption({QStringLiteral("h"), Help}, QString()), QCommandLineOption(Version, QString()),
+            QCommandLineOption(WorkRoot, QString(), QStringLiteral("MAPPA")), QCommandLineOption(Teacher, QString())};
 }
 
 StartOptions ParseStartOptions(const QStringList& arguments)
 {
-    const QString help = QStringLiteral("help");
-    const QString version = QStringLiteral("version");
-    const QString workRoot = QStringLiteral("work-root");
-    const QString teacher = QStringLiteral("teacher");
     QCommandLineParser parser;
     parser.addOptions(StartCommandLineOptions());
 
@@ -25,16 +29,16 @@ StartOptions ParseStartOptions(const QStringList& arguments)
         options.refusal = parser.errorText();
     else if (!parser.positionalArguments().isEmpty())
         options.refusal = QStringLiteral("Fölösleges argumentum: „%1”.").arg(parser.positionalArguments().first());
-    else if (parser.isSet(workRoot) && parser.value(workRoot).isEmpty())
+    else if (parser.isSet(WorkRoot) && parser.value(WorkRoot).isEmpty())
         options.refusal = QStringLiteral("A --work-root után hiányzik a mappa neve.");
-    else if (parser.isSet(help))
+    else if (parser.isSet(Help))
         options.action = StartOptions::Action::ShowHelp;
-    else if (parser.isSet(version))
+    else if (parser.isSet(Version))
         options.action = StartOptions::Action::ShowVersion;
     else {
         options.action = StartOptions::Action::Run;
-        options.workRoot = parser.value(workRoot);
-        options.teacher = parser.isSet(teacher);
+        options.workRoot = parser.value(WorkRoot);
+        options.teacher = parser.isSet(Teacher);
     }
     return options;
 }

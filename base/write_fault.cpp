@@ -25,10 +25,13 @@ WriteFault FaultOfError(const std::error_code& error)
     if (error == std::errc::text_file_busy || error == std::errc::device_or_resource_busy)
         return WriteFault::FileInUse;
 #ifdef _WIN32
-    // Windows names a file held open by another program only by its own numbers.
+    // Windows names a file held open by another program, and a folder whose
+    // access list refuses, only by its own numbers.
     if (error.category() == std::system_category()
         && (error.value() == ERROR_SHARING_VIOLATION || error.value() == ERROR_LOCK_VIOLATION))
         return WriteFault::FileInUse;
+    if (error.category() == std::system_category() && error.value() == ERROR_ACCESS_DENIED)
+        return WriteFault::NoPermission;
 #endif
     return WriteFault::Other;
 }
@@ -41,6 +44,8 @@ std::string_view Cause(WriteFault fault, FileAccess access)
     switch (fault) {
     case WriteFault::DiskFull:
         return "megtelt a lemez";
+    case WriteFault::NoFreeInodes:
+        return "a lemezen nem hozható létre több fájl";
     case WriteFault::NoPermission:
         return reading ? "nincs olvasási jog" : "nincs írási jog";
     case WriteFault::ReadOnlyFileSystem:

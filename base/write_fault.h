@@ -6,6 +6,7 @@
 // Why a file could not be written or read, as far as the system lets one tell.
 enum class WriteFault {
     DiskFull,
+    NoFreeInodes,      // blocks are free, but the file system has room for no more files
     NoPermission,
     ReadOnlyFileSystem,
     MissingFolder,

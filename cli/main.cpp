@@ -1,13 +1,20 @@
+#include "app/qt_translation.h"
 #include "cli/command_line.h"
 #include "cli/common/utf8_console.h"
 #include "cli/common/utf8_text.h"
 #include "cli/evidence/evidence_command.h"
 #include "cli/measure/measure_command.h"
+#include "cli/scan/offscreen_gui.h"
 #include "cli/scan/scan_command.h"
 #include "generated/vantor_version.h"
 #include "spectrum/shipped_sources_folder.h"
 
+#include <QCoreApplication>
+#include <QTranslator>
+
+#include <clocale>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -47,10 +54,35 @@ struct Answer {
     }
 };
 
+// A plot draws text, which needs Qt's GUI application; the other commands
+// need only its core.
+bool DrawsText(const ParsedCommandLine& parsed)
+{
+    const auto* scan = std::get_if<ScanOptions>(&parsed);
+    return scan && !scan->plotPath.empty();
+}
+
 }
 
 int main(int argc, char* argv[])
 {
     const Utf8Console console;
-    return std::visit(Answer{}, ParseCommandLine(Utf8Arguments(argc, argv)));
+    const ParsedCommandLine parsed = ParseCommandLine(Utf8Arguments(argc, argv));
+
+    // Qt's own texts that a message may quote, such as a file's error, in
+    // Hungarian; where the translation is missing they stay English, and the
+    // results on standard output are the same.
+    std::optional<OffscreenGui> gui;
+    std::optional<QCoreApplication> core;
+    if (DrawsText(parsed))
+        gui.emplace();
+    else
+        core.emplace(argc, argv);
+    // Qt sets the user's locale for the C library; the numbers it writes,
+    // such as the spreadsheet library's, keep their decimal point.
+    std::setlocale(LC_NUMERIC, "C");
+    QTranslator qtTexts;
+    InstallTranslation(qtTexts, QtHungarianFile());
+
+    return std::visit(Answer{}, parsed);
 }

@@ -75,10 +75,12 @@ struct EvidenceRecord {
 using EvidenceMember = std::variant<QString EvidenceRecord::*, bool EvidenceRecord::*, qint32 EvidenceRecord::*,
                                     std::optional<qint32> EvidenceRecord::*, double EvidenceRecord::*>;
 
-// One field of the record: its name in the picture's JSON, where the record
-// keeps it, and the first version of the layout that has it.
+// One field of the record: its name in the picture's JSON, its label where a
+// person reads it (a heading, a message), where the record keeps it, and the
+// first version of the layout that has it.
 struct EvidenceField {
     const char* name;
+    const char* label;   // UTF-8
     EvidenceMember member;
     int since = 1;
 };

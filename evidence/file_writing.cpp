@@ -18,6 +18,7 @@
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 #endif
 
@@ -44,36 +45,52 @@ bool IsLink(const QFileInfo& entry)
     return entry.isSymbolicLink() || entry.isJunction();
 }
 
-// Opens file as a new one; where it cannot, deniedByRights tells whether the
-// system refused it for want of rights. Qt's isWritable does not read a
-// Windows folder's access list, so there only the failed call's error code
-// tells, and it must be read before any other call.
-bool OpenNew(QFile& file, bool& deniedByRights)
+// Opens file as a new one; where it cannot, openError is the system's error.
+// Qt keeps only its words for it, and its isWritable does not read a Windows
+// folder's access list, so the error must be read before any other call.
+bool OpenNew(QFile& file, std::error_code& openError)
 {
     if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
         return true;
 #ifdef Q_OS_WIN
-    deniedByRights = GetLastError() == ERROR_ACCESS_DENIED;
+    openError = {static_cast<int>(GetLastError()), std::system_category()};
 #else
-    deniedByRights = false;
+    openError = {errno, std::generic_category()};
 #endif
     return false;
 }
 
+// A file system out of room for files says so as one out of blocks.
+bool NoRoomForAnotherFile(const QString& folder)
+{
+#ifdef Q_OS_WIN
+    Q_UNUSED(folder);
+    return false;
+#else
+    struct statvfs status;
+    return ::statvfs(QFile::encodeName(folder).constData(), &status) == 0 && status.f_files > 0
+        && status.f_favail == 0;
+#endif
+}
+
 // Qt tells a full disk apart only on some systems; the free space tells it
 // on all, as long as the unfinished file still holds its share.
-WriteFailure WhyNotWritten(const QFile& file, const QString& folder, qint64 bytesWanted, bool deniedByRights = false)
+WriteFailure WhyNotWritten(const QFile& file, const QString& folder, qint64 bytesWanted,
+                           const std::error_code& openError = {})
 {
     if (!QFileInfo(folder).isDir())
         return Failure(WriteFault::MissingFolder);
     const QStorageInfo storage(folder);
     if (storage.isValid() && storage.isReadOnly())
         return Failure(WriteFault::ReadOnlyFileSystem);
-    if (file.error() == QFileDevice::ResourceError
+    if (const WriteFault fault = openError ? FaultOfError(openError) : WriteFault::Other; fault != WriteFault::Other)
+        return Failure(fault == WriteFault::DiskFull && NoRoomForAnotherFile(folder) ? WriteFault::NoFreeInodes : fault);
+    // A file that could not even be opened ran out of descriptors, not of disk.
+    if ((file.error() == QFileDevice::ResourceError && !openError)
         || (file.isOpen() && storage.isValid() && storage.bytesAvailable() < bytesWanted))
         return Failure(WriteFault::DiskFull);
     if (file.error() == QFileDevice::PermissionsError
-        || (file.error() == QFileDevice::OpenError && (deniedByRights || !QFileInfo(folder).isWritable())))
+        || (file.error() == QFileDevice::OpenError && !QFileInfo(folder).isWritable()))
         return Failure(WriteFault::NoPermission);
     return Failure(WriteFault::Other, file.errorString());
 }
@@ -157,12 +174,12 @@ void ClearLeftovers(const QString& target)
 
 // A new file beside target, under a name no one else uses, so that the
 // rename that follows stays on one file system.
-bool OpenBeside(QFile& temporary, Hold& hold, const QString& target, bool& deniedByRights)
+bool OpenBeside(QFile& temporary, Hold& hold, const QString& target, std::error_code& openError)
 {
     const QFileInfo info(target);
     for (int attempt = 0; attempt < 16; ++attempt) {
         temporary.setFileName(info.absolutePath() + u'/' + TemporaryName(info.fileName()));
-        if (OpenNew(temporary, deniedByRights)) {
+        if (OpenNew(temporary, openError)) {
             if (hold.Take(temporary))
                 return true;
             temporary.close();
@@ -237,9 +254,9 @@ std::optional<WriteFailure> Publish(const QString& target, QByteArrayView bytes,
     const QString folder = QFileInfo(target).absolutePath();
     QFile temporary;
     Hold hold;
-    bool deniedByRights = false;
-    if (!OpenBeside(temporary, hold, target, deniedByRights))
-        return WhyNotWritten(temporary, folder, bytes.size(), deniedByRights);
+    std::error_code openError;
+    if (!OpenBeside(temporary, hold, target, openError))
+        return WhyNotWritten(temporary, folder, bytes.size(), openError);
     auto fail = [&](const WriteFailure& failure) {
         temporary.close();
         temporary.remove();

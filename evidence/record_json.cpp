@@ -115,6 +115,19 @@ RecordReading Broken(const QString& why)
     return {RecordReading::Kind::Broken, why, {}};
 }
 
+// A field as a sentence names it, by its label where the record has a field
+// of that name, with the article its first sound takes: "az „E_min (keV)” mező".
+QString FieldNamed(const QString& name)
+{
+    const std::span<const EvidenceField> fields = EvidenceFields();
+    const auto field = std::ranges::find_if(
+        fields, [&](const EvidenceField& each) { return name == QLatin1StringView(each.name); });
+    const QString shown = field != fields.end() ? QString::fromUtf8(field->label) : Clipped(name);
+    static const QString vowels = QStringLiteral("aáeéiíoóöőuúüű");
+    const bool vowel = !shown.isEmpty() && vowels.contains(shown.front().toLower());
+    return QStringLiteral("%1 „%2” mező").arg(vowel ? QStringLiteral("az") : QStringLiteral("a"), shown);
+}
+
 // A comment that names the record's layout but is no JSON that the program
 // writes, such as one holding 1e999 or NaN, is a record spoilt, not a comment
 // of another program.
@@ -172,7 +185,7 @@ RecordReading ReadRecord(QByteArrayView comment)
     QString twice;
     const std::optional<QHash<QString, QByteArrayView>> written = WrittenValues(json, twice);
     if (!written)
-        return Broken(QStringLiteral("kétszer szerepel ez a mező: %1").arg(Clipped(twice)));
+        return Broken(QStringLiteral("kétszer szerepel %1").arg(FieldNamed(twice)));
 
     RecordReading reading{RecordReading::Kind::Read, {}, {}};
     for (const EvidenceField& field : EvidenceFields()) {
@@ -180,9 +193,9 @@ RecordReading ReadRecord(QByteArrayView comment)
             continue;
         const QLatin1StringView name(field.name);
         if (!object.contains(name))
-            return Broken(QStringLiteral("hiányzik ez a mező: %1").arg(name));
+            return Broken(QStringLiteral("hiányzik %1").arg(FieldNamed(name)));
         if (!Take(object.value(name), written->value(name), field.member, reading.record))
-            return Broken(QStringLiteral("rossz típusú ez a mező: %1").arg(name));
+            return Broken(QStringLiteral("rossz típusú %1").arg(FieldNamed(name)));
     }
     return reading;
 }

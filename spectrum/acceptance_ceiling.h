@@ -37,7 +37,8 @@ double SplineMaximum(const SourceSpectrum& source);
 // candidate is uniform.
 double CoveredRange(const SourceSpectrum& source);
 
-// The largest spline value on the grid of 1501 points spaced SampleStep apart.
+// The largest spline value on the grid of points spaced SampleStep apart
+// across the sampling range.
 double GridMaximum(const SourceSpectrum& source);
 
 // The share of the drawn mass that the grid maximum would clip off a peak
@@ -53,7 +54,8 @@ inline constexpr double MaterialClipping = 1e-4;
 double SamplingCeiling(const SourceSpectrum& source);
 
 // The chance that one test accepts its candidate. DrawEnergy gives up after
-// 10000 tests, so below GivingUpRate more than MaterialClipping of its draws
-// would be the 0 of giving up instead of an energy of the spectrum.
+// MaxTests tests, so below GivingUpRate more than MaterialClipping of its
+// draws would be the 0 of giving up instead of an energy of the spectrum.
 double AcceptanceRate(const SourceSpectrum& source);
-inline constexpr double GivingUpRate = 9.21e-4;   // (1 − 9.21e-4)^10000 ≈ 1e-4
+inline constexpr int MaxTests = 10000;
+inline constexpr double GivingUpRate = 9.21e-4;   // (1 − GivingUpRate)^MaxTests ≈ MaterialClipping

@@ -2,7 +2,6 @@
 
 namespace {
 
-constexpr int MaxTests = 10000;
 // Candidates below the smallest energy or outside the spline are drawn again.
 // A spectrum that covers no energy of the range would be searched for ever;
 // no real source needs anywhere near this many redraws for one particle.

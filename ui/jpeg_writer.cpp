@@ -10,6 +10,7 @@
 #include <cstdio>
 
 #include <jpeglib.h>
+#include <jerror.h>
 
 namespace {
 
@@ -26,6 +27,32 @@ struct JpegErrors {
     auto* errors = reinterpret_cast<JpegErrors*>(cinfo->err);
     (*cinfo->err->format_message)(cinfo, errors->message);
     std::longjmp(errors->jump, 1);
+}
+
+// The library's failure in Hungarian, for the causes a compression meets;
+// the library's own words follow in brackets.
+QString FailureText(const JpegErrors& errors)
+{
+    const QString library = QString::fromLocal8Bit(errors.message);
+    QString cause;
+    switch (errors.manager.msg_code) {
+    case JERR_OUT_OF_MEMORY:
+        cause = QStringLiteral("nincs elég memória");
+        break;
+    case JERR_IMAGE_TOO_BIG:
+        cause = QStringLiteral("túl nagy a kép");
+        break;
+    case JERR_WIDTH_OVERFLOW:
+        cause = QStringLiteral("túl széles a kép");
+        break;
+    case JERR_EMPTY_IMAGE:
+        cause = QStringLiteral("üres a kép");
+        break;
+    default:
+        cause = QStringLiteral("a JPEG-kódoló hibája");
+        break;
+    }
+    return QStringLiteral("%1 (%2)").arg(cause, library);
 }
 
 // The compressed picture goes into a byte array that grows as needed, so
@@ -113,7 +140,7 @@ std::optional<QString> EncodeJpeg(const QImage& image, QByteArray& jpeg)
     JpegErrors errors;
     if (!Compress(rgb, destination, errors)) {
         jpeg.clear();
-        return QString::fromLocal8Bit(errors.message);
+        return FailureText(errors);
     }
     return std::nullopt;
 }
@@ -122,7 +149,7 @@ std::optional<QString> EncodeSealedJpeg(const QImage& image, const EvidenceRecor
 {
     QByteArray jpeg;
     if (std::optional<QString> error = EncodeJpeg(image, jpeg))
-        return QStringLiteral("A kép nem menthető: a JPEG-kódolás hibája: %1").arg(*error);
+        return QStringLiteral("A kép nem menthető JPEG-fájlként: %1").arg(*error);
     picture = SealedPicture(jpeg, record);
     return std::nullopt;
 }

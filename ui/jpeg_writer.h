@@ -10,8 +10,8 @@ struct EvidenceRecord;
 struct WriteFailure;
 
 // Encodes image as a baseline full-colour JPEG of quality 90 with the JPEG
-// library's floating-point DCT and nothing else in it. Returns the library's
-// message on failure.
+// library's floating-point DCT and nothing else in it. Returns the cause on
+// failure, in Hungarian with the library's own words in brackets.
 std::optional<QString> EncodeJpeg(const QImage& image, QByteArray& jpeg);
 
 // image as EncodeJpeg encodes it, with record in one comment segment (see

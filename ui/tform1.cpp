@@ -177,7 +177,7 @@ void TForm1::BuildFilterPanel()
     Edit4 = MakeEdit(Panel7, "Edit4");
     BField = MakeEdit(Panel7, "BField");
     SetBoxColour(BField, DesignYellow);
-    UpDown4 = new UpDown(0, 100, Panel7);
+    UpDown4 = new UpDown(0, MaxFieldStepperPosition, Panel7);
     UpDown4->setObjectName("UpDown4");
     UpDown4->setGeometry(LayoutGeometry("UpDown4"));
     UpDown4->setHidden(!Place("UpDown4").shown);

@@ -3,7 +3,6 @@
 #include "base/reader_text.h"
 
 #include <QDir>
-#include <QHash>
 #include <QUrl>
 
 #include <algorithm>
@@ -66,47 +65,6 @@ QString StatusClass(EvidenceStatus status)
     return QStringLiteral("unreadable");
 }
 
-QString FieldLabel(const char* name)
-{
-    static const QHash<QString, QString> labels{
-        {QStringLiteral("format"), QStringLiteral("Adatlapformátum")},
-        {QStringLiteral("program"), QStringLiteral("Program verziója")},
-        {QStringLiteral("contestant"), QStringLiteral("Versenyző")},
-        {QStringLiteral("teacherMode"), QStringLiteral("Tanári módban mentve")},
-        {QStringLiteral("savedAt"), QStringLiteral("Mentve")},
-        {QStringLiteral("energyKeV"), QStringLiteral("Áteresztett energia (keV)")},
-        {QStringLiteral("fieldMicrotesla"), QStringLiteral("Mágneses indukció (µT)")},
-        {QStringLiteral("electricFieldVPerM"), QStringLiteral("Elektromos térerősség (V/m)")},
-        {QStringLiteral("fieldsOn"), QStringLiteral("Terek bekapcsolva")},
-        {QStringLiteral("slitStep"), QStringLiteral("Blende lépése")},
-        {QStringLiteral("slitMm"), QStringLiteral("Blende (mm)")},
-        {QStringLiteral("setCount"), QStringLiteral("Beállított részecskeszám")},
-        {QStringLiteral("stopAtSetCount"), QStringLiteral("Leáll a beállított számnál")},
-        {QStringLiteral("clearDetectorOnStart"), QStringLiteral("Indításkor töröl")},
-        {QStringLiteral("tracksShown"), QStringLiteral("Részecskék láthatók")},
-        {QStringLiteral("launched"), QStringLiteral("Kibocsátott")},
-        {QStringLiteral("detected"), QStringLiteral("Beütésszám")},
-        {QStringLiteral("measuringTime"), QStringLiteral("Mérés ideje")},
-        {QStringLiteral("running"), QStringLiteral("Mérés közben mentve")},
-        {QStringLiteral("passLowerKeV"), QStringLiteral("E_min (keV)")},
-        {QStringLiteral("passUpperKeV"), QStringLiteral("E_max (keV)")},
-        {QStringLiteral("passWidthKeV"), QStringLiteral("Energiaablak szélessége (keV)")},
-        {QStringLiteral("source"), QStringLiteral("Forrás")},
-        {QStringLiteral("countsFromLastStart"), QStringLiteral("A számlálók az utolsó indítás beállításából")},
-        {QStringLiteral("detectorClearedAtStart"), QStringLiteral("Indításkor törölt detektor")},
-        {QStringLiteral("startTunedEnergyJoules"), QStringLiteral("Indításkori energia (J)")},
-        {QStringLiteral("startMagneticFieldTesla"), QStringLiteral("Indításkori indukció (T)")},
-        {QStringLiteral("startElectricFieldVPerM"), QStringLiteral("Indításkori térerősség (V/m)")},
-        {QStringLiteral("startSlitStep"), QStringLiteral("A Blende indításkori lépése")},
-        {QStringLiteral("startSource"), QStringLiteral("Indításkori forrás")},
-        {QStringLiteral("startPassLowerKeV"), QStringLiteral("Indításkori E_min (keV)")},
-        {QStringLiteral("startPassUpperKeV"), QStringLiteral("Indításkori E_max (keV)")},
-        {QStringLiteral("startPassWidthKeV"), QStringLiteral("Indításkori energiaablak-szélesség (keV)")},
-        {QStringLiteral("digest"), QStringLiteral("Ellenőrzőösszeg (SHA-256)")},
-    };
-    return labels.value(QString::fromLatin1(name), QString::fromLatin1(name));
-}
-
 QString ValueText(const EvidenceRecord& record, const EvidenceField& field)
 {
     if (std::holds_alternative<bool EvidenceRecord::*>(field.member))
@@ -137,7 +95,7 @@ QString RecordList(const EvidenceRecord& record)
     for (const EvidenceField& field : EvidenceFields()) {
         const bool digest = QLatin1StringView(field.name) == QLatin1StringView("digest");
         list += QStringLiteral("<dt>%1</dt><dd%2>%3</dd>\n")
-                    .arg(Escaped(FieldLabel(field.name)), digest ? QStringLiteral(" class=\"digest\"") : QString(),
+                    .arg(Escaped(QString::fromUtf8(field.label)), digest ? QStringLiteral(" class=\"digest\"") : QString(),
                          Escaped(ValueText(record, field)));
     }
     return list + QStringLiteral("</dl>\n");

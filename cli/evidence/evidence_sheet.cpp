@@ -8,52 +8,46 @@
 
 namespace {
 
-struct FieldHeading {
-    const char* heading;
-    double width;
-};
-
-// Every field of the record, by its name in the JSON; the window's own words
-// where it has them.
-const std::map<std::string_view, FieldHeading>& FieldHeadings()
+// The width of every field's column, by the field's name in the JSON.
+const std::map<std::string_view, double>& FieldWidths()
 {
-    static const std::map<std::string_view, FieldHeading> headings{
-        {"format", {"Adatlap formátuma", 16}},
-        {"program", {"Program verziója", 10}},
-        {"contestant", {"Versenyző", 10}},
-        {"teacherMode", {"Tanári mód", 8}},
-        {"savedAt", {"Mentve", 20}},
-        {"energyKeV", {"Áteresztett energia (keV)", 11}},
-        {"fieldMicrotesla", {"Mágneses indukció (µT)", 11}},
-        {"electricFieldVPerM", {"Elektromos térerősség (V/m)", 12}},
-        {"fieldsOn", {"Terek bekapcsolva", 10}},
-        {"slitStep", {"Blende lépése", 8}},
-        {"slitMm", {"Blende (mm)", 8}},
-        {"setCount", {"Beállított", 10}},
-        {"stopAtSetCount", {"Leáll a Beállítottnál", 10}},
-        {"clearDetectorOnStart", {"Indításkor töröl", 10}},
-        {"tracksShown", {"Pályák látszanak", 10}},
-        {"launched", {"Kibocsátott", 11}},
-        {"detected", {"Beütésszám", 11}},
-        {"measuringTime", {"Mérés ideje", 10}},
-        {"running", {"Mérés fut", 8}},
-        {"passLowerKeV", {"E_min (keV)", 10}},
-        {"passUpperKeV", {"E_max (keV)", 10}},
-        {"passWidthKeV", {"Energiaablak szélessége (keV)", 12}},
-        {"source", {"Forrás", 14}},
-        {"countsFromLastStart", {"A számok az utolsó indítástól", 12}},
-        {"detectorClearedAtStart", {"Indításkor törölve", 10}},
-        {"startTunedEnergyJoules", {"Indításkor: áteresztett energia (J)", 14}},
-        {"startMagneticFieldTesla", {"Indításkor: mágneses indukció (T)", 14}},
-        {"startElectricFieldVPerM", {"Indításkor: elektromos térerősség (V/m)", 14}},
-        {"startSlitStep", {"Indításkor: Blende lépése", 10}},
-        {"startSource", {"Indításkor: forrás", 14}},
-        {"startPassLowerKeV", {"Indításkor: E_min (keV)", 11}},
-        {"startPassUpperKeV", {"Indításkor: E_max (keV)", 11}},
-        {"startPassWidthKeV", {"Indításkor: energiaablak szélessége (keV)", 13}},
-        {"digest", {"Ellenőrzőösszeg (SHA-256)", 20}},
+    static const std::map<std::string_view, double> widths{
+        {"format", 16},
+        {"program", 10},
+        {"contestant", 10},
+        {"teacherMode", 8},
+        {"savedAt", 20},
+        {"energyKeV", 11},
+        {"fieldMicrotesla", 11},
+        {"electricFieldVPerM", 12},
+        {"fieldsOn", 10},
+        {"slitStep", 8},
+        {"slitMm", 8},
+        {"setCount", 10},
+        {"stopAtSetCount", 10},
+        {"clearDetectorOnStart", 10},
+        {"tracksShown", 10},
+        {"launched", 11},
+        {"detected", 11},
+        {"measuringTime", 10},
+        {"running", 8},
+        {"passLowerKeV", 10},
+        {"passUpperKeV", 10},
+        {"passWidthKeV", 12},
+        {"source", 14},
+        {"countsFromLastStart", 12},
+        {"detectorClearedAtStart", 10},
+        {"startTunedEnergyJoules", 14},
+        {"startMagneticFieldTesla", 14},
+        {"startElectricFieldVPerM", 14},
+        {"startSlitStep", 10},
+        {"startSource", 14},
+        {"startPassLowerKeV", 11},
+        {"startPassUpperKeV", 11},
+        {"startPassWidthKeV", 13},
+        {"digest", 20},
     };
-    return headings;
+    return widths;
 }
 
 // A box's text that is a number written with '.' becomes that number; other
@@ -113,8 +107,7 @@ Sheet EvidenceSheet(const std::vector<EvidenceRow>& rows, const PlausibilityCont
     sheet.facts.emplace_back("Összegzés", summary.substr(0, summary.find_last_not_of('\n') + 1));
     sheet.columns = {{"Mappa", 12}, {"Fájl", 18}, {"Állapot", 12}, {"Megjegyzés", 45}};
     for (const EvidenceField& field : EvidenceFields()) {
-        const FieldHeading& heading = FieldHeadings().at(field.name);
-        sheet.columns.push_back({heading.heading, heading.width});
+        sheet.columns.push_back({field.label, FieldWidths().at(field.name)});
     }
     for (const EvidenceRow& row : rows) {
         std::vector<SheetCell> cells{row.file.folder.toStdString(), row.file.name.toStdString(),

@@ -46,6 +46,7 @@ TEST(WriteFault, AFileHeldOpenByAnotherProgramIsInUse)
 {
     EXPECT_EQ(FaultOfError(std::error_code(32, std::system_category())), WriteFault::FileInUse);
     EXPECT_EQ(FaultOfError(std::error_code(33, std::system_category())), WriteFault::FileInUse);
+    EXPECT_EQ(FaultOfError(std::error_code(5, std::system_category())), WriteFault::NoPermission);
 }
 #endif
 
@@ -64,6 +65,7 @@ TEST(WriteFault, EachCauseIsNamedInHungarian)
         std::string text;
     } cases[] = {
         {WriteFault::DiskFull, FileAccess::Writing, "No space left on device", "megtelt a lemez (No space left on device)"},
+        {WriteFault::NoFreeInodes, FileAccess::Writing, "", "a lemezen nem hozható létre több fájl"},
         {WriteFault::NoPermission, FileAccess::Writing, "", "nincs írási jog"},
         {WriteFault::NoPermission, FileAccess::Reading, "Permission denied", "nincs olvasási jog (Permission denied)"},
         {WriteFault::MissingFolder, FileAccess::Writing, "", "nincs ilyen mappa"},

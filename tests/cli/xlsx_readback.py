@@ -30,7 +30,7 @@ JURY_HEADINGS = {
     "folder": "Mappa", "file": "Fájl", "status": "Állapot", "note": "Megjegyzés", "contestant": "Versenyző",
     "savedAt": "Mentve", "energyKeV": "Áteresztett energia (keV)", "fieldMicrotesla": "Mágneses indukció (µT)",
     "slitMm": "Blende (mm)", "setCount": "Beállított", "clearDetectorOnStart": "Indításkor töröl",
-    "launched": "Kibocsátott", "detected": "Beütésszám", "measuringTime": "Mérés ideje", "running": "Mérés fut",
+    "launched": "Kibocsátott", "detected": "Beütésszám", "measuringTime": "Mérés ideje", "running": "Mérés közben mentve",
     "passLowerKeV": "E_min (keV)", "passUpperKeV": "E_max (keV)",
     "passWidthKeV": "Energiaablak szélessége (keV)", "digest": "Ellenőrzőösszeg (SHA-256)",
 }

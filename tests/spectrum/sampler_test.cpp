@@ -125,6 +125,9 @@ TEST(DrawEnergy, GivesUpWithZero)
         RandomUniform(twin);
     }
     EXPECT_EQ(random.value, twin.value);
+    // A source is refused below the rate at which giving up would take
+    // MaterialClipping of the draws.
+    EXPECT_NEAR(std::pow(1.0 - GivingUpRate, MaxTests) / MaterialClipping, 1.0, 0.01);
 
     // A range without any covered energy would otherwise redraw for ever.
     SourceSpectrum source = BuiltinSource();

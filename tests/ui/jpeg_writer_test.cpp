@@ -183,6 +183,19 @@ TEST_F(JpegWriter, ImageMagickEstimatesQuality90)
     EXPECT_EQ(process.readAllStandardOutput().trimmed(), QByteArray("90"));
 }
 
+// The library's limits are said in Hungarian, its own words in brackets.
+TEST_F(JpegWriter, APictureTheLibraryCannotEncodeIsNamedInHungarian)
+{
+    QByteArray jpeg;
+    EXPECT_EQ(EncodeJpeg(QImage(65501, 1, QImage::Format_RGB888), jpeg),
+              QStringLiteral("túl nagy a kép (Maximum supported image dimension is 65500 pixels)"));
+    EXPECT_TRUE(jpeg.isEmpty());
+    EXPECT_EQ(EncodeJpeg(QImage(), jpeg), QStringLiteral("üres a kép (Empty JPEG image (DNL not supported))"));
+    QByteArray picture;
+    EXPECT_EQ(EncodeSealedJpeg(QImage(), EvidenceRecord{}, picture),
+              QStringLiteral("A kép nem menthető JPEG-fájlként: üres a kép (Empty JPEG image (DNL not supported))"));
+}
+
 TEST_F(JpegWriter, AnExistingFileIsReplaced)
 {
     const QString path = Path(QStringLiteral("kep.jpg"));

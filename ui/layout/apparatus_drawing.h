@@ -9,15 +9,6 @@
 // The apparatus picture as a list of steps that each view paints with its
 // own means, in order: where shapes overlap the later one wins.
 
-inline constexpr int ApparatusPictureWidth = 440;
-inline constexpr int ApparatusPictureHeight = 778;
-// The left part of the picture that the window shows.
-inline constexpr int ApparatusVisibleWidth = 385;
-// Where the picture's top-left pixel sits on the panel that carries the
-// slit jaws, the detector and their labels.
-inline constexpr int ApparatusOriginX = 14;
-inline constexpr int ApparatusOriginY = 11;
-
 inline constexpr int WallPenWidth = 5;
 // The signs' letters: 36 points on the 96 dpi screen the picture was laid out for.
 inline constexpr int SignPixelSize = 48;

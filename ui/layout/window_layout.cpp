@@ -8,10 +8,13 @@ namespace {
 
 using enum ControlKind;
 
+constexpr ControlRect ApparatusPicturePlace{ApparatusOriginX, ApparatusOriginY, ApparatusVisibleWidth,
+                                           ApparatusPictureHeight};
+
 constexpr std::array Controls{
     ControlPlace{"Panel2", "", Panel, {14, 8, 637, 801}, ""},
-    ControlPlace{"Image1", "Panel2", Picture, {14, 11, 385, 778}, ""},
-    ControlPlace{"Image2", "Panel2", Picture, {14, 11, 385, 778}, ""},
+    ControlPlace{"Image1", "Panel2", Picture, ApparatusPicturePlace, ""},
+    ControlPlace{"Image2", "Panel2", Picture, ApparatusPicturePlace, ""},
     // The jaws, the detector and their labels are placed from the apparatus's
     // anchors when the picture is drawn; these are their designed places.
     ControlPlace{"Shape6", "Panel2", Shape, {177, 484, 30, 5}, ""},

@@ -43,6 +43,15 @@ struct ControlPlace {
 inline constexpr int ClientWidth = 680;
 inline constexpr int ClientHeight = 822;
 
+// The apparatus picture, of which the window shows the left part.
+inline constexpr int ApparatusPictureWidth = 440;
+inline constexpr int ApparatusPictureHeight = 778;
+inline constexpr int ApparatusVisibleWidth = 385;
+// Where the picture's top-left pixel sits on the panel that carries the
+// slit jaws, the detector and their labels.
+inline constexpr int ApparatusOriginX = 14;
+inline constexpr int ApparatusOriginY = 11;
+
 // Every control, parents before their children, in the window's tab order.
 std::span<const ControlPlace> WindowLayout();
 

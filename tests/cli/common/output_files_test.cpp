@@ -174,6 +174,22 @@ TEST_F(FullDisk, EveryOutputNamesTheCauseAndLeavesTheEarlierOne)
     ExpectEarlierOutputs({QStringLiteral("toltelek")});
 }
 
+// Room for blocks but none for another file: the temporary beside each
+// output cannot be made.
+TEST_F(FullDisk, AFileSystemWithoutRoomForAnotherFileIsNamed)
+{
+    WriteEarlierOutputs();
+    const std::string folder = outputs.toStdString();
+    ASSERT_EQ(RunShell("mount -o remount,nr_inodes=$(($(stat -f -c '%c-%d' " + folder + "))) " + folder).status, 0);
+    for (const std::string& command : {Reports(), Scan()}) {
+        const Outcome outcome = RunShell(command);
+        EXPECT_EQ(outcome.status, 1) << outcome.output;
+        EXPECT_NE(outcome.output.find("nem írható: a lemezen nem hozható létre több fájl ("), std::string::npos)
+            << outcome.output;
+    }
+    ExpectEarlierOutputs();
+}
+
 // libxlsxwriter writes its own files in the temporary folder first: a full
 // disk there, or where the spreadsheet goes, leaves nothing in either.
 TEST_F(FullDisk, ASpreadsheetLeavesNothingOnAFullDisk)
