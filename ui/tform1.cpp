@@ -276,7 +276,7 @@ void TForm1::FormActivate()
     // The boxes show their design values until the first entry: no energy,
     // no field, the narrowest slit.
     SetUpSimulation(m_sim, {});
-    ShowSourceName(QString::fromStdString(m_sim.source.Name));
+    ShowSourceName(m_sim.source.Name);
 
     // The jaws and the detector lie over the apparatus, the tracks over them,
     // and the labels over everything.
@@ -310,8 +310,9 @@ void TForm1::SetCaption(const QString& caption)
 // A name wider than its place on the apparatus would lose both ends to the
 // centring; it loses its end to an ellipsis instead, and shows whole as the
 // label's tip and in the pictures' records.
-void TForm1::ShowSourceName(const QString& name)
+void TForm1::ShowSourceName(const std::string& source)
 {
+    const QString name = QString::fromStdString(source);
     m_sourceName = name;
     const QString shown = Panel9->fontMetrics().elidedText(name, Qt::ElideRight, Panel9->contentsRect().width());
     Panel9->setText(shown);

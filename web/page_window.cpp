@@ -2,7 +2,6 @@
 
 #include "core/band_readout.h"
 #include "core/measurement.h"
-#include "core/pass_band.h"
 #include "core/settings_rules.h"
 #include "spectrum/source_spectrum.h"
 #include "ui/layout/colours.h"
@@ -65,7 +64,7 @@ PageWindow::PageWindow()
     m_changedLeft = m_trackWidth;
     m_changedTop = m_trackHeight;
     SetUpSimulation(m_sim, {});
-    Control("Panel9").text = m_sim.source.Name;
+    ShowSourceName(m_sim.source.Name);
     m_sim.view = this;
 }
 
@@ -176,28 +175,7 @@ void PageWindow::RefreshRunDisplays()
 
 bool PageWindow::LoadSource(const std::string& name, const std::string& text)
 {
-    if (m_sim.run.running)
-        return false;
-    if (const std::optional<SourceError> error = LoadSourceSpectrum(SplitLines(text), m_sim.source)) {
-        std::string message = SourceUnusableMessage;
-        const std::pair<const char*, std::string> fills[]{
-            {"%1", name}, {"%2", std::to_string(error->line)}, {"%3", error->message}};
-        for (const auto& [mark, text] : fills)
-            message.replace(message.find(mark), 2, text);
-        m_messages.push_back({SourceErrorTitle, message});
-        return false;
-    }
-    Control("Panel9").text = m_sim.source.Name;
-    // Counts drawn from two spectra make no one measurement: the new source is
-    // measured from the next Start.
-    Control("Button4").enabled = false;
-    Control("Button4").text = StopCaption;
-    m_run.ClearParticles();
-    m_run.ClearDetector();
-    m_sim.run.accumulatedTime = {};
-    Control("Edit1").text = "0";
-    UpdatePassBand(m_sim);
-    return true;
+    return m_source.Chosen(name, SplitLines(text));
 }
 
 std::string PageWindow::Text(std::string_view control) const
@@ -263,13 +241,22 @@ void PageWindow::SetRect(std::string_view control, const ControlRect& rect)
 
 void PageWindow::ShowGeneralError(const std::string& message)
 {
-    // The general error box ends every message with a full stop.
-    m_messages.push_back({"Vantor", message + "."});
+    m_messages.push_back({GeneralErrorTitle, GeneralErrorText(message)});
 }
 
 void PageWindow::ShowRefusal(const std::string& text)
 {
     m_messages.push_back({ErrorBoxTitle, text});
+}
+
+void PageWindow::ShowSourceError(const std::string& message)
+{
+    m_messages.push_back({SourceErrorTitle, message});
+}
+
+void PageWindow::ShowSourceName(const std::string& name)
+{
+    Control("Panel9").text = name;
 }
 
 // The page's script gives the focus back when the entry handler answers false.
