@@ -250,7 +250,7 @@ std::variant<Runs, std::string> KeptCounts(const std::string& path, const std::s
     std::ofstream started(PathFromUtf8(path), std::ios::binary | std::ios::trunc);
     started << setting << '\n';
     if (!started.flush())
-        return ProgramName + ": a(z) '" + path + "' fájl nem írható";
+        return ProgramName + ": a beütésszámok fájlja nem írható: '" + path + "'";
     return Runs{};
 }
 
