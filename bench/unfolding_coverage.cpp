@@ -393,7 +393,7 @@ int main(int argc, char** argv)
     }
     if (!options.plotPath.empty()) {
         const std::string title = "Lefedés – " + reference.source.Name + ", " + std::to_string(options.fieldMicrotesla)
-            + " µT, rés " + std::to_string(options.slitStep);
+            + " µT, a Blende lépése " + std::to_string(options.slitStep);
         if (auto error = WriteOutputFile(options.plotPath, CoveragePlotPng(tally, title), "a rajz")) {
             std::fprintf(stderr, "%s\n", Ours(*error).c_str());
             return 1;
