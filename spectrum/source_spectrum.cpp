@@ -1,6 +1,7 @@
 #include "spectrum/source_spectrum.h"
 
 #include "base/number_scan.h"
+#include "base/reader_text.h"
 #include "spectrum/acceptance_ceiling.h"
 #include "spectrum/local_spline.h"
 
@@ -247,9 +248,9 @@ std::optional<SourceError> LoadSourceSpectrum(const std::vector<std::string>& li
         return SourceError{3, "a táblázat minden intenzitása nulla"};
     if (lastGiven->x > *endpoint) {
         // Table rows start on the third line.
-        const auto lastGivenLine = 2 + std::distance(lastGiven, knots.rend());
-        return SourceError{2, "a határenergia kisebb, mint a(z) " + std::to_string(lastGivenLine)
-                                  + ". sor energiája, ahol az intenzitás még nem nulla"};
+        const auto lastGivenLine = static_cast<std::uint64_t>(2 + std::distance(lastGiven, knots.rend()));
+        return SourceError{2, "a határenergia kisebb, mint " + std::string(ReaderArticle(lastGivenLine)) + " "
+                                  + std::to_string(lastGivenLine) + ". sor energiája, ahol az intenzitás még nem nulla"};
     }
 
     const double startSlope = (knots[1].y - knots[0].y) / (knots[1].x - knots[0].x);

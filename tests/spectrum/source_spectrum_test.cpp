@@ -66,7 +66,7 @@ TEST(SourceSpectrum, AnEndpointThatIsNoPositiveNumberIsRefusedAndNothingIsLoaded
         {" 0 ", "a határenergia nem pozitív: ' 0 '"},
         {"5.1", "a határenergia túl nagy (legfeljebb 5 MeV): '5.1'"},
         // The table gives electrons up to 0.1 MeV.
-        {"0.09", "a határenergia kisebb, mint a(z) 4. sor energiája, ahol az intenzitás még nem nulla"},
+        {"0.09", "a határenergia kisebb, mint a 4. sor energiája, ahol az intenzitás még nem nulla"},
     };
     for (const auto& [endpoint, message] : endpoints) {
         SourceSpectrum source;
