@@ -15,13 +15,11 @@
 
 namespace {
 
-// Track colours come as 0x00BBGGRR; the canvas's pixel, read as one number,
-// is 0xAABBGGRR. White is no track: the apparatus shows through.
-std::uint32_t CanvasPixel(std::uint32_t bgr)
+// No track is a transparent pixel of the canvas.
+std::uint32_t CanvasPixel(std::uint32_t colour)
 {
-    if ((bgr & 0xffffff) == 0xffffff)
-        return 0;
-    return 0xff000000 | bgr;
+    const std::optional<std::uint32_t> rgb = Colours::TrackColour(colour);
+    return rgb ? Colours::RgbaPixel(*rgb) : 0;
 }
 
 }
@@ -34,20 +32,16 @@ PageWindow::PageWindow()
         control.shown = place.shown;
         control.rect = place.rect;
         control.readOnly = place.kind == ControlKind::ReadOnlyEdit;
+        control.colour = place.start.colour;
+        control.checked = place.start.checked;
+        control.enabled = place.start.enabled;
     }
-    for (const char* checked : {"CheckBox3", "CheckBox4", "CheckBox5"})
-        Control(checked).checked = true;
-    // Continuing needs a measurement to continue: the first one is started with Start.
-    Control("Button4").enabled = false;
     // The menu's source choice, which a run locks as it locks the settings.
     m_controls["Loadsource1"];
 
     // What the window's first activation does.
-    Control("Blende3").colour = Colours::White;
-    Control("BField").colour = Colours::NormalColor;
-    Control("EField").colour = Colours::White;
-    Control("Edit6").colour = Colours::NormalColor;
-    Control("Edit7").colour = Colours::NormalColor;
+    for (const ActivatedColour& box : ActivatedBoxColours())
+        Control(std::string(box.name)).colour = box.colour;
     const ApparatusPlacement place = PlaceApparatusShapes(Control("Shape7").rect.width);
     Control("Shape6").rect.x = place.shape6.x;
     Control("Shape6").rect.y = place.shape6.y;
