@@ -1,6 +1,7 @@
 #include "cli/scan/scan_options.h"
 
 #include "base/number_text.h"
+#include "cli/scan/scan_columns.h"
 
 #include <cmath>
 
@@ -12,6 +13,19 @@ constexpr double MaxScanPoints = 100000;
 bool IsPositive(double value)
 {
     return value > 0.0;
+}
+
+// The CSV's columns by name, a note beside the few that need one.
+std::string CsvColumnsText()
+{
+    std::string text;
+    for (const ScanColumn& column : ScanColumns()) {
+        text += std::string(column.name);
+        if (!column.note.empty())
+            text += " (" + std::string(column.note) + ")";
+        text += ", ";
+    }
+    return text + std::string(SeedColumn);
 }
 
 }
@@ -41,13 +55,9 @@ const CommandGrammar<ScanOptions>& ScanGrammar()
         const OptionRule<ScanOptions> csv{
             .name = "--csv",
             .value = "FÁJL",
-            .help = "a pásztázás eredménye CSV-ben: energy_keV, launched, detected, pass_lower_keV, pass_upper_keV, "
-                    "pass_width_keV, rate_per_keV, rate_error_per_keV, source_intensity, source_scaled, "
-                    "response_lower_keV, response_upper_keV (az energiaablak a határenergiánál való levágás előtt), "
-                    "expected_detected, "
-                    "pull, unfolded_per_keV, unfolded_error_per_keV, unfolded_lower_per_keV, unfolded_upper_per_keV "
-                    "(a visszafejtett érték 95%-os intervalluma), true_per_keV, seed; a keV-re jutó oszlopok mind "
-                    "azt adják meg, hány kibocsátott részecske jut a forrás energiaskáláján egy keV-re",
+            .help = "a pásztázás eredménye CSV-ben: " + CsvColumnsText()
+                  + "; a keV-re jutó oszlopok mind azt adják meg, hány kibocsátott részecske jut a forrás "
+                    "energiaskáláján egy keV-re",
             .read = Path(&ScanOptions::csvPath),
             .why = FileNameWanted};
         const OptionRule<ScanOptions> xlsx{
