@@ -37,12 +37,12 @@ after(async () => {
 });
 
 // A freshly opened page: a fresh program.
-async function openPage(width = 1366, height = 768) {
+async function openPage(width = 1366, height = 768, screen = {}) {
   const page = await browser.newPage();
   const errors = [];
   page.on("pageerror", (error) => errors.push(error.message));
   page.errors = errors;
-  await page.setViewport({ width, height });
+  await page.setViewport({ width, height, ...screen });
   await page.goto(pageUrl);
   await page.waitForSelector("body[data-ready=true]", { timeout: 30000 });
   return page;
@@ -486,6 +486,45 @@ describe("layout", () => {
       await page.close();
     });
   }
+
+  // The browser's zoom shows the page in fewer or more CSS pixels, each of
+  // more or fewer of the screen's: 200 % on the laptop is 683 × 384 of them.
+  test("on a touch tablet, a laptop and at 200 % and 50 % zoom the window is whole and takes taps and clicks",
+       async () => {
+    const tablet = { width: 768, height: 1024, hasTouch: true, isMobile: true };
+    const laptop = { width: 1366, height: 768 };
+    const zoomed = [{ width: 683, height: 384, deviceScaleFactor: 2 }, { width: 2732, height: 1536, deviceScaleFactor: 0.5 }];
+    for (const [first, ...zooms] of [[tablet], [laptop, ...zoomed]]) {
+      const page = await openPage(first.width, first.height, first);
+      for (const screen of [first, ...zooms]) {
+        const where = JSON.stringify(screen);
+        await page.setViewport(screen);
+        // The browser tells the page of its new size with the next frame.
+        await page.evaluate(() => new Promise((resolve) => requestAnimationFrame(() => requestAnimationFrame(resolve))));
+        const fit = await page.evaluate(() => {
+          const form = document.getElementById("Form1").getBoundingClientRect();
+          return { scrollWidth: document.documentElement.scrollWidth, innerWidth, innerHeight,
+                   form: [form.left, form.top, form.right, form.bottom], scale: form.width / 680,
+                   height: form.height / (form.width / 680) };
+        });
+        assert.ok(fit.scrollWidth <= fit.innerWidth, `${where}: scrolls sideways ${JSON.stringify(fit)}`);
+        assert.ok(fit.form[0] >= 0 && fit.form[1] >= 0 && fit.form[2] <= fit.innerWidth + 0.5 &&
+                  fit.form[3] <= fit.innerHeight + 0.5, `${where}: cropped ${JSON.stringify(fit)}`);
+        // Scaled to fit the narrower way, never beyond the window's own size.
+        const scale = Math.min(1, screen.width / 680, screen.height / fit.height);
+        assert.ok(Math.abs(fit.scale - scale) < 0.01, `${where}: scaled ${fit.scale}, not ${scale}`);
+        const press = (id) => (screen.hasTouch ? page.tap("#" + id) : page.click("#" + id));
+        await press("Edit6");
+        assert.equal(await page.evaluate(() => document.activeElement.id), "Edit6", where);
+        await press("Button7");
+        if (!(await page.$eval("#CheckBox1", (box) => box.checked))) await press("CheckBox1");
+        await press("Button3");
+        await waitUntilStopped(page, 20000);
+        assert.deepEqual([await value(page, "Edit9"), page.errors], ["1000", []], where);
+      }
+      await page.close();
+    }
+  });
 
   test("each control's element carries the window control's name", async () => {
     const page = await openPage();
