@@ -139,14 +139,6 @@ TEST_F(Plausible, ANewerProgramIsNotJudgedButSaidSo)
     EXPECT_TRUE(Check(record).implausible.has_value());
 }
 
-// Ten launched with 0.72 expected: five detected lie 5.2 deviations out, but
-// one honest picture in 1500 shows as many; ten in a row, never.
-TEST_F(Plausible, AFewExpectedCountsAreJudgedByTheirBinomialTail)
-{
-    EXPECT_EQ(Check(MeasuredRecord(10, 5)).implausible, std::nullopt);
-    EXPECT_TRUE(Check(MeasuredRecord(10, 10)).implausible.has_value());
-}
-
 // Without a magnetic field every launched particle reaches the detector,
 // and the window leaves the electric field at 0.
 TEST_F(Plausible, WithoutAMagneticFieldEveryParticleIsDetected)
