@@ -97,13 +97,13 @@ COVERAGE_DIR := $(BUILD)/coverage
 
 coverage: build
 	@mkdir -p $(COVERAGE_DIR)
-	@echo "C-14, 1000 µT, rés 5, 10–150 keV"
+	@echo "C-14, 1000 µT, a Blende lépése 5, 10–150 keV"
 	@$(COVERAGE) --counts $(COVERAGE_DIR)/c14.counts --field 1000 --slit 5 --from 10 --to 150 --step 5 \
 		--csv $(COVERAGE_DIR)/c14.csv --plot $(COVERAGE_DIR)/c14.png
-	@echo "Sr-90, 5000 µT, rés 0, 20–540 keV"
+	@echo "Sr-90, 5000 µT, a Blende lépése 0, 20–540 keV"
 	@$(COVERAGE) --counts $(COVERAGE_DIR)/sr90.counts --source data/sources/sr90.for --field 5000 --slit 0 \
 		--from 20 --to 540 --step 20 --csv $(COVERAGE_DIR)/sr90.csv --plot $(COVERAGE_DIR)/sr90.png
-	@echo "P-32, 20000 µT, rés 5, 60–1740 keV"
+	@echo "P-32, 20000 µT, a Blende lépése 5, 60–1740 keV"
 	@$(COVERAGE) --counts $(COVERAGE_DIR)/p32.counts --source data/sources/p32.for --field 20000 --slit 5 \
 		--from 60 --to 1740 --step 60 --csv $(COVERAGE_DIR)/p32.csv --plot $(COVERAGE_DIR)/p32.png
 

@@ -67,3 +67,12 @@ std::string ReaderDateTimeText(std::string_view iso)
     }
     return fmt::format("{}. {}. {}. {}", iso.substr(0, 4), iso.substr(5, 2), iso.substr(8, 2), iso.substr(11, 8));
 }
+
+std::string_view ReaderArticle(std::uint64_t number)
+{
+    // Only egy, ezer (1, 1000, 1000000 …) and öt (5, 50, 500, 5000 …) begin
+    // with a vowel; tíz and száz, which also start with 1, do not.
+    const std::string digits = std::to_string(number);
+    const bool vowel = digits.front() == '5' || (digits.front() == '1' && digits.size() % 3 == 1);
+    return vowel ? "az" : "a";
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -18,3 +19,7 @@ std::string ReaderFixedText(double value, int decimals);
 // "2024-03-15T10:42:07+01:00" as "2024. 03. 15. 10:42:07"; a text that does
 // not begin with a date and time in that form is given back as it is.
 std::string ReaderDateTimeText(std::string_view isoDateTime);
+
+// The article before a number, "a" or "az", as its Hungarian name begins:
+// "az 1.", "a 4.", "az 5.", "a 10.", "az 50.", "a 100.", "az 1000.".
+std::string_view ReaderArticle(std::uint64_t number);

@@ -25,13 +25,26 @@ WriteFault FaultOfError(const std::error_code& error)
     if (error == std::errc::text_file_busy || error == std::errc::device_or_resource_busy)
         return WriteFault::FileInUse;
 #ifdef _WIN32
-    // Windows names a file held open by another program, and a folder whose
-    // access list refuses, only by its own numbers.
-    if (error.category() == std::system_category()
-        && (error.value() == ERROR_SHARING_VIOLATION || error.value() == ERROR_LOCK_VIOLATION))
-        return WriteFault::FileInUse;
-    if (error.category() == std::system_category() && error.value() == ERROR_ACCESS_DENIED)
-        return WriteFault::NoPermission;
+    // Windows names these causes only by its own numbers: a file held open by
+    // another program, a folder whose access list refuses, a full disk and a
+    // write-protected stick or card.
+    if (error.category() == std::system_category()) {
+        switch (error.value()) {
+        case ERROR_SHARING_VIOLATION:
+        case ERROR_LOCK_VIOLATION:
+            return WriteFault::FileInUse;
+        case ERROR_ACCESS_DENIED:
+            return WriteFault::NoPermission;
+        case ERROR_DISK_FULL:
+        case ERROR_HANDLE_DISK_FULL:
+            return WriteFault::DiskFull;
+        case ERROR_WRITE_PROTECT:
+            return WriteFault::ReadOnlyFileSystem;
+        case ERROR_CRC:
+        case ERROR_IO_DEVICE:
+            return WriteFault::InputOutput;
+        }
+    }
 #endif
     return WriteFault::Other;
 }

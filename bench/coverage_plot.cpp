@@ -1,5 +1,6 @@
 #include "bench/coverage_plot.h"
 
+#include "base/reader_text.h"
 #include "bench/coverage_limits.h"
 #include "cli/scan/offscreen_gui.h"
 #include "cli/scan/scan_plot_layout.h"
@@ -24,6 +25,11 @@ void SetPixelFont(QPainter& painter, int pixelSize)
     QFont font = painter.font();
     font.setPixelSize(pixelSize);
     painter.setFont(font);
+}
+
+QString Percent(double share, int decimals)
+{
+    return QString::fromStdString(ReaderFixedText(100 * share, decimals));
 }
 
 }
@@ -53,13 +59,13 @@ QByteArray CoveragePlotPng(const CoverageTally& tally, const std::string& title)
             const QPointF at = toPixel(e, share.lower);
             painter.drawLine(at, at + QPointF(0, 5));
             painter.drawText(QRectF(at.x() - 40, at.y() + 7, 80, 18), Qt::AlignHCenter | Qt::AlignTop,
-                             QString::number(e, 'f', energy.Decimals()));
+                             QString::fromStdString(energy.TickText(e)));
         }
         for (const double s : share.Ticks()) {
             const QPointF at = toPixel(energy.lower, s);
             painter.drawLine(at, at - QPointF(5, 0));
             painter.drawText(QRectF(0, at.y() - 9, Area.left() - 9, 18), Qt::AlignRight | Qt::AlignVCenter,
-                             QString::number(100 * s, 'f', 0) + " %");
+                             Percent(s, 0) + "%");
         }
         painter.drawRect(Area);
         painter.setPen(QPen(Qt::black, 1, Qt::DashLine));
@@ -83,29 +89,30 @@ QByteArray CoveragePlotPng(const CoverageTally& tally, const std::string& title)
         painter.drawText(QRectF(Area.left(), Area.bottom() + 30, Area.width(), 22), Qt::AlignCenter,
                          "Energia (keV)");
         painter.drawText(QRectF(0, Area.bottom() + 56, PlotSize.width(), 22), Qt::AlignCenter,
-                         QString("A futások ennyi százalékában tartalmazta a 95 %-os intervallum a valódi N·s(E)-t; "
-                                 "%1 futás").arg(tally.runs));
+                         QString("Energiánként: a futások hány százalékában tartalmazta a 95%-os intervallum a "
+                                 "valódi N·s(E) értéket (%1 futás)").arg(tally.runs));
         if (LeastCoverageOfAFullShare(tally.runs) < NominalCoverage) {
             painter.setPen(QPen(Qt::red));
             painter.drawText(QRectF(0, Area.bottom() + 80, PlotSize.width(), 22), Qt::AlignCenter,
-                             QString("%1 futás kevés a névleges 95 % kimutatásához: ha mind tartalmazza is, a valódi "
-                                     "lefedés lehet csak %2 %")
+                             QString("%1 futás kevés a névleges 95% kimutatásához: ha egy energián mind tartalmazza "
+                                     "is, a valódi lefedés lehet csak %2%")
                                  .arg(tally.runs)
-                                 .arg(100 * LeastCoverageOfAFullShare(tally.runs), 0, 'f', 0));
+                                 .arg(Percent(LeastCoverageOfAFullShare(tally.runs), 0)));
         } else {
             painter.drawText(QRectF(0, Area.bottom() + 80, PlotSize.width(), 22), Qt::AlignCenter,
-                             QString("Egy energián a lefedés szórása valódi 95 % mellett ±%1 %")
-                                 .arg(100 * ShareDeviation(tally.runs), 0, 'f', 1));
+                             QString("Valódi 95%-os lefedésnél egy energián a mért lefedés szórása ±%1%")
+                                 .arg(Percent(ShareDeviation(tally.runs), 1)));
         }
         painter.setPen(Qt::black);
         painter.drawText(QRectF(Area.left() + 6, toPixel(energy.lower, 0.95).y() + 2, 200, 18), Qt::AlignLeft,
-                         "névleges 95 %");
+                         "névleges 95%");
         painter.setPen(QPen(Qt::red));
         painter.drawText(QRectF(Area.left() + 6, toPixel(energy.lower, rare).y() + 2, 700, 18), Qt::AlignLeft,
-                         QString("%1 %: valódi 95 %-os lefedés %2 futásból ez alá csak ritkán (%3 % eséllyel) esik")
-                             .arg(100 * rare, 0, 'f', 0)
+                         QString("%1%: valódi 95%-os lefedésnél a mért lefedés %2 futásból csak %3% eséllyel esik "
+                                 "ez alá")
+                             .arg(Percent(rare, 0))
                              .arg(tally.runs)
-                             .arg(100 * ChanceBelowRareShare(tally.runs), 0, 'f', 2));
+                             .arg(Percent(ChanceBelowRareShare(tally.runs), 2)));
     }
     QByteArray png;
     QBuffer buffer(&png);

@@ -250,7 +250,7 @@ std::variant<Runs, std::string> KeptCounts(const std::string& path, const std::s
     std::ofstream started(PathFromUtf8(path), std::ios::binary | std::ios::trunc);
     started << setting << '\n';
     if (!started.flush())
-        return ProgramName + ": a(z) '" + path + "' fájl nem írható";
+        return ProgramName + ": a beütésszámok fájlja nem írható: '" + path + "'";
     return Runs{};
 }
 
@@ -393,7 +393,7 @@ int main(int argc, char** argv)
     }
     if (!options.plotPath.empty()) {
         const std::string title = "Lefedés – " + reference.source.Name + ", " + std::to_string(options.fieldMicrotesla)
-            + " µT, rés " + std::to_string(options.slitStep);
+            + " µT, a Blende lépése " + std::to_string(options.slitStep);
         if (auto error = WriteOutputFile(options.plotPath, CoveragePlotPng(tally, title), "a rajz")) {
             std::fprintf(stderr, "%s\n", Ours(*error).c_str());
             return 1;

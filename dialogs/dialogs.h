@@ -32,10 +32,6 @@ public:
 
     virtual ~Dialogs() = default;
 
-    // The box of a failed conversion or file operation: titled with the
-    // program's name, with the error icon and the message ending in a ".".
-    void ShowGeneralError(QWidget* parent, const QString& message);
-
     // A message box with a single OK button.
     virtual void ShowMessage(QWidget* parent, const QString& title, const QString& text, Icon icon) = 0;
     // A question with Yes (the default) and No; true for Yes.

@@ -209,6 +209,23 @@ void SyncFolder(const QString& folder)
 }
 #endif
 
+#ifdef Q_OS_WIN
+// Windows refuses to replace a file that another program holds open (a table
+// open in a spreadsheet) as it refuses a folder's access list, with "access
+// denied"; asking for the right to remove the file tells the two apart.
+bool TargetHeldOpen(const QString& target)
+{
+    const HANDLE probe = CreateFileW(reinterpret_cast<const wchar_t*>(QDir::toNativeSeparators(target).utf16()),
+                                     DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                     OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (probe != INVALID_HANDLE_VALUE) {
+        CloseHandle(probe);
+        return false;
+    }
+    return GetLastError() == ERROR_SHARING_VIOLATION;
+}
+#endif
+
 // Gives the file at temporary the name target. Taking a free name is one step
 // that no other program can take at the same time.
 std::error_code Name(const QString& temporary, const QString& target, Naming naming)
@@ -222,6 +239,8 @@ std::error_code Name(const QString& temporary, const QString& target, Naming nam
     const DWORD error = GetLastError();
     if (error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS)
         return std::make_error_code(std::errc::file_exists);
+    if (error == ERROR_ACCESS_DENIED && TargetHeldOpen(target))
+        return {ERROR_SHARING_VIOLATION, std::system_category()};
     return {static_cast<int>(error), std::system_category()};
 #else
     const QByteArray from = QFile::encodeName(temporary);

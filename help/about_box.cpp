@@ -2,6 +2,7 @@
 
 #include "help/about_data.h"
 #include "ui/layout/about_texts.h"
+#include "ui/layout/colours.h"
 
 #include <QEvent>
 #include <QFrame>
@@ -11,10 +12,11 @@
 
 namespace {
 
-const QColor MoneyGreen(192, 220, 192);
-const QColor Teal(0, 128, 128);
-const QColor DesignedTitleColor(255, 255, 0);
-const QColor NormalColor(255, 255, 192);
+// QColor takes 0xRRGGBB as an opaque colour.
+const QColor MoneyGreen(Colours::MoneyGreen);
+const QColor Teal(Colours::Teal);
+const QColor DesignedTitleColor(Colours::DesignYellow);
+const QColor NormalColor(Colours::NormalColor);
 
 QFont BoldFont(const QString& family, int pixels)
 {

@@ -1,5 +1,7 @@
 #include "help/help_dialog.h"
 
+#include "ui/layout/colours.h"
+
 #include <QFrame>
 #include <QMouseEvent>
 #include <QPainter>
@@ -48,7 +50,7 @@ THelpDlg::THelpDlg(QWidget* parent)
     setWindowTitle(tr("Súgó"));
     setFixedSize(755, 886);
     QPalette teal = palette();
-    teal.setColor(QPalette::Window, QColor(0, 128, 128));
+    teal.setColor(QPalette::Window, QColor(Colours::Teal));
     setPalette(teal);
 
     Place(Bevel1, QStringLiteral("Bevel1"), QRect(16, 8, 729, 841));

@@ -15,18 +15,19 @@ std::string FolderRefusalMessage(FolderRefusal refusal, std::string_view folder,
 {
     const std::string path(folder);
     const std::string nothingSaved = "\nKépet nem lehet menteni. Kérd meg a felügyelőt, hogy ";
+    const std::string restart = ". Utána indítsd újra a programot.";
     switch (refusal) {
     case FolderRefusal::None:
         return {};
     case FolderRefusal::Link:
         return "A versenyző mappája másik helyre mutató link, ezért nem használható: " + path + nothingSaved
-            + "törölje a linket.";
+            + "törölje a linket" + restart;
     case FolderRefusal::OwnedByOther:
         return "A versenyző mappája egy másik felhasználóé" + (owner.empty() ? std::string() : " (" + std::string(owner) + ")")
-            + ", ezért nem használható: " + path + nothingSaved + "nevezze át a mappát, majd indítsd újra a programot.";
+            + ", ezért nem használható: " + path + nothingSaved + "nevezze át a mappát" + restart;
     case FolderRefusal::WritableByOthers:
         return "A versenyző mappájába más felhasználók is írhatnak, ezért nem használható: " + path + nothingSaved
-            + "vegye el a mappán a többi felhasználó írási jogát, majd indítsd újra a programot.";
+            + "vegye el a mappán a többi felhasználó írási jogát" + restart;
     }
     return {};
 }

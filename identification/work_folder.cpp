@@ -15,7 +15,7 @@ WorkPlace EnterJuryPlace(const QString& rootFolder)
 {
     WorkPlace place{QString(), rootFolder, QString()};
     if (!QDir::setCurrent(rootFolder))
-        place.error = QStringLiteral("A munkamappába nem lehet belépni: %1").arg(rootFolder);
+        place.error = QStringLiteral("A munkamappába nem lehet belépni: %1").arg(QDir::toNativeSeparators(rootFolder));
     return place;
 }
 

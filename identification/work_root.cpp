@@ -39,10 +39,10 @@ WorkRoot NamedRoot(const QString& path, const QString& namedBy)
 WorkRoot DocumentsRoot(const QString& documentsFolder)
 {
     if (documentsFolder.isEmpty())
-        return {QString(), QStringLiteral("A felhasználó dokumentumok mappája nem ismert.") + Consequence};
+        return {QString(), QStringLiteral("A felhasználó Dokumentumok mappája nem ismert.") + Consequence};
     WorkRoot root{RootFolder(documentsFolder + u'/' + DocumentsSubfolder), QString()};
     if (!QDir().mkpath(root.folder) || !CanWriteInto(root.folder))
-        root.error = QStringLiteral("A munkamappa nem hozható létre, vagy nem lehet bele írni: %1").arg(QDir::toNativeSeparators(root.folder))
+        root.error = QStringLiteral("A munkamappa nem hozható létre, vagy nem lehet beleírni: %1").arg(QDir::toNativeSeparators(root.folder))
             + Consequence;
     return root;
 }

@@ -1,6 +1,7 @@
 #include "spectrum/source_spectrum.h"
 
 #include "base/number_scan.h"
+#include "base/reader_text.h"
 #include "spectrum/acceptance_ceiling.h"
 #include "spectrum/local_spline.h"
 
@@ -127,11 +128,11 @@ std::optional<SourceError> CheckSpline(const TResult& segments, const TPoints& k
     for (std::size_t i = 0; i < segments.size(); ++i) {
         const int firstRow = static_cast<int>(i) + 3;
         if (!IsFinite(segments[i]))
-            return SourceError{firstRow,
-                               "a táblázatra nem illeszthető véges spline (a számok túl nagyok vagy túl közeliek)"};
+            return SourceError{firstRow, "a táblázatra nem illeszthető véges spline (a számok túl nagyok, vagy "
+                                         "az energiák túl közel vannak egymáshoz)"};
         if (!PassesThrough(segments[i], knots[i], tolerance) || !PassesThrough(segments[i], knots[i + 1], tolerance))
-            return SourceError{firstRow, "a táblázatra illesztett spline nem halad át a sorokon "
-                                         "(túl sok vagy túl szabálytalan sor)"};
+            return SourceError{firstRow, "a táblázatra illesztett spline nem megy át a sorok pontjain "
+                                         "(túl sok a sor, vagy túl szabálytalanok)"};
     }
     return std::nullopt;
 }
@@ -147,7 +148,7 @@ std::optional<SourceError> CheckDrawable(const SourceSpectrum& source)
                                        [](const Knot& a, const Knot& b) { return a.y < b.y; });
     return SourceError{static_cast<int>(std::distance(source.Knots.begin(), peak)) + 3,
                        "a spektrum csúcsa túl keskeny a mintavételi tartományhoz képest: a sorsolás "
-                       "túl sok részecskénél nem találná el (szélesebb csúcs vagy simább táblázat kell)"};
+                       "túl sok részecskének nem találna energiát (szélesebb csúcs vagy simább táblázat kell)"};
 }
 
 // Where a table changes abruptly between rows far apart, the spline through
@@ -211,7 +212,7 @@ std::optional<SourceError> LoadSourceSpectrum(const std::vector<std::string>& li
                                               SourceSpectrum& source)
 {
     if (lines.empty())
-        return SourceError{1, "a forrás szövege üres"};
+        return SourceError{1, "a fájl üres"};
     const std::string endpointText = lines.size() > 1 ? lines[1] : std::string();
     const std::optional<double> endpoint = ScanWholeNumber(endpointText);
     if (!endpoint)
@@ -235,7 +236,7 @@ std::optional<SourceError> LoadSourceSpectrum(const std::vector<std::string>& li
         if (auto error = ReadRow(lines[i], lineNumber, row))
             return error;
         if (!knots.empty() && !(row.energy > knots.back().x))
-            return SourceError{lineNumber, "az energiák nem növekvő sorrendűek"};
+            return SourceError{lineNumber, "az energia nem nagyobb, mint az előző soré"};
         knots.push_back({row.energy, row.intensity});
     }
     if (knots.size() < 2)
@@ -247,9 +248,9 @@ std::optional<SourceError> LoadSourceSpectrum(const std::vector<std::string>& li
         return SourceError{3, "a táblázat minden intenzitása nulla"};
     if (lastGiven->x > *endpoint) {
         // Table rows start on the third line.
-        const auto lastGivenLine = 2 + std::distance(lastGiven, knots.rend());
-        return SourceError{2, "a határenergia kisebb, mint a(z) " + std::to_string(lastGivenLine)
-                                  + ". sor energiája, ahol az intenzitás még nem nulla"};
+        const auto lastGivenLine = static_cast<std::uint64_t>(2 + std::distance(lastGiven, knots.rend()));
+        return SourceError{2, "a határenergia kisebb, mint " + std::string(ReaderArticle(lastGivenLine)) + " "
+                                  + std::to_string(lastGivenLine) + ". sor energiája, ahol az intenzitás még nem nulla"};
     }
 
     const double startSlope = (knots[1].y - knots[0].y) / (knots[1].x - knots[0].x);

@@ -1,6 +1,8 @@
 #include "ui/overlay_canvas.h"
 
+#include "ui/layout/colours.h"
 #include "ui/layout/track_line.h"
+#include "ui/palette.h"
 
 #include <QPainter>
 #include <QPen>
@@ -12,9 +14,8 @@ namespace {
 
 QRgb PixelOf(std::uint32_t colour)
 {
-    if ((colour & 0xFFFFFF) == 0xFFFFFF)
-        return 0;
-    return qRgb(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
+    const std::optional<std::uint32_t> rgb = Colours::TrackColour(colour);
+    return rgb ? Palette::Opaque(*rgb) : 0;
 }
 
 QRect Bounds(QPoint a, QPoint b)

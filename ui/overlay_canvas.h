@@ -7,13 +7,11 @@
 
 #include <cstdint>
 
-// The picture the tracks are drawn on, laid over the apparatus. White is its
-// transparent colour: whatever is painted white, including by Clear, lets the
-// apparatus show through, so the image stores it as fully transparent and can
-// be composed over the apparatus as it is.
-//
-// Colours are 0x00BBGGRR values, red in the low byte, as the simulation keeps
-// them; the top byte is ignored.
+// The picture the tracks are drawn on, laid over the apparatus, in the
+// tracks' colours (Colours::TrackColour in ui/layout/colours.h): whatever is
+// painted white, including by Clear, lets the apparatus show through, so the
+// image stores it as fully transparent and can be composed over the apparatus
+// as it is.
 //
 // A pen 1 pixel wide (or less) sets the pixels of ui/layout/track_line.h,
 // which the page's tracks set too. Wider pens have round ends.

@@ -13,12 +13,8 @@ constexpr QRgb Opaque(std::uint32_t rgb)
 }
 
 inline constexpr QRgb Teal = Opaque(Colours::Teal);
-inline constexpr QRgb MoneyGreen = Opaque(Colours::MoneyGreen);
 inline constexpr QRgb Silver = Opaque(Colours::Silver);
 inline constexpr QRgb Blue = Opaque(Colours::Blue);
-inline constexpr QRgb Green = Opaque(Colours::Green);
-inline constexpr QRgb Fuchsia = Opaque(Colours::Fuchsia);
-inline constexpr QRgb DesignYellow = Opaque(Colours::DesignYellow);
 
 inline constexpr QRgb NormalColor = Opaque(Colours::NormalColor);
 inline constexpr QRgb ErrorColor = Opaque(Colours::ErrorColor);

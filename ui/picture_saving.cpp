@@ -1,5 +1,6 @@
 #include "ui/picture_saving.h"
 
+#include "ui/general_error.h"
 #include "ui/jpeg_writer.h"
 #include "ui/picture_numbering.h"
 
@@ -57,7 +58,7 @@ bool PictureSaver::NameRefused(QWidget& clientArea, const QString& chosen)
 {
     if (!OnWindows || !WindowsRefusesName(chosen))
         return false;
-    m_dialogs.ShowGeneralError(clientArea.window(), WindowsRefusedNameText());
+    ShowGeneralError(m_dialogs, clientArea.window(), WindowsRefusedNameText());
     return true;
 }
 
@@ -67,7 +68,7 @@ void PictureSaver::Save(QWidget& clientArea, const QString& path)
     const std::optional<QString> error = WriteJpeg(clientArea.grab().toImage(), record, path);
     if (!error)
         return;
-    m_dialogs.ShowGeneralError(clientArea.window(), *error);
+    ShowGeneralError(m_dialogs, clientArea.window(), *error);
 }
 
 void PictureSaver::SaveNumbered(QWidget& clientArea, const QString& workFolder, const QString& chosen)
@@ -75,10 +76,10 @@ void PictureSaver::SaveNumbered(QWidget& clientArea, const QString& workFolder, 
     const EvidenceRecord record = m_record();
     QByteArray picture;
     if (std::optional<QString> error = EncodeSealedJpeg(clientArea.grab().toImage(), record, picture)) {
-        m_dialogs.ShowGeneralError(clientArea.window(), *error);
+        ShowGeneralError(m_dialogs, clientArea.window(), *error);
         return;
     }
     const NumberedSave save = SaveNumberedFile(workFolder, chosen, picture);
     if (save.failure)
-        m_dialogs.ShowGeneralError(clientArea.window(), PictureNotSavedText(*save.failure, save.path));
+        ShowGeneralError(m_dialogs, clientArea.window(), PictureNotSavedText(*save.failure, save.path));
 }

@@ -1,6 +1,7 @@
 #include "ui/tform1.h"
 
 #include "dialogs/dialogs.h"
+#include "ui/general_error.h"
 #include "ui/layout/window_texts.h"
 #include "ui/palette.h"
 #include "ui/up_down.h"
@@ -150,7 +151,7 @@ void TForm1::SetRect(std::string_view control, const ControlRect& rect)
 
 void TForm1::ShowGeneralError(const std::string& message)
 {
-    m_services.dialogs.ShowGeneralError(this, QString::fromStdString(message));
+    ::ShowGeneralError(m_services.dialogs, this, QString::fromStdString(message));
 }
 
 void TForm1::ShowRefusal(const std::string& text)

@@ -31,9 +31,6 @@
 
 namespace {
 
-const QColor DesignYellow(Palette::DesignYellow);
-const QColor PanelGreen(Palette::MoneyGreen);
-
 // Tells the program for class from the contest program at a glance.
 constexpr const char* TeacherCaptionEnd = " – tanári mód";
 
@@ -57,7 +54,7 @@ TForm1::TForm1(Simulation& sim, WindowServices services, QWidget* parent)
     auto* client = new QWidget(this);
     client->setObjectName("Client");
     setCentralWidget(client);
-    Panel2 = MakePanel(client, "Panel2", QColor(Palette::Teal));
+    Panel2 = MakePanel(client, "Panel2");
     Panel2->setFrameStyle(QFrame::NoFrame);
     BuildDrawing();
     BuildFilterPanel();
@@ -148,75 +145,70 @@ void TForm1::BuildDrawing()
     Image1 = new ApparatusImage(Panel2);
     Image1->setObjectName("Image1");
     Image1->move(LayoutGeometry("Image1").topLeft());
-    Shape6 = MakeShape(Panel2, "Shape6", Qt::black);
-    Shape7 = MakeShape(Panel2, "Shape7", Qt::black);
-    Shape8 = MakeShape(Panel2, "Shape8", QColor(Palette::Green));
+    Shape6 = MakeShape(Panel2, "Shape6");
+    Shape7 = MakeShape(Panel2, "Shape7");
+    Shape8 = MakeShape(Panel2, "Shape8");
     Image2 = new OverlayImage(*m_overlayCanvas, Panel2);
     Image2->setObjectName("Image2");
     Image2->move(LayoutGeometry("Image2").topLeft());
 
-    StaticText4 = MakeStaticText(Panel2, "StaticText4", Qt::white, Qt::black);
-    StaticText5 = MakeStaticText(Panel2, "StaticText5", Qt::white, QColor(Palette::Green));
-    StaticText6 = MakeStaticText(Panel2, "StaticText6", Qt::white, Qt::blue);
-    Panel9 = MakeStaticText(Panel2, "Panel9", Qt::white, Qt::magenta);
+    StaticText4 = MakeStaticText(Panel2, "StaticText4");
+    StaticText5 = MakeStaticText(Panel2, "StaticText5");
+    StaticText6 = MakeStaticText(Panel2, "StaticText6");
+    Panel9 = MakeStaticText(Panel2, "Panel9");
     Panel9->setAlignment(Qt::AlignCenter);
 }
 
 void TForm1::BuildFilterPanel()
 {
-    Panel7 = MakePanel(Panel2, "Panel7", PanelGreen);
+    Panel7 = MakePanel(Panel2, "Panel7");
     Panel7->setFont(ArialBold(13));
-    QLabel* title = MakeStaticText(Panel7, "StaticText18", PanelGreen, Qt::black);
+    QLabel* title = MakeStaticText(Panel7, "StaticText18");
     title->setFont(ArialBold(19));
-    CheckBox3 = MakeCheckBox(Panel7, "CheckBox3", true);
+    CheckBox3 = MakeCheckBox(Panel7, "CheckBox3");
     CheckBox3->setLayoutDirection(Qt::RightToLeft);
     Edit7 = MakeEdit(Panel7, "Edit7");
-    SetBoxColour(Edit7, DesignYellow);
-    MakeStaticText(Panel7, "StaticText19", PanelGreen, Qt::black);
-    MakeStaticText(Panel7, "StaticText10", PanelGreen, Qt::black);
+    MakeStaticText(Panel7, "StaticText19");
+    MakeStaticText(Panel7, "StaticText10");
     Edit4 = MakeEdit(Panel7, "Edit4");
     BField = MakeEdit(Panel7, "BField");
-    SetBoxColour(BField, DesignYellow);
     UpDown4 = new UpDown(0, MaxFieldStepperPosition, Panel7);
     UpDown4->setObjectName("UpDown4");
     UpDown4->setGeometry(LayoutGeometry("UpDown4"));
     UpDown4->setHidden(!Place("UpDown4").shown);
     // The unit is read as microtesla: a mu before the T.
-    QLabel* mu = MakeStaticText(Panel7, "StaticText1", PanelGreen, Qt::black);
+    QLabel* mu = MakeStaticText(Panel7, "StaticText1");
     QFont muFont = ArialBold(15);
     muFont.setBold(false);
     mu->setFont(muFont);
-    MakeStaticText(Panel7, "StaticText16", PanelGreen, Qt::black);
-    MakeStaticText(Panel7, "StaticText11", PanelGreen, Qt::black);
+    MakeStaticText(Panel7, "StaticText16");
+    MakeStaticText(Panel7, "StaticText11");
     Edit5 = MakeEdit(Panel7, "Edit5");
     EField = MakeEdit(Panel7, "EField");
     EField->setFocusPolicy(Qt::ClickFocus);
-    MakeStaticText(Panel7, "StaticText17", PanelGreen, Qt::black);
+    MakeStaticText(Panel7, "StaticText17");
 }
 
 void TForm1::BuildMeasurementPanel()
 {
-    Panel5 = MakePanel(Panel2, "Panel5", PanelGreen);
+    Panel5 = MakePanel(Panel2, "Panel5");
     Panel5->setFont(ArialBold(13));
     MakeTitle(Panel5, "Label3");
     Button3 = MakeButton(Panel5, "Button3");
     Button4 = MakeButton(Panel5, "Button4");
-    // Continuing needs a measurement to continue: the first one is started with Start.
-    Button4->setEnabled(false);
-    CheckBox4 = MakeCheckBox(Panel5, "CheckBox4", true);
+    CheckBox4 = MakeCheckBox(Panel5, "CheckBox4");
     MakeLabel(Panel5, "Label1");
     Edit1 = MakeEdit(Panel5, "Edit1");
 }
 
 void TForm1::BuildCountPanel()
 {
-    Panel3 = MakePanel(Panel2, "Panel3", PanelGreen);
+    Panel3 = MakePanel(Panel2, "Panel3");
     Panel3->setFont(ArialBold(13));
     MakeTitle(Panel3, "Label6");
     MakeLabel(Panel3, "Label4");
     Edit6 = MakeEdit(Panel3, "Edit6");
-    SetBoxColour(Edit6, DesignYellow);
-    CheckBox1 = MakeCheckBox(Panel3, "CheckBox1", false);
+    CheckBox1 = MakeCheckBox(Panel3, "CheckBox1");
     MakeLabel(Panel3, "Label5");
     Edit9 = MakeEdit(Panel3, "Edit9");
     Button7 = MakeButton(Panel3, "Button7");
@@ -224,28 +216,27 @@ void TForm1::BuildCountPanel()
 
 void TForm1::BuildDetectorPanel()
 {
-    Panel6 = MakePanel(Panel2, "Panel6", PanelGreen);
+    Panel6 = MakePanel(Panel2, "Panel6");
     Panel6->setFont(ArialBold(13));
     MakeTitle(Panel6, "Label7");
-    MakeStaticText(Panel6, "StaticText12", PanelGreen, Qt::black);
+    MakeStaticText(Panel6, "StaticText12");
     Edit8 = MakeEdit(Panel6, "Edit8");
     Button5 = MakeButton(Panel6, "Button5");
-    CheckBox5 = MakeCheckBox(Panel6, "CheckBox5", true);
-    MakeStaticText(Panel6, "StaticText9", PanelGreen, Qt::black);
+    CheckBox5 = MakeCheckBox(Panel6, "CheckBox5");
+    MakeStaticText(Panel6, "StaticText9");
     Edit3 = MakeEdit(Panel6, "Edit3");
     Blende3 = MakeEdit(Panel6, "Blende3");
     Blende3->setFocusPolicy(Qt::NoFocus);
-    SetBoxColour(Blende3, DesignYellow);
     UpDown3 = new UpDown(MinSlitStep, MaxSlitStep, Panel6);
     UpDown3->setObjectName("UpDown3");
     UpDown3->setGeometry(LayoutGeometry("UpDown3"));
-    MakeStaticText(Panel6, "StaticText22", PanelGreen, Qt::black);
+    MakeStaticText(Panel6, "StaticText22");
     Edit14 = MakeEdit(Panel6, "Edit14");
     QFont small = ArialBold(12);
     Edit14->setFont(small);
-    MakeStaticText(Panel6, "StaticText20", PanelGreen, Qt::black);
+    MakeStaticText(Panel6, "StaticText20");
     Edit12 = MakeEdit(Panel6, "Edit12");
-    MakeStaticText(Panel6, "StaticText21", PanelGreen, Qt::black);
+    MakeStaticText(Panel6, "StaticText21");
     Edit13 = MakeEdit(Panel6, "Edit13");
 }
 
@@ -267,16 +258,13 @@ void TForm1::FormActivate()
     m_activationPending = false;
 
     m_overlayCanvas->Clear();
-    SetBoxColour(Blende3, Qt::white);
-    SetBoxColour(BField, QColor(Palette::NormalColor));
-    SetBoxColour(EField, Qt::white);
-    SetBoxColour(Edit6, QColor(Palette::NormalColor));
-    SetBoxColour(Edit7, QColor(Palette::NormalColor));
+    for (const ActivatedColour& box : ActivatedBoxColours())
+        SetColour(box.name, box.colour);
     DrawApparatus();
     // The boxes show their design values until the first entry: no energy,
     // no field, the narrowest slit.
     SetUpSimulation(m_sim, {});
-    ShowSourceName(QString::fromStdString(m_sim.source.Name));
+    ShowSourceName(m_sim.source.Name);
 
     // The jaws and the detector lie over the apparatus, the tracks over them,
     // and the labels over everything.
@@ -310,8 +298,9 @@ void TForm1::SetCaption(const QString& caption)
 // A name wider than its place on the apparatus would lose both ends to the
 // centring; it loses its end to an ellipsis instead, and shows whole as the
 // label's tip and in the pictures' records.
-void TForm1::ShowSourceName(const QString& name)
+void TForm1::ShowSourceName(const std::string& source)
 {
+    const QString name = QString::fromStdString(source);
     m_sourceName = name;
     const QString shown = Panel9->fontMetrics().elidedText(name, Qt::ElideRight, Panel9->contentsRect().width());
     Panel9->setText(shown);

@@ -3,6 +3,7 @@
 #include "core/measurement_view.h"
 #include "ui/layout/run_handlers.h"
 #include "ui/layout/settings_handlers.h"
+#include "ui/layout/source_handler.h"
 #include "ui/layout/window_panel.h"
 #include "ui/picture_saving.h"
 #include "ui/window_services.h"
@@ -92,7 +93,6 @@ private:
     void ConnectHandlers();
     void DrawApparatus();
     void SetCaption(const QString& caption);
-    void ShowSourceName(const QString& name);
     EvidenceRecord EvidenceNow();   // what a picture saved now carries
 
     void RunLoop();
@@ -111,6 +111,8 @@ private:
     void SetRect(std::string_view control, const ControlRect& rect) override;
     void ShowGeneralError(const std::string& message) override;
     void ShowRefusal(const std::string& text) override;
+    void ShowSourceError(const std::string& message) override;
+    void ShowSourceName(const std::string& name) override;
     void TakeFocusBack(std::string_view control) override;
     void ForgetLaunches() override;
     void ForgetDetections() override;
@@ -146,6 +148,7 @@ private:
     bool m_tracksShown = true;
     RunHandlers m_run{m_sim, *this};
     SettingsHandlers m_settings{m_sim, *this};
+    SourceHandler m_source{m_sim, *this, m_run};
     bool m_launchesToShow = false;
     bool m_detectionsToShow = false;
     bool m_loopRunning = false;   // the particle loop is on the stack

@@ -1,6 +1,7 @@
 #include "ui/widget_factory.h"
 
 #include "ui/layout/window_layout.h"
+#include "ui/palette.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -16,13 +17,19 @@ QString TextOf(const ControlPlace& place)
     return QString::fromUtf8(place.text.data(), static_cast<qsizetype>(place.text.size()));
 }
 
-// Named, and hidden when the table keeps it out of sight.
+QColor ColourOf(std::uint32_t rgb)
+{
+    return QColor(Palette::Opaque(rgb));
+}
+
+// Named, hidden when the table keeps it out of sight, and enabled as it says.
 template <class Widget>
 Widget* Placed(Widget* widget, const ControlPlace& place)
 {
     widget->setObjectName(QString::fromUtf8(place.name.data(), static_cast<qsizetype>(place.name.size())));
     if (!place.shown)
         widget->hide();
+    widget->setEnabled(place.start.enabled);
     return widget;
 }
 
@@ -70,21 +77,22 @@ QColor BoxColour(const QLineEdit* edit)
     return edit->palette().color(QPalette::Base);
 }
 
-QFrame* MakePanel(QWidget* parent, const char* name, const QColor& colour)
+QFrame* MakePanel(QWidget* parent, const char* name)
 {
-    auto* panel = Placed(new QFrame(parent), Place(name));
+    const ControlPlace& place = Place(name);
+    auto* panel = Placed(new QFrame(parent), place);
     panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
     panel->setGeometry(LayoutGeometry(name));
-    SetBackground(panel, colour);
+    SetBackground(panel, ColourOf(place.start.colour));
     return panel;
 }
 
-QLabel* MakeStaticText(QWidget* parent, const char* name, const QColor& background, const QColor& textColour)
+QLabel* MakeStaticText(QWidget* parent, const char* name)
 {
     const ControlPlace& place = Place(name);
     auto* label = Placed(new QLabel(TextOf(place), parent), place);
-    SetBackground(label, background);
-    SetTextColour(label, textColour);
+    SetBackground(label, ColourOf(place.start.colour));
+    SetTextColour(label, ColourOf(place.start.textColour));
     const QRect geometry = LayoutGeometry(name);
     if (geometry.size().isEmpty()) {
         label->move(geometry.topLeft());
@@ -118,6 +126,7 @@ QLineEdit* MakeEdit(QWidget* parent, const char* name)
     auto* edit = Placed(new QLineEdit(TextOf(place), parent), place);
     edit->setGeometry(LayoutGeometry(name));
     edit->setReadOnly(place.kind == ControlKind::ReadOnlyEdit);
+    SetBoxColour(edit, ColourOf(place.start.colour));
     return edit;
 }
 
@@ -129,21 +138,23 @@ QPushButton* MakeButton(QWidget* parent, const char* name)
     return button;
 }
 
-QCheckBox* MakeCheckBox(QWidget* parent, const char* name, bool checked)
+QCheckBox* MakeCheckBox(QWidget* parent, const char* name)
 {
     const ControlPlace& place = Place(name);
     auto* box = Placed(new QCheckBox(TextOf(place), parent), place);
     box->setGeometry(LayoutGeometry(name));
-    box->setChecked(checked);
+    box->setChecked(place.start.checked);
     return box;
 }
 
-QFrame* MakeShape(QWidget* parent, const char* name, const QColor& fill)
+// The frame is drawn in the text colour.
+QFrame* MakeShape(QWidget* parent, const char* name)
 {
-    auto* shape = Placed(new QFrame(parent), Place(name));
+    const ControlPlace& place = Place(name);
+    auto* shape = Placed(new QFrame(parent), place);
     shape->setGeometry(LayoutGeometry(name));
     shape->setFrameStyle(QFrame::Box | QFrame::Plain);
-    SetBackground(shape, fill);
-    SetTextColour(shape, Qt::black);
+    SetBackground(shape, ColourOf(place.start.colour));
+    SetTextColour(shape, ColourOf(place.start.textColour));
     return shape;
 }

@@ -13,8 +13,8 @@ class QPushButton;
 class QWidget;
 
 // The window is laid out at fixed pixel positions; these make its controls
-// with their names, and with their places, texts and visibility from the
-// window's layout table.
+// with their names, and with their places, texts, visibility, colours and
+// start states from the window's layout table.
 
 QFont ArialBold(int pixelSize);
 
@@ -27,9 +27,9 @@ QColor BoxColour(const QLineEdit* edit);
 // The control's rectangle in its parent, as the layout table has it.
 QRect LayoutGeometry(const char* name);
 
-QFrame* MakePanel(QWidget* parent, const char* name, const QColor& colour);
+QFrame* MakePanel(QWidget* parent, const char* name);
 // A label with its own background; without a size it fits its text.
-QLabel* MakeStaticText(QWidget* parent, const char* name, const QColor& background, const QColor& textColour);
+QLabel* MakeStaticText(QWidget* parent, const char* name);
 // A label on the panel's own background, fitting its text.
 QLabel* MakeLabel(QWidget* parent, const char* name);
 // A panel's title: a label in larger letters.
@@ -37,5 +37,5 @@ QLabel* MakeTitle(QWidget* parent, const char* name);
 // An edit box, read-only when the table says so.
 QLineEdit* MakeEdit(QWidget* parent, const char* name);
 QPushButton* MakeButton(QWidget* parent, const char* name);
-QCheckBox* MakeCheckBox(QWidget* parent, const char* name, bool checked);
-QFrame* MakeShape(QWidget* parent, const char* name, const QColor& fill);
+QCheckBox* MakeCheckBox(QWidget* parent, const char* name);
+QFrame* MakeShape(QWidget* parent, const char* name);

@@ -67,6 +67,8 @@ val Layout()
         control.set("client", RectObject(ClientRect(place)));
         control.set("text", std::string(place.text));
         control.set("shown", place.shown);
+        control.set("colour", place.start.colour);
+        control.set("textColour", place.start.textColour);
         controls.call<void>("push", control);
     }
     return controls;
@@ -89,10 +91,7 @@ val Window()
     colours.set("moneyGreen", Colours::MoneyGreen);
     colours.set("white", Colours::White);
     colours.set("black", Colours::Black);
-    colours.set("blue", Colours::Blue);
-    colours.set("green", Colours::Green);
-    colours.set("fuchsia", Colours::Fuchsia);
-    colours.set("designYellow", Colours::DesignYellow);
+    colours.set("normalColor", Colours::NormalColor);
     window.set("colours", colours);
     return window;
 }
@@ -136,10 +135,8 @@ val FillFunnel(val rgba, int width, int height)
 {
     std::vector<std::uint32_t> pixels = emscripten::convertJSArrayToNumberVector<std::uint32_t>(
         val::global("Uint32Array").new_(rgba["buffer"]));
-    const std::uint32_t white = 0xffffffff;
-    const std::uint32_t teal = 0xff000000 | ((Colours::Teal & 0xff) << 16) | (Colours::Teal & 0xff00)
-                             | ((Colours::Teal >> 16) & 0xff);
-    FloodFillWhite(pixels.data(), width, height, width, FunnelSeed, white, teal);
+    FloodFillWhite(pixels.data(), width, height, width, FunnelSeed, Colours::RgbaPixel(Colours::White),
+                   Colours::RgbaPixel(Colours::Teal));
     val filled = val::global("Uint32Array").new_(pixels.size());
     filled.call<void>("set", val(emscripten::typed_memory_view(pixels.size(), pixels.data())));
     return filled;

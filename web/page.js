@@ -30,7 +30,7 @@ function makeControl(place) {
   case "panel":
     box = element = document.createElement("div");
     box.className = "control panel";
-    box.style.background = css(place.name === "Panel2" ? page.window.colours.teal : page.window.colours.moneyGreen);
+    box.style.background = css(place.colour);
     if (place.name === "Panel2") box.style.border = "0";
     break;
   case "picture":
@@ -42,10 +42,16 @@ function makeControl(place) {
   case "shape":
     box = element = document.createElement("div");
     box.className = "control shape";
-    box.style.background = css(place.name === "Shape8" ? page.window.colours.green : page.window.colours.black);
-    box.style.border = "1px solid black";
+    box.style.background = css(place.colour);
+    box.style.border = "1px solid " + css(place.textColour);
     break;
   case "statictext":
+    box = element = document.createElement("div");
+    box.className = "control statictext";
+    box.textContent = place.text;
+    box.style.background = css(place.colour);
+    box.style.color = css(place.textColour);
+    break;
   case "label":
   case "title":
     box = element = document.createElement("div");
@@ -119,19 +125,10 @@ function buildWindow() {
   for (const name of ["Image1", "Shape6", "Shape7", "Shape8", "Image2", "StaticText4", "StaticText5", "StaticText6",
                       "Panel9", "Panel7", "Panel5", "Panel3", "Panel6"])
     drawing.append(page.boxes[name]);
-  const colours = page.window.colours;
-  for (const [name, text] of [["StaticText4", colours.black], ["StaticText5", colours.green], ["StaticText6", colours.blue],
-                              ["Panel9", colours.fuchsia]]) {
-    page.boxes[name].style.background = css(colours.white);
-    page.boxes[name].style.color = css(text);
-  }
   page.boxes.Panel9.style.textAlign = "center";
   page.boxes.Panel9.style.lineHeight = "25px";
   page.boxes.Panel9.style.overflow = "hidden";
   page.boxes.Panel9.style.textOverflow = "ellipsis";
-  for (const name of ["StaticText18", "StaticText19", "StaticText10", "StaticText1", "StaticText16", "StaticText11",
-                      "StaticText17", "StaticText12", "StaticText9", "StaticText22", "StaticText20", "StaticText21"])
-    page.boxes[name].style.background = css(colours.moneyGreen);
   page.overlay = page.elements.Image2.getContext("2d");
   paintApparatus();
   connect();
@@ -143,12 +140,12 @@ function paintApparatus() {
   picture.width = w.pictureWidth;
   picture.height = w.pictureHeight;
   const ctx = picture.getContext("2d", { willReadFrequently: true });
-  ctx.fillStyle = "#ffffff";
+  ctx.fillStyle = css(w.colours.white);
   ctx.fillRect(0, 0, picture.width, picture.height);
   ctx.lineWidth = w.wallPenWidth;
   ctx.lineCap = "round";
   ctx.lineJoin = "round";
-  ctx.strokeStyle = "#000000";
+  ctx.strokeStyle = css(w.colours.black);
   const line = (points) => {
     ctx.beginPath();
     ctx.moveTo(points[0].x + 0.5, points[0].y + 0.5);
@@ -166,7 +163,7 @@ function paintApparatus() {
       ctx.textBaseline = "top";
       const at = step.points[0];
       const size = ctx.measureText(step.text);
-      ctx.fillStyle = "#ffffff";
+      ctx.fillStyle = css(w.colours.white);
       ctx.fillRect(at.x, at.y, Math.ceil(size.width), w.signPixelSize);
       ctx.fillStyle = css(step.colour);
       ctx.fillText(step.text, at.x, at.y);
@@ -504,7 +501,7 @@ function showAbout() {
     const about = page.module.about();
     add("ProductName", about.competition, 91, 15, { fontSize: "15px", whiteSpace: "pre" });
     add("Version", about.task, 119, 40, { fontSize: "12px" });
-    add("Label5", about.program, 98, 58, { fontSize: "16px", color: "#ffffc0", fontStretch: "condensed" });
+    add("Label5", about.program, 98, 58, { fontSize: "16px", color: css(page.window.colours.normalColor), fontStretch: "condensed" });
     add("Label6", about.version, 155, 84, { fontSize: "12px", whiteSpace: "pre" });
     add("CreditsHeading", lines[0], 30, 136, { fontSize: "12px" });
     [["Label1", 113, 112], ["Label4", 114, 130], ["Label2", 113, 145], ["Label3", 113, 163]].forEach(
@@ -512,7 +509,7 @@ function showAbout() {
     dialog.append(panel);
   }, ["OK"]);
   dialog.id = "AboutBox";
-  dialog.style.background = "#c0dcc0";
+  dialog.style.background = css(page.window.colours.moneyGreen);
 }
 
 function showHelp(index) {
@@ -527,7 +524,7 @@ function showHelp(index) {
     dialog.append(viewport);
   }, ["OK"]);
   dialog.id = "HelpDlg";
-  dialog.style.background = "#008080";
+  dialog.style.background = css(page.window.colours.teal);
 }
 
 async function start() {

@@ -2,7 +2,6 @@
 
 #include "core/band_readout.h"
 #include "core/measurement.h"
-#include "core/pass_band.h"
 #include "core/settings_rules.h"
 #include "spectrum/source_spectrum.h"
 #include "ui/layout/colours.h"
@@ -16,13 +15,11 @@
 
 namespace {
 
-// Track colours come as 0x00BBGGRR; the canvas's pixel, read as one number,
-// is 0xAABBGGRR. White is no track: the apparatus shows through.
-std::uint32_t CanvasPixel(std::uint32_t bgr)
+// No track is a transparent pixel of the canvas.
+std::uint32_t CanvasPixel(std::uint32_t colour)
 {
-    if ((bgr & 0xffffff) == 0xffffff)
-        return 0;
-    return 0xff000000 | bgr;
+    const std::optional<std::uint32_t> rgb = Colours::TrackColour(colour);
+    return rgb ? Colours::RgbaPixel(*rgb) : 0;
 }
 
 }
@@ -35,20 +32,16 @@ PageWindow::PageWindow()
         control.shown = place.shown;
         control.rect = place.rect;
         control.readOnly = place.kind == ControlKind::ReadOnlyEdit;
+        control.colour = place.start.colour;
+        control.checked = place.start.checked;
+        control.enabled = place.start.enabled;
     }
-    for (const char* checked : {"CheckBox3", "CheckBox4", "CheckBox5"})
-        Control(checked).checked = true;
-    // Continuing needs a measurement to continue: the first one is started with Start.
-    Control("Button4").enabled = false;
     // The menu's source choice, which a run locks as it locks the settings.
     m_controls["Loadsource1"];
 
     // What the window's first activation does.
-    Control("Blende3").colour = Colours::White;
-    Control("BField").colour = Colours::NormalColor;
-    Control("EField").colour = Colours::White;
-    Control("Edit6").colour = Colours::NormalColor;
-    Control("Edit7").colour = Colours::NormalColor;
+    for (const ActivatedColour& box : ActivatedBoxColours())
+        Control(std::string(box.name)).colour = box.colour;
     const ApparatusPlacement place = PlaceApparatusShapes(Control("Shape7").rect.width);
     Control("Shape6").rect.x = place.shape6.x;
     Control("Shape6").rect.y = place.shape6.y;
@@ -65,7 +58,7 @@ PageWindow::PageWindow()
     m_changedLeft = m_trackWidth;
     m_changedTop = m_trackHeight;
     SetUpSimulation(m_sim, {});
-    Control("Panel9").text = m_sim.source.Name;
+    ShowSourceName(m_sim.source.Name);
     m_sim.view = this;
 }
 
@@ -176,28 +169,7 @@ void PageWindow::RefreshRunDisplays()
 
 bool PageWindow::LoadSource(const std::string& name, const std::string& text)
 {
-    if (m_sim.run.running)
-        return false;
-    if (const std::optional<SourceError> error = LoadSourceSpectrum(SplitLines(text), m_sim.source)) {
-        std::string message = SourceUnusableMessage;
-        const std::pair<const char*, std::string> fills[]{
-            {"%1", name}, {"%2", std::to_string(error->line)}, {"%3", error->message}};
-        for (const auto& [mark, text] : fills)
-            message.replace(message.find(mark), 2, text);
-        m_messages.push_back({SourceErrorTitle, message});
-        return false;
-    }
-    Control("Panel9").text = m_sim.source.Name;
-    // Counts drawn from two spectra make no one measurement: the new source is
-    // measured from the next Start.
-    Control("Button4").enabled = false;
-    Control("Button4").text = StopCaption;
-    m_run.ClearParticles();
-    m_run.ClearDetector();
-    m_sim.run.accumulatedTime = {};
-    Control("Edit1").text = "0";
-    UpdatePassBand(m_sim);
-    return true;
+    return m_source.Chosen(name, SplitLines(text));
 }
 
 std::string PageWindow::Text(std::string_view control) const
@@ -263,13 +235,22 @@ void PageWindow::SetRect(std::string_view control, const ControlRect& rect)
 
 void PageWindow::ShowGeneralError(const std::string& message)
 {
-    // The general error box ends every message with a full stop.
-    m_messages.push_back({"Vantor", message + "."});
+    m_messages.push_back({GeneralErrorTitle, GeneralErrorText(message)});
 }
 
 void PageWindow::ShowRefusal(const std::string& text)
 {
     m_messages.push_back({ErrorBoxTitle, text});
+}
+
+void PageWindow::ShowSourceError(const std::string& message)
+{
+    m_messages.push_back({SourceErrorTitle, message});
+}
+
+void PageWindow::ShowSourceName(const std::string& name)
+{
+    Control("Panel9").text = name;
 }
 
 // The page's script gives the focus back when the entry handler answers false.

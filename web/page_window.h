@@ -5,6 +5,7 @@
 #include "ui/layout/apparatus_drawing.h"
 #include "ui/layout/run_handlers.h"
 #include "ui/layout/settings_handlers.h"
+#include "ui/layout/source_handler.h"
 #include "ui/layout/window_panel.h"
 
 #include <cstdint>
@@ -92,6 +93,8 @@ private:
     void SetRect(std::string_view control, const ControlRect& rect) override;
     void ShowGeneralError(const std::string& message) override;
     void ShowRefusal(const std::string& text) override;
+    void ShowSourceError(const std::string& message) override;
+    void ShowSourceName(const std::string& name) override;
     void TakeFocusBack(std::string_view control) override;
     void ForgetLaunches() override;
     void ForgetDetections() override;
@@ -116,4 +119,5 @@ private:
     std::vector<PageMessage> m_messages;
     RunHandlers m_run{m_sim, *this};
     SettingsHandlers m_settings{m_sim, *this};
+    SourceHandler m_source{m_sim, *this, m_run};
 };

@@ -14,6 +14,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <limits>
+#include <map>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -25,8 +26,8 @@ constexpr const char* DateTimeFormat = "yyyy\\.\\ mm\\.\\ dd\\.\\ hh:mm:ss";
 // "2024. 03. 15. 10:42:07"
 constexpr double DateTimeCharacters = 22.0;
 
-// Three lines of the headings, which wrap, in points.
-constexpr double HeaderHeight = 45.0;
+// One line of a heading, which wraps, in points.
+constexpr double HeadingLineHeight = 15.0;
 
 // A cell holds at most this many characters; a longer text is cut.
 constexpr qsizetype MaxCellCharacters = 32767;
@@ -85,8 +86,6 @@ void WriteCell(lxw_worksheet* sheet, lxw_row_t row, lxw_col_t column, const Shee
                cell);
 }
 
-// How many of the table's columns a fact's label spans, so that the longest
-// label fits before its value.
 // A column at least as wide as the longest word of its heading, which wraps
 // between words only.
 double ShownWidth(const SheetColumn& column)
@@ -95,6 +94,47 @@ double ShownWidth(const SheetColumn& column)
     for (const QString& word : QString::fromStdString(column.heading).split(u' '))
         longestWord = std::max(longestWord, double(word.size()) + 2.0);
     return std::max(column.width, longestWord);
+}
+
+// How many lines a heading takes in its column, wrapped between words, with
+// the room ShownWidth leaves beside the longest word.
+int HeadingLines(const SheetColumn& column)
+{
+    const double room = ShownWidth(column) - 2.0;
+    int lines = 1;
+    double used = 0.0;
+    for (const QString& word : QString::fromStdString(column.heading).split(u' ', Qt::SkipEmptyParts)) {
+        if (used == 0.0) {
+            used = double(word.size());
+        } else if (used + 1.0 + double(word.size()) <= room) {
+            used += 1.0 + double(word.size());
+        } else {
+            ++lines;
+            used = double(word.size());
+        }
+    }
+    return lines;
+}
+
+// A number format for each column that fixes its decimals, nullptr for the others.
+std::vector<lxw_format*> NumberFormats(lxw_workbook* workbook, const std::vector<SheetColumn>& columns)
+{
+    std::map<int, lxw_format*> byDecimals;
+    std::vector<lxw_format*> formats;
+    for (const SheetColumn& column : columns) {
+        if (!column.decimals) {
+            formats.push_back(nullptr);
+            continue;
+        }
+        lxw_format*& format = byDecimals[*column.decimals];
+        if (format == nullptr) {
+            format = workbook_add_format(workbook);
+            const std::string pattern = *column.decimals > 0 ? "0." + std::string(*column.decimals, '0') : "0";
+            format_set_num_format(format, pattern.c_str());
+        }
+        formats.push_back(format);
+    }
+    return formats;
 }
 
 // How many of the table's columns from first on it takes to hold characters.
@@ -125,6 +165,8 @@ double Characters(const SheetCell& cell)
                       cell);
 }
 
+// How many of the table's columns a fact's label spans, so that the longest
+// label fits before its value.
 lxw_col_t LabelColumns(const Sheet& sheet)
 {
     double longest = 0.0;
@@ -161,15 +203,19 @@ void FillSheet(lxw_workbook* workbook, const Sheet& sheet)
         ++row;   // a blank row between the facts and the table
 
     const lxw_row_t headerRow = row;
+    int headingLines = 1;
     for (lxw_col_t column = 0; column < sheet.columns.size(); ++column) {
         worksheet_write_string(worksheet, headerRow, column, sheet.columns[column].heading.c_str(), formats.heading);
         worksheet_set_column(worksheet, column, column, ShownWidth(sheet.columns[column]), nullptr);
+        headingLines = std::max(headingLines, HeadingLines(sheet.columns[column]));
     }
-    worksheet_set_row(worksheet, headerRow, HeaderHeight, nullptr);
+    worksheet_set_row(worksheet, headerRow, headingLines * HeadingLineHeight, nullptr);
+    const std::vector<lxw_format*> numberFormats = NumberFormats(workbook, sheet.columns);
     for (const std::vector<SheetCell>& cells : sheet.rows) {
         ++row;
         for (lxw_col_t column = 0; column < cells.size(); ++column)
-            WriteCell(worksheet, row, column, cells[column], nullptr, formats.dateTime);
+            WriteCell(worksheet, row, column, cells[column], column < numberFormats.size() ? numberFormats[column] : nullptr,
+                      formats.dateTime);
     }
     if (!sheet.columns.empty()) {
         worksheet_autofilter(worksheet, headerRow, 0, row, static_cast<lxw_col_t>(sheet.columns.size() - 1));

@@ -15,6 +15,9 @@ using SheetCell = std::variant<std::monostate, double, bool, QDateTime, std::str
 struct SheetColumn {
     std::string heading;
     double width = 12.0;   // in characters of the default font; wider if a word of the heading is longer
+    // Its numbers shown with this many decimals; without, as the spreadsheet
+    // program chooses. The cell keeps every digit either way.
+    std::optional<int> decimals = std::nullopt;
 };
 
 // One sheet: the facts of the run above the table (each a label and its

@@ -8,7 +8,8 @@
 
 namespace {
 
-// The width of every field's column, by the field's name in the JSON.
+// The width of every field's column, by the field's name in the JSON: a
+// source's name and the digest's heading are seen whole.
 const std::map<std::string_view, double>& FieldWidths()
 {
     static const std::map<std::string_view, double> widths{
@@ -34,18 +35,18 @@ const std::map<std::string_view, double>& FieldWidths()
         {"passLowerKeV", 10},
         {"passUpperKeV", 10},
         {"passWidthKeV", 12},
-        {"source", 14},
+        {"source", 30},
         {"countsFromLastStart", 12},
         {"detectorClearedAtStart", 10},
         {"startTunedEnergyJoules", 14},
         {"startMagneticFieldTesla", 14},
         {"startElectricFieldVPerM", 14},
         {"startSlitStep", 10},
-        {"startSource", 14},
+        {"startSource", 30},
         {"startPassLowerKeV", 11},
         {"startPassUpperKeV", 11},
         {"startPassWidthKeV", 13},
-        {"digest", 20},
+        {"digest", 26},
     };
     return widths;
 }
@@ -101,7 +102,7 @@ Sheet EvidenceSheet(const std::vector<EvidenceRow>& rows, const PlausibilityCont
 {
     Sheet sheet{"Képek", {}, {}, {}};
     const std::string summary = EvidenceSummary(rows);
-    sheet.facts.emplace_back("Az ellenőrző program verziója", context.checkerVersion.toStdString());
+    sheet.facts.emplace_back("Az ellenőrző program változata", context.checkerVersion.toStdString());
     sheet.facts.emplace_back("Ellenőrizve", context.now);
     sheet.facts.emplace_back("Képek száma", double(PictureCount(rows)));
     sheet.facts.emplace_back("Összegzés", summary.substr(0, summary.find_last_not_of('\n') + 1));

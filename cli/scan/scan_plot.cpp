@@ -29,11 +29,6 @@ void SetPixelFont(QPainter& painter, int pixelSize, bool bold = false)
     painter.setFont(font);
 }
 
-QString TickText(double value, const PlotAxis& axis)
-{
-    return QString::number(value, 'f', axis.Decimals());
-}
-
 // The grid, frame, ticks and tick numbers of one panel; the energy numbers
 // only under the lowest panel.
 void DrawPanel(QPainter& painter, const QRectF& area, const PlotAxis& energy, const PlotAxis& vertical,
@@ -55,7 +50,7 @@ void DrawPanel(QPainter& painter, const QRectF& area, const PlotAxis& energy, co
         painter.drawLine(QPointF(x, area.bottom()), QPointF(x, area.bottom() + TickLength));
         if (energyNumbers)
             painter.drawText(QRectF(x - 40, area.bottom() + TickLength + 2, 80, 18), Qt::AlignHCenter | Qt::AlignTop,
-                             TickText(e, energy));
+                             QString::fromStdString(energy.TickText(e)));
     }
     for (const double v : vertical.Ticks()) {
         const double y = toY(v);
@@ -64,7 +59,7 @@ void DrawPanel(QPainter& painter, const QRectF& area, const PlotAxis& energy, co
         painter.setPen(QPen(QColor(FrameColour), 1));
         painter.drawLine(QPointF(area.left() - TickLength, y), QPointF(area.left(), y));
         painter.drawText(QRectF(0, y - 9, area.left() - TickLength - 4, 18), Qt::AlignRight | Qt::AlignVCenter,
-                         TickText(v, vertical));
+                         QString::fromStdString(vertical.TickText(v)));
     }
     painter.setPen(QPen(QColor(FrameColour), 1));
     painter.setBrush(Qt::NoBrush);
@@ -88,7 +83,7 @@ void DrawAxisTitles(QPainter& painter)
     const QRectF& bottom = PullPlotArea;
     painter.drawText(QRectF(bottom.left(), bottom.bottom() + 30, bottom.width(), 24), Qt::AlignCenter,
                      "Energia (keV)");
-    DrawVerticalTitle(painter, ScanPlotArea, "Indított részecske / keV");
+    DrawVerticalTitle(painter, ScanPlotArea, "Kibocsátott részecske / keV");
     DrawVerticalTitle(painter, PullPlotArea, "(mért − várható) / σ");
 }
 
@@ -130,7 +125,7 @@ void DrawTitleAndLegend(QPainter& painter, bool unfolded)
     painter.drawText(QRectF(0, 8, ScanPlotSize.width(), 28), Qt::AlignCenter, "A forrás spektruma a mérésből");
 
     const QString measured = "beütés / ablakszélesség";
-    const QString recovered = "visszafejtett, 95 %-os intervallummal";
+    const QString recovered = "visszafejtett, 95%-os intervallummal";
     const QString source = "valódi N·s(W)";
     SetPixelFont(painter, 14);
     constexpr double SampleWidth = 30;

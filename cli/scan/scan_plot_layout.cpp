@@ -1,5 +1,7 @@
 #include "cli/scan/scan_plot_layout.h"
 
+#include "base/reader_text.h"
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -79,6 +81,11 @@ std::vector<double> PlotAxis::Ticks() const
 int PlotAxis::Decimals() const
 {
     return std::max(0, static_cast<int>(-std::floor(std::log10(step) + StepTolerance)));
+}
+
+std::string PlotAxis::TickText(double value) const
+{
+    return ReaderFixedText(value, Decimals());
 }
 
 PlotAxis NiceAxis(double lowest, double highest)

@@ -7,6 +7,7 @@
 #include <QRgb>
 #include <QSize>
 
+#include <string>
 #include <vector>
 
 inline constexpr QSize ScanPlotSize{1000, 900};
@@ -37,6 +38,8 @@ struct PlotAxis {
     std::vector<double> Ticks() const;
     // Decimals that show every tick exactly and no more.
     int Decimals() const;
+    // A tick's number as a Hungarian reader writes it, with a decimal comma.
+    std::string TickText(double value) const;
 };
 
 // An axis from at most lowest to at least highest with about eight steps.

@@ -8,6 +8,7 @@ namespace {
 
 struct NumberColumn {
     const char* heading;
+    int decimals;   // as the terminal's table shows them
     std::function<std::optional<double>(const ScanPoint&)> read;
 };
 
@@ -15,25 +16,25 @@ struct NumberColumn {
 const std::vector<NumberColumn>& Columns()
 {
     static const std::vector<NumberColumn> columns{
-        {"Áteresztett energia (keV)", [](const ScanPoint& p) { return p.energyKeV; }},
-        {"Kibocsátott", [](const ScanPoint& p) { return double(p.launched); }},
-        {"Beütésszám", [](const ScanPoint& p) { return double(p.detected); }},
-        {"E_min (keV)", [](const ScanPoint& p) { return p.passLowerKeV; }},
-        {"E_max (keV)", [](const ScanPoint& p) { return p.passUpperKeV; }},
-        {"Energiaablak szélessége (keV)", [](const ScanPoint& p) { return p.passWidthKeV; }},
-        {"Beütésszám/keV", [](const ScanPoint& p) { return p.ratePerKeV; }},
-        {"Beütésszám/keV hibája", [](const ScanPoint& p) { return p.rateErrorPerKeV; }},
-        {"Forrás intenzitása", [](const ScanPoint& p) { return p.sourceIntensity; }},
-        {"Forrás (illesztve)", [](const ScanPoint& p) { return p.sourceScaled; }},
-        {"Átengedett energiák alja (keV)", [](const ScanPoint& p) { return p.responseLowerKeV; }},
-        {"Átengedett energiák teteje (keV)", [](const ScanPoint& p) { return p.responseUpperKeV; }},
-        {"Várható beütésszám", [](const ScanPoint& p) { return p.expectedDetected; }},
-        {"Eltérés (szórásban)", [](const ScanPoint& p) { return p.pull; }},
-        {"Visszafejtett/keV", [](const ScanPoint& p) { return p.unfoldedPerKeV; }},
-        {"Visszafejtett/keV hibája", [](const ScanPoint& p) { return p.unfoldedErrorPerKeV; }},
-        {"95%-os alsó határ/keV", [](const ScanPoint& p) { return p.unfoldedLowerPerKeV; }},
-        {"95%-os felső határ/keV", [](const ScanPoint& p) { return p.unfoldedUpperPerKeV; }},
-        {"Valódi/keV", [](const ScanPoint& p) { return p.truePerKeV; }},
+        {"Áteresztett energia (keV)", 3, [](const ScanPoint& p) { return p.energyKeV; }},
+        {"Kibocsátott", 0, [](const ScanPoint& p) { return double(p.launched); }},
+        {"Beütésszám", 0, [](const ScanPoint& p) { return double(p.detected); }},
+        {"E_min (keV)", 3, [](const ScanPoint& p) { return p.passLowerKeV; }},
+        {"E_max (keV)", 3, [](const ScanPoint& p) { return p.passUpperKeV; }},
+        {"Energiaablak szélessége (keV)", 3, [](const ScanPoint& p) { return p.passWidthKeV; }},
+        {"Beütésszám/keV", 2, [](const ScanPoint& p) { return p.ratePerKeV; }},
+        {"Beütésszám/keV hibája", 2, [](const ScanPoint& p) { return p.rateErrorPerKeV; }},
+        {"Forrás intenzitása", 2, [](const ScanPoint& p) { return p.sourceIntensity; }},
+        {"Forrás (illesztve)", 2, [](const ScanPoint& p) { return p.sourceScaled; }},
+        {"Átengedett energiák alja (keV)", 3, [](const ScanPoint& p) { return p.responseLowerKeV; }},
+        {"Átengedett energiák teteje (keV)", 3, [](const ScanPoint& p) { return p.responseUpperKeV; }},
+        {"Várható beütésszám", 1, [](const ScanPoint& p) { return p.expectedDetected; }},
+        {"Eltérés (szórásban)", 2, [](const ScanPoint& p) { return p.pull; }},
+        {"Visszafejtett/keV", 2, [](const ScanPoint& p) { return p.unfoldedPerKeV; }},
+        {"Visszafejtett/keV hibája", 2, [](const ScanPoint& p) { return p.unfoldedErrorPerKeV; }},
+        {"95%-os alsó határ/keV", 2, [](const ScanPoint& p) { return p.unfoldedLowerPerKeV; }},
+        {"95%-os felső határ/keV", 2, [](const ScanPoint& p) { return p.unfoldedUpperPerKeV; }},
+        {"Valódi/keV", 2, [](const ScanPoint& p) { return p.truePerKeV; }},
     };
     return columns;
 }
@@ -43,8 +44,8 @@ const std::vector<NumberColumn>& Columns()
 Sheet ScanSheet(const std::vector<ScanPoint>& points, const ScanOptions& options, const std::string& sourceName)
 {
     Sheet sheet{"Pásztázás", {}, {}, {}};
-    sheet.facts.emplace_back("Program verziója", std::string(VantorVersion));
-    sheet.facts.emplace_back("Véletlenszám-kezdőérték (--seed)", double(options.seed));
+    sheet.facts.emplace_back("A Vantor változata", std::string(VantorVersion));
+    sheet.facts.emplace_back("Kezdőpont (--seed)", double(options.seed));
     sheet.facts.emplace_back("Forrás", sourceName);
     sheet.facts.emplace_back("Mágneses indukció (µT)", double(options.fieldMicrotesla));
     sheet.facts.emplace_back("Blende lépése", double(options.slitStep));
@@ -54,7 +55,7 @@ Sheet ScanSheet(const std::vector<ScanPoint>& points, const ScanOptions& options
     sheet.facts.emplace_back("Lépés (keV)", options.stepKeV);
     sheet.facts.emplace_back("Visszafejtés", options.unfold);
     for (const NumberColumn& column : Columns())
-        sheet.columns.push_back({column.heading, 13.0});
+        sheet.columns.push_back({column.heading, 13.0, column.decimals});
     for (const ScanPoint& point : points) {
         std::vector<SheetCell> cells;
         for (const NumberColumn& column : Columns()) {

@@ -33,6 +33,21 @@ TEST(ReaderText, NumbersWithADecimalCommaAndPowersOfTen)
         EXPECT_EQ(ReaderNumberText(c.value, c.significantDigits), c.text) << c.value;
 }
 
+TEST(ReaderText, ArticleFollowsTheSpokenNumber)
+{
+    const struct {
+        std::uint64_t number;
+        const char* article;
+    } cases[] = {
+        {0, "a"},      {1, "az"},     {2, "a"},      {4, "a"},      {5, "az"},       {10, "a"},
+        {11, "a"},     {15, "a"},     {19, "a"},     {50, "az"},    {55, "az"},      {100, "a"},
+        {150, "a"},    {199, "a"},    {500, "az"},   {1000, "az"},  {1500, "az"},    {2000, "a"},
+        {10000, "a"},  {100000, "a"}, {1000000, "az"}, {5000000, "az"}, {12000000, "a"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ReaderArticle(c.number), c.article) << c.number;
+}
+
 TEST(ReaderText, FixedDecimals)
 {
     EXPECT_EQ(ReaderFixedText(7193.24, 1), "7193,2");

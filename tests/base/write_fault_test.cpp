@@ -41,12 +41,22 @@ TEST(WriteFault, TheSystemsOwnErrorNumbersNameTheSameCause)
     EXPECT_EQ(FaultOfError(std::error_code(EIO, std::system_category())), WriteFault::InputOutput);
 }
 #else
-// What Windows reports when another program holds the file open.
-TEST(WriteFault, AFileHeldOpenByAnotherProgramIsInUse)
+// What Windows reports by its own numbers, which its C++ library does not
+// translate: a file held open by another program (32, 33), a refusing access
+// list (5), a full disk (112, 39), a write-protected medium (19), a failing
+// disk (23, 1117).
+TEST(WriteFault, WindowsOwnErrorNumbersNameTheirCause)
 {
-    EXPECT_EQ(FaultOfError(std::error_code(32, std::system_category())), WriteFault::FileInUse);
-    EXPECT_EQ(FaultOfError(std::error_code(33, std::system_category())), WriteFault::FileInUse);
-    EXPECT_EQ(FaultOfError(std::error_code(5, std::system_category())), WriteFault::NoPermission);
+    const struct {
+        int error;
+        WriteFault fault;
+    } cases[] = {
+        {32, WriteFault::FileInUse},    {33, WriteFault::FileInUse},   {5, WriteFault::NoPermission},
+        {112, WriteFault::DiskFull},    {39, WriteFault::DiskFull},    {19, WriteFault::ReadOnlyFileSystem},
+        {23, WriteFault::InputOutput},  {1117, WriteFault::InputOutput},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(FaultOfError(std::error_code(c.error, std::system_category())), c.fault) << c.error;
 }
 #endif
 

@@ -174,7 +174,7 @@ TEST(VantorCli, UnusableSourceFilesAreRefusedWithFileAndLine)
                           Case{header + "0\t1\nabc\t2\n", ", 4. sor: az energia nem szám: 'abc'"},
                           Case{header + "0\t1\n0.1\tx\n", ", 4. sor: az intenzitás nem szám: 'x'"},
                           Case{header + "0\t1\n0.1\t-2\n", ", 4. sor: az intenzitás negatív"},
-                          Case{header + "0.1\t1\n0.05\t2\n", ", 4. sor: az energiák nem növekvő sorrendűek"},
+                          Case{header + "0.1\t1\n0.05\t2\n", ", 4. sor: az energia nem nagyobb, mint az előző soré"},
                           Case{header + "0\t1\n", ", 4. sor: legalább két táblázatsor kell"},
                           Case{"Forrás\n0,2\n0\t1\n0.1\t0\n", ", 2. sor: a határenergia nem szám (MeV, tizedesponttal): '0,2'"}}) {
         const std::string path = Written(folder, "bad.for", c.text);

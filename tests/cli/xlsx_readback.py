@@ -56,6 +56,25 @@ def same_number(cell, text, where):
            f"{where}: {cell!r} differs from the CSV's {text}")
 
 
+def heading_lines(heading, width):
+    """How many lines a heading wrapped between words takes in a column this wide."""
+    lines, used = 1, 0
+    for word in heading.split():
+        if used and used + 1 + len(word) > width - 2:
+            lines, used = lines + 1, len(word)
+        else:
+            used += (1 if used else 0) + len(word)
+    return lines
+
+
+def expect_headings_shown_whole(sheet, header_row):
+    height = sheet.row_dimensions[header_row].height or 15
+    for cell in sheet[header_row]:
+        width = sheet.column_dimensions[cell.column_letter].width
+        lines = heading_lines(cell.value, width)
+        expect(height >= 15 * lines, f"{cell.value!r} takes {lines} lines, the header row is {height} pt high")
+
+
 def table(sheet, first_heading):
     rows = list(sheet.iter_rows(values_only=True))
     for index, row in enumerate(rows):
@@ -65,6 +84,7 @@ def table(sheet, first_heading):
             expect(sheet.freeze_panes == f"A{header_row + 1}", f"frozen at {sheet.freeze_panes}, not under the header")
             expect(sheet.auto_filter.ref is not None and sheet.auto_filter.ref.startswith(f"A{header_row}:"),
                    f"filter {sheet.auto_filter.ref} is not on the header row {header_row}")
+            expect_headings_shown_whole(sheet, header_row)
             return facts, list(row), rows[index + 1:]
     sys.exit(f"no header row starting with {first_heading!r}")
 
@@ -82,8 +102,8 @@ def check_scan(sheet, lines, version):
                 expect(row[column] is None, f"{where}: {row[column]!r} where the CSV is empty")
             else:
                 same_number(row[column], text, where)
-        same_number(facts.get("Véletlenszám-kezdőérték (--seed)"), line[-1], "the seed")
-    expect(facts.get("Program verziója") == version, f"program version {facts.get('Program verziója')!r}")
+        same_number(facts.get("Kezdőpont (--seed)"), line[-1], "the seed")
+    expect(facts.get("A Vantor változata") == version, f"program version {facts.get('A Vantor változata')!r}")
     expect("Forrás" in facts and "C-14" in str(facts["Forrás"]), f"source {facts.get('Forrás')!r}")
 
 
@@ -116,7 +136,7 @@ def check_jury(sheet, lines, version):
                     expect(cell == text, f"{where}: {cell!r} is not the CSV's {text!r}")
                     continue
                 same_number(cell, text, where)
-    expect(facts.get("Az ellenőrző program verziója") == version, f"checker version {facts}")
+    expect(facts.get("Az ellenőrző program változata") == version, f"checker version {facts}")
     expect(isinstance(facts.get("Képek száma"), (int, float)), f"picture count {facts.get('Képek száma')!r}")
 
 

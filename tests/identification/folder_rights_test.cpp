@@ -86,19 +86,19 @@ TEST(FolderRights, EachRefusalNamesTheFolderAndWhatTheSupervisorShouldDo)
              {FolderRefusal::None, "", ""},
              {FolderRefusal::Link, "",
               "A versenyző mappája másik helyre mutató link, ezért nem használható: /srv/vantor/31\n"
-              "Képet nem lehet menteni. Kérd meg a felügyelőt, hogy törölje a linket."},
+              "Képet nem lehet menteni. Kérd meg a felügyelőt, hogy törölje a linket. Utána indítsd újra a programot."},
              {FolderRefusal::OwnedByOther, "probe2",
               "A versenyző mappája egy másik felhasználóé (probe2), ezért nem használható: /srv/vantor/31\n"
-              "Képet nem lehet menteni. Kérd meg a felügyelőt, hogy nevezze át a mappát, majd indítsd újra a "
+              "Képet nem lehet menteni. Kérd meg a felügyelőt, hogy nevezze át a mappát. Utána indítsd újra a "
               "programot."},
              {FolderRefusal::OwnedByOther, "",
               "A versenyző mappája egy másik felhasználóé, ezért nem használható: /srv/vantor/31\n"
-              "Képet nem lehet menteni. Kérd meg a felügyelőt, hogy nevezze át a mappát, majd indítsd újra a "
+              "Képet nem lehet menteni. Kérd meg a felügyelőt, hogy nevezze át a mappát. Utána indítsd újra a "
               "programot."},
              {FolderRefusal::WritableByOthers, "anna",
               "A versenyző mappájába más felhasználók is írhatnak, ezért nem használható: /srv/vantor/31\n"
               "Képet nem lehet menteni. Kérd meg a felügyelőt, hogy vegye el a mappán a többi felhasználó írási "
-              "jogát, majd indítsd újra a programot."}})
+              "jogát. Utána indítsd újra a programot."}})
         EXPECT_EQ(FolderRefusalMessage(c.refusal, folder, c.owner), c.message);
 }
 

@@ -138,7 +138,7 @@ TEST_F(WorkFolder, AContestantsFolderThatIsALinkIsRefused)
     EXPECT_TRUE(place.refused);
     // The box speaks to the contestant as the code dialog does.
     EXPECT_EQ(place.error, QStringLiteral("A versenyző mappája másik helyre mutató link, ezért nem használható: %1\n"
-                                          "Képet nem lehet menteni. Kérd meg a felügyelőt, hogy törölje a linket.")
+                                          "Képet nem lehet menteni. Kérd meg a felügyelőt, hogy törölje a linket. Utána indítsd újra a programot.")
                                .arg(RootFolder() + QStringLiteral("22")));
     EXPECT_EQ(place.dialogFolder, RootFolder());
     EXPECT_EQ(QDir::currentPath(), startFolder);
@@ -195,7 +195,7 @@ TEST_F(ContestantFolderRights, AFolderOthersMayWriteIsRefused)
     ExpectRefused(EnterWorkPlace(RootFolder(), QStringLiteral("31")),
                   QStringLiteral("A versenyző mappájába más felhasználók is írhatnak, ezért nem használható: %1\n"
                                  "Képet nem lehet menteni. Kérd meg a felügyelőt, hogy vegye el a mappán a többi "
-                                 "felhasználó írási jogát, majd indítsd újra a programot.")
+                                 "felhasználó írási jogát. Utána indítsd újra a programot.")
                       .arg(RootFolder() + QStringLiteral("31")));
     EXPECT_EQ(Mode(RootFolder() + QStringLiteral("31")), mode_t(0777));
 }

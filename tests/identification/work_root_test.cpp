@@ -115,7 +115,7 @@ TEST_F(WorkRootChoice, ANamedRootMustExistAndBeWritable)
 TEST_F(WorkRootChoice, DocumentsThatCannotTakeTheFolderAreReported)
 {
     const WorkRoot root = ChooseWorkRoot({QString(), QString(), Unwritable, Unwritable});
-    EXPECT_EQ(root.error, QStringLiteral("A munkamappa nem hozható létre, vagy nem lehet bele írni: %1\n"
+    EXPECT_EQ(root.error, QStringLiteral("A munkamappa nem hozható létre, vagy nem lehet beleírni: %1\n"
                                          "A versenyzők mappái nem hozhatók létre, és képet sem lehet menteni.")
                               .arg(Shown(Unwritable + QStringLiteral("/Vantor/"))));
     EXPECT_FALSE(ChooseWorkRoot({QString(), QString(), Unwritable, QString()}).error.isEmpty());

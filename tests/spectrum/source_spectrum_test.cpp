@@ -66,7 +66,7 @@ TEST(SourceSpectrum, AnEndpointThatIsNoPositiveNumberIsRefusedAndNothingIsLoaded
         {" 0 ", "a határenergia nem pozitív: ' 0 '"},
         {"5.1", "a határenergia túl nagy (legfeljebb 5 MeV): '5.1'"},
         // The table gives electrons up to 0.1 MeV.
-        {"0.09", "a határenergia kisebb, mint a(z) 4. sor energiája, ahol az intenzitás még nem nulla"},
+        {"0.09", "a határenergia kisebb, mint a 4. sor energiája, ahol az intenzitás még nem nulla"},
     };
     for (const auto& [endpoint, message] : endpoints) {
         SourceSpectrum source;
@@ -129,8 +129,8 @@ INSTANTIATE_TEST_SUITE_P(
                     RefusedText{{"0\t1", "0.01\t-2"}, 4, "az intenzitás negatív"},
                     RefusedText{{"-0.01\t1", "0.01\t2"}, 3, "az energia negatív: '-0.01'"},
                     RefusedText{{"0\t1e308", "1e-300\t-0"}, 3, "véges spline"},
-                    RefusedText{{"0\t1", "0\t2"}, 4, "nem növekvő"},
-                    RefusedText{{"0\t1", "0.02\t2", "0.01\t3"}, 5, "nem növekvő"},
+                    RefusedText{{"0\t1", "0\t2"}, 4, "nem nagyobb, mint az előző soré"},
+                    RefusedText{{"0\t1", "0.02\t2", "0.01\t3"}, 5, "nem nagyobb, mint az előző soré"},
                     RefusedText{{"0\t1"}, 4, "legalább két táblázatsor"},
                     RefusedText{{}, 3, "legalább két táblázatsor"},
                     RefusedText{{"0\t1", "", "0.02\t3"}, 4, "nincs TAB"},

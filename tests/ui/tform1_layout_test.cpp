@@ -11,6 +11,10 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include <map>
+#include <string>
+#include <string_view>
+
 namespace {
 
 using TForm1Layout = WindowTest;
@@ -141,13 +145,39 @@ TEST_F(TForm1Layout, ApparatusShapesArePlaced)
     EXPECT_EQ(Find<QLabel>("StaticText5")->pos(), QPoint(271, 667));
 }
 
-TEST_F(TForm1Layout, InputColoursAfterActivation)
+// The page takes its colours and start states from the same table, so the
+// window must be built from it, its boxes coloured as the first activation
+// leaves them.
+TEST_F(TForm1Layout, ControlsTakeTheLayoutTablesColoursAndStates)
 {
-    EXPECT_EQ(BoxColour(Find("Edit7")), QColor(Palette::NormalColor));
-    EXPECT_EQ(BoxColour(Find("BField")), QColor(Palette::NormalColor));
-    EXPECT_EQ(BoxColour(Find("Edit6")), QColor(Palette::NormalColor));
-    EXPECT_EQ(BoxColour(Find("EField")), QColor(Qt::white));
-    EXPECT_EQ(BoxColour(Find("Blende3")), QColor(Qt::white));
+    std::map<std::string_view, std::uint32_t> activated;
+    for (const ActivatedColour& box : ActivatedBoxColours())
+        activated[box.name] = box.colour;
+    for (const ControlPlace& place : WindowLayout()) {
+        const std::string name(place.name);
+        QWidget* widget = form->findChild<QWidget*>(QString::fromStdString(name));
+        ASSERT_NE(widget, nullptr) << name;
+        EXPECT_EQ(widget->isEnabled(), place.start.enabled) << name;
+        switch (place.kind) {
+        case ControlKind::Panel:
+        case ControlKind::StaticText:
+        case ControlKind::Shape:
+            EXPECT_EQ(widget->palette().color(QPalette::Window), QColor(place.start.colour)) << name;
+            EXPECT_EQ(widget->palette().color(QPalette::WindowText), QColor(place.start.textColour)) << name;
+            break;
+        case ControlKind::Edit:
+        case ControlKind::ReadOnlyEdit:
+            EXPECT_EQ(BoxColour(qobject_cast<QLineEdit*>(widget)),
+                      QColor(activated.contains(place.name) ? activated.at(place.name) : place.start.colour))
+                << name;
+            break;
+        case ControlKind::CheckBox:
+            EXPECT_EQ(qobject_cast<QCheckBox*>(widget)->isChecked(), place.start.checked) << name;
+            break;
+        default:
+            break;
+        }
+    }
 }
 
 TEST_F(TForm1Layout, LaterActivationsChangeNothing)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 // The colours of the window and of the apparatus drawing, as 0xRRGGBB.
 namespace Colours {
@@ -21,5 +22,23 @@ inline constexpr std::uint32_t DesignYellow = 0xffff00;
 inline constexpr std::uint32_t NormalColor = 0xffffc0;
 inline constexpr std::uint32_t ErrorColor = 0xff0000;
 inline constexpr std::uint32_t OffColor = Silver;
+
+// A track piece's colour as the flight gives it, 0x00BBGGRR with red in the
+// low byte (core/particle.h), as 0xRRGGBB; nothing for white, which is no
+// track: the apparatus shows through it, and the top byte is ignored.
+constexpr std::optional<std::uint32_t> TrackColour(std::uint32_t bgr)
+{
+    const std::uint32_t rgb = ((bgr & 0xff) << 16) | (bgr & 0xff00) | ((bgr >> 16) & 0xff);
+    if (rgb == White)
+        return std::nullopt;
+    return rgb;
+}
+
+// An opaque pixel of a picture whose bytes are R, G, B, A, as a browser's
+// canvas holds them, read as one number on a little-endian machine: 0xAABBGGRR.
+constexpr std::uint32_t RgbaPixel(std::uint32_t rgb)
+{
+    return 0xff000000 | ((rgb & 0xff) << 16) | (rgb & 0xff00) | ((rgb >> 16) & 0xff);
+}
 
 }

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "ui/layout/colours.h"
+
+#include <cstdint>
 #include <span>
 #include <string_view>
 
@@ -30,6 +33,14 @@ struct ControlRect {
     int Bottom() const { return y + height; } // exclusive
 };
 
+// How a control is built, before the window's first activation.
+struct ControlStart {
+    std::uint32_t colour = Colours::White;      // its background, or an input box's, 0xRRGGBB
+    std::uint32_t textColour = Colours::Black;
+    bool checked = false;                       // a check box's tick
+    bool enabled = true;
+};
+
 struct ControlPlace {
     std::string_view name;
     std::string_view parent;   // empty: the window's client area
@@ -37,6 +48,13 @@ struct ControlPlace {
     ControlRect rect;          // in the parent's coordinates
     std::string_view text;     // caption or default text
     bool shown = true;
+    ControlStart start = {};
+};
+
+// An input box's colour, which the window's first activation gives it.
+struct ActivatedColour {
+    std::string_view name;
+    std::uint32_t colour;
 };
 
 // The client area below the menu bar: the window is 680 pixels wide.
@@ -54,6 +72,9 @@ inline constexpr int ApparatusOriginY = 11;
 
 // Every control, parents before their children, in the window's tab order.
 std::span<const ControlPlace> WindowLayout();
+
+// The input boxes' working colours, given at the first activation.
+std::span<const ActivatedColour> ActivatedBoxColours();
 
 // The control of that name; a name not in the table is a programming error.
 const ControlPlace& Place(std::string_view name);

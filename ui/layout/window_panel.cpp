@@ -3,23 +3,12 @@
 #include "base/number_text.h"
 #include "ui/layout/window_texts.h"
 
-namespace {
-
-std::string WithText(std::string_view message, const std::string& text)
-{
-    std::string result(message);
-    result.replace(result.find("%1"), 2, text);
-    return result;
-}
-
-}
-
 std::optional<std::int32_t> ReadInteger(WindowPanel& panel, std::string_view control)
 {
     const std::string text = panel.Text(control);
     const std::optional<std::int32_t> read = ParseIntegerText(text);
     if (!read)
-        panel.ShowGeneralError(WithText(NotAnIntegerMessage, text));
+        panel.ShowGeneralError(FilledText(NotAnIntegerMessage, {text}));
     return read;
 }
 
@@ -28,6 +17,6 @@ std::optional<double> ReadDecimal(WindowPanel& panel, std::string_view control)
     const std::string text = panel.Text(control);
     const std::optional<double> read = ParseDecimalText(text);
     if (!read)
-        panel.ShowGeneralError(WithText(NotADecimalMessage, text));
+        panel.ShowGeneralError(FilledText(NotADecimalMessage, {text}));
     return read;
 }

@@ -31,6 +31,10 @@ public:
     virtual void ShowGeneralError(const std::string& message) = 0;
     // The error box of a refused entry.
     virtual void ShowRefusal(const std::string& text) = 0;
+    // The error box of a source that cannot be used.
+    virtual void ShowSourceError(const std::string& message) = 0;
+    // The name of the source in use, on the apparatus.
+    virtual void ShowSourceName(const std::string& name) = 0;
     // A refused box wants the focus back, its text selected.
     virtual void TakeFocusBack(std::string_view control) = 0;
 

@@ -108,6 +108,13 @@ TEST(ScanPlotAxis, StepsAreOneTwoOrFiveTimesAPowerOfTen)
     EXPECT_EQ(exact.Decimals(), 2);
 }
 
+TEST(ScanPlotAxis, TickNumbersHaveADecimalComma)
+{
+    const PlotAxis rate = NiceAxis(0.0, 0.93);
+    EXPECT_EQ(rate.TickText(rate.Ticks()[4]), "0,4");
+    EXPECT_EQ(NiceAxis(0.0, 150.0).TickText(20.0), "20");
+}
+
 TEST(ScanPlotAxis, LayoutHoldsEveryErrorBarTheTruthAndThePulls)
 {
     std::vector<ScanPoint> points = CarbonLikeScan();

@@ -40,6 +40,8 @@ public:
     void SetRect(std::string_view, const ControlRect&) override {}
     void ShowGeneralError(const std::string& message) override { messages.push_back(message); }
     void ShowRefusal(const std::string& text) override { messages.push_back(text); }
+    void ShowSourceError(const std::string& message) override { messages.push_back(message); }
+    void ShowSourceName(const std::string&) override {}
     void TakeFocusBack(std::string_view) override {}
     void ForgetLaunches() override {}
     void ForgetDetections() override {}
