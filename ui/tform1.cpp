@@ -61,6 +61,7 @@ TForm1::TForm1(Simulation& sim, WindowServices services, QWidget* parent)
     BuildMeasurementPanel();
     BuildCountPanel();
     BuildDetectorPanel();
+    TakeFocusAsTheTableSays();
 
     BuildMenus();
     Timer1->setObjectName("Timer1");
@@ -185,7 +186,6 @@ void TForm1::BuildFilterPanel()
     MakeStaticText(Panel7, "StaticText11");
     Edit5 = MakeEdit(Panel7, "Edit5");
     EField = MakeEdit(Panel7, "EField");
-    EField->setFocusPolicy(Qt::ClickFocus);
     MakeStaticText(Panel7, "StaticText17");
 }
 
@@ -226,7 +226,6 @@ void TForm1::BuildDetectorPanel()
     MakeStaticText(Panel6, "StaticText9");
     Edit3 = MakeEdit(Panel6, "Edit3");
     Blende3 = MakeEdit(Panel6, "Blende3");
-    Blende3->setFocusPolicy(Qt::NoFocus);
     UpDown3 = new UpDown(MinSlitStep, MaxSlitStep, Panel6);
     UpDown3->setObjectName("UpDown3");
     UpDown3->setGeometry(LayoutGeometry("UpDown3"));
@@ -238,6 +237,17 @@ void TForm1::BuildDetectorPanel()
     Edit12 = MakeEdit(Panel6, "Edit12");
     MakeStaticText(Panel6, "StaticText21");
     Edit13 = MakeEdit(Panel6, "Edit13");
+}
+
+// The controls were made in the table's order, which is the order Tab goes in.
+void TForm1::TakeFocusAsTheTableSays()
+{
+    for (const ControlPlace& place : WindowLayout()) {
+        const FocusTaking focus = Focus(place);
+        Control(place.name)->setFocusPolicy(focus == FocusTaking::ByTab     ? Qt::StrongFocus
+                                            : focus == FocusTaking::ByClick ? Qt::ClickFocus
+                                                                            : Qt::NoFocus);
+    }
 }
 
 bool TForm1::event(QEvent* event)

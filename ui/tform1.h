@@ -90,6 +90,7 @@ private:
     void BuildMeasurementPanel();
     void BuildCountPanel();
     void BuildDetectorPanel();
+    void TakeFocusAsTheTableSays();
     void ConnectHandlers();
     void DrawApparatus();
     void SetCaption(const QString& caption);

@@ -1,5 +1,6 @@
 #include "ui/up_down.h"
 
+#include <QKeyEvent>
 #include <QResizeEvent>
 #include <QToolButton>
 
@@ -44,4 +45,20 @@ void UpDown::resizeEvent(QResizeEvent* event)
     const int half = event->size().height() / 2;
     m_up->setGeometry(0, 0, event->size().width(), half);
     m_down->setGeometry(0, half, event->size().width(), event->size().height() - half);
+}
+
+void UpDown::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Right:
+        step(1);
+        break;
+    case Qt::Key_Down:
+    case Qt::Key_Left:
+        step(-1);
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+    }
 }

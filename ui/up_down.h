@@ -6,7 +6,7 @@ class QToolButton;
 
 // A pair of small arrow buttons that steps a position between a minimum and a
 // maximum without wrapping, like a spin box without its own text; the text is
-// shown by a separate box.
+// shown by a separate box. With the focus, the arrow keys step it.
 class UpDown : public QWidget {
     Q_OBJECT
 
@@ -21,6 +21,7 @@ signals:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void step(int by);

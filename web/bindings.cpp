@@ -37,6 +37,16 @@ const char* KindName(ControlKind kind)
     return "";
 }
 
+const char* FocusName(FocusTaking focus)
+{
+    switch (focus) {
+    case FocusTaking::Never: return "never";
+    case FocusTaking::ByClick: return "click";
+    case FocusTaking::ByTab: return "tab";
+    }
+    return "";
+}
+
 val RectObject(const ControlRect& rect)
 {
     val object = val::object();
@@ -67,6 +77,7 @@ val Layout()
         control.set("client", RectObject(ClientRect(place)));
         control.set("text", std::string(place.text));
         control.set("shown", place.shown);
+        control.set("focus", std::string(FocusName(Focus(place))));
         control.set("colour", place.start.colour);
         control.set("textColour", place.start.textColour);
         controls.call<void>("push", control);

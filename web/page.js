@@ -13,9 +13,19 @@ const page = {
   overlay: null,
   teacher: /(^|[?#&])tanari($|[=&])/.test(location.search + location.hash),
   modal: null,
+  modalReturn: null,  // the control that had the focus before the box
+  lastFocus: null,
   refocus: null,
   flying: false,
   longestSliceMs: 0,
+};
+
+// The window's own captions that name each box, read out for it.
+const BoxCaptions = {
+  Edit7: "StaticText18 StaticText19", Edit4: "StaticText10", BField: "StaticText10 StaticText1 StaticText16",
+  Edit5: "StaticText11", EField: "StaticText11 StaticText17", Edit1: "Label1", Edit6: "Label6 Label4",
+  Edit9: "Label5", Edit8: "StaticText12", Edit3: "StaticText9", Blende3: "StaticText9", Edit14: "StaticText22",
+  Edit12: "StaticText20", Edit13: "StaticText21",
 };
 
 function css(colour) {
@@ -66,7 +76,7 @@ function makeControl(place) {
     box.value = place.text;
     box.spellcheck = false;
     box.autocomplete = "off";
-    box.setAttribute("aria-label", place.name);
+    if (BoxCaptions[place.name]) box.setAttribute("aria-labelledby", BoxCaptions[place.name]);
     if (place.kind === "readonly") box.readOnly = true;
     break;
   case "button":
@@ -86,7 +96,6 @@ function makeControl(place) {
   case "updown":
     box = element = document.createElement("div");
     box.className = "control updown";
-    box.tabIndex = 0;
     box.setAttribute("role", "spinbutton");
     box.setAttribute("aria-label", place.name === "UpDown3" ? "Blende" : "Mágneses indukció lépése");
     for (const [arrow, by] of [["▲", 1], ["▼", -1]]) {
@@ -100,6 +109,7 @@ function makeControl(place) {
     break;
   }
   element.id = place.name;
+  takeFocus(element, place.focus);
   box.dataset.control = place.name;
   box.style.left = r.x + "px";
   box.style.top = r.y + "px";
@@ -111,6 +121,17 @@ function makeControl(place) {
   page.elements[place.name] = element;
   page.boxes[place.name] = box;
   return box;
+}
+
+// As the window's table says: a tab stop, a control a click alone puts the
+// focus on, or one that never takes it.
+function takeFocus(element, focus) {
+  if (focus === "tab") {
+    element.tabIndex = 0;
+  } else if (element.matches("input, button")) {
+    element.tabIndex = -1;
+    if (focus === "never") element.addEventListener("mousedown", (event) => event.preventDefault());
+  }
 }
 
 function buildWindow() {
@@ -197,6 +218,8 @@ function render() {
     }
     if ("disabled" in element) element.disabled = !state.enabled;
     if (box.classList.contains("updown")) {
+      // A disabled stepper is no tab stop, as a disabled box is none.
+      box.tabIndex = state.enabled ? 0 : -1;
       box.setAttribute("aria-disabled", String(!state.enabled));
       for (const arrow of box.children) arrow.disabled = !state.enabled;
     }
@@ -243,12 +266,16 @@ function openDialog(title, build, buttons, onClose) {
   const close = () => {
     backdrop.remove();
     page.modal = null;
+    document.getElementById("Stage").inert = false;
     if (onClose) onClose();
     if (page.refocus) {
       const element = page.refocus;
       page.refocus = null;
       element.focus();
       element.select();
+    } else if (page.modalReturn && document.activeElement === document.body) {
+      // The focus goes back where it was before the box, as in the window.
+      page.modalReturn.focus({ preventScroll: true });
     }
   };
   for (const caption of buttons) {
@@ -260,7 +287,10 @@ function openDialog(title, build, buttons, onClose) {
   }
   dialog.append(row);
   dialog.addEventListener("keydown", (event) => {
-    if (event.key === "Escape" || event.key === "Enter") {
+    // Enter presses the button that has the focus, as in the window's boxes;
+    // elsewhere in the box, and Escape anywhere, close it.
+    const onButton = event.key === "Enter" && event.target instanceof HTMLButtonElement;
+    if ((event.key === "Escape" || event.key === "Enter") && !onButton) {
       event.preventDefault();
       event.stopPropagation();
       close();
@@ -269,6 +299,9 @@ function openDialog(title, build, buttons, onClose) {
   backdrop.append(dialog);
   document.body.append(backdrop);
   page.modal = backdrop;
+  page.modalReturn = page.refocus ? null : page.lastFocus;
+  // Nothing behind the box takes the focus or a click while it is open.
+  document.getElementById("Stage").inert = true;
   row.firstChild.focus();
   return dialog;
 }
@@ -359,15 +392,20 @@ function connect() {
       if (name !== "EField") event.preventDefault();
       enter(name);
     });
-    element.addEventListener("focusout", () => {
-      // Leaving for a message box is not leaving the box.
-      if (page.modal || page.refocus) return;
+    element.addEventListener("focusout", (event) => {
+      // Leaving for a message box or a menu is not leaving the box.
+      if (page.modal || page.refocus || event.relatedTarget?.closest("#MainMenu1")) return;
       enter(name);
     });
     element.addEventListener("dblclick", () => element.select());
   }
-  for (const name of ["Button3", "Button4", "Button5", "Button7"])
+  for (const name of ["Button3", "Button4", "Button5", "Button7"]) {
     page.elements[name].addEventListener("click", () => click(name));
+    // Outside a dialog a button takes Space, not Enter.
+    page.elements[name].addEventListener("keydown", (event) => {
+      if (event.key === "Enter") event.preventDefault();
+    });
+  }
   for (const name of ["CheckBox1", "CheckBox3", "CheckBox4", "CheckBox5"]) {
     const element = page.elements[name];
     element.addEventListener("click", (event) => {
@@ -375,6 +413,10 @@ function connect() {
       setTimeout(() => click(name), 0);
     });
   }
+  // A click beside the controls leaves the focus where it is, as in the window.
+  document.getElementById("Client").addEventListener("mousedown", (event) => {
+    if (!event.target.closest("input, button, label, [tabindex]")) event.preventDefault();
+  });
   for (const name of ["UpDown3", "UpDown4"]) {
     page.elements[name].addEventListener("keydown", (event) => {
       const by = { ArrowUp: 1, ArrowRight: 1, ArrowDown: -1, ArrowLeft: -1 }[event.key];
@@ -383,10 +425,6 @@ function connect() {
       step(name, by);
     });
   }
-  // Not tab stops in the window: the slit's readout, and the electric field,
-  // which takes the focus only from a click.
-  for (const name of ["Blende3", "EField"])
-    page.elements[name].tabIndex = -1;
 }
 
 function fitToScreen() {
@@ -406,6 +444,8 @@ function setUpMenus() {
   const closeAll = () => menus.forEach((menu) => menu.classList.remove("open"));
   for (const menu of menus) {
     const title = menu.querySelector(".menu-title");
+    // The menu bar takes no focus from a click, as the window's does not.
+    title.addEventListener("mousedown", (event) => event.preventDefault());
     title.addEventListener("click", (event) => {
       event.stopPropagation();
       const open = menu.classList.contains("open");
@@ -419,7 +459,7 @@ function setUpMenus() {
     menu.addEventListener("keydown", (event) => {
       if (event.key === "Escape") {
         closeAll();
-        title.focus();
+        (page.lastFocus ?? title).focus();
       }
     });
   }
@@ -519,6 +559,9 @@ function showHelp(index) {
     const viewport = document.createElement("iframe");
     viewport.id = "HelpViewport";
     viewport.title = captions[index];
+    viewport.addEventListener("load", () => viewport.contentDocument?.addEventListener("keydown", (event) => {
+      if (event.key === "Escape") dialog.querySelector(".buttons button").click();
+    }));
     viewport.srcdoc = "<!doctype html><meta charset='utf-8'><style>" + document.getElementById("HelpStyle").textContent +
       "</style>" + document.getElementById("HelpPage" + index).textContent;
     dialog.append(viewport);
@@ -535,6 +578,7 @@ async function start() {
   document.title = page.window.caption + " – Vantor";
   page.win = new page.module.PageWindow();
   buildWindow();
+  document.getElementById("Client").addEventListener("focusin", (event) => { page.lastFocus = event.target; });
   setUpMenus();
   render();
   fitToScreen();

@@ -1,17 +1,31 @@
 #include "cli/scan/scan_options.h"
 
 #include "base/number_text.h"
+#include "cli/scan/scan_columns.h"
 
 #include <cmath>
 
 namespace {
 
 // A scan of more points than this is a typing error rather than a measurement.
-constexpr double MaxScanPoints = 100000;
+constexpr int MaxScanPoints = 100000;
 
 bool IsPositive(double value)
 {
     return value > 0.0;
+}
+
+// The CSV's columns by name, a note beside the few that need one.
+std::string CsvColumnsText()
+{
+    std::string text;
+    for (const ScanColumn& column : ScanColumns()) {
+        text += std::string(column.name);
+        if (!column.note.empty())
+            text += " (" + std::string(column.note) + ")";
+        text += ", ";
+    }
+    return text + std::string(SeedColumn);
 }
 
 }
@@ -41,13 +55,9 @@ const CommandGrammar<ScanOptions>& ScanGrammar()
         const OptionRule<ScanOptions> csv{
             .name = "--csv",
             .value = "FÁJL",
-            .help = "a pásztázás eredménye CSV-ben: energy_keV, launched, detected, pass_lower_keV, pass_upper_keV, "
-                    "pass_width_keV, rate_per_keV, rate_error_per_keV, source_intensity, source_scaled, "
-                    "response_lower_keV, response_upper_keV (az energiaablak a határenergiánál való levágás előtt), "
-                    "expected_detected, "
-                    "pull, unfolded_per_keV, unfolded_error_per_keV, unfolded_lower_per_keV, unfolded_upper_per_keV "
-                    "(a visszafejtett érték 95%-os intervalluma), true_per_keV, seed; a keV-re jutó oszlopok mind "
-                    "azt adják meg, hány kibocsátott részecske jut a forrás energiaskáláján egy keV-re",
+            .help = "a pásztázás eredménye CSV-ben: " + CsvColumnsText()
+                  + "; a keV-re jutó oszlopok mind azt adják meg, hány kibocsátott részecske jut a forrás "
+                    "energiaskáláján egy keV-re",
             .read = Path(&ScanOptions::csvPath),
             .why = FileNameWanted};
         const OptionRule<ScanOptions> xlsx{
@@ -81,8 +91,8 @@ const CommandGrammar<ScanOptions>& ScanGrammar()
                 "energiaablak szélességét és a keV-re jutó beütésszámot, összeveti a forrás spektrumával, és "
                 "kérésre CSV-fájlba, Excel-munkafüzetbe és PNG-rajzba menti. Minden ponthoz kiszámítja a forrásból "
                 "várható beütésszámot és a mért beütésszám eltérését ettől, szórásban; a --unfold a "
-                "beütésszámokból és az energiaablakokból visszafejti a forrás spektrumát (legalább 5 pont és nem "
-                "nulla indukció kell hozzá).",
+                "beütésszámokból és az energiaablakokból visszafejti a forrás spektrumát (legalább "
+                + std::to_string(FewestUnfoldingPoints) + " pont és nem nulla indukció kell hozzá).",
             .rules = {run.field, from, to, step, run.slit, run.count, csv, xlsx, plot, run.threads, run.source, run.seed,
                       unfold}};
     }();
@@ -96,7 +106,8 @@ ParsedOptions<ScanOptions> ParseScanOptions(const std::vector<std::string>& argu
         if (options->toKeV < options->fromKeV)
             return CommandLineError{"vantor-cli: a --to értéke nem lehet kisebb a --from értékénél"};
         if (ScanSteps(*options) >= MaxScanPoints)
-            return CommandLineError{"vantor-cli: hibás --step érték: túl sok pont lenne (legfeljebb 100000)"};
+            return CommandLineError{"vantor-cli: hibás --step érték: túl sok pont lenne (legfeljebb "
+                                    + std::to_string(MaxScanPoints) + ")"};
     }
     return parsed;
 }

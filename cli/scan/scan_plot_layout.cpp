@@ -85,7 +85,13 @@ int PlotAxis::Decimals() const
 
 std::string PlotAxis::TickText(double value) const
 {
-    return ReaderFixedText(value, Decimals());
+    const std::string text = ReaderFixedText(value, Decimals());
+    if (!text.starts_with('-'))
+        return text;
+    // A sum's rounding may leave a tick at zero a hair below it; a zero has no sign.
+    if (text.find_first_not_of("-0,") == std::string::npos)
+        return text.substr(1);
+    return "−" + text.substr(1);   // the minus sign, as the pull axis's title writes it
 }
 
 PlotAxis NiceAxis(double lowest, double highest)

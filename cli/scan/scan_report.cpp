@@ -2,38 +2,53 @@
 
 #include "analysis/source_comparison.h"
 #include "base/number_text.h"
+#include "cli/scan/scan_columns.h"
+
+#include <algorithm>
+#include <string_view>
 
 namespace {
 
-std::string Exact(const std::optional<double>& value)
+// Characters, not bytes: the headings have accents and signs.
+std::size_t TextWidth(std::string_view text)
 {
-    return value ? ExactNumberText(*value) : std::string();
+    return std::size_t(std::count_if(text.begin(), text.end(), [](char c) { return (c & 0xc0) != 0x80; }));
 }
 
-std::string Column(const std::optional<double>& value, int width, int decimals)
+std::string Padded(std::string_view text, int width)
 {
-    return value ? FixedText(*value, width, decimals) : std::string(width - 1, ' ') + "-";
+    const std::size_t length = TextWidth(text);
+    const std::size_t room = std::size_t(width);
+    return std::string(length < room ? room - length : 0, ' ') + std::string(text);
 }
 
-std::string Padded(const std::string& text, std::size_t width)
+std::string Cell(const ScanColumn& column, const ScanPoint& point)
 {
-    return text.size() < width ? std::string(width - text.size(), ' ') + text : text;
+    const int width = column.terminal.width;
+    const std::optional<double> value = column.value(point);
+    if (!value)
+        return Padded("-", width);
+    if (column.count)
+        return Padded(std::to_string(std::int64_t(*value)), width);
+    return FixedText(*value, width, column.decimals);
 }
 
 }
 
 std::string ScanTable(const std::vector<ScanPoint>& points)
 {
-    std::string table = "  E (keV)  Kibocsátott   Beütés  E_min (keV)  E_max (keV)  Ablak (keV)  Beütés/keV"
-                        "  ± hiba  Forrás (illesztve)    Várható  Eltérés (σ)  Visszafejtett/keV"
-                        "    95% alsó   95% felső  Valódi/keV\n";
-    for (const ScanPoint& p : points) {
-        table += FixedText(p.energyKeV, 9, 3) + Padded(std::to_string(p.launched), 13)
-            + Padded(std::to_string(p.detected), 9) + Column(p.passLowerKeV, 13, 3) + Column(p.passUpperKeV, 13, 3)
-            + Column(p.passWidthKeV, 13, 3) + Column(p.ratePerKeV, 12, 2) + Column(p.rateErrorPerKeV, 8, 2)
-            + FixedText(p.sourceScaled, 20, 2) + Column(p.expectedDetected, 11, 1) + Column(p.pull, 13, 2)
-            + Column(p.unfoldedPerKeV, 19, 2) + Column(p.unfoldedLowerPerKeV, 12, 2)
-            + Column(p.unfoldedUpperPerKeV, 12, 2) + FixedText(p.truePerKeV, 12, 2) + "\n";
+    std::string table;
+    for (const ScanColumn& column : ScanColumns()) {
+        if (!column.terminal.heading.empty())
+            table += Padded(column.terminal.heading, column.terminal.width);
+    }
+    table += "\n";
+    for (const ScanPoint& point : points) {
+        for (const ScanColumn& column : ScanColumns()) {
+            if (!column.terminal.heading.empty())
+                table += Cell(column, point);
+        }
+        table += "\n";
     }
     const PullSummary pulls = SummarisePulls(points);
     if (pulls.count > 0) {
@@ -45,18 +60,18 @@ std::string ScanTable(const std::vector<ScanPoint>& points)
 
 std::string ScanCsv(const std::vector<ScanPoint>& points, std::uint32_t seed)
 {
-    std::string csv = "energy_keV,launched,detected,pass_lower_keV,pass_upper_keV,pass_width_keV,rate_per_keV,"
-                      "rate_error_per_keV,source_intensity,source_scaled,response_lower_keV,response_upper_keV,"
-                      "expected_detected,pull,unfolded_per_keV,unfolded_error_per_keV,unfolded_lower_per_keV,"
-                      "unfolded_upper_per_keV,true_per_keV,seed\n";
+    std::string csv;
+    for (const ScanColumn& column : ScanColumns())
+        csv += std::string(column.name) + ",";
+    csv += std::string(SeedColumn) + "\n";
     for (const ScanPoint& p : points) {
-        csv += ExactNumberText(p.energyKeV) + "," + std::to_string(p.launched) + "," + std::to_string(p.detected)
-            + "," + Exact(p.passLowerKeV) + "," + Exact(p.passUpperKeV) + "," + Exact(p.passWidthKeV) + ","
-            + Exact(p.ratePerKeV) + "," + Exact(p.rateErrorPerKeV) + "," + ExactNumberText(p.sourceIntensity) + ","
-            + ExactNumberText(p.sourceScaled) + "," + Exact(p.responseLowerKeV) + "," + Exact(p.responseUpperKeV)
-            + "," + Exact(p.expectedDetected) + "," + Exact(p.pull) + "," + Exact(p.unfoldedPerKeV) + ","
-            + Exact(p.unfoldedErrorPerKeV) + "," + Exact(p.unfoldedLowerPerKeV) + "," + Exact(p.unfoldedUpperPerKeV)
-            + "," + ExactNumberText(p.truePerKeV) + "," + std::to_string(seed) + "\n";
+        for (const ScanColumn& column : ScanColumns()) {
+            const std::optional<double> value = column.value(p);
+            if (value)
+                csv += column.count ? std::to_string(std::int64_t(*value)) : ExactNumberText(*value);
+            csv += ",";
+        }
+        csv += std::to_string(seed) + "\n";
     }
     return csv;
 }

@@ -1,10 +1,12 @@
 #include "tests/ui/window_fixture.h"
 
 #include "tests/support/band_at_50kev.h"
+#include "ui/layout/window_layout.h"
 #include "ui/palette.h"
 #include "ui/up_down.h"
 #include "ui/widget_factory.h"
 
+#include <QApplication>
 #include <QFrame>
 #include <QToolButton>
 
@@ -121,6 +123,45 @@ TEST_F(SettingsInputs, SlitSteps)
     EXPECT_EQ(Find<QFrame>("Shape6")->width(), 11);
     EXPECT_EQ(Find<QFrame>("Shape7")->geometry().right() + 1, 246);
     EXPECT_DOUBLE_EQ(sim.walls.Walls[RightJawWall].X1, 0.0105);
+}
+
+// Tab goes from the first stop round to it again, stopping at each control
+// that the layout table makes a tab stop, in the table's order; the browser
+// page is held to the same table.
+TEST_F(SettingsInputs, TabGoesRoundInTheTableOrder)
+{
+    ShowActive();
+    QStringList stops;
+    for (const ControlPlace& place : WindowLayout()) {
+        QWidget* control = form->findChild<QWidget*>(QString::fromUtf8(place.name.data(), qsizetype(place.name.size())));
+        if (Focus(place) == FocusTaking::ByTab && control->isVisibleTo(form.get()) && control->isEnabled())
+            stops << control->objectName();
+    }
+    ASSERT_GE(stops.size(), 10);
+    form->findChild<QWidget*>(stops.front())->setFocus(Qt::OtherFocusReason);
+    QStringList visited;
+    for (qsizetype i = 0; i < stops.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited << QApplication::focusWidget()->objectName();
+    }
+    EXPECT_EQ(visited.join(' ').toStdString(), (stops.mid(1) << stops.front()).join(' ').toStdString());
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(SettingsInputs, SlitStepperStepsWithTheArrowKeys)
+{
+    ShowActive();
+    auto* stepper = form->findChild<UpDown*>("UpDown3");
+    Find<QPushButton>("Button5")->setFocus(Qt::OtherFocusReason);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), stepper);
+    QTest::keyClick(stepper, Qt::Key_Up);
+    EXPECT_EQ(Text("Blende3"), "1.5");
+    QTest::keyClick(stepper, Qt::Key_Down);
+    EXPECT_EQ(Text("Blende3"), "1");
+    QTest::keyClick(stepper, Qt::Key_Down);
+    EXPECT_EQ(Text("Edit3"), "0");
 }
 
 TEST_F(SettingsInputs, FieldsOffAndOn)

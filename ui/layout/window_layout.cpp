@@ -121,6 +121,27 @@ const ControlPlace& Place(std::string_view name)
     return *found;
 }
 
+FocusTaking Focus(const ControlPlace& control)
+{
+    // The slit's readout shows the stepper's position; it is the stepper that changes it.
+    if (control.name == "Blende3")
+        return FocusTaking::Never;
+    // The electric field follows from the energy and the induction: a click
+    // lets its digits be copied, and Tab goes on to what can be set.
+    if (control.name == "EField")
+        return FocusTaking::ByClick;
+    switch (control.kind) {
+    case ControlKind::Edit:
+    case ControlKind::ReadOnlyEdit:
+    case ControlKind::Button:
+    case ControlKind::CheckBox:
+    case ControlKind::UpDown:
+        return FocusTaking::ByTab;
+    default:
+        return FocusTaking::Never;
+    }
+}
+
 ControlRect ClientRect(const ControlPlace& control)
 {
     ControlRect rect = control.rect;

@@ -70,8 +70,19 @@ inline constexpr int ApparatusVisibleWidth = 385;
 inline constexpr int ApparatusOriginX = 14;
 inline constexpr int ApparatusOriginY = 11;
 
+// How a control takes the keyboard's focus.
+enum class FocusTaking {
+    Never,
+    ByClick,   // Tab passes it by
+    ByTab,     // and by a click
+};
+
 // Every control, parents before their children, in the window's tab order.
 std::span<const ControlPlace> WindowLayout();
+
+// The boxes, buttons, check boxes and steppers are tab stops, the others
+// take no focus; the window and the page both set their focus from this.
+FocusTaking Focus(const ControlPlace& control);
 
 // The input boxes' working colours, given at the first activation.
 std::span<const ActivatedColour> ActivatedBoxColours();

@@ -37,12 +37,12 @@ after(async () => {
 });
 
 // A freshly opened page: a fresh program.
-async function openPage(width = 1366, height = 768) {
+async function openPage(width = 1366, height = 768, screen = {}) {
   const page = await browser.newPage();
   const errors = [];
   page.on("pageerror", (error) => errors.push(error.message));
   page.errors = errors;
-  await page.setViewport({ width, height });
+  await page.setViewport({ width, height, ...screen });
   await page.goto(pageUrl);
   await page.waitForSelector("body[data-ready=true]", { timeout: 30000 });
   return page;
@@ -169,26 +169,108 @@ describe("settings", () => {
     await page.close();
   });
 
-  test("Tab goes through the controls in the window's order", async () => {
-    const page = await openPage();
-    await page.focus("#CheckBox3");
-    const order = ["CheckBox3"];
-    for (let i = 0; i < 14; ++i) {
-      await page.keyboard.press("Tab");
-      order.push(await page.evaluate(() => document.activeElement.id));
-    }
-    assert.deepEqual(order, ["CheckBox3", "Edit7", "BField", "Button3", "CheckBox4", "Edit1", "Edit6", "CheckBox1",
-                             "Edit9", "Button7", "Edit8", "Button5", "CheckBox5", "UpDown3", "Edit14"]);
-    await page.close();
-  });
+});
 
-  test("a box left with Tab is checked as on Enter", async () => {
+// The keys as the window takes them. The tab stops come from the window's
+// table, the one the window sets its focus from, never from a list here.
+describe("keyboard", () => {
+  test("Tab, Shift+Tab, Enter, Escape, Space and the arrow keys work as in the window", async () => {
     const page = await openPage();
+    const focused = () => page.evaluate(() => document.activeElement.id);
+    const stops = await page.evaluate(() => {
+      const controls = page.win.controls();
+      return page.layout.filter((place) => place.focus === "tab" && controls[place.name].shown &&
+                                           controls[place.name].enabled).map((place) => place.name);
+    });
+    assert.ok(stops.length >= 10 && stops.includes("UpDown3") && !stops.includes("EField"), stops.join(" "));
+    await page.focus("#" + stops[0]);
+    const forward = [stops[0]];
+    for (let i = 1; i < stops.length; ++i) {
+      await page.keyboard.press("Tab");
+      forward.push(await focused());
+    }
+    assert.deepEqual(forward, stops);
+    const backward = [stops.at(-1)];
+    await page.keyboard.down("Shift");
+    for (let i = 1; i < stops.length; ++i) {
+      await page.keyboard.press("Tab");
+      backward.push(await focused());
+    }
+    await page.keyboard.up("Shift");
+    assert.deepEqual(backward, stops.toReversed());
+    assert.equal(await page.$("#MessageBox"), null, "the boxes' own texts pass their checks");
+
+    // The slit's stepper steps with the arrow keys, and stops at its ends.
+    await page.focus("#UpDown3");
+    for (const [key, shown] of [["ArrowUp", "1.5"], ["ArrowRight", "2"], ["ArrowDown", "1.5"], ["ArrowLeft", "1"],
+                                ["ArrowDown", "1"]]) {
+      await page.keyboard.press(key);
+      assert.equal(await value(page, "Blende3"), shown, key);
+    }
+
+    // A box typed into and left with Tab is checked as on Enter; its error box
+    // closes with Escape or with Enter and gives the box the focus back.
+    for (const [id, text, message, key] of [
+      ["Edit7", "1,5", "Hibás adat!! Ide csak nem-negatív szám írható!", "Escape"],
+      ["BField", "-5", "Hibás adat!! Ide csak pozitív egész szám írható!", "Enter"],
+      ["Edit6", "abc", "Hibás adat!  Ide csak pozitív egész szám írható!!", "Escape"],
+    ]) {
+      await typeOver(page, id, text);
+      await page.keyboard.press("Tab");
+      assert.deepEqual(await page.$eval("#MessageBox", (box) => [box.querySelector("h2").textContent,
+                                                                  box.querySelector("#MessageText").textContent]),
+                       ["***  HIBA!! ***", message]);
+      assert.ok(await page.$eval("#MessageBox button", (ok) => ok === document.activeElement), "OK has the focus");
+      await page.keyboard.press(key);
+      assert.equal(await page.$("#MessageBox"), null, key + " closes the error box");
+      assert.equal(await focused(), id);
+      await page.keyboard.type(id === "Edit6" ? "1000" : "0");
+      await page.keyboard.press("Tab");
+      assert.equal(await page.$("#MessageBox"), null);
+      assert.equal(await focused(), stops[stops.indexOf(id) + 1]);
+    }
+
+    // Neither a click beside the controls nor the menu leaves the box: it is
+    // checked when the focus goes on to another control.
     await typeOver(page, "Edit6", "abc");
+    const panel = await page.$eval("#Panel3", (box) => box.getBoundingClientRect().toJSON());
+    await page.mouse.click(panel.left + panel.width - 6, panel.top + panel.height - 6);
+    await page.click("#Sg1 .menu-title");
+    await page.keyboard.press("Escape");
+    assert.deepEqual([await page.$("#MessageBox"), await focused()], [null, "Edit6"]);
     await page.keyboard.press("Tab");
-    assert.deepEqual(await closeMessage(page),
-                     { title: "***  HIBA!! ***", text: "Hibás adat!  Ide csak pozitív egész szám írható!!" });
-    assert.equal(await page.evaluate(() => document.activeElement.id), "Edit6");
+    assert.equal(await page.$eval("#MessageText", (text) => text.textContent),
+                 "Hibás adat!  Ide csak pozitív egész szám írható!!");
+    await page.keyboard.press("Enter");
+    await page.keyboard.type("1000");
+    await page.keyboard.press("Tab");
+    assert.equal(await page.$("#MessageBox"), null);
+
+    // Enter on a button or a check box of the window does nothing, as
+    // outside a dialog there; Space presses it.
+    await page.focus("#CheckBox1");
+    await page.keyboard.press("Enter");
+    assert.equal(await page.$eval("#CheckBox1", (box) => box.checked), false);
+    await page.keyboard.press("Space");
+    await page.waitForFunction(() => document.getElementById("CheckBox1").checked, { timeout: 2000 });
+    await page.focus("#Button3");
+    await page.keyboard.press("Enter");
+    assert.equal(await page.$eval("#Button3", (button) => button.disabled), false, "Enter does not start");
+    await page.keyboard.press("Space");
+    await waitUntilStopped(page, 20000);
+    assert.equal(await value(page, "Edit9"), "1000");
+
+    // The About box closes with Escape and with Enter, and the focus goes
+    // back where it was.
+    for (const key of ["Escape", "Enter"]) {
+      await page.focus("#Edit6");
+      await page.evaluate(() => document.getElementById("Nvjegy1").click());
+      assert.notEqual(await page.$("#AboutBox"), null);
+      await page.keyboard.press(key);
+      assert.equal(await page.$("#AboutBox"), null, key + " closes the About box");
+      assert.equal(await focused(), "Edit6");
+    }
+    assert.deepEqual(page.errors, []);
     await page.close();
   });
 });
@@ -404,6 +486,45 @@ describe("layout", () => {
       await page.close();
     });
   }
+
+  // The browser's zoom shows the page in fewer or more CSS pixels, each of
+  // more or fewer of the screen's: 200 % on the laptop is 683 × 384 of them.
+  test("on a touch tablet, a laptop and at 200 % and 50 % zoom the window is whole and takes taps and clicks",
+       async () => {
+    const tablet = { width: 768, height: 1024, hasTouch: true, isMobile: true };
+    const laptop = { width: 1366, height: 768 };
+    const zoomed = [{ width: 683, height: 384, deviceScaleFactor: 2 }, { width: 2732, height: 1536, deviceScaleFactor: 0.5 }];
+    for (const [first, ...zooms] of [[tablet], [laptop, ...zoomed]]) {
+      const page = await openPage(first.width, first.height, first);
+      for (const screen of [first, ...zooms]) {
+        const where = JSON.stringify(screen);
+        await page.setViewport(screen);
+        // The browser tells the page of its new size with the next frame.
+        await page.evaluate(() => new Promise((resolve) => requestAnimationFrame(() => requestAnimationFrame(resolve))));
+        const fit = await page.evaluate(() => {
+          const form = document.getElementById("Form1").getBoundingClientRect();
+          return { scrollWidth: document.documentElement.scrollWidth, innerWidth, innerHeight,
+                   form: [form.left, form.top, form.right, form.bottom], scale: form.width / 680,
+                   height: form.height / (form.width / 680) };
+        });
+        assert.ok(fit.scrollWidth <= fit.innerWidth, `${where}: scrolls sideways ${JSON.stringify(fit)}`);
+        assert.ok(fit.form[0] >= 0 && fit.form[1] >= 0 && fit.form[2] <= fit.innerWidth + 0.5 &&
+                  fit.form[3] <= fit.innerHeight + 0.5, `${where}: cropped ${JSON.stringify(fit)}`);
+        // Scaled to fit the narrower way, never beyond the window's own size.
+        const scale = Math.min(1, screen.width / 680, screen.height / fit.height);
+        assert.ok(Math.abs(fit.scale - scale) < 0.01, `${where}: scaled ${fit.scale}, not ${scale}`);
+        const press = (id) => (screen.hasTouch ? page.tap("#" + id) : page.click("#" + id));
+        await press("Edit6");
+        assert.equal(await page.evaluate(() => document.activeElement.id), "Edit6", where);
+        await press("Button7");
+        if (!(await page.$eval("#CheckBox1", (box) => box.checked))) await press("CheckBox1");
+        await press("Button3");
+        await waitUntilStopped(page, 20000);
+        assert.deepEqual([await value(page, "Edit9"), page.errors], ["1000", []], where);
+      }
+      await page.close();
+    }
+  });
 
   test("each control's element carries the window control's name", async () => {
     const page = await openPage();

@@ -108,11 +108,14 @@ TEST(ScanPlotAxis, StepsAreOneTwoOrFiveTimesAPowerOfTen)
     EXPECT_EQ(exact.Decimals(), 2);
 }
 
-TEST(ScanPlotAxis, TickNumbersHaveADecimalComma)
+TEST(ScanPlotAxis, TickNumbersHaveADecimalCommaAndAMinusSign)
 {
     const PlotAxis rate = NiceAxis(0.0, 0.93);
     EXPECT_EQ(rate.TickText(rate.Ticks()[4]), "0,4");
     EXPECT_EQ(NiceAxis(0.0, 150.0).TickText(20.0), "20");
+    const PlotAxis pull = NiceAxis(-0.3, 0.3);
+    EXPECT_EQ(pull.TickText(-0.2), "−0,2");
+    EXPECT_EQ(pull.TickText(-1e-17), "0,0");
 }
 
 TEST(ScanPlotAxis, LayoutHoldsEveryErrorBarTheTruthAndThePulls)
