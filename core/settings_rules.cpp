@@ -49,7 +49,7 @@ bool IsValidFieldMicrotesla(std::int32_t microtesla)
 
 bool IsValidParticleCount(std::int32_t count)
 {
-    return count >= 1;
+    return count >= FewestParticles;
 }
 
 bool IsValidSlitStep(std::int32_t step)

@@ -9,6 +9,7 @@ struct WallTable;
 
 inline constexpr int MinSlitStep = 0;
 inline constexpr int MaxSlitStep = 19;
+inline constexpr std::int32_t FewestParticles = 1;
 inline constexpr int MaxFieldStepperPosition = 100;
 inline constexpr double TeslaPerFieldStep = 5e-5;
 

@@ -44,23 +44,8 @@ PictureCheck CheckDigest(QByteArrayView file, const JpegLayout& layout, const Jp
 
 QString StatusText(EvidenceStatus status)
 {
-    switch (status) {
-    case EvidenceStatus::Intact:
-        return QStringLiteral("rendben");
-    case EvidenceStatus::Modified:
-        return QStringLiteral("módosítva");
-    case EvidenceStatus::NoRecord:
-        return QStringLiteral("nincs adat");
-    case EvidenceStatus::Implausible:
-        return QStringLiteral("valószínűtlen");
-    case EvidenceStatus::Link:
-        return QStringLiteral("link");
-    case EvidenceStatus::Leftover:
-        return QStringLiteral("ideiglenes fájl");
-    case EvidenceStatus::Unreadable:
-        break;
-    }
-    return QStringLiteral("hibás fájl");
+    const std::string_view name = StatusName(status);
+    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
 }
 
 PictureCheck CheckPicture(QByteArrayView file)

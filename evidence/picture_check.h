@@ -1,24 +1,14 @@
 #pragma once
 
 #include "evidence/evidence_record.h"
+#include "evidence/evidence_status.h"
 
 #include <QByteArrayView>
 #include <QString>
 
 #include <optional>
 
-enum class EvidenceStatus {
-    Intact,       // a record whose digest matches the file
-    Modified,     // a record that does not match the file, or a broken one
-    NoRecord,     // a picture from elsewhere, or from a version before records
-    Unreadable,   // not a readable JPEG file
-    Implausible,  // intact, but no run of the program could have written the record
-    Link,         // a symbolic link or a junction, which is never followed
-    Leftover,     // the temporary file of a save killed before the picture took its name
-};
-
-// "rendben", "módosítva", "nincs adat", "hibás fájl", "valószínűtlen",
-// "link", "ideiglenes fájl".
+// StatusName as a QString.
 QString StatusText(EvidenceStatus status);
 
 struct PictureCheck {

@@ -4,6 +4,7 @@
 #include "core/settings_rules.h"
 
 #include <cstdint>
+#include <limits>
 #include <string>
 
 // What a measurement and a scan are both set up with, with the window's
@@ -20,9 +21,11 @@ struct RunOptions {
 inline constexpr const char* EnergyWanted = "nem-negatív számot kell megadni keV-ben";
 inline constexpr const char* FieldMeaning = "a mágneses indukció µT-ban";
 
+inline constexpr std::int32_t MostThreads = 256;
+
 inline bool IsValidThreadCount(std::int32_t threads)
 {
-    return threads >= 1 && threads <= 256;
+    return threads >= 1 && threads <= MostThreads;
 }
 
 // What the help says of a source file, wherever one is read.
@@ -46,23 +49,25 @@ struct RunRules {
     OptionRule<Options> slit{
         .name = "--slit",
         .value = "LÉPÉS",
-        .help = "a Blende lépése, 0 és 19 között (félszélesség (LÉPÉS + 2) × 0,5 mm); alapértelmezés 0",
+        .help = "a Blende lépése, " + std::to_string(MinSlitStep) + " és " + std::to_string(MaxSlitStep)
+              + " között (félszélesség (LÉPÉS + 2) × 0,5 mm); alapértelmezés " + std::to_string(RunOptions{}.slitStep),
         .read = Integer<Options>(&RunOptions::slitStep, IsValidSlitStep),
-        .why = "0 és 19 közötti egész számot kell megadni"};
+        .why = std::to_string(MinSlitStep) + " és " + std::to_string(MaxSlitStep)
+             + " közötti egész számot kell megadni"};
     OptionRule<Options> count{
         .name = "--count",
         .value = "N",
-        .help = "az egy mérésben (a pásztázás minden pontjában) kibocsátott részecskék száma, legalább 1; "
-                "alapértelmezés 1000",
+        .help = "az egy mérésben (a pásztázás minden pontjában) kibocsátott részecskék száma, legalább "
+              + std::to_string(FewestParticles) + "; alapértelmezés " + std::to_string(RunOptions{}.count),
         .read = Integer<Options>(&RunOptions::count, IsValidParticleCount),
         .why = "pozitív egész számot kell megadni"};
     OptionRule<Options> threads{
         .name = "--threads",
         .value = "N",
-        .help = "ennyi szálon repülnek a részecskék (1–256); az eredmény független tőle; alapértelmezés: a gép "
-                "összes magja",
+        .help = "ennyi szálon repülnek a részecskék (1–" + std::to_string(MostThreads)
+              + "); az eredmény független tőle; alapértelmezés: a gép összes magja",
         .read = Integer<Options>(&RunOptions::threads, IsValidThreadCount),
-        .why = "1 és 256 közötti egész számot kell megadni"};
+        .why = "1 és " + std::to_string(MostThreads) + " közötti egész számot kell megadni"};
     OptionRule<Options> source{
         .name = "--source",
         .value = "FÁJL",
@@ -72,11 +77,11 @@ struct RunRules {
     OptionRule<Options> seed{
         .name = "--seed",
         .value = "N",
-        .help = "a véletlenszám-sorozat kezdőpontja (0 és 4294967295 között): más N más, de ugyanúgy ismételhető "
-                "adatsort ad, így minden diák saját mérést kaphat, és a mérés sokszor megismételhető; a diákoknak "
+        .help = "a véletlenszám-sorozat kezdőpontja (0 és " + std::to_string(std::numeric_limits<std::uint32_t>::max())
+              + " között): más N más, de ugyanúgy ismételhető adatsort ad, így minden diák saját mérést kaphat, és a mérés sokszor megismételhető; a diákoknak "
                 "egymás utáni számokat (1, 2, 3, …) érdemes adni, mert ezek biztosan távol indulnak, két "
                 "találomra választott szám viszont ritkán egymáshoz közeli kezdőpontot, így közös adatokat adhat; a 0 és a "
                 "kapcsoló elhagyása a megszokott sorozatot adja; a szálak számától az eredmény ekkor sem függ",
         .read = Unsigned<Options>(&RunOptions::seed),
-        .why = "0 és 4294967295 közötti egész számot kell megadni"};
+        .why = "0 és " + std::to_string(std::numeric_limits<std::uint32_t>::max()) + " közötti egész számot kell megadni"};
 };

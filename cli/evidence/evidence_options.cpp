@@ -1,6 +1,16 @@
 #include "cli/evidence/evidence_options.h"
 
 #include "cli/common/run_options.h"
+#include "evidence/evidence_status.h"
+
+namespace {
+
+std::string Quoted(EvidenceStatus status)
+{
+    return "„" + std::string(StatusName(status)) + "”";
+}
+
+}
 
 const CommandGrammar<EvidenceOptions>& EvidenceGrammar()
 {
@@ -43,9 +53,12 @@ const CommandGrammar<EvidenceOptions>& EvidenceGrammar()
                 "ÚTVONAL egy kép vagy egy mappa; egy mappában a benne és a közvetlen almappáiban lévő JPEG-fájlokat "
                 "ellenőrzi, így a munkamappa megadásával az egész termet. Képenként egy sort ír: mappa, fájl, a "
                 "mentés ideje, energia, indukció, Blende, kibocsátott részecskék, beütésszám, az energiaablak "
-                "szélessége, a mérés ideje, majd az állapot: „rendben”, „módosítva”, „nincs adat”, „hibás fájl” vagy "
-                "„valószínűtlen”, és az ok. A mappákban álló linket nem követi: az külön sor „link” állapottal, amely "
-                "azt is megmondja, hova mutat; egy félbemaradt mentés maradéka „ideiglenes fájl”. "
+                "szélessége, a mérés ideje, majd az állapot: "
+                + Quoted(EvidenceStatus::Intact) + ", " + Quoted(EvidenceStatus::Modified) + ", "
+                + Quoted(EvidenceStatus::NoRecord) + ", " + Quoted(EvidenceStatus::Unreadable) + " vagy "
+                + Quoted(EvidenceStatus::Implausible) + ", és az ok. A mappákban álló linket nem követi: az külön sor "
+                + Quoted(EvidenceStatus::Link) + " állapottal, amely azt is megmondja, hova mutat; egy félbemaradt "
+                  "mentés maradéka " + Quoted(EvidenceStatus::Leftover) + ". "
                 "Az állapotok jelentését, és azt, hogy mit nem tud az ellenőrzés kimutatni, a szervezők útmutatója "
                 "írja le.",
             .rules = {csv, xlsx, html, source},

@@ -8,7 +8,7 @@
 namespace {
 
 // A scan of more points than this is a typing error rather than a measurement.
-constexpr double MaxScanPoints = 100000;
+constexpr int MaxScanPoints = 100000;
 
 bool IsPositive(double value)
 {
@@ -91,8 +91,8 @@ const CommandGrammar<ScanOptions>& ScanGrammar()
                 "energiaablak szélességét és a keV-re jutó beütésszámot, összeveti a forrás spektrumával, és "
                 "kérésre CSV-fájlba, Excel-munkafüzetbe és PNG-rajzba menti. Minden ponthoz kiszámítja a forrásból "
                 "várható beütésszámot és a mért beütésszám eltérését ettől, szórásban; a --unfold a "
-                "beütésszámokból és az energiaablakokból visszafejti a forrás spektrumát (legalább 5 pont és nem "
-                "nulla indukció kell hozzá).",
+                "beütésszámokból és az energiaablakokból visszafejti a forrás spektrumát (legalább "
+                + std::to_string(FewestUnfoldingPoints) + " pont és nem nulla indukció kell hozzá).",
             .rules = {run.field, from, to, step, run.slit, run.count, csv, xlsx, plot, run.threads, run.source, run.seed,
                       unfold}};
     }();
@@ -106,7 +106,8 @@ ParsedOptions<ScanOptions> ParseScanOptions(const std::vector<std::string>& argu
         if (options->toKeV < options->fromKeV)
             return CommandLineError{"vantor-cli: a --to értéke nem lehet kisebb a --from értékénél"};
         if (ScanSteps(*options) >= MaxScanPoints)
-            return CommandLineError{"vantor-cli: hibás --step érték: túl sok pont lenne (legfeljebb 100000)"};
+            return CommandLineError{"vantor-cli: hibás --step érték: túl sok pont lenne (legfeljebb "
+                                    + std::to_string(MaxScanPoints) + ")"};
     }
     return parsed;
 }
