@@ -1,6 +1,6 @@
 #pragma once
 
-#include "evidence/evidence_record.h"
+#include "record/evidence_record.h"
 #include "spectrum/source_spectrum.h"
 
 #include <QDateTime>
