@@ -103,7 +103,7 @@ TEST_F(EvidenceCommand, APathThatDoesNotExistIsABadArgument)
     const CommandOutcome outcome = Run({Room(), PathText(QStringLiteral("23"))});
 
     EXPECT_EQ(outcome.exitStatus, ExitRefused);
-    EXPECT_EQ(outcome.error, "vantor-cli: nincs ilyen fájl vagy mappa: '" + PathText(QStringLiteral("23")) + "'");
+    EXPECT_EQ(outcome.error, "vantor-cli: nincs ilyen fájl vagy mappa: „" + PathText(QStringLiteral("23")) + "”");
     EXPECT_TRUE(outcome.output.empty());
 }
 
