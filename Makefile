@@ -124,12 +124,15 @@ web:
 	@$(MAKE) --no-print-directory $(WEB_CONFIGURED)
 	@$(WEB_ENV) cmake --build $(WEB_BUILD)
 
-# The page driven in headless Chromium; its counts are held against the
-# desktop's vantor-cli. The driver comes from the npm registry, the browser
-# from Debian.
+# The page driven in headless Chromium and then in Firefox; its counts are
+# held against the desktop's vantor-cli. The driver comes from the npm
+# registry, the browsers from Debian.
 web-test: web build
 	@cd web && { [ -d node_modules/puppeteer-core ] || npm ci --no-audit --no-fund; }
-	@cd web && VANTOR_PAGE=../$(WEB_BUILD)/vantor.html VANTOR_CLI=../$(BUILD)/cli/vantor-cli node test/page_test.mjs
+	@cd web && for browser in chromium firefox; do \
+		VANTOR_BROWSER=$$browser VANTOR_PAGE=../$(WEB_BUILD)/vantor.html VANTOR_CLI=../$(BUILD)/cli/vantor-cli \
+			node test/page_test.mjs || exit 1; \
+	done
 
 # Particles per second in the page, tracks hidden and shown; compare with the
 # window's own (make bench, vantor-window-bench).

@@ -72,8 +72,8 @@ QString ValueText(const EvidenceRecord& record, const EvidenceField& field)
     if (std::holds_alternative<double EvidenceRecord::*>(field.member))
         return QString::fromStdString(ReaderNumberText(record.*std::get<double EvidenceRecord::*>(field.member)));
     if (QLatin1StringView(field.name) == QLatin1StringView("savedAt"))
-        return QString::fromStdString(ReaderDateTimeText(record.savedAt.toStdString()));
-    const QString text = FieldText(record, field);
+        return QString::fromStdString(ReaderDateTimeText(record.savedAt));
+    const QString text = QString::fromStdString(FieldText(record, field));
     return text.isEmpty() ? QStringLiteral("–") : text;
 }
 

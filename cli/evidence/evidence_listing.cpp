@@ -1,6 +1,6 @@
 #include "cli/evidence/evidence_listing.h"
 
-#include "evidence/evidence_record.h"
+#include "record/evidence_record.h"
 #include "evidence/file_writing.h"
 #include "identification/contestant_code.h"
 
@@ -72,7 +72,7 @@ QString FolderOwner(const QDir& folder)
         return folder.dirName();
     const QStringList subfolders = folder.entryList(QDir::Dirs | QDir::NoDotAndDotDot);
     if (std::any_of(subfolders.cbegin(), subfolders.cend(), IsContestantFolderName))
-        return QString(JuryContestant);
+        return QString::fromUtf8(JuryContestant);
     return {};
 }
 

@@ -41,7 +41,7 @@ protected:
     static EvidenceRecord RecordOf(const QString& contestant, qint32 launched)
     {
         EvidenceRecord record = MeasuredRecord(launched);
-        record.contestant = contestant;
+        record.contestant = contestant.toStdString();
         return record;
     }
 
@@ -110,9 +110,9 @@ TEST_F(EvidenceCommand, APathThatDoesNotExistIsABadArgument)
 TEST_F(EvidenceCommand, RecordTextsCannotSteerTheTerminalOrTheSpreadsheet)
 {
     EvidenceRecord record = RecordOf(QStringLiteral("22"), 1000);
-    record.energyKeV = QStringLiteral("\x1b[2J50");
+    record.energyKeV = "\x1b[2J50";
     record.teacherMode = true;
-    record.source = QStringLiteral("=HYPERLINK(\"http://x\",\"ok\")");
+    record.source = "=HYPERLINK(\"http://x\",\"ok\")";
     Save(QStringLiteral("21/01_masolt.jpg"), SealedTestPicture(record));
     const QString csv = temporary.filePath(QStringLiteral("terem.csv"));
 
@@ -178,7 +178,7 @@ TEST_F(EvidenceCommand, AFolderWithNumberedSubfoldersIsNoRoomOfContestants)
 TEST_F(EvidenceCommand, ThePageLinksThePicturesFromItsOwnFolderAndEscapesTheRecords)
 {
     EvidenceRecord record = MeasuredRecord();
-    record.source = QStringLiteral("<script>alert(1)</script>");
+    record.source = "<script>alert(1)</script>";
     record.teacherMode = true;
     Save(QStringLiteral("21/01 első #1.jpg"), SealedTestPicture(record));
     Save(QStringLiteral("22/01_a.jpg"), PlainJpeg());
