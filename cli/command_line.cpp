@@ -57,7 +57,7 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments)
         return AsCommandLine(ParseScanOptions(arguments));
     if (first == "evidence")
         return AsCommandLine(ParseEvidenceOptions(arguments));
-    return CommandLineError{"vantor-cli: ismeretlen parancs: '" + first + "'"};
+    return CommandLineError{"vantor-cli: ismeretlen parancs: „" + first + "”"};
 }
 
 std::vector<CommandUsage> CommandUsages()
@@ -67,7 +67,7 @@ std::vector<CommandUsage> CommandUsages()
 
 const std::vector<OptionUsage>& TopLevelOptions()
 {
-    static const std::vector<OptionUsage> options{{"--version", "", "a program verziószáma"}, HelpOption};
+    static const std::vector<OptionUsage> options{{"--version", "", "a program változata"}, HelpOption};
     return options;
 }
 

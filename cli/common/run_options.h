@@ -18,7 +18,7 @@ struct RunOptions {
     std::uint32_t seed = 0;     // where the random sequence starts; 0: where every run starts
 };
 
-inline constexpr const char* EnergyWanted = "nem-negatív számot kell megadni keV-ben";
+inline constexpr const char* EnergyWanted = "nem negatív számot kell megadni keV-ben";
 inline constexpr const char* FieldMeaning = "a mágneses indukció µT-ban";
 
 inline constexpr std::int32_t MostThreads = 256;
@@ -52,7 +52,7 @@ struct RunRules {
         .help = "a mágneses indukció egész µT-ban, nem negatív; 0 esetén az energiaablak „Nem számolható”",
         .required = FieldMeaning,
         .read = Integer<Options>(&RunOptions::fieldMicrotesla, IsValidFieldMicrotesla),
-        .why = "nem-negatív egész számot kell megadni µT-ban"};
+        .why = "nem negatív egész számot kell megadni µT-ban"};
     OptionRule<Options> slit{
         .name = "--slit",
         .value = "LÉPÉS",

@@ -2,7 +2,6 @@
 
 #include "analysis/count_check.h"
 #include "base/number_scan.h"
-#include "base/number_text.h"
 #include "base/reader_text.h"
 #include "core/band_readout.h"
 #include "core/settings_rules.h"
@@ -25,11 +24,6 @@ constexpr double ReadoutToleranceKeV = 0.0015;
 std::optional<double> Readout(const QString& text)
 {
     return ScanWholeNumber(text.trimmed().toStdString());
-}
-
-QString Number(double value, int decimals)
-{
-    return QString::fromStdString(FixedText(value, 1, decimals));
 }
 
 // A figure the checker computed, for the jury to read.
@@ -85,7 +79,7 @@ std::optional<QString> ImpossibleHere(const EvidenceRecord& record)
     const std::optional<double> width = Readout(QString::fromStdString(record.passWidthKeV));
     if (lower && upper && width && (*lower > *upper || std::fabs(*upper - *lower - *width) > ReadoutToleranceKeV))
         return QStringLiteral("az energiaablak szélessége (%1 keV) nem a határai (%2–%3 keV) különbsége")
-            .arg(Number(*width, 3), Number(*lower, 3), Number(*upper, 3));
+            .arg(ReaderNumber(*width, 3), ReaderNumber(*lower, 3), ReaderNumber(*upper, 3));
     return std::nullopt;
 }
 
@@ -136,7 +130,8 @@ StartSetting StartOf(const EvidenceRecord& record)
 
 QString BandText(const QString& lower, const QString& upper)
 {
-    return lower.trimmed() + QStringLiteral("–") + upper.trimmed();
+    return QString::fromStdString(ReaderReadoutText(lower.toStdString())) + QStringLiteral("–")
+         + QString::fromStdString(ReaderReadoutText(upper.toStdString()));
 }
 
 QString BandMismatch(const EvidenceRecord& record, const QString& lower, const QString& upper)

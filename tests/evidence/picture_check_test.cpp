@@ -128,7 +128,7 @@ TEST(PictureCheck, HostileFilesGetAStatusAndAReason)
     ExpectStatus(withComment(PlainJpeg(), "{\"launched\":1000}"), EvidenceStatus::NoRecord,
                  QStringLiteral("a megjegyzés nem Vantor-adatlap"));
     ExpectStatus(withComment(PlainJpeg(), "{\"format\":\"vantor-evidence/1\",\"launched\":1000}"),
-                 EvidenceStatus::Modified, QStringLiteral("hiányzik a „Program verziója” mező"));
+                 EvidenceStatus::Modified, QStringLiteral("hiányzik a „Program változata” mező"));
 
     // A second copy of the record, and another program's comment before it.
     QByteArray twice = sealed;

@@ -54,7 +54,7 @@ TEST_F(Plausible, EveryImpossibleRecordIsFlaggedWithItsReason)
         {"a mérés ideje (24:00:00) nem olyan alakú, amilyet a program ír",
          [](EvidenceRecord& r) { r.measuringTime = "24:00:00"; }},
         {"a mentés ideje (tegnap) nem dátum", [](EvidenceRecord& r) { r.savedAt = "tegnap"; }},
-        {"az energiaablak szélessége (0.001 keV) nem a határai (1.000–150.000 keV) különbsége",
+        {"az energiaablak szélessége (0,001 keV) nem a határai (1,000–150,000 keV) különbsége",
          [](EvidenceRecord& r) {
              r.passLowerKeV = "1.000";
              r.passUpperKeV = "150.000";
@@ -62,8 +62,8 @@ TEST_F(Plausible, EveryImpossibleRecordIsFlaggedWithItsReason)
          }},
         {"a mentés ideje (2030. 01. 01. 10:00:00) több mint egy nappal későbbi az ellenőrzésnél",
          [](EvidenceRecord& r) { r.savedAt = "2030-01-01T10:00:00+01:00"; }},
-        {"az indításkori energiaablak (1.000–150.000 keV) nem az, amelyet a program a beállításokból számol "
-         "(46.741–53.863 keV)",
+        {"az indításkori energiaablak (1,000–150,000 keV) nem az, amelyet a program a beállításokból számol "
+         "(46,741–53,863 keV)",
          [](EvidenceRecord& r) {
              r.startPassLowerKeV = "     1.000";
              r.startPassUpperKeV = "   150.000";
