@@ -102,9 +102,11 @@ std::string FixedText(double value, int width, int decimals)
     return fmt::format("{:>{}.{}f}", value, width, decimals);
 }
 
+namespace {
+
 // The form of std::to_chars without a format: fixed or with an exponent,
 // whichever is shorter, fixed when both are as long.
-std::string ExactNumberText(double value)
+std::string ShortestForm(double value, bool exactWholeNumbers)
 {
     if (!std::isfinite(value))
         return fmt::format("{}", value);
@@ -120,12 +122,26 @@ std::string ExactNumberText(double value)
     if (!fixed)
         return fmt::format("{}{}{}{}e{:+03d}", sign, digits.substr(0, 1), digitCount > 1 ? "." : "", digits.substr(1),
                            shortest.exponent);
-    // A whole number shows its exact value, not its digits padded with zeros.
     if (lastDigitPower >= 0)
-        return fmt::format("{:.0f}", value);
+        return exactWholeNumbers ? fmt::format("{:.0f}", value)
+                                 : fmt::format("{}{:0<{}}", sign, digits, shortest.exponent + 1);
     if (shortest.exponent >= 0) {
         const std::size_t point = static_cast<std::size_t>(shortest.exponent + 1);
         return fmt::format("{}{}.{}", sign, digits.substr(0, point), digits.substr(point));
     }
     return fmt::format("{}0.{:0>{}}", sign, digits, digitCount - shortest.exponent - 1);
+}
+
+}
+
+std::string ExactNumberText(double value)
+{
+    return ShortestForm(value, true);
+}
+
+std::string ShortestNumberText(double value)
+{
+    if (std::isnan(value))
+        return "nan";
+    return ShortestForm(value == 0.0 ? 0.0 : value, false);
 }

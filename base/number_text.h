@@ -27,3 +27,9 @@ std::string FixedText(double value, int width, int decimals);
 // Shortest text that reads back as the same double, fixed or with an exponent
 // ("1e+22"), whichever is shorter, as std::to_chars writes it.
 std::string ExactNumberText(double value);
+
+// The same choice of form, but a whole number too shows its shortest digits
+// padded with zeros ("969728693705784300", not "969728693705784320"),
+// negative zero is "0" and any NaN "nan", as Qt writes a double: the records
+// of pictures saved so far hold such texts.
+std::string ShortestNumberText(double value);

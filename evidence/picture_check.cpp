@@ -3,9 +3,10 @@
 #include "base/file_reading.h"
 #include "base/write_fault.h"
 #include "evidence/file_writing.h"
-#include "evidence/jpeg_segments.h"
 #include "evidence/picture_digest.h"
-#include "evidence/record_json.h"
+#include "evidence/record_reading.h"
+#include "record/jpeg_segments.h"
+#include "record/picture_sealing.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -14,23 +15,25 @@
 
 namespace {
 
-bool IsHexDigest(const QString& digest)
+bool IsHexDigest(const std::string& digest)
 {
-    return digest.size() == DigestLength && std::all_of(digest.cbegin(), digest.cend(), [](QChar c) {
-               return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
+    return digest.size() == DigestLength && std::all_of(digest.cbegin(), digest.cend(), [](char c) {
+               return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
            });
 }
 
-PictureCheck CheckDigest(QByteArrayView file, const JpegLayout& layout, const JpegSegment& comment,
+PictureCheck CheckDigest(std::string_view file, const JpegLayout& layout, const JpegSegment& comment,
                          const EvidenceRecord& record)
 {
     if (!IsHexDigest(record.digest))
         return {EvidenceStatus::Modified, QStringLiteral("az ellenőrzőösszeg nem 64 jegyű hexadecimális szám"), record};
-    const qsizetype place = DigestPlace(CommentText(file, comment), record.digest.toLatin1());
-    if (place < 0)
+    const std::optional<std::size_t> place = DigestPlace(CommentText(file, comment), record.digest);
+    if (!place)
         return {EvidenceStatus::Modified, QStringLiteral("az adatlap nem olyan alakú, amilyet a program ír"), record};
-    const QByteArray digest = PictureDigest(file, comment.begin + 4 + place);
-    if (digest.compare(record.digest.toLatin1(), Qt::CaseInsensitive) == 0)
+    const std::string digest = PictureDigest(file, comment.begin + 4 + *place);
+    // The program writes lowercase digits; a digest in capitals still matches.
+    const auto lowercase = [](char c) { return c >= 'A' && c <= 'F' ? static_cast<char>(c - 'A' + 'a') : c; };
+    if (std::ranges::equal(digest, record.digest, {}, {}, lowercase))
         return {EvidenceStatus::Intact, {}, record};
     if (layout.comments.size() > 1)
         return {EvidenceStatus::Modified,
@@ -48,14 +51,16 @@ QString StatusText(EvidenceStatus status)
     return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
 }
 
-PictureCheck CheckPicture(QByteArrayView file)
+PictureCheck CheckPicture(QByteArrayView bytes)
 {
+    const std::string_view file(bytes.data(), static_cast<std::size_t>(bytes.size()));
     const JpegLayout layout = ScanJpeg(file);
     QString notARecord = QStringLiteral("nincs megjegyzés a képben");
     const JpegSegment* recordComment = nullptr;
     RecordReading reading;
     for (const JpegSegment& comment : layout.comments) {
-        reading = ReadRecord(CommentText(file, comment));
+        const std::string_view text = CommentText(file, comment);
+        reading = ReadRecord(QByteArrayView(text.data(), qsizetype(text.size())));
         if (reading.kind != RecordReading::Kind::NotARecord) {
             recordComment = &comment;
             break;
@@ -63,8 +68,8 @@ PictureCheck CheckPicture(QByteArrayView file)
         notARecord = reading.problem;
     }
     const bool read = recordComment && reading.kind == RecordReading::Kind::Read;
-    if (!layout.problem.isEmpty())
-        return {EvidenceStatus::Unreadable, layout.problem,
+    if (!layout.problem.empty())
+        return {EvidenceStatus::Unreadable, QString::fromStdString(layout.problem),
                 read ? std::optional<EvidenceRecord>(reading.record) : std::nullopt};
     if (!recordComment)
         return {EvidenceStatus::NoRecord, notARecord, std::nullopt};

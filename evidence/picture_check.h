@@ -1,7 +1,7 @@
 #pragma once
 
-#include "evidence/evidence_record.h"
 #include "evidence/evidence_status.h"
+#include "record/evidence_record.h"
 
 #include <QByteArrayView>
 #include <QString>

@@ -1,44 +1,22 @@
 #include "evidence/picture_digest.h"
 
-#include "evidence/jpeg_segments.h"
-#include "evidence/record_json.h"
+#include "record/picture_sealing.h"
 
 #include <QCryptographicHash>
 
-namespace {
-
-QByteArray DigestKey()
-{
-    return QByteArrayLiteral("\"digest\":\"");
-}
-
-}
-
-QByteArray PictureDigest(QByteArrayView file, qsizetype digestAt)
+std::string PictureDigest(std::string_view file, std::size_t digestAt)
 {
     QCryptographicHash hash(QCryptographicHash::Sha256);
-    hash.addData(file.first(digestAt));
-    hash.addData(QByteArray(DigestLength, '0'));
-    hash.addData(file.sliced(digestAt + DigestLength));
-    return hash.result().toHex();
+    for (std::string_view part : DigestedParts(file, digestAt))
+        hash.addData(QByteArrayView(part.data(), static_cast<qsizetype>(part.size())));
+    return hash.result().toHex().toStdString();
 }
 
 QByteArray SealedPicture(QByteArrayView jpeg, EvidenceRecord record)
 {
-    record.digest = QString(DigestLength, u'0');
-    const QByteArray json = RecordJson(record);
-    const qsizetype place = ScanJpeg(jpeg).commentPlace;
-    QByteArray sealed = WithComment(jpeg, place, json);
-    const qsizetype digestAt = place + 4 + DigestPlace(json, QByteArray(DigestLength, '0'));
-    sealed.replace(digestAt, DigestLength, PictureDigest(sealed, digestAt));
-    return sealed;
-}
-
-qsizetype DigestPlace(QByteArrayView comment, QByteArrayView digest)
-{
-    const QByteArray written = DigestKey() + digest.toByteArray() + '"';
-    const qsizetype first = comment.indexOf(written);
-    if (first < 0 || comment.indexOf(written, first + 1) >= 0)
-        return -1;
-    return first + DigestKey().size();
+    UnsealedPicture picture = PictureToSeal(std::string_view(jpeg.data(), static_cast<std::size_t>(jpeg.size())),
+                                            std::move(record));
+    const std::string digest = PictureDigest(picture.file, picture.digestAt);
+    const std::string sealed = Sealed(std::move(picture), digest);
+    return QByteArray(sealed.data(), static_cast<qsizetype>(sealed.size()));
 }

@@ -1,13 +1,15 @@
-#include "evidence/jpeg_segments.h"
 #include "evidence/picture_check.h"
 #include "evidence/picture_digest.h"
-#include "evidence/record_json.h"
+#include "evidence/record_reading.h"
 #include "fuzz/fuzz_check.h"
+#include "record/jpeg_segments.h"
+#include "record/record_json.h"
 
 #include <QByteArray>
 
 #include <cstddef>
 #include <cstdint>
+#include <string_view>
 
 namespace {
 
@@ -50,8 +52,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QByteArrayView bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     CheckAsPicture(bytes);
     CheckAsComment(bytes);
-    const JpegLayout layout = ScanJpeg(bytes);
-    if (layout.problem.isEmpty() && layout.comments.empty())
+    const JpegLayout layout = ScanJpeg(std::string_view(bytes.data(), size));
+    if (layout.problem.empty() && layout.comments.empty())
         Require(IsIntact(SealedPicture(bytes, {})), "every readable picture without a comment can be sealed");
     return 0;
 }

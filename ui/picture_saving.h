@@ -1,7 +1,7 @@
 #pragma once
 
 #include "dialogs/dialogs.h"
-#include "evidence/evidence_record.h"
+#include "record/evidence_record.h"
 
 #include <QString>
 

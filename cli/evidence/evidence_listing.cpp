@@ -1,6 +1,6 @@
 #include "cli/evidence/evidence_listing.h"
 
-#include "evidence/evidence_record.h"
+#include "record/evidence_record.h"
 #include "evidence/file_writing.h"
 #include "identification/contestant_code.h"
 
@@ -72,7 +72,7 @@ QString FolderOwner(const QDir& folder)
         return folder.dirName();
     const QStringList subfolders = folder.entryList(QDir::Dirs | QDir::NoDotAndDotDot);
     if (std::any_of(subfolders.cbegin(), subfolders.cend(), IsContestantFolderName))
-        return QString(JuryContestant);
+        return QString::fromUtf8(JuryContestant);
     return {};
 }
 
@@ -161,7 +161,7 @@ std::variant<std::vector<PictureFile>, ListingError> ListPictures(const std::vec
     for (const std::string& path : paths) {
         const QFileInfo info(QString::fromStdString(path));
         if (!info.exists() && !IsLink(info))
-            return ListingError{"vantor-cli: nincs ilyen fájl vagy mappa: '" + path + "'"};
+            return ListingError{"vantor-cli: nincs ilyen fájl vagy mappa: „" + path + "”"};
         if (info.isDir())
             collector.AddFolder(info);
         else

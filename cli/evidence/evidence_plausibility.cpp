@@ -1,14 +1,9 @@
 #include "cli/evidence/evidence_plausibility.h"
 
-#include "analysis/binomial_tail.h"
-#include "analysis/detection_probability.h"
-#include "analysis/expected_count.h"
+#include "analysis/count_check.h"
 #include "base/number_scan.h"
-#include "base/number_text.h"
 #include "base/reader_text.h"
 #include "core/band_readout.h"
-#include "core/measurement.h"
-#include "core/pass_band.h"
 #include "core/settings_rules.h"
 #include "core/simulation.h"
 #include "spectrum/source_file.h"
@@ -31,11 +26,6 @@ std::optional<double> Readout(const QString& text)
     return ScanWholeNumber(text.trimmed().toStdString());
 }
 
-QString Number(double value, int decimals)
-{
-    return QString::fromStdString(FixedText(value, 1, decimals));
-}
-
 // A figure the checker computed, for the jury to read.
 QString ReaderNumber(double value, int decimals)
 {
@@ -44,7 +34,7 @@ QString ReaderNumber(double value, int decimals)
 
 int LayoutVersion(const EvidenceRecord& record)
 {
-    return record.format.sliced(EvidenceFormatPrefix.size()).toInt();
+    return QString::fromStdString(record.format).sliced(EvidenceFormatPrefix.size()).toInt();
 }
 
 // What no program could write, of any version: negative counts or time, a
@@ -55,12 +45,12 @@ std::optional<QString> ImpossibleAnywhere(const EvidenceRecord& record, const Pl
         return QStringLiteral("negatív a kibocsátott részecskék száma (%1)").arg(record.launched);
     if (record.detected < 0)
         return QStringLiteral("negatív a beütésszám (%1)").arg(record.detected);
-    if (record.measuringTime.trimmed().startsWith(u'-'))
-        return QStringLiteral("negatív a mérés ideje (%1)").arg(record.measuringTime.trimmed());
-    const QDateTime savedAt = QDateTime::fromString(record.savedAt, Qt::ISODate);
+    if (QString::fromStdString(record.measuringTime).trimmed().startsWith(u'-'))
+        return QStringLiteral("negatív a mérés ideje (%1)").arg(QString::fromStdString(record.measuringTime).trimmed());
+    const QDateTime savedAt = QDateTime::fromString(QString::fromStdString(record.savedAt), Qt::ISODate);
     if (savedAt.isValid() && savedAt > context.now.addDays(SavedAtToleranceDays))
         return QStringLiteral("a mentés ideje (%1) több mint egy nappal későbbi az ellenőrzésnél")
-            .arg(QString::fromStdString(ReaderDateTimeText(record.savedAt.toStdString())));
+            .arg(QString::fromStdString(ReaderDateTimeText(record.savedAt)));
     return std::nullopt;
 }
 
@@ -75,28 +65,28 @@ bool IsMeasuringTimeText(const QString& text)
 // What this version's window cannot show, whatever was done in it.
 std::optional<QString> ImpossibleHere(const EvidenceRecord& record)
 {
-    if (!IsMeasuringTimeText(record.measuringTime))
-        return QStringLiteral("a mérés ideje (%1) nem olyan alakú, amilyet a program ír").arg(record.measuringTime);
-    if (!QDateTime::fromString(record.savedAt, Qt::ISODate).isValid())
-        return QStringLiteral("a mentés ideje (%1) nem dátum").arg(record.savedAt);
+    if (!IsMeasuringTimeText(QString::fromStdString(record.measuringTime)))
+        return QStringLiteral("a mérés ideje (%1) nem olyan alakú, amilyet a program ír").arg(QString::fromStdString(record.measuringTime));
+    if (!QDateTime::fromString(QString::fromStdString(record.savedAt), Qt::ISODate).isValid())
+        return QStringLiteral("a mentés ideje (%1) nem dátum").arg(QString::fromStdString(record.savedAt));
     if (record.setCount && !IsValidParticleCount(*record.setCount))
         return QStringLiteral("a Beállított részecskeszám (%1) nem írható be a programba").arg(*record.setCount);
     if (!IsValidSlitStep(record.slitStep))
         return QStringLiteral("a Blende lépése (%1) a %2–%3 tartományon kívül van")
             .arg(QString::number(record.slitStep), QString::number(MinSlitStep), QString::number(MaxSlitStep));
-    const std::optional<double> lower = Readout(record.passLowerKeV);
-    const std::optional<double> upper = Readout(record.passUpperKeV);
-    const std::optional<double> width = Readout(record.passWidthKeV);
+    const std::optional<double> lower = Readout(QString::fromStdString(record.passLowerKeV));
+    const std::optional<double> upper = Readout(QString::fromStdString(record.passUpperKeV));
+    const std::optional<double> width = Readout(QString::fromStdString(record.passWidthKeV));
     if (lower && upper && width && (*lower > *upper || std::fabs(*upper - *lower - *width) > ReadoutToleranceKeV))
         return QStringLiteral("az energiaablak szélessége (%1 keV) nem a határai (%2–%3 keV) különbsége")
-            .arg(Number(*width, 3), Number(*lower, 3), Number(*upper, 3));
+            .arg(ReaderNumber(*width, 3), ReaderNumber(*lower, 3), ReaderNumber(*upper, 3));
     return std::nullopt;
 }
 
 // A contest window measures the built-in source alone.
 bool ImpossibleInContest(const EvidenceRecord& record, const PlausibilityContext& context)
 {
-    return !record.teacherMode && record.startSource != QString::fromStdString(context.sources.builtin.Name);
+    return !record.teacherMode && record.startSource != context.sources.builtin.Name;
 }
 
 // The spectrum a record's counts are judged by, and whether a mismatch with
@@ -111,7 +101,7 @@ struct Judge {
 // for the shape.
 std::optional<Judge> JudgeFor(const EvidenceRecord& record, const KnownSourceSet& sources)
 {
-    const std::string name = record.startSource.toStdString();
+    const std::string& name = record.startSource;
     if (!record.teacherMode)
         return Judge{&sources.builtin, true};
     if (sources.named && sources.named->Name == name)
@@ -132,28 +122,23 @@ void Mismatch(const Judge& judge, const QString& reason, Plausibility& verdict)
         verdict.notes << QStringLiteral("tanári mód: a forrás eltérhet az azonos nevű forrástól");
 }
 
-// The last Start's setting as the window had it, with the band searched anew.
-// The record keeps the filter itself (T, V/m, J), which an energy entered in
-// keV would give again only to the bit it was typed with, so the filter is
-// taken as kept.
-void SetUpLastStart(const EvidenceRecord& record, const SourceSpectrum& source, Simulation& sim)
+StartSetting StartOf(const EvidenceRecord& record)
 {
-    SetUpSimulation(sim, {0.0, 0, record.startSlitStep});
-    sim.source = source;
-    sim.filter = {record.startMagneticFieldTesla, record.startElectricFieldVPerM, record.startTunedEnergyJoules};
-    UpdatePassBand(sim);
+    return {record.startMagneticFieldTesla, record.startElectricFieldVPerM, record.startTunedEnergyJoules,
+            record.startSlitStep};
 }
 
 QString BandText(const QString& lower, const QString& upper)
 {
-    return lower.trimmed() + QStringLiteral("–") + upper.trimmed();
+    return QString::fromStdString(ReaderReadoutText(lower.toStdString())) + QStringLiteral("–")
+         + QString::fromStdString(ReaderReadoutText(upper.toStdString()));
 }
 
 QString BandMismatch(const EvidenceRecord& record, const QString& lower, const QString& upper)
 {
     return QStringLiteral("az indításkori energiaablak (%1 keV) nem az, amelyet a program a beállításokból számol "
                           "(%2 keV)")
-        .arg(BandText(record.startPassLowerKeV, record.startPassUpperKeV), BandText(lower, upper));
+        .arg(BandText(QString::fromStdString(record.startPassLowerKeV), QString::fromStdString(record.startPassUpperKeV)), BandText(lower, upper));
 }
 
 // The window sets the electric field from the magnetic one, and without a
@@ -164,22 +149,13 @@ std::optional<QString> ImpossibleWithoutField(const EvidenceRecord& record)
         return QStringLiteral("mágneses indukció nélkül az elektromos térerősség sem lehet %1 V/m")
             .arg(QString::fromStdString(ReaderNumberText(record.startElectricFieldVPerM)));
     const QString none = QString::fromUtf8(NotComputableText);
-    if (record.startPassLowerKeV != none || record.startPassUpperKeV != none || record.startPassWidthKeV != none)
+    if (QString::fromStdString(record.startPassLowerKeV) != none || QString::fromStdString(record.startPassUpperKeV) != none || QString::fromStdString(record.startPassWidthKeV) != none)
         return BandMismatch(record, none, none);
-    // Stop comes at a turn, just after a launch, and Continue launches anew:
-    // each turn may leave one launched particle that never reached the detector.
-    const auto turns = record.launched / ParticlesPerTurn;
-    if (record.detected < record.launched - turns)
+    if (record.detected < FewestDetectedWithoutField(record.launched))
         return QStringLiteral("mágneses indukció nélkül minden részecske a detektorba ér, de a beütésszám (%1) "
                               "kevesebb a kibocsátott részecskék számánál (%2)")
             .arg(QString::number(record.detected), QString::number(record.launched));
     return std::nullopt;
-}
-
-// The two-sided normal tail beyond MaxPull.
-double MaxPullChance()
-{
-    return std::erfc(MaxPull / std::sqrt(2.0));
 }
 
 // The physics of one setting: the band the program searches for it, and the
@@ -197,7 +173,7 @@ void CheckPhysics(const EvidenceRecord& record, const PlausibilityContext& conte
     }
     if (ImpossibleInContest(record, context)) {
         verdict.implausible = QStringLiteral("versenymódban csak a beépített forrással lehet mérni, nem ezzel: „%1”")
-                                  .arg(record.startSource);
+                                  .arg(QString::fromStdString(record.startSource));
         return;
     }
     if (record.startMagneticFieldTesla == 0.0) {
@@ -208,36 +184,28 @@ void CheckPhysics(const EvidenceRecord& record, const PlausibilityContext& conte
     if (!judge) {
         verdict.notes << QStringLiteral("a mérés fizikailag nem ellenőrizhető, mert a forrása ismeretlen: „%1” (a "
                                         "--source FÁJL kapcsoló megadhatja)")
-                             .arg(record.startSource);
+                             .arg(QString::fromStdString(record.startSource));
         return;
     }
     Simulation sim;
-    SetUpLastStart(record, *judge->source, sim);
+    SetUpStart(StartOf(record), *judge->source, sim);
     const BandReadouts readouts = BandReadoutsOf(sim.band);
     const QString lower = QString::fromStdString(readouts.lower);
     const QString upper = QString::fromStdString(readouts.upper);
     const QString width = QString::fromStdString(readouts.width);
-    if (lower != record.startPassLowerKeV || upper != record.startPassUpperKeV || width != record.startPassWidthKeV) {
+    if (lower != QString::fromStdString(record.startPassLowerKeV) || upper != QString::fromStdString(record.startPassUpperKeV) || width != QString::fromStdString(record.startPassWidthKeV)) {
         Mismatch(*judge, BandMismatch(record, lower, upper), verdict);
         return;
     }
-    // The coarse grid clears an honest count in milliseconds; a count it
-    // would flag is judged again on the fine one, since in strong fields the
-    // coarse grid's p may be off by more than a large count's spread.
-    double probability = DetectionProbability(sim, CoarseGrid);
-    double chance = TwoSidedBinomialTail(record.launched, record.detected, probability);
-    if (chance >= MaxPullChance())
+    const CountJudgement judgement = JudgeDetectedCount(sim, record.launched, record.detected);
+    if (judgement.plausible)
         return;
-    probability = DetectionProbability(sim, FineGrid);
-    chance = TwoSidedBinomialTail(record.launched, record.detected, probability);
-    if (chance >= MaxPullChance())
-        return;
-    const ExpectedCount expected = ExpectCount(probability, record.launched, record.detected);
+    const ExpectedCount& expected = judgement.expected;
     Mismatch(*judge,
              QStringLiteral("a beütésszám (%1) %2 szórásnyira van a várhatótól (%3), ekkora eltérés esélye %4")
                  .arg(QString::number(record.detected),
                       expected.pull ? ReaderNumber(std::fabs(*expected.pull), 1) : QStringLiteral("végtelen"),
-                      ReaderNumber(expected.detected, 1), QString::fromStdString(ReaderNumberText(chance, 2))),
+                      ReaderNumber(expected.detected, 1), QString::fromStdString(ReaderNumberText(judgement.chance, 2))),
              verdict);
 }
 
@@ -247,14 +215,14 @@ std::optional<QString> LayoutNotWritten(const EvidenceRecord& record)
 {
     const int layout = LayoutVersion(record);
     qsizetype end = 0;
-    const QVersionNumber program = QVersionNumber::fromString(record.program, &end);
+    const QVersionNumber program = QVersionNumber::fromString(QString::fromStdString(record.program), &end);
     const auto first = [](int version) { return QVersionNumber::fromString(FirstVersionWritingLayout[version - 1]); };
-    const bool before = program.isNull() || end != record.program.size()
+    const bool before = program.isNull() || end != QString::fromStdString(record.program).size()
                      || QVersionNumber::compare(program, first(layout)) < 0;
     const bool after = layout < EvidenceFormatVersion && QVersionNumber::compare(program, first(layout + 1)) >= 0;
     if (!before && !after)
         return std::nullopt;
-    return QStringLiteral("a Vantor %1 változata nem ír %2 adatlapot").arg(record.program, record.format);
+    return QStringLiteral("a Vantor %1 változata nem ír %2 adatlapot").arg(QString::fromStdString(record.program), QString::fromStdString(record.format));
 }
 
 bool NewerThan(const QString& program, const QString& checker)
@@ -292,7 +260,7 @@ QString NumberSuffix(const QString& number)
 
 QString SavedBy(const QString& contestant)
 {
-    if (contestant == JuryContestant)
+    if (contestant == QString::fromUtf8(JuryContestant))
         return QStringLiteral("a zsűri");
     return QStringLiteral("a %1-%2 versenyző").arg(contestant, NumberSuffix(contestant));
 }
@@ -318,18 +286,18 @@ Plausibility CheckPlausibility(const EvidenceRecord& record, const QString& fold
                                const PlausibilityContext& context)
 {
     Plausibility verdict;
-    if (!folderOwner.isEmpty() && record.contestant != folderOwner) {
-        verdict.implausible = SavedBy(record.contestant) + QStringLiteral(" mentette, nem ")
-                            + (folderOwner == JuryContestant ? QStringLiteral("a zsűri") : QStringLiteral("a mappa versenyzője"));
+    if (!folderOwner.isEmpty() && QString::fromStdString(record.contestant) != folderOwner) {
+        verdict.implausible = SavedBy(QString::fromStdString(record.contestant)) + QStringLiteral(" mentette, nem ")
+                            + (folderOwner == QString::fromUtf8(JuryContestant) ? QStringLiteral("a zsűri") : QStringLiteral("a mappa versenyzője"));
         return verdict;
     }
     verdict.implausible = ImpossibleAnywhere(record, context);
     if (verdict.implausible)
         return verdict;
-    if (NewerThan(record.program, context.checkerVersion)) {
+    if (NewerThan(QString::fromStdString(record.program), context.checkerVersion)) {
         verdict.checkerOlder = true;
         verdict.notes << QStringLiteral("a képet a Vantor %1 változata mentette, az ellenőrző régebbi (%2), ezért nem ítélheti meg")
-                             .arg(record.program, context.checkerVersion);
+                             .arg(QString::fromStdString(record.program), context.checkerVersion);
         return verdict;
     }
     verdict.implausible = LayoutNotWritten(record);

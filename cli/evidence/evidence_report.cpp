@@ -48,14 +48,14 @@ struct Column {
 const std::array<Column, 8>& RecordColumns()
 {
     static const std::array<Column, 8> columns{{
-        {QStringLiteral("Mentve"), [](const EvidenceRecord& r) { return SavedAtCell(r.savedAt); }, false},
-        {QStringLiteral("E (keV)"), [](const EvidenceRecord& r) { return Cell(r.energyKeV); }, true},
+        {QStringLiteral("Mentve"), [](const EvidenceRecord& r) { return SavedAtCell(QString::fromStdString(r.savedAt)); }, false},
+        {QStringLiteral("E (keV)"), [](const EvidenceRecord& r) { return Cell(QString::fromStdString(r.energyKeV)); }, true},
         {QStringLiteral("B (µT)"), [](const EvidenceRecord& r) { return OptionalNumber(r.fieldMicrotesla); }, true},
-        {QStringLiteral("Blende (mm)"), [](const EvidenceRecord& r) { return Cell(r.slitMm); }, true},
+        {QStringLiteral("Blende (mm)"), [](const EvidenceRecord& r) { return Cell(QString::fromStdString(r.slitMm)); }, true},
         {QStringLiteral("Kibocsátott"), [](const EvidenceRecord& r) { return QString::number(r.launched); }, true},
         {QStringLiteral("Beütésszám"), [](const EvidenceRecord& r) { return QString::number(r.detected); }, true},
-        {QStringLiteral("Energiaablak (keV)"), [](const EvidenceRecord& r) { return Cell(r.passWidthKeV); }, true},
-        {QStringLiteral("Mérés ideje"), [](const EvidenceRecord& r) { return Cell(r.measuringTime); }, true},
+        {QStringLiteral("Energiaablak (keV)"), [](const EvidenceRecord& r) { return Cell(QString::fromStdString(r.passWidthKeV)); }, true},
+        {QStringLiteral("Mérés ideje"), [](const EvidenceRecord& r) { return Cell(QString::fromStdString(r.measuringTime)); }, true},
     }};
     return columns;
 }
@@ -104,9 +104,9 @@ QString RowNote(const EvidenceRow& row)
         notes << row.check.reason;
     // An intact picture of another is flagged with that reason already.
     const std::optional<EvidenceRecord>& record = row.check.record;
-    if (record && !row.file.owner.isEmpty() && record->contestant != row.file.owner
+    if (record && !row.file.owner.isEmpty() && QString::fromStdString(record->contestant) != row.file.owner
         && row.check.status != EvidenceStatus::Implausible)
-        notes << SavedBy(record->contestant) + QStringLiteral(" mentette");
+        notes << SavedBy(QString::fromStdString(record->contestant)) + QStringLiteral(" mentette");
     notes << row.plausibility.notes;
     if (SavedInTeacherMode(row))
         notes << QStringLiteral("tanári módban mentve");
@@ -199,7 +199,7 @@ std::string EvidenceCsv(const std::vector<EvidenceRow>& rows)
         QStringList fields{CsvField(row.file.folder), CsvField(row.file.name), StatusText(row.check.status),
                            CsvField(RowNote(row))};
         for (const EvidenceField& field : EvidenceFields())
-            fields << (row.check.record ? CsvField(FieldText(*row.check.record, field)) : QString());
+            fields << (row.check.record ? CsvField(QString::fromStdString(FieldText(*row.check.record, field))) : QString());
         csv += fields.join(u',') + u'\n';
     }
     return csv.toStdString();

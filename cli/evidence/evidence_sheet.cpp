@@ -81,14 +81,14 @@ bool IsName(std::string_view field)
 SheetCell FieldCell(const EvidenceRecord& record, const EvidenceField& field)
 {
     if (std::string_view(field.name) == "savedAt")
-        return SavedAtCell(record.savedAt);
+        return SavedAtCell(QString::fromStdString(record.savedAt));
     if (IsName(field.name))
-        return FieldText(record, field).toStdString();
+        return FieldText(record, field);
     return std::visit(Overloaded{
-                          [&](QString EvidenceRecord::*text) { return TextCell(record.*text); },
+                          [&](std::string EvidenceRecord::*text) { return TextCell(QString::fromStdString(record.*text)); },
                           [&](bool EvidenceRecord::*flag) { return SheetCell(record.*flag); },
-                          [&](qint32 EvidenceRecord::*number) { return SheetCell(double(record.*number)); },
-                          [&](std::optional<qint32> EvidenceRecord::*number) {
+                          [&](std::int32_t EvidenceRecord::*number) { return SheetCell(double(record.*number)); },
+                          [&](std::optional<std::int32_t> EvidenceRecord::*number) {
                               return (record.*number) ? SheetCell(double(*(record.*number))) : SheetCell();
                           },
                           [&](double EvidenceRecord::*number) { return SheetCell(record.*number); },

@@ -43,8 +43,8 @@ TEST(Spreadsheet, AJuryRoomReadsBackWithOneRowPerPicture)
     ASSERT_TRUE(QDir(room.path()).mkpath(QStringLiteral("21")));
     ASSERT_TRUE(QDir(room.path()).mkpath(QStringLiteral("22")));
     EvidenceRecord other = MeasuredRecord(2000);
-    other.contestant = QStringLiteral("22");
-    other.passWidthKeV = QStringLiteral("Nem számolható");
+    other.contestant = "22";
+    other.passWidthKeV = "Nem számolható";
     QByteArray modified = SealedTestPicture();
     modified[modified.size() / 2] ^= 1;
     ASSERT_TRUE(WriteBytes(room.filePath(QStringLiteral("21/01_spektrum.jpg")), SealedTestPicture()));

@@ -1,6 +1,6 @@
-#include "evidence/jpeg_segments.h"
 #include "evidence/picture_check.h"
-#include "evidence/record_json.h"
+#include "evidence/record_reading.h"
+#include "record/jpeg_segments.h"
 #include "tests/support/evidence_pictures.h"
 
 #include <QCryptographicHash>
@@ -17,10 +17,15 @@
 
 namespace {
 
+std::string_view Bytes(const QByteArray& bytes)
+{
+    return {bytes.constData(), static_cast<std::size_t>(bytes.size())};
+}
+
 // The sealed picture with its one comment segment cut out.
 QByteArray WithoutComment(const QByteArray& sealed)
 {
-    const JpegLayout layout = ScanJpeg(sealed);
+    const JpegLayout layout = ScanJpeg(Bytes(sealed));
     EXPECT_EQ(layout.comments.size(), 1u);
     QByteArray rest = sealed;
     rest.remove(layout.comments[0].begin, layout.comments[0].end - layout.comments[0].begin);
@@ -55,11 +60,11 @@ TEST(SealedPicture, TheCommentFollowsTheJfifHeaderAndIsTheOnlyAddition)
     const QByteArray sealed = SealedTestPicture();
 
     EXPECT_EQ(WithoutComment(sealed), plain);
-    const JpegLayout layout = ScanJpeg(sealed);
-    EXPECT_TRUE(layout.problem.isEmpty());
+    const JpegLayout layout = ScanJpeg(Bytes(sealed));
+    EXPECT_TRUE(layout.problem.empty());
     EXPECT_EQ(sealed.mid(2, 2), QByteArray("\xFF\xE0"));
     EXPECT_EQ(layout.comments[0].begin, 4 + ((uchar(sealed[4]) << 8) | uchar(sealed[5])));
-    const QByteArray comment = CommentText(sealed, layout.comments[0]).toByteArray();
+    const QByteArray comment = QByteArray::fromStdString(std::string(CommentText(Bytes(sealed), layout.comments[0])));
     EXPECT_EQ(ReadRecord(comment).kind, RecordReading::Kind::Read);
 }
 
@@ -74,7 +79,7 @@ TEST(SealedPicture, TheDigestIsTheFilesSha256WithItsOwnDigitsReadAsZeros)
     EXPECT_EQ(check.status, EvidenceStatus::Intact);
     ASSERT_TRUE(check.record.has_value());
     EXPECT_EQ(check.record->launched, 1000);
-    EXPECT_EQ(check.record->digest, QString::fromLatin1(digest));
+    EXPECT_EQ(check.record->digest, digest.toStdString());
 }
 
 TEST(PictureCheck, AnyChangeOutsideTheDigestIsSeen)
@@ -95,10 +100,10 @@ TEST(PictureCheck, AnyChangeOutsideTheDigestIsSeen)
 TEST(PictureCheck, HostileFilesGetAStatusAndAReason)
 {
     const QByteArray sealed = SealedTestPicture();
-    const JpegLayout layout = ScanJpeg(sealed);
+    const JpegLayout layout = ScanJpeg(Bytes(sealed));
     const QByteArray segment = sealed.mid(layout.comments[0].begin, layout.comments[0].end - layout.comments[0].begin);
     auto withComment = [](const QByteArray& jpeg, const QByteArray& text) {
-        return WithComment(jpeg, ScanJpeg(jpeg).commentPlace, text);
+        return QByteArray::fromStdString(WithComment(Bytes(jpeg), ScanJpeg(Bytes(jpeg)).commentPlace, Bytes(text)));
     };
 
     ExpectStatus(sealed.left(sealed.size() - 100), EvidenceStatus::Unreadable,
@@ -123,7 +128,7 @@ TEST(PictureCheck, HostileFilesGetAStatusAndAReason)
     ExpectStatus(withComment(PlainJpeg(), "{\"launched\":1000}"), EvidenceStatus::NoRecord,
                  QStringLiteral("a megjegyzés nem Vantor-adatlap"));
     ExpectStatus(withComment(PlainJpeg(), "{\"format\":\"vantor-evidence/1\",\"launched\":1000}"),
-                 EvidenceStatus::Modified, QStringLiteral("hiányzik a „Program verziója” mező"));
+                 EvidenceStatus::Modified, QStringLiteral("hiányzik a „Program változata” mező"));
 
     // A second copy of the record, and another program's comment before it.
     QByteArray twice = sealed;
@@ -135,7 +140,7 @@ TEST(PictureCheck, HostileFilesGetAStatusAndAReason)
 
     ExpectStatus(Replaced(sealed, DigestIn(sealed), QByteArray(64, 'g')), EvidenceStatus::Modified,
                  QStringLiteral("az ellenőrzőösszeg nem 64 jegyű hexadecimális szám"));
-    const QByteArray spaced = CommentText(sealed, layout.comments[0]).toByteArray().replace("\"digest\":", "\"digest\" :");
+    const QByteArray spaced = QByteArray::fromStdString(std::string(CommentText(Bytes(sealed), layout.comments[0]))).replace("\"digest\":", "\"digest\" :");
     ExpectStatus(withComment(PlainJpeg(), spaced), EvidenceStatus::Modified,
                  QStringLiteral("az adatlap nem olyan alakú, amilyet a program ír"));
 }

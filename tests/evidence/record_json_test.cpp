@@ -1,4 +1,5 @@
-#include "evidence/record_json.h"
+#include "evidence/record_reading.h"
+#include "record/record_json.h"
 #include "tests/support/evidence_pictures.h"
 
 #include <QJsonDocument>
@@ -8,6 +9,11 @@
 
 namespace {
 
+QByteArray Json(const EvidenceRecord& record)
+{
+    return QByteArray::fromStdString(RecordJson(record));
+}
+
 void ExpectSameFields(const EvidenceRecord& read, const EvidenceRecord& written)
 {
     for (const EvidenceField& field : EvidenceFields())
@@ -16,7 +22,7 @@ void ExpectSameFields(const EvidenceRecord& read, const EvidenceRecord& written)
 
 QByteArray WithField(const char* name, const QJsonValue& value)
 {
-    QJsonObject object = QJsonDocument::fromJson(RecordJson(MeasuredRecord())).object();
+    QJsonObject object = QJsonDocument::fromJson(Json(MeasuredRecord())).object();
     if (value.isUndefined())
         object.remove(QLatin1StringView(name));
     else
@@ -27,11 +33,11 @@ QByteArray WithField(const char* name, const QJsonValue& value)
 TEST(RecordJson, ReadsBackEveryFieldInOneLineWithTheFormatFirstAndTheDigestLast)
 {
     EvidenceRecord record = MeasuredRecord();
-    record.digest = QString(64, u'a');
+    record.digest = std::string(64, 'a');
     record.fieldMicrotesla.reset();
     record.teacherMode = true;
-    record.source = QStringLiteral("\"idézet\"\n\\ és ő");
-    const QByteArray json = RecordJson(record);
+    record.source = "\"idézet\"\n\\ és ő";
+    const QByteArray json = Json(record);
 
     EXPECT_FALSE(json.contains('\n'));
     EXPECT_TRUE(json.startsWith("{\"format\":\"vantor-evidence/3\",\"program\":\"2.2.0.3\","));
@@ -47,16 +53,16 @@ TEST(RecordJson, LongTextsAreCutSoThatTheRecordFitsOneComment)
 {
     EvidenceRecord record = MeasuredRecord();
     const QString longest(32767, QChar(0x20AC));
-    for (QString* text : {&record.energyKeV, &record.electricFieldVPerM, &record.slitMm, &record.measuringTime,
+    for (std::string* text : {&record.energyKeV, &record.electricFieldVPerM, &record.slitMm, &record.measuringTime,
                           &record.passLowerKeV, &record.passUpperKeV, &record.passWidthKeV, &record.source,
                           &record.contestant, &record.savedAt, &record.program})
-        *text = longest;
-    const QByteArray json = RecordJson(record);
+        *text = longest.toStdString();
+    const QByteArray json = Json(record);
 
     EXPECT_LE(json.size(), 65533);
     const RecordReading reading = ReadRecord(json);
     ASSERT_EQ(reading.kind, RecordReading::Kind::Read);
-    EXPECT_EQ(reading.record.source, longest.first(MaxRecordTextLength));
+    EXPECT_EQ(reading.record.source, longest.first(MaxRecordTextLength).toStdString());
 }
 
 TEST(RecordJson, OnlyAVantorRecordIsARecord)
@@ -78,12 +84,12 @@ TEST(RecordJson, OnlyAVantorRecordIsARecord)
 // may leave the field out.
 TEST(RecordJson, ARecordOfTheFirstLayoutIsReadAsAContestPicture)
 {
-    QJsonObject object = QJsonDocument::fromJson(RecordJson(MeasuredRecord())).object();
+    QJsonObject object = QJsonDocument::fromJson(Json(MeasuredRecord())).object();
     object.remove(QLatin1StringView("teacherMode"));
     object.insert(QLatin1StringView("format"), QStringLiteral("vantor-evidence/1"));
     const RecordReading reading = ReadRecord(QJsonDocument(object).toJson());
     ASSERT_EQ(reading.kind, RecordReading::Kind::Read) << reading.problem.toStdString();
-    EXPECT_EQ(reading.record.format, QStringLiteral("vantor-evidence/1"));
+    EXPECT_EQ(reading.record.format, "vantor-evidence/1");
     EXPECT_FALSE(reading.record.teacherMode);
     EXPECT_EQ(reading.record.detected, MeasuredRecord().detected);
 }
@@ -107,7 +113,7 @@ TEST(RecordJson, AMissingOrWronglyTypedFieldBreaksTheRecord)
         {"passLowerKeV", QStringLiteral("hiányzik az „E_min (keV)” mező")},
         {"startSource", QStringLiteral("hiányzik az „Indításkor: forrás” mező")},
         {"countsFromLastStart", QStringLiteral("hiányzik az „A számok az utolsó indítástól” mező")},
-        {"program", QStringLiteral("hiányzik a „Program verziója” mező")},
+        {"program", QStringLiteral("hiányzik a „Program változata” mező")},
     };
     for (const auto& [name, problem] : missing)
         EXPECT_EQ(ReadRecord(WithField(name, QJsonValue::Undefined)).problem, problem) << name;
@@ -131,7 +137,7 @@ TEST(RecordJson, AMissingOrWronglyTypedFieldBreaksTheRecord)
 // without a record.
 TEST(RecordJson, ARecordNoProgramWritesIsBroken)
 {
-    const QByteArray json = RecordJson(MeasuredRecord());
+    const QByteArray json = Json(MeasuredRecord());
     auto edited = [&](const QByteArray& from, const QByteArray& to) {
         EXPECT_TRUE(json.contains(from)) << from.toStdString();
         return QByteArray(json).replace(from, to);

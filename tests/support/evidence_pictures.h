@@ -1,6 +1,6 @@
 #pragma once
 
-#include "evidence/evidence_record.h"
+#include "record/evidence_record.h"
 #include "evidence/picture_digest.h"
 #include "tests/support/band_at_50kev.h"
 
@@ -34,27 +34,27 @@ inline constexpr double ShareAt50KeV = 0.0719316;
 inline EvidenceRecord MeasuredRecord(qint32 launched = 1000, std::optional<qint32> detected = std::nullopt)
 {
     EvidenceRecord record;
-    record.program = QStringLiteral("2.2.0.3");
-    record.contestant = QStringLiteral("21");
-    record.savedAt = QStringLiteral("2024-03-15T10:42:07+01:00");
-    record.energyKeV = QStringLiteral("50");
+    record.program = "2.2.0.3";
+    record.contestant = "21";
+    record.savedAt = "2024-03-15T10:42:07+01:00";
+    record.energyKeV = "50";
     record.fieldMicrotesla = 1000;
-    record.electricFieldVPerM = QStringLiteral(" 123456.78901");
+    record.electricFieldVPerM = " 123456.78901";
     record.fieldsOn = true;
     record.slitStep = 0;
-    record.slitMm = QStringLiteral("0.5");
+    record.slitMm = "0.5";
     record.setCount = 1000;
     record.stopAtSetCount = false;
     record.clearDetectorOnStart = true;
     record.tracksShown = true;
     record.launched = launched;
     record.detected = detected.value_or(qRound(ShareAt50KeV * launched));
-    record.measuringTime = QStringLiteral("0:00:02");
+    record.measuringTime = "0:00:02";
     record.running = false;
-    record.passLowerKeV = QString::fromLatin1(BandAt50KeV.lower);
-    record.passUpperKeV = QString::fromLatin1(BandAt50KeV.upper);
-    record.passWidthKeV = QString::fromLatin1(BandAt50KeV.width);
-    record.source = QStringLiteral("Béta-forrás: radiokarbon (C-14)");
+    record.passLowerKeV = BandAt50KeV.lower;
+    record.passUpperKeV = BandAt50KeV.upper;
+    record.passWidthKeV = BandAt50KeV.width;
+    record.source = "Béta-forrás: radiokarbon (C-14)";
     record.countsFromLastStart = true;
     record.detectorClearedAtStart = true;
     record.startTunedEnergyJoules = 8.0108831699999992e-15;

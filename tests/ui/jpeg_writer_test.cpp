@@ -1,5 +1,5 @@
 #include "evidence/picture_check.h"
-#include "evidence/record_json.h"
+#include "evidence/record_reading.h"
 #include "ui/jpeg_writer.h"
 
 #include <QColor>

@@ -147,7 +147,7 @@ TEST_F(TeacherMode, ALongNameIsCutAtItsEndOnTheApparatusOnly)
     Find<QAction>("Mentskpknt1")->trigger();
     const PictureCheck picture = CheckPictureFile(dialogs.savePath);
     ASSERT_TRUE(picture.record) << picture.reason.toStdString();
-    EXPECT_EQ(picture.record->source, name);
+    EXPECT_EQ(picture.record->source, name.toStdString());
 }
 
 TEST_F(TeacherMode, AMeasurementOfAChosenSourceCountsAsVantorCli)

@@ -1,7 +1,8 @@
 #include "tests/ui/window_fixture.h"
 
 #include "evidence/picture_check.h"
-#include "evidence/record_json.h"
+#include "evidence/record_reading.h"
+#include "record/record_json.h"
 #include "identification/contestant_code.h"
 
 #include <QAction>
@@ -58,7 +59,7 @@ TEST_F(WindowPictures, NumberedPictureLandsInTheContestantsFolderWithTheWindowsR
     EXPECT_EQ(record.program, "2.2.0.3");
     EXPECT_EQ(record.energyKeV, "50");
     EXPECT_EQ(record.fieldMicrotesla, 1000);
-    EXPECT_EQ(record.electricFieldVPerM, Text("EField"));
+    EXPECT_EQ(record.electricFieldVPerM, Text("EField").toStdString());
     EXPECT_TRUE(record.fieldsOn);
     EXPECT_EQ(record.slitStep, 0);
     EXPECT_EQ(record.slitMm, "0.5");
@@ -70,14 +71,15 @@ TEST_F(WindowPictures, NumberedPictureLandsInTheContestantsFolderWithTheWindowsR
     EXPECT_EQ(QString::number(record.launched), Text("Edit9"));
     EXPECT_EQ(QString::number(record.detected), Text("Edit8"));
     EXPECT_EQ(record.launched, sim.run.launchedCount);
-    EXPECT_EQ(record.measuringTime, Text("Edit1"));
+    EXPECT_EQ(record.measuringTime, Text("Edit1").toStdString());
     EXPECT_FALSE(record.running);
-    EXPECT_EQ(record.passWidthKeV, Text("Edit14"));
-    EXPECT_EQ(record.passLowerKeV, Text("Edit12"));
-    EXPECT_EQ(record.source, form->findChild<QLabel*>("Panel9")->text());
-    const QDateTime savedAt = QDateTime::fromString(record.savedAt, Qt::ISODate);
-    EXPECT_TRUE(record.savedAt.contains(QRegularExpression("^\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\d[+-]\\d\\d:\\d\\d$")))
-        << record.savedAt.toStdString();
+    EXPECT_EQ(record.passWidthKeV, Text("Edit14").toStdString());
+    EXPECT_EQ(record.passLowerKeV, Text("Edit12").toStdString());
+    EXPECT_EQ(record.source, form->findChild<QLabel*>("Panel9")->text().toStdString());
+    const QString savedAtText = QString::fromStdString(record.savedAt);
+    const QDateTime savedAt = QDateTime::fromString(savedAtText, Qt::ISODate);
+    EXPECT_TRUE(savedAtText.contains(QRegularExpression("^\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\d[+-]\\d\\d:\\d\\d$")))
+        << record.savedAt;
     EXPECT_LE(std::abs(savedAt.secsTo(QDateTime::currentDateTime())), 60);
 }
 
@@ -119,7 +121,7 @@ TEST_F(WindowPictures, MeasuringTimeIsTheTimeThatPassedWhateverTheWallClockSays)
     form->findChild<QAction*>("Kpernymentse1")->trigger();
     const EvidenceRecord record = IntactRecordOf(rootFolder.path() + "/21/01_tel.jpg");
     EXPECT_EQ(record.measuringTime, "0:01:05");
-    EXPECT_EQ(QDateTime::fromString(record.savedAt, Qt::ISODate).toMSecsSinceEpoch(),
+    EXPECT_EQ(QDateTime::fromString(QString::fromStdString(record.savedAt), Qt::ISODate).toMSecsSinceEpoch(),
               duration_cast<milliseconds>(wall.time_since_epoch()).count());
 }
 
@@ -141,7 +143,7 @@ TEST_F(WindowPictures, TheLongestTypedTextStillLeavesARecord)
     const QString written = rootFolder.path() + "/hosszu.jpg";
     dialogs.savePath = written;
     form->findChild<QAction*>("Mentskpknt1")->trigger();
-    EXPECT_EQ(IntactRecordOf(written).energyKeV, typed.first(MaxRecordTextLength));
+    EXPECT_EQ(IntactRecordOf(written).energyKeV, typed.first(MaxRecordTextLength).toStdString());
 }
 
 TEST_F(WindowPictures, PictureDuringARunShowsTheTracks)

@@ -41,7 +41,7 @@ protected:
     static EvidenceRecord RecordOf(const QString& contestant, qint32 launched)
     {
         EvidenceRecord record = MeasuredRecord(launched);
-        record.contestant = contestant;
+        record.contestant = contestant.toStdString();
         return record;
     }
 
@@ -103,16 +103,16 @@ TEST_F(EvidenceCommand, APathThatDoesNotExistIsABadArgument)
     const CommandOutcome outcome = Run({Room(), PathText(QStringLiteral("23"))});
 
     EXPECT_EQ(outcome.exitStatus, ExitRefused);
-    EXPECT_EQ(outcome.error, "vantor-cli: nincs ilyen fájl vagy mappa: '" + PathText(QStringLiteral("23")) + "'");
+    EXPECT_EQ(outcome.error, "vantor-cli: nincs ilyen fájl vagy mappa: „" + PathText(QStringLiteral("23")) + "”");
     EXPECT_TRUE(outcome.output.empty());
 }
 
 TEST_F(EvidenceCommand, RecordTextsCannotSteerTheTerminalOrTheSpreadsheet)
 {
     EvidenceRecord record = RecordOf(QStringLiteral("22"), 1000);
-    record.energyKeV = QStringLiteral("\x1b[2J50");
+    record.energyKeV = "\x1b[2J50";
     record.teacherMode = true;
-    record.source = QStringLiteral("=HYPERLINK(\"http://x\",\"ok\")");
+    record.source = "=HYPERLINK(\"http://x\",\"ok\")";
     Save(QStringLiteral("21/01_masolt.jpg"), SealedTestPicture(record));
     const QString csv = temporary.filePath(QStringLiteral("terem.csv"));
 
@@ -178,10 +178,13 @@ TEST_F(EvidenceCommand, AFolderWithNumberedSubfoldersIsNoRoomOfContestants)
 TEST_F(EvidenceCommand, ThePageLinksThePicturesFromItsOwnFolderAndEscapesTheRecords)
 {
     EvidenceRecord record = MeasuredRecord();
-    record.source = QStringLiteral("<script>alert(1)</script>");
+    record.source = "<script>alert(1)</script>";
     record.teacherMode = true;
     Save(QStringLiteral("21/01 első #1.jpg"), SealedTestPicture(record));
     Save(QStringLiteral("22/01_a.jpg"), PlainJpeg());
+    QByteArray broken = SealedTestPicture();
+    ASSERT_GT(broken.indexOf("\"program\":"), 0);
+    Save(QStringLiteral("22/02_b.jpg"), broken.replace("\"program\":", "\"prograx\":"));
     ASSERT_TRUE(QDir(temporary.path()).mkdir(QStringLiteral("zsuri")));
     const QString page = temporary.filePath(QStringLiteral("zsuri/terem.html"));
 
@@ -194,8 +197,11 @@ TEST_F(EvidenceCommand, ThePageLinksThePicturesFromItsOwnFolderAndEscapesTheReco
     EXPECT_FALSE(html.contains(QStringLiteral("<script>")));
     // Dates and computed figures as a Hungarian reader writes them.
     EXPECT_TRUE(html.contains(QStringLiteral("<dt>Mentve</dt><dd>2024. 03. 15. 10:42:07</dd>")));
-    EXPECT_TRUE(html.contains(QStringLiteral(" · 10⁻¹⁵</dd>")));
+    EXPECT_TRUE(html.contains(QStringLiteral("<dt>Indításkor: áteresztett energia (J)</dt><dd>8,011 · 10⁻¹⁵</dd>")));
+    EXPECT_TRUE(html.contains(QStringLiteral("<dt>E_min (keV)</dt><dd>46,741</dd>")));
     EXPECT_TRUE(html.contains(QStringLiteral("<article class=\"norecord flagged\">")));
+    EXPECT_EQ(html.count(QStringLiteral("<p>A képben nincs adatlap.</p>")), 1);
+    EXPECT_TRUE(html.contains(QStringLiteral("<p>A kép adatlapja hibás, ezért nem mutatható meg.</p>")));
     // Intact, but saved in class: the jury looks at it all the same.
     EXPECT_TRUE(html.contains(QStringLiteral("<article class=\"intact flagged\">")));
     EXPECT_TRUE(html.contains(QStringLiteral("<a href=\"#mappa-1\" class=\"flagged\">21</a>")));

@@ -23,7 +23,7 @@ protected:
         ASSERT_TRUE(QDir(temporary.path()).mkpath(QStringLiteral("terem/23")));
         ASSERT_TRUE(QDir(temporary.path()).mkpath(QStringLiteral("mashol")));
         EvidenceRecord record = MeasuredRecord();
-        record.contestant = QStringLiteral("30");
+        record.contestant = "30";
         ASSERT_TRUE(WriteBytes(Room() + QStringLiteral("/30/01_eredmeny.jpg"), SealedTestPicture(record)));
         ASSERT_TRUE(WriteBytes(Room() + QStringLiteral("/30/02_meres.jpg"), SealedTestPicture(record)));
         ASSERT_TRUE(WriteBytes(temporary.filePath(QStringLiteral("mashol/01_kint.jpg")), SealedTestPicture(record)));

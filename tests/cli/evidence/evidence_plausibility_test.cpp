@@ -48,33 +48,33 @@ TEST_F(Plausible, EveryImpossibleRecordIsFlaggedWithItsReason)
         {"negatív a beütésszám (-1)", [](EvidenceRecord& r) { r.detected = -1; }},
         {"a Blende lépése (99) a 0–19 tartományon kívül van", [](EvidenceRecord& r) { r.slitStep = 99; }},
         {"a Beállított részecskeszám (0) nem írható be a programba", [](EvidenceRecord& r) { r.setCount = 0; }},
-        {"negatív a mérés ideje (-0:00:03)", [](EvidenceRecord& r) { r.measuringTime = QStringLiteral("-0:00:03"); }},
+        {"negatív a mérés ideje (-0:00:03)", [](EvidenceRecord& r) { r.measuringTime = "-0:00:03"; }},
         {"a mérés ideje (0:-1:00) nem olyan alakú, amilyet a program ír",
-         [](EvidenceRecord& r) { r.measuringTime = QStringLiteral("0:-1:00"); }},
+         [](EvidenceRecord& r) { r.measuringTime = "0:-1:00"; }},
         {"a mérés ideje (24:00:00) nem olyan alakú, amilyet a program ír",
-         [](EvidenceRecord& r) { r.measuringTime = QStringLiteral("24:00:00"); }},
-        {"a mentés ideje (tegnap) nem dátum", [](EvidenceRecord& r) { r.savedAt = QStringLiteral("tegnap"); }},
-        {"az energiaablak szélessége (0.001 keV) nem a határai (1.000–150.000 keV) különbsége",
+         [](EvidenceRecord& r) { r.measuringTime = "24:00:00"; }},
+        {"a mentés ideje (tegnap) nem dátum", [](EvidenceRecord& r) { r.savedAt = "tegnap"; }},
+        {"az energiaablak szélessége (0,001 keV) nem a határai (1,000–150,000 keV) különbsége",
          [](EvidenceRecord& r) {
-             r.passLowerKeV = QStringLiteral("1.000");
-             r.passUpperKeV = QStringLiteral("150.000");
-             r.passWidthKeV = QStringLiteral("0.001");
+             r.passLowerKeV = "1.000";
+             r.passUpperKeV = "150.000";
+             r.passWidthKeV = "0.001";
          }},
         {"a mentés ideje (2030. 01. 01. 10:00:00) több mint egy nappal későbbi az ellenőrzésnél",
-         [](EvidenceRecord& r) { r.savedAt = QStringLiteral("2030-01-01T10:00:00+01:00"); }},
-        {"az indításkori energiaablak (1.000–150.000 keV) nem az, amelyet a program a beállításokból számol "
-         "(46.741–53.863 keV)",
+         [](EvidenceRecord& r) { r.savedAt = "2030-01-01T10:00:00+01:00"; }},
+        {"az indításkori energiaablak (1,000–150,000 keV) nem az, amelyet a program a beállításokból számol "
+         "(46,741–53,863 keV)",
          [](EvidenceRecord& r) {
-             r.startPassLowerKeV = QStringLiteral("     1.000");
-             r.startPassUpperKeV = QStringLiteral("   150.000");
-             r.startPassWidthKeV = QStringLiteral("   149.000");
+             r.startPassLowerKeV = "     1.000";
+             r.startPassUpperKeV = "   150.000";
+             r.startPassWidthKeV = "   149.000";
          }},
         {"a beütésszám (7683) 6,0 szórásnyira van a várhatótól (7193,2), ekkora eltérés esélye 3 · 10⁻⁹",
          [](EvidenceRecord& r) { r.launched = 100000, r.detected = CountAt(6.0, 100000); }},
         {"a beütésszám (6703) 6,0 szórásnyira van a várhatótól (7193,2), ekkora eltérés esélye 1,4 · 10⁻⁹",
          [](EvidenceRecord& r) { r.launched = 100000, r.detected = CountAt(-6.0, 100000); }},
         {"a 22-es versenyző mentette, nem a mappa versenyzője",
-         [](EvidenceRecord& r) { r.contestant = QStringLiteral("22"); }},
+         [](EvidenceRecord& r) { r.contestant = "22"; }},
     };
     for (const Case& c : cases) {
         EvidenceRecord record = MeasuredRecord();
@@ -87,7 +87,7 @@ TEST_F(Plausible, EveryImpossibleRecordIsFlaggedWithItsReason)
 TEST_F(Plausible, AClockHoursAheadIsNoFault)
 {
     EvidenceRecord record = MeasuredRecord();
-    record.savedAt = QStringLiteral("2024-03-16T09:00:00+01:00");
+    record.savedAt = "2024-03-16T09:00:00+01:00";
     EXPECT_EQ(Check(record).implausible, std::nullopt);
 }
 
@@ -108,7 +108,7 @@ TEST_F(Plausible, AnUnknownSourceIsNotCheckedUnlessNamed)
 {
     EvidenceRecord record = MeasuredRecord(100000, CountAt(8, 100000));
     record.teacherMode = true;
-    record.startSource = record.source = QStringLiteral("Tanári forrás");
+    record.startSource = record.source = "Tanári forrás";
     const Plausibility verdict = Check(record);
     EXPECT_EQ(verdict.implausible, std::nullopt);
     EXPECT_EQ(verdict.notes, QStringList{QStringLiteral("a mérés fizikailag nem ellenőrizhető, mert a forrása "
@@ -124,7 +124,7 @@ TEST_F(Plausible, AnUnknownSourceIsNotCheckedUnlessNamed)
 TEST_F(Plausible, ANewerProgramIsNotJudgedButSaidSo)
 {
     EvidenceRecord record = MeasuredRecord(100, 5000);
-    record.program = QStringLiteral("9.9.9");
+    record.program = "9.9.9";
     const Plausibility verdict = Check(record);
     EXPECT_EQ(verdict.implausible, std::nullopt);
     EXPECT_TRUE(verdict.checkerOlder);
@@ -132,19 +132,11 @@ TEST_F(Plausible, ANewerProgramIsNotJudgedButSaidSo)
                                                         "régebbi (2.2.0.3), ezért nem ítélheti meg")});
 
     // No program of any version saves in the future, nor counts below zero.
-    record.savedAt = QStringLiteral("2030-01-01T10:00:00+01:00");
+    record.savedAt = "2030-01-01T10:00:00+01:00";
     EXPECT_TRUE(Check(record).implausible.has_value());
     record.savedAt = MeasuredRecord().savedAt;
     record.launched = -5;
     EXPECT_TRUE(Check(record).implausible.has_value());
-}
-
-// Ten launched with 0.72 expected: five detected lie 5.2 deviations out, but
-// one honest picture in 1500 shows as many; ten in a row, never.
-TEST_F(Plausible, AFewExpectedCountsAreJudgedByTheirBinomialTail)
-{
-    EXPECT_EQ(Check(MeasuredRecord(10, 5)).implausible, std::nullopt);
-    EXPECT_TRUE(Check(MeasuredRecord(10, 10)).implausible.has_value());
 }
 
 // Without a magnetic field every launched particle reaches the detector,
@@ -154,7 +146,7 @@ TEST_F(Plausible, WithoutAMagneticFieldEveryParticleIsDetected)
     EvidenceRecord record = MeasuredRecord(1000, 1000);
     record.startMagneticFieldTesla = 0.0;
     record.startElectricFieldVPerM = 0.0;
-    record.startPassLowerKeV = record.startPassUpperKeV = record.startPassWidthKeV = QStringLiteral("Nem számolható");
+    record.startPassLowerKeV = record.startPassUpperKeV = record.startPassWidthKeV = "Nem számolható";
     EXPECT_EQ(Check(record).implausible, std::nullopt);
     EXPECT_TRUE(Check(record).notes.isEmpty());
 
@@ -177,13 +169,13 @@ TEST_F(Plausible, WithoutAMagneticFieldEveryParticleIsDetected)
 TEST_F(Plausible, ALayoutTheNamedProgramDoesNotWriteIsFlagged)
 {
     EvidenceRecord record = MeasuredRecord(100000, CountAt(8, 100000));
-    record.format = QStringLiteral("vantor-evidence/2");
+    record.format = "vantor-evidence/2";
     EXPECT_EQ(Check(record).implausible.value_or(QString()).toStdString(),
               "a Vantor 2.2.0.3 változata nem ír vantor-evidence/2 adatlapot");
-    record.format = QStringLiteral("vantor-evidence/1");
+    record.format = "vantor-evidence/1";
     EXPECT_TRUE(Check(record).implausible.has_value());
     record = MeasuredRecord();
-    record.program = QStringLiteral("2.2.0.2");
+    record.program = "2.2.0.2";
     EXPECT_EQ(Check(record).implausible.value_or(QString()).toStdString(),
               "a Vantor 2.2.0.2 változata nem ír vantor-evidence/3 adatlapot");
 }
@@ -209,7 +201,7 @@ TEST_F(Plausible, OnlyANamedFileVouchesForATeachersSource)
     EXPECT_TRUE(contest.notes.isEmpty());
 
     EvidenceRecord loaded = MeasuredRecord();
-    loaded.startSource = QStringLiteral("Sr-90");
+    loaded.startSource = "Sr-90";
     EXPECT_EQ(Check(loaded).implausible.value_or(QString()).toStdString(),
               "versenymódban csak a beépített forrással lehet mérni, nem ezzel: „Sr-90”");
 }

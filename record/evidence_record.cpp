@@ -1,8 +1,7 @@
-#include "evidence/evidence_record.h"
+#include "record/evidence_record.h"
 
+#include "base/number_text.h"
 #include "base/overloaded.h"
-
-#include <QLocale>
 
 #include <array>
 
@@ -11,7 +10,7 @@ namespace {
 // The labels are the window's own words where it has them.
 const std::array<EvidenceField, 34> Fields{{
     {"format", "Adatlapformátum", &EvidenceRecord::format},
-    {"program", "Program verziója", &EvidenceRecord::program},
+    {"program", "Program változata", &EvidenceRecord::program},
     {"contestant", "Versenyző", &EvidenceRecord::contestant},
     {"teacherMode", "Tanári mód", &EvidenceRecord::teacherMode, 2},
     {"savedAt", "Mentve", &EvidenceRecord::savedAt},
@@ -53,20 +52,16 @@ std::span<const EvidenceField> EvidenceFields()
     return Fields;
 }
 
-QString FieldText(const EvidenceRecord& record, const EvidenceField& field)
+std::string FieldText(const EvidenceRecord& record, const EvidenceField& field)
 {
     return std::visit(Overloaded{
-                          [&](QString EvidenceRecord::*text) { return record.*text; },
-                          [&](bool EvidenceRecord::*flag) {
-                              return record.*flag ? QStringLiteral("true") : QStringLiteral("false");
+                          [&](std::string EvidenceRecord::*text) { return record.*text; },
+                          [&](bool EvidenceRecord::*flag) { return std::string(record.*flag ? "true" : "false"); },
+                          [&](std::int32_t EvidenceRecord::*number) { return std::to_string(record.*number); },
+                          [&](std::optional<std::int32_t> EvidenceRecord::*number) {
+                              return (record.*number) ? std::to_string(*(record.*number)) : std::string();
                           },
-                          [&](qint32 EvidenceRecord::*number) { return QString::number(record.*number); },
-                          [&](std::optional<qint32> EvidenceRecord::*number) {
-                              return (record.*number) ? QString::number(*(record.*number)) : QString();
-                          },
-                          [&](double EvidenceRecord::*number) {
-                              return QString::number(record.*number, 'g', QLocale::FloatingPointShortest);
-                          },
+                          [&](double EvidenceRecord::*number) { return ShortestNumberText(record.*number); },
                       },
                       field.member);
 }

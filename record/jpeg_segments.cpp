@@ -1,4 +1,4 @@
-#include "evidence/jpeg_segments.h"
+#include "record/jpeg_segments.h"
 
 #include <cstring>
 
@@ -10,7 +10,7 @@ constexpr unsigned char EndOfImage = 0xD9;
 constexpr unsigned char StartOfScan = 0xDA;
 constexpr unsigned char Comment = 0xFE;
 
-unsigned char ByteAt(QByteArrayView file, qsizetype at)
+unsigned char ByteAt(std::string_view file, std::size_t at)
 {
     return static_cast<unsigned char>(file[at]);
 }
@@ -40,11 +40,11 @@ bool IsApplication(unsigned char marker)
 // Past the entropy-coded data that follows a scan header: stuffed bytes
 // (FF 00), restart markers and fill bytes belong to it; any other marker
 // ends it. Returns the offset of that marker's prefix, or the file's size.
-qsizetype PastImageData(QByteArrayView file, qsizetype at)
+std::size_t PastImageData(std::string_view file, std::size_t at)
 {
     const char* data = file.data();
     while (at < file.size()) {
-        const void* prefix = std::memchr(data + at, Prefix, static_cast<std::size_t>(file.size() - at));
+        const void* prefix = std::memchr(data + at, Prefix, file.size() - at);
         if (!prefix)
             return file.size();
         at = static_cast<const char*>(prefix) - data;
@@ -61,32 +61,32 @@ qsizetype PastImageData(QByteArrayView file, qsizetype at)
     return file.size();
 }
 
-QString Truncated()
+std::string Truncated()
 {
-    return QStringLiteral("csonka fájl: a kép vége előtt ér véget");
+    return "csonka fájl: a kép vége előtt ér véget";
 }
 
 }
 
-JpegLayout ScanJpeg(QByteArrayView file)
+JpegLayout ScanJpeg(std::string_view file)
 {
     JpegLayout layout;
     if (file.size() < 2 || ByteAt(file, 0) != Prefix || ByteAt(file, 1) != StartOfImage) {
-        layout.problem = QStringLiteral("nem JPEG-kép (nem a képkezdet jelével kezdődik)");
+        layout.problem = "nem JPEG-kép (nem a képkezdet jelével kezdődik)";
         return layout;
     }
     layout.commentPlace = 2;
     bool leading = true;
     bool frameSeen = false;
     bool scanSeen = false;
-    qsizetype at = 2;
+    std::size_t at = 2;
     for (;;) {
         if (at >= file.size()) {
             layout.problem = Truncated();
             return layout;
         }
         if (ByteAt(file, at) != Prefix) {
-            layout.problem = QStringLiteral("hibás szegmens a fájl %1. bájtjánál").arg(at);
+            layout.problem = "hibás szegmens a fájl " + std::to_string(at) + ". bájtjánál";
             return layout;
         }
         while (at < file.size() && ByteAt(file, at) == Prefix)
@@ -95,26 +95,26 @@ JpegLayout ScanJpeg(QByteArrayView file)
             layout.problem = Truncated();
             return layout;
         }
-        const qsizetype begin = at - 1;
+        const std::size_t begin = at - 1;
         const unsigned char marker = ByteAt(file, at++);
         if (marker == EndOfImage) {
             if (!scanSeen)
-                layout.problem = QStringLiteral("nincs benne képadat");
+                layout.problem = "nincs benne képadat";
             return layout;
         }
         if (StandsAlone(marker))
             continue;
         if (marker == 0x00 || marker == StartOfImage) {
-            layout.problem = QStringLiteral("hibás jelölő a fájl %1. bájtjánál").arg(begin);
+            layout.problem = "hibás jelölő a fájl " + std::to_string(begin) + ". bájtjánál";
             return layout;
         }
         if (at + 2 > file.size()) {
             layout.problem = Truncated();
             return layout;
         }
-        const qsizetype length = ByteAt(file, at) << 8 | ByteAt(file, at + 1);
+        const std::size_t length = ByteAt(file, at) << 8 | ByteAt(file, at + 1);
         if (length < 2) {
-            layout.problem = QStringLiteral("hibás szegmenshossz a fájl %1. bájtjánál").arg(at);
+            layout.problem = "hibás szegmenshossz a fájl " + std::to_string(at) + ". bájtjánál";
             return layout;
         }
         if (at + length > file.size()) {
@@ -130,7 +130,7 @@ JpegLayout ScanJpeg(QByteArrayView file)
         frameSeen = frameSeen || IsFrame(marker);
         if (marker == StartOfScan) {
             if (!frameSeen) {
-                layout.problem = QStringLiteral("képadat képkeret (SOF) nélkül");
+                layout.problem = "képadat képkeret (SOF) nélkül";
                 return layout;
             }
             scanSeen = true;
@@ -139,20 +139,22 @@ JpegLayout ScanJpeg(QByteArrayView file)
     }
 }
 
-QByteArrayView CommentText(QByteArrayView file, const JpegSegment& comment)
+std::string_view CommentText(std::string_view file, const JpegSegment& comment)
 {
-    return file.sliced(comment.begin + 4, comment.end - comment.begin - 4);
+    return file.substr(comment.begin + 4, comment.end - comment.begin - 4);
 }
 
-QByteArray WithComment(QByteArrayView jpeg, qsizetype place, QByteArrayView text)
+std::string WithComment(std::string_view jpeg, std::size_t place, std::string_view text)
 {
-    const qsizetype length = text.size() + 2;
-    QByteArray result;
+    const std::size_t length = text.size() + 2;
+    std::string result;
     result.reserve(jpeg.size() + length + 2);
-    result.append(jpeg.first(place));
-    result.append(char(Prefix)).append(char(Comment));
-    result.append(char(length >> 8)).append(char(length & 0xFF));
+    result.append(jpeg.substr(0, place));
+    result += static_cast<char>(Prefix);
+    result += static_cast<char>(Comment);
+    result += static_cast<char>(length >> 8);
+    result += static_cast<char>(length & 0xFF);
     result.append(text);
-    result.append(jpeg.sliced(place));
+    result.append(jpeg.substr(place));
     return result;
 }

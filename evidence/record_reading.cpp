@@ -1,7 +1,8 @@
-#include "evidence/record_json.h"
+#include "evidence/record_reading.h"
 
 #include "base/overloaded.h"
 #include "evidence/json_members.h"
+#include "record/record_json.h"
 
 #include <QHash>
 #include <QJsonArray>
@@ -11,36 +12,20 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 
 namespace {
 
+// Names and formats in messages are cut as the record's texts are.
 QString Clipped(const QString& text)
 {
-    return text.size() <= MaxRecordTextLength ? text : text.first(MaxRecordTextLength);
+    constexpr qsizetype Longest = MaxRecordTextLength;
+    return text.size() <= Longest ? text : text.first(Longest);
 }
 
-QJsonValue JsonValue(const EvidenceRecord& record, const EvidenceMember& member)
-{
-    return std::visit(Overloaded{
-                          [&](QString EvidenceRecord::*text) { return QJsonValue(Clipped(record.*text)); },
-                          [&](bool EvidenceRecord::*flag) { return QJsonValue(record.*flag); },
-                          [&](qint32 EvidenceRecord::*number) { return QJsonValue(record.*number); },
-                          [&](std::optional<qint32> EvidenceRecord::*number) {
-                              return (record.*number) ? QJsonValue(*(record.*number)) : QJsonValue();
-                          },
-                          [&](double EvidenceRecord::*number) { return QJsonValue(record.*number); },
-                      },
-                      member);
-}
-
-// Qt writes whole documents only: a value is written as the one element of
-// an array, whose brackets are then dropped.
-QByteArray JsonText(const QJsonValue& value)
-{
-    const QByteArray array = QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact);
-    return array.sliced(1, array.size() - 2);
-}
+// The record's own prefix, for Qt's texts.
+const QLatin1StringView FormatPrefix(EvidenceFormatPrefix.data(), qsizetype(EvidenceFormatPrefix.size()));
 
 // The program writes a count as an integer: "398000", never "398000.0" or
 // "3.98e5", which Qt reads as the same number.
@@ -52,15 +37,15 @@ bool IsIntegerText(QByteArrayView text)
         && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
-std::optional<qint32> WholeNumber(const QJsonValue& value, QByteArrayView written)
+std::optional<std::int32_t> WholeNumber(const QJsonValue& value, QByteArrayView written)
 {
     if (!value.isDouble() || !IsIntegerText(written))
         return std::nullopt;
     const double number = value.toDouble();
-    if (number != std::floor(number) || number < std::numeric_limits<qint32>::min()
-        || number > std::numeric_limits<qint32>::max())
+    if (number != std::floor(number) || number < std::numeric_limits<std::int32_t>::min()
+        || number > std::numeric_limits<std::int32_t>::max())
         return std::nullopt;
-    return static_cast<qint32>(number);
+    return static_cast<std::int32_t>(number);
 }
 
 // Takes one field into the record; false when it is of the wrong kind.
@@ -68,20 +53,20 @@ std::optional<qint32> WholeNumber(const QJsonValue& value, QByteArrayView writte
 bool Take(const QJsonValue& value, QByteArrayView written, const EvidenceMember& member, EvidenceRecord& record)
 {
     return std::visit(Overloaded{
-                          [&](QString EvidenceRecord::*text) {
-                              record.*text = value.toString();
+                          [&](std::string EvidenceRecord::*text) {
+                              record.*text = value.toString().toStdString();
                               return value.isString();
                           },
                           [&](bool EvidenceRecord::*flag) {
                               record.*flag = value.toBool();
                               return value.isBool();
                           },
-                          [&](qint32 EvidenceRecord::*number) {
-                              const std::optional<qint32> read = WholeNumber(value, written);
+                          [&](std::int32_t EvidenceRecord::*number) {
+                              const std::optional<std::int32_t> read = WholeNumber(value, written);
                               record.*number = read.value_or(0);
                               return read.has_value();
                           },
-                          [&](std::optional<qint32> EvidenceRecord::*number) {
+                          [&](std::optional<std::int32_t> EvidenceRecord::*number) {
                               record.*number = WholeNumber(value, written);
                               return value.isNull() || (record.*number).has_value();
                           },
@@ -98,9 +83,9 @@ bool Take(const QJsonValue& value, QByteArrayView written, const EvidenceMember&
 int LayoutVersion(const QString& format)
 {
     bool isNumber = false;
-    const int version = format.sliced(EvidenceFormatPrefix.size()).toInt(&isNumber);
+    const int version = format.sliced(FormatPrefix.size()).toInt(&isNumber);
     return isNumber && version >= 1 && version <= EvidenceFormatVersion
-                   && format == EvidenceFormatPrefix + QString::number(version)
+                   && format == FormatPrefix + QString::number(version)
                ? version
                : 0;
 }
@@ -133,7 +118,7 @@ QString FieldNamed(const QString& name)
 // of another program.
 RecordReading Unparsed(QByteArrayView comment, const QJsonParseError& error)
 {
-    if (error.error != QJsonParseError::NoError && comment.contains(QByteArrayView(EvidenceFormatPrefix.data(), EvidenceFormatPrefix.size())))
+    if (error.error != QJsonParseError::NoError && comment.contains(QByteArrayView(FormatPrefix.data(), FormatPrefix.size())))
         return Broken(QStringLiteral("az adatlap nem érvényes JSON: hiba az adatlap %1. bájtjánál").arg(error.offset + 1));
     return NotARecord(QStringLiteral("a megjegyzés nem JSON-objektum"));
 }
@@ -154,17 +139,6 @@ std::optional<QHash<QString, QByteArrayView>> WrittenValues(QByteArrayView json,
 
 }
 
-QByteArray RecordJson(const EvidenceRecord& record)
-{
-    QByteArray json = "{";
-    for (const EvidenceField& field : EvidenceFields()) {
-        if (json.size() > 1)
-            json += ',';
-        json += JsonText(QJsonValue(QLatin1StringView(field.name))) + ':' + JsonText(JsonValue(record, field.member));
-    }
-    return json + '}';
-}
-
 RecordReading ReadRecord(QByteArrayView comment)
 {
     QJsonParseError error;
@@ -174,7 +148,7 @@ RecordReading ReadRecord(QByteArrayView comment)
         return Unparsed(comment, error);
     const QJsonObject object = document.object();
     const QString format = object.value(QLatin1StringView("format")).toString();
-    if (!format.startsWith(EvidenceFormatPrefix))
+    if (!format.startsWith(FormatPrefix))
         return NotARecord(QStringLiteral("a megjegyzés nem Vantor-adatlap"));
     const int version = LayoutVersion(format);
     if (version == 0)
