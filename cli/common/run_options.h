@@ -35,6 +35,13 @@ inline constexpr const char* SourceFileHelp =
     "„energia<TAB>intenzitás” sor növekvő, 0 és 5 MeV közötti energiákkal és nem negatív, nem mind nulla, a "
     "határenergia fölött nulla intenzitásokkal";
 
+// The --count help, with where the particles are counted.
+inline std::string CountHelp(const std::string& where)
+{
+    return where + " kibocsátott részecskék száma, legalább " + std::to_string(FewestParticles)
+         + "; alapértelmezés " + std::to_string(RunOptions{}.count);
+}
+
 // The rules of RunOptions' options, for a command whose options derive from
 // it to list among its own.
 template <class Options>
@@ -57,8 +64,7 @@ struct RunRules {
     OptionRule<Options> count{
         .name = "--count",
         .value = "N",
-        .help = "az egy mérésben (a pásztázás minden pontjában) kibocsátott részecskék száma, legalább "
-              + std::to_string(FewestParticles) + "; alapértelmezés " + std::to_string(RunOptions{}.count),
+        .help = CountHelp("az egy mérésben"),
         .read = Integer<Options>(&RunOptions::count, IsValidParticleCount),
         .why = "pozitív egész számot kell megadni"};
     OptionRule<Options> threads{
