@@ -209,28 +209,6 @@ void CheckPhysics(const EvidenceRecord& record, const PlausibilityContext& conte
              verdict);
 }
 
-// A version writes the newest layout it has reached, and none before the
-// first with records writes any.
-std::optional<QString> LayoutNotWritten(const EvidenceRecord& record)
-{
-    const int layout = LayoutVersion(record);
-    qsizetype end = 0;
-    const QVersionNumber program = QVersionNumber::fromString(QString::fromStdString(record.program), &end);
-    const auto first = [](int version) { return QVersionNumber::fromString(FirstVersionWritingLayout[version - 1]); };
-    const bool before = program.isNull() || end != QString::fromStdString(record.program).size()
-                     || QVersionNumber::compare(program, first(layout)) < 0;
-    const bool after = layout < EvidenceFormatVersion && QVersionNumber::compare(program, first(layout + 1)) >= 0;
-    if (!before && !after)
-        return std::nullopt;
-    return QStringLiteral("a Vantor %1 változata nem ír %2 adatlapot").arg(QString::fromStdString(record.program), QString::fromStdString(record.format));
-}
-
-bool NewerThan(const QString& program, const QString& checker)
-{
-    const QVersionNumber saved = QVersionNumber::fromString(program);
-    return !saved.isNull() && QVersionNumber::compare(saved, QVersionNumber::fromString(checker)) > 0;
-}
-
 // The "-es" a number takes follows the vowels of its last spoken word: 21-es,
 // 23-as, 25-ös, 26-os, 30-as, 100-as.
 QString NumberSuffix(const QString& number)
@@ -255,6 +233,37 @@ QString NumberSuffix(const QString& number)
         return QStringLiteral("as");
     return QStringLiteral("es");
 }
+
+// A version writes the newest layout it has reached, and none before the
+// first with records writes any.
+std::optional<QString> LayoutNotWritten(const EvidenceRecord& record)
+{
+    const int layout = LayoutVersion(record);
+    qsizetype end = 0;
+    const QVersionNumber program = QVersionNumber::fromString(QString::fromStdString(record.program), &end);
+    const auto first = [](int version) { return QVersionNumber::fromString(FirstVersionWritingLayout[version - 1]); };
+    const bool before = program.isNull() || end != QString::fromStdString(record.program).size()
+                     || QVersionNumber::compare(program, first(layout)) < 0;
+    const bool after = layout < EvidenceFormatVersion && QVersionNumber::compare(program, first(layout + 1)) >= 0;
+    if (!before && !after)
+        return std::nullopt;
+    // "a Vantor 2.2.0.3-as változata"; a name that is no version is quoted.
+    const QString name = QString::fromStdString(record.program);
+    const QString last = name.section(u'.', -1);
+    static const QRegularExpression digits(QStringLiteral("^[0-9]+$"));
+    const QString release = digits.match(last).hasMatch() ? name + u'-' + NumberSuffix(last)
+                                                          : QStringLiteral("„%1”").arg(name);
+    const QString layoutNumber = QString::number(layout);
+    return QStringLiteral("a Vantor %1 változata nem ír ilyen (%2-%3 formátumú) adatlapot")
+        .arg(release, layoutNumber, NumberSuffix(layoutNumber));
+}
+
+bool NewerThan(const QString& program, const QString& checker)
+{
+    const QVersionNumber saved = QVersionNumber::fromString(program);
+    return !saved.isNull() && QVersionNumber::compare(saved, QVersionNumber::fromString(checker)) > 0;
+}
+
 
 }
 

@@ -112,8 +112,7 @@ TEST(PictureCheck, HostileFilesGetAStatusAndAReason)
                  QStringLiteral("csonka fájl: a kép vége előtt ér véget"));
     ExpectStatus("GIF89a not a picture", EvidenceStatus::Unreadable,
                  QStringLiteral("nem JPEG-kép (nem a képkezdet jelével kezdődik)"));
-    ExpectStatus(QByteArray(), EvidenceStatus::Unreadable,
-                 QStringLiteral("nem JPEG-kép (nem a képkezdet jelével kezdődik)"));
+    ExpectStatus(QByteArray(), EvidenceStatus::Unreadable, QStringLiteral("a fájl üres"));
     ExpectStatus(QByteArray("\xFF\xD8\xFF\xD9", 4), EvidenceStatus::Unreadable, QStringLiteral("nincs benne képadat"));
     ExpectStatus(QByteArray("\xFF\xD8\xFF\xDA\x00\x02\xFF\xD9", 8), EvidenceStatus::Unreadable,
                  QStringLiteral("képadat képkeret (SOF) nélkül"));

@@ -171,13 +171,13 @@ TEST_F(Plausible, ALayoutTheNamedProgramDoesNotWriteIsFlagged)
     EvidenceRecord record = MeasuredRecord(100000, CountAt(8, 100000));
     record.format = "vantor-evidence/2";
     EXPECT_EQ(Check(record).implausible.value_or(QString()).toStdString(),
-              "a Vantor 2.2.0.3 változata nem ír vantor-evidence/2 adatlapot");
+              "a Vantor 2.2.0.3-as változata nem ír ilyen (2-es formátumú) adatlapot");
     record.format = "vantor-evidence/1";
     EXPECT_TRUE(Check(record).implausible.has_value());
     record = MeasuredRecord();
     record.program = "2.2.0.2";
     EXPECT_EQ(Check(record).implausible.value_or(QString()).toStdString(),
-              "a Vantor 2.2.0.2 változata nem ír vantor-evidence/3 adatlapot");
+              "a Vantor 2.2.0.2-es változata nem ír ilyen (3-as formátumú) adatlapot");
 }
 
 // A teacher's own file may carry the C-14's name line with another shape:
