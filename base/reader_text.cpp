@@ -85,6 +85,15 @@ std::string ReaderDateTimeText(std::string_view iso)
     return fmt::format("{}. {}. {}. {}", iso.substr(0, 4), iso.substr(5, 2), iso.substr(8, 2), iso.substr(11, 8));
 }
 
+std::string_view OptionArticle(std::string_view option)
+{
+    while (option.starts_with('-'))
+        option.remove_prefix(1);
+    // An x is read by its name, iksz, so it too begins with a vowel.
+    constexpr std::string_view VowelSounds = "aeiouxAEIOUX";
+    return !option.empty() && VowelSounds.find(option.front()) != std::string_view::npos ? "az" : "a";
+}
+
 std::string_view ReaderArticle(std::uint64_t number)
 {
     // Only egy, ezer (1, 1000, 1000000 …) and öt (5, 50, 500, 5000 …) begin
