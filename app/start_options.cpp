@@ -106,7 +106,7 @@ Kapcsolók:
   --teacher          tanári mód (lásd fent)
   --work-root MAPPA  a munkamappa (lásd fent); a relatív útvonal az indítás
                      mappájából értendő
-  --version          a program verziószáma
+  --version          a program változata
   -h, --help         ez a leírás
 
 Környezet:
@@ -116,8 +116,8 @@ Környezet:
 Fájlok:
   %1
                      a Qt magyar fordítása%5: a
-                     gombok (Igen, Nem, OK, Mégse) és a fájlmentő
-                     párbeszédablak szövegei; ha hiányzik, a program
+                     gombok (Igen, Nem, OK, Mégse) és a fájlválasztó
+                     szövegei; ha hiányzik, a program
                      angol feliratú ablakokkal fut, és ezt egyszer kiírja
                      a szabványos hibakimenetre%2
 

@@ -49,6 +49,23 @@ std::string ReaderNumberText(double value, int significantDigits)
     return fmt::format("{}{},{}", sign, digits.substr(0, whole), digits.substr(whole));
 }
 
+std::string ReaderReadoutText(std::string_view readout)
+{
+    const auto blank = [](char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; };
+    while (!readout.empty() && blank(readout.front()))
+        readout.remove_prefix(1);
+    while (!readout.empty() && blank(readout.back()))
+        readout.remove_suffix(1);
+    const std::string_view digits = readout.starts_with('-') ? readout.substr(1) : readout;
+    const std::size_t point = digits.find('.');
+    const auto allDigits = [](std::string_view part) {
+        return !part.empty() && std::ranges::all_of(part, [](char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; });
+    };
+    if (point == std::string_view::npos || !allDigits(digits.substr(0, point)) || !allDigits(digits.substr(point + 1)))
+        return std::string(readout);
+    return WithComma(std::string(readout));
+}
+
 std::string ReaderFixedText(double value, int decimals)
 {
     return WithComma(fmt::format("{:.{}f}", value, decimals));

@@ -13,6 +13,11 @@
 // otherwise the value is rounded to that many, trailing zeros dropped.
 std::string ReaderNumberText(double value, int significantDigits = 0);
 
+// A number as a box or readout shows it, "46.741", with a decimal comma,
+// its digits kept: "46,741"; any other text ("Nem számolható", "2.2.0.3")
+// as it is, trimmed.
+std::string ReaderReadoutText(std::string_view readout);
+
 // Fixed decimals with a decimal comma: 7193.24 with 1 decimal is "7193,2".
 std::string ReaderFixedText(double value, int decimals);
 

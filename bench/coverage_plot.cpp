@@ -90,12 +90,12 @@ QByteArray CoveragePlotPng(const CoverageTally& tally, const std::string& title)
                          "Energia (keV)");
         painter.drawText(QRectF(0, Area.bottom() + 56, PlotSize.width(), 22), Qt::AlignCenter,
                          QString("Energiánként: a futások hány százalékában tartalmazta a 95%-os intervallum a "
-                                 "valódi N·s(E) értéket (%1 futás)").arg(tally.runs));
+                                 "valódi N·s(W) értéket (%1 futás)").arg(tally.runs));
         if (LeastCoverageOfAFullShare(tally.runs) < NominalCoverage) {
             painter.setPen(QPen(Qt::red));
             painter.drawText(QRectF(0, Area.bottom() + 80, PlotSize.width(), 22), Qt::AlignCenter,
                              QString("%1 futás kevés a névleges 95% kimutatásához: ha egy energián mind tartalmazza "
-                                     "is, a valódi lefedés lehet csak %2%")
+                                     "is, a valódi lefedés akár %2% is lehet")
                                  .arg(tally.runs)
                                  .arg(Percent(LeastCoverageOfAFullShare(tally.runs), 0)));
         } else {

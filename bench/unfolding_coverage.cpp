@@ -16,6 +16,8 @@
 #include "analysis/scan_unfolding.h"
 #include "analysis/source_comparison.h"
 #include "base/number_text.h"
+#include "base/reader_text.h"
+#include "cli/common/option_parsing.h"
 #include "cli/common/output_file.h"
 #include "cli/common/run_setup.h"
 #include "cli/common/utf8_text.h"
@@ -75,7 +77,7 @@ std::string HelpText()
   vantor-unfolding-coverage --help
 
 Megméri, milyen gyakran tartalmazza a vantor-cli scan --unfold 95%-os
-intervalluma a valódi N·s(E) értéket: a pásztázást M-szer lefuttatja az S,
+intervalluma a valódi N·s(W) értéket: a pásztázást M-szer lefuttatja az S,
 S + 1, … S + M − 1 kezdőpontú véletlenszám-sorozattal (mint a vantor-cli
 --seed kapcsolója), mindegyiket visszafejti, és energiánként kiírja, a
 futások hány százalékában volt benne a valódi érték az intervallumban
@@ -123,6 +125,15 @@ std::optional<std::uint32_t> UnsignedText(const std::string& text)
     return value;
 }
 
+std::string ValueWanted(const std::string& option)
+{
+    if (option == "--counts")
+        return FileNameWanted;
+    if (option == "--seeds")
+        return "pozitív egész számot kell megadni";
+    return "0 és " + std::to_string(std::numeric_limits<std::uint32_t>::max()) + " közötti egész számot kell megadni";
+}
+
 std::variant<Arguments, HelpAsked, std::string> ReadArguments(const std::vector<std::string>& arguments)
 {
     Arguments read;
@@ -143,7 +154,7 @@ std::variant<Arguments, HelpAsked, std::string> ReadArguments(const std::vector<
             else if (argument == "--first-seed" && number)
                 read.firstSeed = *number;
             else
-                return ProgramName + ": hibás " + argument + " érték '" + value + "'";
+                return Ours(RefusedValue(argument, value, ValueWanted(argument)).message);
         } else {
             scan.push_back(argument);
         }
@@ -290,11 +301,13 @@ void PrintTable(const CoverageTally& tally)
 {
     std::printf("   E (keV)   valódi/keV  lefedés  átl. szélesség/keV  átl. beütés\n");
     for (std::size_t i = 0; i < tally.energiesKeV.size(); ++i) {
-        std::printf("%10.3f %12.2f %8.0f%% %19.2f %12.1f\n", tally.energiesKeV[i], tally.truePerKeV[i],
-                    100 * tally.Share(i), tally.MeanWidth(i), tally.MeanDetected(i));
+        std::printf("%10s %12s %8s%% %19s %12s\n", ReaderFixedText(tally.energiesKeV[i], 3).c_str(),
+                    ReaderFixedText(tally.truePerKeV[i], 2).c_str(), ReaderFixedText(100 * tally.Share(i), 0).c_str(),
+                    ReaderFixedText(tally.MeanWidth(i), 2).c_str(), ReaderFixedText(tally.MeanDetected(i), 1).c_str());
     }
-    std::printf("%d futás; legkisebb lefedés %.0f%%, összesen %.1f%%, átlagos szélesség %.2f /keV\n", tally.runs,
-                100 * tally.SmallestShare(), 100 * tally.OverallShare(), tally.MeanWidth());
+    std::printf("%d futás; legkisebb lefedés %s%%, összesen %s%%, átlagos szélesség %s /keV\n", tally.runs,
+                ReaderFixedText(100 * tally.SmallestShare(), 0).c_str(),
+                ReaderFixedText(100 * tally.OverallShare(), 1).c_str(), ReaderFixedText(tally.MeanWidth(), 2).c_str());
     std::printf("Egy futásban ennyi pontnál esett a valódi érték az intervallumon kívül:");
     const char* separator = "";
     for (std::size_t missed = 0; missed < tally.runsMissing.size(); ++missed) {
@@ -303,7 +316,8 @@ void PrintTable(const CoverageTally& tally)
             separator = ",";
         }
     }
-    std::printf("; átlagosan %.2f pont\n", (1.0 - tally.OverallShare()) * static_cast<double>(tally.energiesKeV.size()));
+    std::printf("; átlagosan %s pont\n",
+                ReaderFixedText((1.0 - tally.OverallShare()) * static_cast<double>(tally.energiesKeV.size()), 2).c_str());
 }
 
 // What the shares can and cannot show with this many runs, and where the
@@ -313,13 +327,14 @@ void PrintLimits(const CoverageTally& tally)
     const int runs = tally.runs;
     if (LeastCoverageOfAFullShare(runs) < NominalCoverage) {
         std::printf("%d futás kevés a névleges 95%% kimutatásához: még ha egy energián minden futás intervalluma "
-                    "tartalmazza is a valódi értéket, a valódi lefedés akkor is lehet csak %.0f%% (95%%-os alsó "
+                    "tartalmazza is a valódi értéket, a valódi lefedés akár %s%% is lehet (95%%-os alsó "
                     "korlát).\n",
-                    runs, 100 * LeastCoverageOfAFullShare(runs));
+                    runs, ReaderFixedText(100 * LeastCoverageOfAFullShare(runs), 0).c_str());
     }
-    std::printf("Valódi 95%%-os lefedésnél egy energián a mért lefedés szórása ±%.1f%%, és %.0f%% alá csak "
-                "%.2f%% eséllyel esik.\n",
-                100 * ShareDeviation(runs), 100 * RareShare(runs), 100 * ChanceBelowRareShare(runs));
+    std::printf("Valódi 95%%-os lefedésnél egy energián a mért lefedés szórása ±%s%%, és %s%% alá csak "
+                "%s%% eséllyel esik.\n",
+                ReaderFixedText(100 * ShareDeviation(runs), 1).c_str(), ReaderFixedText(100 * RareShare(runs), 0).c_str(),
+                ReaderFixedText(100 * ChanceBelowRareShare(runs), 2).c_str());
     std::string few;
     for (std::size_t i = 0; i < tally.energiesKeV.size(); ++i) {
         if (tally.MeanDetected(i) < FewCounts)

@@ -1,14 +1,37 @@
 #include "cli/command_line.h"
 
+#include "cli/common/command_outcome.h"
+#include "evidence/evidence_status.h"
+
+#include <string_view>
+
 namespace {
 
 const OptionUsage HelpOption{"--help", "", "ez a leírás"};
 
-constexpr char ExitCodes[] =
-    "Kilépési kód: 0, ha minden sikerült; 1, ha egy kimeneti fájl nem írható (a korábbi fájl ilyenkor "
-    "érintetlen marad; a kimenet helyén vagy útvonalában álló szimbolikus linket a program nem követi); 2, ha "
-    "hibás egy argumentum vagy használhatatlan a forrásfájl (az evidence parancsnál a nem létező útvonal is); 3, "
-    "ha az evidence parancs nem „rendben” állapotú képet, linket vagy ideiglenes fájlt talált.";
+// The exit codes a command returns; without a command, every command's.
+std::string ExitCodesText(std::string_view command)
+{
+    const bool evidence = command.empty() || command == "evidence";
+    const bool writes = command != "measure";
+    std::string text = "Kilépési kód: 0, ha minden sikerült";
+    if (writes)
+        text += "; " + std::to_string(ExitFailed)
+              + ", ha egy kimeneti fájl nem írható (a korábbi fájl ilyenkor érintetlen marad; a kimenet helyén vagy "
+                "útvonalában álló szimbolikus linket a program nem követi)";
+    text += "; " + std::to_string(ExitRefused) + ", ha hibás egy argumentum";
+    if (command.empty())
+        text += " vagy használhatatlan a forrásfájl (az evidence parancsnál a nem létező útvonal is)";
+    else if (evidence)
+        text += ", használhatatlan a forrásfájl vagy nem létezik az útvonal";
+    else
+        text += " vagy használhatatlan a forrásfájl";
+    if (evidence)
+        text += "; " + std::to_string(ExitFlagged) + ", ha " + (command.empty() ? "az evidence parancs " : "")
+              + "nem „" + std::string(StatusName(EvidenceStatus::Intact))
+              + "” állapotú képet, linket vagy ideiglenes fájlt talált";
+    return text + ".";
+}
 
 // A command's own outcome as the command line's.
 template <class Options>
@@ -34,7 +57,7 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments)
         return AsCommandLine(ParseScanOptions(arguments));
     if (first == "evidence")
         return AsCommandLine(ParseEvidenceOptions(arguments));
-    return CommandLineError{"vantor-cli: ismeretlen parancs: '" + first + "'"};
+    return CommandLineError{"vantor-cli: ismeretlen parancs: „" + first + "”"};
 }
 
 std::vector<CommandUsage> CommandUsages()
@@ -44,19 +67,19 @@ std::vector<CommandUsage> CommandUsages()
 
 const std::vector<OptionUsage>& TopLevelOptions()
 {
-    static const std::vector<OptionUsage> options{{"--version", "", "a program verziószáma"}, HelpOption};
+    static const std::vector<OptionUsage> options{{"--version", "", "a program változata"}, HelpOption};
     return options;
 }
 
 namespace {
 
 // What every help ends with: where the shipped sources lie, and the exit codes.
-std::string Ending(const std::string& sourcesFolder)
+std::string Ending(const std::string& sourcesFolder, std::string_view command = {})
 {
     std::string text = "\nFájlok:\n";
     text += OptionLines({{sourcesFolder, "", "a programmal szállított források (C-14, P-32, Sr-90)", false}});
     text += '\n';
-    text += Paragraph(ExitCodes);
+    text += Paragraph(ExitCodesText(command));
     return text;
 }
 
@@ -89,7 +112,7 @@ std::string CommandHelp(const CommandUsage& command, const std::string& sourcesF
     text += Paragraph(command.description);
     text += "\nKapcsolók:\n";
     text += OptionLines(options);
-    return text + Ending(sourcesFolder);
+    return text + Ending(sourcesFolder, command.name);
 }
 
 }

@@ -10,7 +10,7 @@ namespace {
 // The labels are the window's own words where it has them.
 const std::array<EvidenceField, 34> Fields{{
     {"format", "Adatlapformátum", &EvidenceRecord::format},
-    {"program", "Program verziója", &EvidenceRecord::program},
+    {"program", "Program változata", &EvidenceRecord::program},
     {"contestant", "Versenyző", &EvidenceRecord::contestant},
     {"teacherMode", "Tanári mód", &EvidenceRecord::teacherMode, 2},
     {"savedAt", "Mentve", &EvidenceRecord::savedAt},

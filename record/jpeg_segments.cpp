@@ -71,6 +71,10 @@ std::string Truncated()
 JpegLayout ScanJpeg(std::string_view file)
 {
     JpegLayout layout;
+    if (file.empty()) {
+        layout.problem = "a fájl üres";
+        return layout;
+    }
     if (file.size() < 2 || ByteAt(file, 0) != Prefix || ByteAt(file, 1) != StartOfImage) {
         layout.problem = "nem JPEG-kép (nem a képkezdet jelével kezdődik)";
         return layout;

@@ -11,3 +11,4 @@ struct CommandOutcome {
 
 inline constexpr int ExitRefused = 2;   // bad arguments or an unusable source file
 inline constexpr int ExitFailed = 1;    // an output file could not be written
+inline constexpr int ExitFlagged = 3;   // the evidence command found a picture other than intact

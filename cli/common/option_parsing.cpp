@@ -2,7 +2,12 @@
 
 CommandLineError UnknownOption(const std::string& option)
 {
-    return {"vantor-cli: ismeretlen kapcsoló: '" + option + "'"};
+    return {"vantor-cli: ismeretlen kapcsoló: „" + option + "”"};
+}
+
+CommandLineError UnexpectedArgument(const std::string& argument)
+{
+    return {"vantor-cli: váratlan argumentum: „" + argument + "”"};
 }
 
 CommandLineError MissingValue(const std::string& option)
@@ -12,7 +17,7 @@ CommandLineError MissingValue(const std::string& option)
 
 CommandLineError RefusedValue(const std::string& option, const std::string& value, const std::string& why)
 {
-    return {"vantor-cli: hibás " + option + " érték '" + value + "': " + why};
+    return {"vantor-cli: hibás " + option + " érték „" + value + "”: " + why};
 }
 
 CommandLineError RefusedDecimalComma(const std::string& option, const std::string& value)

@@ -73,6 +73,7 @@ CommandUsage UsageOf(const CommandGrammar<Options>& grammar)
 inline constexpr const char* FileNameWanted = "fájlnevet kell megadni";
 
 CommandLineError UnknownOption(const std::string& option);
+CommandLineError UnexpectedArgument(const std::string& argument);
 CommandLineError MissingValue(const std::string& option);
 CommandLineError RefusedValue(const std::string& option, const std::string& value, const std::string& why);
 CommandLineError RefusedDecimalComma(const std::string& option, const std::string& value);
@@ -157,7 +158,7 @@ ParsedOptions<Options> ParseOptions(const CommandGrammar<Options>& grammar, cons
         }
         const auto rule = std::ranges::find(grammar.rules, option, &OptionRule<Options>::name);
         if (rule == grammar.rules.end())
-            return UnknownOption(option);
+            return option.starts_with("-") ? UnknownOption(option) : UnexpectedArgument(option);
         given.insert(option);
         if (!rule->read) {
             options.*(rule->flag) = true;

@@ -18,7 +18,7 @@ struct RunOptions {
     std::uint32_t seed = 0;     // where the random sequence starts; 0: where every run starts
 };
 
-inline constexpr const char* EnergyWanted = "nem-negatív számot kell megadni keV-ben";
+inline constexpr const char* EnergyWanted = "nem negatív számot kell megadni keV-ben";
 inline constexpr const char* FieldMeaning = "a mágneses indukció µT-ban";
 
 inline constexpr std::int32_t MostThreads = 256;
@@ -35,6 +35,13 @@ inline constexpr const char* SourceFileHelp =
     "„energia<TAB>intenzitás” sor növekvő, 0 és 5 MeV közötti energiákkal és nem negatív, nem mind nulla, a "
     "határenergia fölött nulla intenzitásokkal";
 
+// The --count help, with where the particles are counted.
+inline std::string CountHelp(const std::string& where)
+{
+    return where + " kibocsátott részecskék száma, legalább " + std::to_string(FewestParticles)
+         + "; alapértelmezés " + std::to_string(RunOptions{}.count);
+}
+
 // The rules of RunOptions' options, for a command whose options derive from
 // it to list among its own.
 template <class Options>
@@ -45,7 +52,7 @@ struct RunRules {
         .help = "a mágneses indukció egész µT-ban, nem negatív; 0 esetén az energiaablak „Nem számolható”",
         .required = FieldMeaning,
         .read = Integer<Options>(&RunOptions::fieldMicrotesla, IsValidFieldMicrotesla),
-        .why = "nem-negatív egész számot kell megadni µT-ban"};
+        .why = "nem negatív egész számot kell megadni µT-ban"};
     OptionRule<Options> slit{
         .name = "--slit",
         .value = "LÉPÉS",
@@ -57,8 +64,7 @@ struct RunRules {
     OptionRule<Options> count{
         .name = "--count",
         .value = "N",
-        .help = "az egy mérésben (a pásztázás minden pontjában) kibocsátott részecskék száma, legalább "
-              + std::to_string(FewestParticles) + "; alapértelmezés " + std::to_string(RunOptions{}.count),
+        .help = CountHelp("az egy mérésben"),
         .read = Integer<Options>(&RunOptions::count, IsValidParticleCount),
         .why = "pozitív egész számot kell megadni"};
     OptionRule<Options> threads{

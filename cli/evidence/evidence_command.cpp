@@ -113,7 +113,7 @@ CommandOutcome RunEvidenceCommand(const EvidenceOptions& options, const QString&
     }
     if (!options.xlsxPath.empty()) {
         if (auto error = WriteSpreadsheet(options.xlsxPath, EvidenceSheet(rows, std::get<PlausibilityContext>(context)),
-                                          "a táblázat"))
+                                          "a munkafüzet"))
             return {ExitFailed, outcome.output, *error};
     }
     if (!options.htmlPath.empty()) {

@@ -6,9 +6,6 @@
 
 struct EvidenceOptions;
 
-// Exit status when a picture is other than "rendben".
-inline constexpr int ExitFlagged = 3;
-
 // vantor-cli evidence: checks the record of every picture the paths name and
 // lists them, with a CSV file and a page for the jury on request.
 // sourcesFolder: the source files shipped with the program, whose spectra

@@ -68,15 +68,20 @@ QString StatusClass(EvidenceStatus status)
     return QStringLiteral("unreadable");
 }
 
+// The Start's filter is kept to the bit in the record; a reader compares it
+// with the boxes to a few digits.
+constexpr int ComputedDigits = 4;
+
 QString ValueText(const EvidenceRecord& record, const EvidenceField& field)
 {
     if (std::holds_alternative<bool EvidenceRecord::*>(field.member))
         return record.*std::get<bool EvidenceRecord::*>(field.member) ? QStringLiteral("igen") : QStringLiteral("nem");
     if (std::holds_alternative<double EvidenceRecord::*>(field.member))
-        return QString::fromStdString(ReaderNumberText(record.*std::get<double EvidenceRecord::*>(field.member)));
+        return QString::fromStdString(
+            ReaderNumberText(record.*std::get<double EvidenceRecord::*>(field.member), ComputedDigits));
     if (QLatin1StringView(field.name) == QLatin1StringView("savedAt"))
         return QString::fromStdString(ReaderDateTimeText(record.savedAt));
-    const QString text = QString::fromStdString(FieldText(record, field));
+    const QString text = QString::fromStdString(ReaderReadoutText(FieldText(record, field)));
     return text.isEmpty() ? QStringLiteral("–") : text;
 }
 
@@ -117,6 +122,20 @@ QString Thumbnail(const EvidenceRow& row, const QDir& pageFolder)
     return QStringLiteral("<a class=\"thumb\" href=\"%1\">%2</a>").arg(link, content);
 }
 
+// A record that is there but cannot be read is the picture's fault, not an
+// absence; the reason above says which field.
+QString MissingRecordText(EvidenceStatus status)
+{
+    switch (status) {
+    case EvidenceStatus::NoRecord:
+        return QStringLiteral("A képben nincs adatlap.");
+    case EvidenceStatus::Modified:
+        return QStringLiteral("A kép adatlapja hibás, ezért nem mutatható meg.");
+    default:
+        return QStringLiteral("A kép adatlapja nem olvasható ki.");
+    }
+}
+
 QString Picture(const EvidenceRow& row, const QDir& pageFolder)
 {
     const QString name = Escaped(row.file.name);
@@ -133,7 +152,7 @@ QString Picture(const EvidenceRow& row, const QDir& pageFolder)
     if (row.check.record)
         html += RecordList(*row.check.record);
     else if (row.check.status != EvidenceStatus::Link)
-        html += QStringLiteral("<p>A képben nincs adatlap.</p>\n");
+        html += QStringLiteral("<p>%1</p>\n").arg(MissingRecordText(row.check.status));
     return html + QStringLiteral("</div>\n</article>\n");
 }
 

@@ -161,7 +161,7 @@ std::variant<std::vector<PictureFile>, ListingError> ListPictures(const std::vec
     for (const std::string& path : paths) {
         const QFileInfo info(QString::fromStdString(path));
         if (!info.exists() && !IsLink(info))
-            return ListingError{"vantor-cli: nincs ilyen fájl vagy mappa: '" + path + "'"};
+            return ListingError{"vantor-cli: nincs ilyen fájl vagy mappa: „" + path + "”"};
         if (info.isDir())
             collector.AddFolder(info);
         else

@@ -25,7 +25,7 @@ const CommandGrammar<EvidenceOptions>& EvidenceGrammar()
         const OptionRule<EvidenceOptions> xlsx{
             .name = "--xlsx",
             .value = "FÁJL",
-            .help = "ugyanez Excel-táblázatként (.xlsx), amely dupla kattintással is helyesen nyílik meg: képenként "
+            .help = "ugyanez Excel-munkafüzetként (.xlsx), amely dupla kattintással is helyesen nyílik meg: képenként "
                     "egy sor magyar oszlopnevekkel, a számok számként, a fejlécen szűrő",
             .read = Path(&EvidenceOptions::xlsxPath),
             .why = FileNameWanted};
@@ -56,11 +56,11 @@ const CommandGrammar<EvidenceOptions>& EvidenceGrammar()
                 "szélessége, a mérés ideje, majd az állapot: "
                 + Quoted(EvidenceStatus::Intact) + ", " + Quoted(EvidenceStatus::Modified) + ", "
                 + Quoted(EvidenceStatus::NoRecord) + ", " + Quoted(EvidenceStatus::Unreadable) + " vagy "
-                + Quoted(EvidenceStatus::Implausible) + ", és az ok. A mappákban álló linket nem követi: az külön sor "
-                + Quoted(EvidenceStatus::Link) + " állapottal, amely azt is megmondja, hova mutat; egy félbemaradt "
+                + Quoted(EvidenceStatus::Implausible) + ", és az ok. A mappákban álló linket nem követi: ez külön sorba "
+                  "kerül, " + Quoted(EvidenceStatus::Link) + " állapottal, amely azt is megmondja, hova mutat; egy félbemaradt "
                   "mentés maradéka " + Quoted(EvidenceStatus::Leftover) + ", a böngészős változattal mentett kép "
                 + Quoted(EvidenceStatus::Practice) + ". "
-                "Az állapotok jelentését, és azt, hogy mit nem tud az ellenőrzés kimutatni, a szervezők útmutatója "
+                "Az állapotok jelentését és azt, hogy mit nem tud az ellenőrzés kimutatni, a szervezők útmutatója "
                 "írja le.",
             .rules = {csv, xlsx, html, source},
             .operands = &EvidenceOptions::paths,

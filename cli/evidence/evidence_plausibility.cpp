@@ -1,14 +1,9 @@
 #include "cli/evidence/evidence_plausibility.h"
 
-#include "analysis/binomial_tail.h"
-#include "analysis/detection_probability.h"
-#include "analysis/expected_count.h"
+#include "analysis/count_check.h"
 #include "base/number_scan.h"
-#include "base/number_text.h"
 #include "base/reader_text.h"
 #include "core/band_readout.h"
-#include "core/measurement.h"
-#include "core/pass_band.h"
 #include "core/settings_rules.h"
 #include "core/simulation.h"
 #include "spectrum/source_file.h"
@@ -29,11 +24,6 @@ constexpr double ReadoutToleranceKeV = 0.0015;
 std::optional<double> Readout(const QString& text)
 {
     return ScanWholeNumber(text.trimmed().toStdString());
-}
-
-QString Number(double value, int decimals)
-{
-    return QString::fromStdString(FixedText(value, 1, decimals));
 }
 
 // A figure the checker computed, for the jury to read.
@@ -89,7 +79,7 @@ std::optional<QString> ImpossibleHere(const EvidenceRecord& record)
     const std::optional<double> width = Readout(QString::fromStdString(record.passWidthKeV));
     if (lower && upper && width && (*lower > *upper || std::fabs(*upper - *lower - *width) > ReadoutToleranceKeV))
         return QStringLiteral("az energiaablak szélessége (%1 keV) nem a határai (%2–%3 keV) különbsége")
-            .arg(Number(*width, 3), Number(*lower, 3), Number(*upper, 3));
+            .arg(ReaderNumber(*width, 3), ReaderNumber(*lower, 3), ReaderNumber(*upper, 3));
     return std::nullopt;
 }
 
@@ -132,21 +122,16 @@ void Mismatch(const Judge& judge, const QString& reason, Plausibility& verdict)
         verdict.notes << QStringLiteral("tanári mód: a forrás eltérhet az azonos nevű forrástól");
 }
 
-// The last Start's setting as the window had it, with the band searched anew.
-// The record keeps the filter itself (T, V/m, J), which an energy entered in
-// keV would give again only to the bit it was typed with, so the filter is
-// taken as kept.
-void SetUpLastStart(const EvidenceRecord& record, const SourceSpectrum& source, Simulation& sim)
+StartSetting StartOf(const EvidenceRecord& record)
 {
-    SetUpSimulation(sim, {0.0, 0, record.startSlitStep});
-    sim.source = source;
-    sim.filter = {record.startMagneticFieldTesla, record.startElectricFieldVPerM, record.startTunedEnergyJoules};
-    UpdatePassBand(sim);
+    return {record.startMagneticFieldTesla, record.startElectricFieldVPerM, record.startTunedEnergyJoules,
+            record.startSlitStep};
 }
 
 QString BandText(const QString& lower, const QString& upper)
 {
-    return lower.trimmed() + QStringLiteral("–") + upper.trimmed();
+    return QString::fromStdString(ReaderReadoutText(lower.toStdString())) + QStringLiteral("–")
+         + QString::fromStdString(ReaderReadoutText(upper.toStdString()));
 }
 
 QString BandMismatch(const EvidenceRecord& record, const QString& lower, const QString& upper)
@@ -166,20 +151,11 @@ std::optional<QString> ImpossibleWithoutField(const EvidenceRecord& record)
     const QString none = QString::fromUtf8(NotComputableText);
     if (QString::fromStdString(record.startPassLowerKeV) != none || QString::fromStdString(record.startPassUpperKeV) != none || QString::fromStdString(record.startPassWidthKeV) != none)
         return BandMismatch(record, none, none);
-    // Stop comes at a turn, just after a launch, and Continue launches anew:
-    // each turn may leave one launched particle that never reached the detector.
-    const auto turns = record.launched / ParticlesPerTurn;
-    if (record.detected < record.launched - turns)
+    if (record.detected < FewestDetectedWithoutField(record.launched))
         return QStringLiteral("mágneses indukció nélkül minden részecske a detektorba ér, de a beütésszám (%1) "
                               "kevesebb a kibocsátott részecskék számánál (%2)")
             .arg(QString::number(record.detected), QString::number(record.launched));
     return std::nullopt;
-}
-
-// The two-sided normal tail beyond MaxPull.
-double MaxPullChance()
-{
-    return std::erfc(MaxPull / std::sqrt(2.0));
 }
 
 // The physics of one setting: the band the program searches for it, and the
@@ -212,7 +188,7 @@ void CheckPhysics(const EvidenceRecord& record, const PlausibilityContext& conte
         return;
     }
     Simulation sim;
-    SetUpLastStart(record, *judge->source, sim);
+    SetUpStart(StartOf(record), *judge->source, sim);
     const BandReadouts readouts = BandReadoutsOf(sim.band);
     const QString lower = QString::fromStdString(readouts.lower);
     const QString upper = QString::fromStdString(readouts.upper);
@@ -221,46 +197,16 @@ void CheckPhysics(const EvidenceRecord& record, const PlausibilityContext& conte
         Mismatch(*judge, BandMismatch(record, lower, upper), verdict);
         return;
     }
-    // The coarse grid clears an honest count in milliseconds; a count it
-    // would flag is judged again on the fine one, since in strong fields the
-    // coarse grid's p may be off by more than a large count's spread.
-    double probability = DetectionProbability(sim, CoarseGrid);
-    double chance = TwoSidedBinomialTail(record.launched, record.detected, probability);
-    if (chance >= MaxPullChance())
+    const CountJudgement judgement = JudgeDetectedCount(sim, record.launched, record.detected);
+    if (judgement.plausible)
         return;
-    probability = DetectionProbability(sim, FineGrid);
-    chance = TwoSidedBinomialTail(record.launched, record.detected, probability);
-    if (chance >= MaxPullChance())
-        return;
-    const ExpectedCount expected = ExpectCount(probability, record.launched, record.detected);
+    const ExpectedCount& expected = judgement.expected;
     Mismatch(*judge,
              QStringLiteral("a beütésszám (%1) %2 szórásnyira van a várhatótól (%3), ekkora eltérés esélye %4")
                  .arg(QString::number(record.detected),
                       expected.pull ? ReaderNumber(std::fabs(*expected.pull), 1) : QStringLiteral("végtelen"),
-                      ReaderNumber(expected.detected, 1), QString::fromStdString(ReaderNumberText(chance, 2))),
+                      ReaderNumber(expected.detected, 1), QString::fromStdString(ReaderNumberText(judgement.chance, 2))),
              verdict);
-}
-
-// A version writes the newest layout it has reached, and none before the
-// first with records writes any.
-std::optional<QString> LayoutNotWritten(const EvidenceRecord& record)
-{
-    const int layout = LayoutVersion(record);
-    qsizetype end = 0;
-    const QVersionNumber program = QVersionNumber::fromString(QString::fromStdString(record.program), &end);
-    const auto first = [](int version) { return QVersionNumber::fromString(FirstVersionWritingLayout[version - 1]); };
-    const bool before = program.isNull() || end != QString::fromStdString(record.program).size()
-                     || QVersionNumber::compare(program, first(layout)) < 0;
-    const bool after = layout < EvidenceFormatVersion && QVersionNumber::compare(program, first(layout + 1)) >= 0;
-    if (!before && !after)
-        return std::nullopt;
-    return QStringLiteral("a Vantor %1 változata nem ír %2 adatlapot").arg(QString::fromStdString(record.program), QString::fromStdString(record.format));
-}
-
-bool NewerThan(const QString& program, const QString& checker)
-{
-    const QVersionNumber saved = QVersionNumber::fromString(program);
-    return !saved.isNull() && QVersionNumber::compare(saved, QVersionNumber::fromString(checker)) > 0;
 }
 
 // The "-es" a number takes follows the vowels of its last spoken word: 21-es,
@@ -287,6 +233,37 @@ QString NumberSuffix(const QString& number)
         return QStringLiteral("as");
     return QStringLiteral("es");
 }
+
+// A version writes the newest layout it has reached, and none before the
+// first with records writes any.
+std::optional<QString> LayoutNotWritten(const EvidenceRecord& record)
+{
+    const int layout = LayoutVersion(record);
+    qsizetype end = 0;
+    const QVersionNumber program = QVersionNumber::fromString(QString::fromStdString(record.program), &end);
+    const auto first = [](int version) { return QVersionNumber::fromString(FirstVersionWritingLayout[version - 1]); };
+    const bool before = program.isNull() || end != QString::fromStdString(record.program).size()
+                     || QVersionNumber::compare(program, first(layout)) < 0;
+    const bool after = layout < EvidenceFormatVersion && QVersionNumber::compare(program, first(layout + 1)) >= 0;
+    if (!before && !after)
+        return std::nullopt;
+    // "a Vantor 2.2.0.3-as változata"; a name that is no version is quoted.
+    const QString name = QString::fromStdString(record.program);
+    const QString last = name.section(u'.', -1);
+    static const QRegularExpression digits(QStringLiteral("^[0-9]+$"));
+    const QString release = digits.match(last).hasMatch() ? name + u'-' + NumberSuffix(last)
+                                                          : QStringLiteral("„%1”").arg(name);
+    const QString layoutNumber = QString::number(layout);
+    return QStringLiteral("a Vantor %1 változata nem ír ilyen (%2-%3 formátumú) adatlapot")
+        .arg(release, layoutNumber, NumberSuffix(layoutNumber));
+}
+
+bool NewerThan(const QString& program, const QString& checker)
+{
+    const QVersionNumber saved = QVersionNumber::fromString(program);
+    return !saved.isNull() && QVersionNumber::compare(saved, QVersionNumber::fromString(checker)) > 0;
+}
+
 
 }
 

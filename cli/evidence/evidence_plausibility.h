@@ -44,12 +44,6 @@ struct Plausibility {
 // after the check's own time was not saved by the clock of that lab.
 inline constexpr int SavedAtToleranceDays = 1;
 
-// Five standard deviations, on either side: one honest picture in 1.7 million
-// passes it.
-// A count is judged by its exact binomial tail against the normal one of
-// MaxPull, since a few expected counts have a far longer tail.
-inline constexpr double MaxPull = 5.0;
-
 // Who saved a record, as a note names them: "a 21-es versenyző", "a zsűri".
 QString SavedBy(const QString& contestant);
 

@@ -23,7 +23,7 @@ CommandOutcome RunScanCommand(const ScanOptions& options)
             return {ExitRefused, "", UnfoldingRefusalText(*refusal)};
     }
 
-    for (const auto& [path, what] : {std::pair{options.csvPath, "a CSV-fájl"}, std::pair{options.xlsxPath, "a táblázat"},
+    for (const auto& [path, what] : {std::pair{options.csvPath, "a CSV-fájl"}, std::pair{options.xlsxPath, "a munkafüzet"},
                                      std::pair{options.plotPath, "a rajz"}}) {
         if (auto refusal = OutputLinkRefusal(path, what))
             return {ExitFailed, "", *refusal};
@@ -47,7 +47,7 @@ CommandOutcome RunScanCommand(const ScanOptions& options)
             return {ExitFailed, outcome.output, *error};
     }
     if (!options.xlsxPath.empty()) {
-        if (auto error = WriteSpreadsheet(options.xlsxPath, ScanSheet(points, options, sim.source.Name), "a táblázat"))
+        if (auto error = WriteSpreadsheet(options.xlsxPath, ScanSheet(points, options, sim.source.Name), "a munkafüzet"))
             return {ExitFailed, outcome.output, *error};
     }
     if (!options.plotPath.empty()) {

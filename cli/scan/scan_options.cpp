@@ -34,6 +34,8 @@ const CommandGrammar<ScanOptions>& ScanGrammar()
 {
     static const CommandGrammar<ScanOptions> grammar = [] {
         const RunRules<ScanOptions> run;
+        OptionRule<ScanOptions> count = run.count;
+        count.help = CountHelp("a pásztázás minden pontjában");
         const OptionRule<ScanOptions> from{.name = "--from",
                                            .value = "KEV",
                                            .help = "a pásztázás első áteresztett energiája keV-ben",
@@ -93,7 +95,7 @@ const CommandGrammar<ScanOptions>& ScanGrammar()
                 "várható beütésszámot és a mért beütésszám eltérését ettől, szórásban; a --unfold a "
                 "beütésszámokból és az energiaablakokból visszafejti a forrás spektrumát (legalább "
                 + std::to_string(FewestUnfoldingPoints) + " pont és nem nulla indukció kell hozzá).",
-            .rules = {run.field, from, to, step, run.slit, run.count, csv, xlsx, plot, run.threads, run.source, run.seed,
+            .rules = {run.field, from, to, step, run.slit, count, csv, xlsx, plot, run.threads, run.source, run.seed,
                       unfold}};
     }();
     return grammar;

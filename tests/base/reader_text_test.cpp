@@ -55,6 +55,18 @@ TEST(ReaderText, FixedDecimals)
     EXPECT_EQ(ReaderFixedText(12.0, 0), "12");
 }
 
+TEST(ReaderText, ReadoutsKeepTheirDigitsWithADecimalComma)
+{
+    EXPECT_EQ(ReaderReadoutText(" 46.741 "), "46,741");
+    EXPECT_EQ(ReaderReadoutText("1500000.00000"), "1500000,00000");
+    EXPECT_EQ(ReaderReadoutText("-0.5"), "-0,5");
+    EXPECT_EQ(ReaderReadoutText("120"), "120");
+    EXPECT_EQ(ReaderReadoutText("2.2.0.3"), "2.2.0.3");
+    EXPECT_EQ(ReaderReadoutText("Nem számolható"), "Nem számolható");
+    EXPECT_EQ(ReaderReadoutText("1.5e3"), "1.5e3");
+    EXPECT_EQ(ReaderReadoutText("."), ".");
+}
+
 TEST(ReaderText, DatesAsHungarianReadersWriteThem)
 {
     EXPECT_EQ(ReaderDateTimeText("2024-03-15T10:42:07+01:00"), "2024. 03. 15. 10:42:07");

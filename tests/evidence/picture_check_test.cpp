@@ -112,8 +112,7 @@ TEST(PictureCheck, HostileFilesGetAStatusAndAReason)
                  QStringLiteral("csonka fájl: a kép vége előtt ér véget"));
     ExpectStatus("GIF89a not a picture", EvidenceStatus::Unreadable,
                  QStringLiteral("nem JPEG-kép (nem a képkezdet jelével kezdődik)"));
-    ExpectStatus(QByteArray(), EvidenceStatus::Unreadable,
-                 QStringLiteral("nem JPEG-kép (nem a képkezdet jelével kezdődik)"));
+    ExpectStatus(QByteArray(), EvidenceStatus::Unreadable, QStringLiteral("a fájl üres"));
     ExpectStatus(QByteArray("\xFF\xD8\xFF\xD9", 4), EvidenceStatus::Unreadable, QStringLiteral("nincs benne képadat"));
     ExpectStatus(QByteArray("\xFF\xD8\xFF\xDA\x00\x02\xFF\xD9", 8), EvidenceStatus::Unreadable,
                  QStringLiteral("képadat képkeret (SOF) nélkül"));
@@ -128,7 +127,7 @@ TEST(PictureCheck, HostileFilesGetAStatusAndAReason)
     ExpectStatus(withComment(PlainJpeg(), "{\"launched\":1000}"), EvidenceStatus::NoRecord,
                  QStringLiteral("a megjegyzés nem Vantor-adatlap"));
     ExpectStatus(withComment(PlainJpeg(), "{\"format\":\"vantor-evidence/1\",\"launched\":1000}"),
-                 EvidenceStatus::Modified, QStringLiteral("hiányzik a „Program verziója” mező"));
+                 EvidenceStatus::Modified, QStringLiteral("hiányzik a „Program változata” mező"));
 
     // A second copy of the record, and another program's comment before it.
     QByteArray twice = sealed;

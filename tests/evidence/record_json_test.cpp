@@ -113,7 +113,7 @@ TEST(RecordJson, AMissingOrWronglyTypedFieldBreaksTheRecord)
         {"passLowerKeV", QStringLiteral("hiányzik az „E_min (keV)” mező")},
         {"startSource", QStringLiteral("hiányzik az „Indításkor: forrás” mező")},
         {"countsFromLastStart", QStringLiteral("hiányzik az „A számok az utolsó indítástól” mező")},
-        {"program", QStringLiteral("hiányzik a „Program verziója” mező")},
+        {"program", QStringLiteral("hiányzik a „Program változata” mező")},
     };
     for (const auto& [name, problem] : missing)
         EXPECT_EQ(ReadRecord(WithField(name, QJsonValue::Undefined)).problem, problem) << name;

@@ -596,6 +596,25 @@ describe("layout", () => {
         // Scaled to fit the narrower way, never beyond the window's own size.
         const scale = Math.min(1, screen.width / 680, screen.height / fit.height);
         assert.ok(Math.abs(fit.scale - scale) < 0.01, `${where}: scaled ${fit.scale}, not ${scale}`);
+        // The scaled window leaves nothing of itself beside it: the column of
+        // pixels right of it is the page's background.
+        if (fit.form[2] + 1 < screen.width) {
+          const shot = await page.screenshot({ encoding: "base64" });
+          const colours = await page.evaluate(async (png, right) => {
+            const image = new Image();
+            image.src = "data:image/png;base64," + png;
+            await image.decode();
+            const canvas = new OffscreenCanvas(image.width, image.height);
+            const ctx = canvas.getContext("2d");
+            ctx.drawImage(image, 0, 0);
+            const x = Math.floor(right * image.width / innerWidth);
+            const bytes = ctx.getImageData(x, 0, 1, image.height).data;
+            const seen = new Set();
+            for (let i = 0; i < bytes.length; i += 4) seen.add(`rgb(${bytes[i]}, ${bytes[i + 1]}, ${bytes[i + 2]})`);
+            return [...seen];
+          }, shot, fit.form[2]);
+          assert.deepEqual(colours, [await page.evaluate(() => getComputedStyle(document.body).backgroundColor)], where);
+        }
         const press = (id) => (screen.hasTouch ? page.tap("#" + id) : page.click("#" + id));
         await press("Edit6");
         assert.equal(await page.evaluate(() => document.activeElement.id), "Edit6", where);

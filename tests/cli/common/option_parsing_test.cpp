@@ -22,20 +22,20 @@ std::string RefusalOf(const Arguments& arguments)
 TEST(OptionParsing, NamesTheDecimalCommaWhenItIsTheOnlyFault)
 {
     const std::vector<std::pair<Arguments, std::string>> refusals{
-        {{"measure", "--energy", "1,5"}, "vantor-cli: hibás --energy érték '1,5': tizedesponttal kell írni, pl. 12.5"},
+        {{"measure", "--energy", "1,5"}, "vantor-cli: hibás --energy érték „1,5”: tizedesponttal kell írni, pl. 12.5"},
         {{"measure", "--energy", "1,5e3"},
-         "vantor-cli: hibás --energy érték '1,5e3': tizedesponttal kell írni, pl. 12.5"},
-        {{"scan", "--step", "0,5"}, "vantor-cli: hibás --step érték '0,5': tizedesponttal kell írni, pl. 12.5"},
+         "vantor-cli: hibás --energy érték „1,5e3”: tizedesponttal kell írni, pl. 12.5"},
+        {{"scan", "--step", "0,5"}, "vantor-cli: hibás --step érték „0,5”: tizedesponttal kell írni, pl. 12.5"},
         {{"measure", "--energy", "-1,5"},
-         "vantor-cli: hibás --energy érték '-1,5': nem-negatív számot kell megadni keV-ben"},
+         "vantor-cli: hibás --energy érték „-1,5”: nem negatív számot kell megadni keV-ben"},
         {{"measure", "--energy", "1,5,0"},
-         "vantor-cli: hibás --energy érték '1,5,0': nem-negatív számot kell megadni keV-ben"},
+         "vantor-cli: hibás --energy érték „1,5,0”: nem negatív számot kell megadni keV-ben"},
         {{"measure", "--energy", "1.5,0"},
-         "vantor-cli: hibás --energy érték '1.5,0': nem-negatív számot kell megadni keV-ben"},
-        {{"measure", "--field", "1,5"}, "vantor-cli: hibás --field érték '1,5': nem-negatív egész számot kell megadni µT-ban"},
-        {{"measure", "--count", "1,000"}, "vantor-cli: hibás --count érték '1,000': pozitív egész számot kell megadni"},
+         "vantor-cli: hibás --energy érték „1.5,0”: nem negatív számot kell megadni keV-ben"},
+        {{"measure", "--field", "1,5"}, "vantor-cli: hibás --field érték „1,5”: nem negatív egész számot kell megadni µT-ban"},
+        {{"measure", "--count", "1,000"}, "vantor-cli: hibás --count érték „1,000”: pozitív egész számot kell megadni"},
         {{"measure", "--seed", "1,5"},
-         "vantor-cli: hibás --seed érték '1,5': 0 és 4294967295 közötti egész számot kell megadni"}};
+         "vantor-cli: hibás --seed érték „1,5”: 0 és 4294967295 közötti egész számot kell megadni"}};
     for (const auto& [arguments, message] : refusals)
         EXPECT_EQ(RefusalOf(arguments), message) << arguments[1] << ' ' << arguments[2];
 }

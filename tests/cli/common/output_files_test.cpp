@@ -203,7 +203,7 @@ TEST_F(FullDisk, ASpreadsheetLeavesNothingOnAFullDisk)
         const Outcome outcome = RunShell(command);
         EXPECT_EQ(outcome.status, 1) << outcome.output;
         const QString said = QString::fromStdString(outcome.output);
-        EXPECT_EQ(said.count(QStringLiteral("vantor-cli: a táblázat nem írható: megtelt a lemez (")), 2) << outcome.output;
+        EXPECT_EQ(said.count(QStringLiteral("vantor-cli: a munkafüzet nem írható: megtelt a lemez (")), 2) << outcome.output;
     }
     ExpectEarlierOutputs({QStringLiteral("toltelek")});
     EXPECT_EQ(QDir(outputs).entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden), QStringList());

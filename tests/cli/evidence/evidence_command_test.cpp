@@ -129,7 +129,7 @@ TEST_F(EvidenceCommand, APathThatDoesNotExistIsABadArgument)
     const CommandOutcome outcome = Run({Room(), PathText(QStringLiteral("23"))});
 
     EXPECT_EQ(outcome.exitStatus, ExitRefused);
-    EXPECT_EQ(outcome.error, "vantor-cli: nincs ilyen fájl vagy mappa: '" + PathText(QStringLiteral("23")) + "'");
+    EXPECT_EQ(outcome.error, "vantor-cli: nincs ilyen fájl vagy mappa: „" + PathText(QStringLiteral("23")) + "”");
     EXPECT_TRUE(outcome.output.empty());
 }
 
@@ -208,6 +208,9 @@ TEST_F(EvidenceCommand, ThePageLinksThePicturesFromItsOwnFolderAndEscapesTheReco
     record.teacherMode = true;
     Save(QStringLiteral("21/01 első #1.jpg"), SealedTestPicture(record));
     Save(QStringLiteral("22/01_a.jpg"), PlainJpeg());
+    QByteArray broken = SealedTestPicture();
+    ASSERT_GT(broken.indexOf("\"program\":"), 0);
+    Save(QStringLiteral("22/02_b.jpg"), broken.replace("\"program\":", "\"prograx\":"));
     ASSERT_TRUE(QDir(temporary.path()).mkdir(QStringLiteral("zsuri")));
     const QString page = temporary.filePath(QStringLiteral("zsuri/terem.html"));
 
@@ -220,8 +223,11 @@ TEST_F(EvidenceCommand, ThePageLinksThePicturesFromItsOwnFolderAndEscapesTheReco
     EXPECT_FALSE(html.contains(QStringLiteral("<script>")));
     // Dates and computed figures as a Hungarian reader writes them.
     EXPECT_TRUE(html.contains(QStringLiteral("<dt>Mentve</dt><dd>2024. 03. 15. 10:42:07</dd>")));
-    EXPECT_TRUE(html.contains(QStringLiteral(" · 10⁻¹⁵</dd>")));
+    EXPECT_TRUE(html.contains(QStringLiteral("<dt>Indításkor: áteresztett energia (J)</dt><dd>8,011 · 10⁻¹⁵</dd>")));
+    EXPECT_TRUE(html.contains(QStringLiteral("<dt>E_min (keV)</dt><dd>46,741</dd>")));
     EXPECT_TRUE(html.contains(QStringLiteral("<article class=\"norecord flagged\">")));
+    EXPECT_EQ(html.count(QStringLiteral("<p>A képben nincs adatlap.</p>")), 1);
+    EXPECT_TRUE(html.contains(QStringLiteral("<p>A kép adatlapja hibás, ezért nem mutatható meg.</p>")));
     // Intact, but saved in class: the jury looks at it all the same.
     EXPECT_TRUE(html.contains(QStringLiteral("<article class=\"intact flagged\">")));
     EXPECT_TRUE(html.contains(QStringLiteral("<a href=\"#mappa-1\" class=\"flagged\">21</a>")));

@@ -54,7 +54,7 @@ TEST_F(Plausible, EveryImpossibleRecordIsFlaggedWithItsReason)
         {"a mérés ideje (24:00:00) nem olyan alakú, amilyet a program ír",
          [](EvidenceRecord& r) { r.measuringTime = "24:00:00"; }},
         {"a mentés ideje (tegnap) nem dátum", [](EvidenceRecord& r) { r.savedAt = "tegnap"; }},
-        {"az energiaablak szélessége (0.001 keV) nem a határai (1.000–150.000 keV) különbsége",
+        {"az energiaablak szélessége (0,001 keV) nem a határai (1,000–150,000 keV) különbsége",
          [](EvidenceRecord& r) {
              r.passLowerKeV = "1.000";
              r.passUpperKeV = "150.000";
@@ -62,8 +62,8 @@ TEST_F(Plausible, EveryImpossibleRecordIsFlaggedWithItsReason)
          }},
         {"a mentés ideje (2030. 01. 01. 10:00:00) több mint egy nappal későbbi az ellenőrzésnél",
          [](EvidenceRecord& r) { r.savedAt = "2030-01-01T10:00:00+01:00"; }},
-        {"az indításkori energiaablak (1.000–150.000 keV) nem az, amelyet a program a beállításokból számol "
-         "(46.741–53.863 keV)",
+        {"az indításkori energiaablak (1,000–150,000 keV) nem az, amelyet a program a beállításokból számol "
+         "(46,741–53,863 keV)",
          [](EvidenceRecord& r) {
              r.startPassLowerKeV = "     1.000";
              r.startPassUpperKeV = "   150.000";
@@ -139,14 +139,6 @@ TEST_F(Plausible, ANewerProgramIsNotJudgedButSaidSo)
     EXPECT_TRUE(Check(record).implausible.has_value());
 }
 
-// Ten launched with 0.72 expected: five detected lie 5.2 deviations out, but
-// one honest picture in 1500 shows as many; ten in a row, never.
-TEST_F(Plausible, AFewExpectedCountsAreJudgedByTheirBinomialTail)
-{
-    EXPECT_EQ(Check(MeasuredRecord(10, 5)).implausible, std::nullopt);
-    EXPECT_TRUE(Check(MeasuredRecord(10, 10)).implausible.has_value());
-}
-
 // Without a magnetic field every launched particle reaches the detector,
 // and the window leaves the electric field at 0.
 TEST_F(Plausible, WithoutAMagneticFieldEveryParticleIsDetected)
@@ -179,13 +171,13 @@ TEST_F(Plausible, ALayoutTheNamedProgramDoesNotWriteIsFlagged)
     EvidenceRecord record = MeasuredRecord(100000, CountAt(8, 100000));
     record.format = "vantor-evidence/2";
     EXPECT_EQ(Check(record).implausible.value_or(QString()).toStdString(),
-              "a Vantor 2.2.0.3 változata nem ír vantor-evidence/2 adatlapot");
+              "a Vantor 2.2.0.3-as változata nem ír ilyen (2-es formátumú) adatlapot");
     record.format = "vantor-evidence/1";
     EXPECT_TRUE(Check(record).implausible.has_value());
     record = MeasuredRecord();
     record.program = "2.2.0.2";
     EXPECT_EQ(Check(record).implausible.value_or(QString()).toStdString(),
-              "a Vantor 2.2.0.2 változata nem ír vantor-evidence/3 adatlapot");
+              "a Vantor 2.2.0.2-es változata nem ír ilyen (3-as formátumú) adatlapot");
 }
 
 // A teacher's own file may carry the C-14's name line with another shape:
