@@ -59,7 +59,7 @@ std::string ReaderReadoutText(std::string_view readout)
     const std::string_view digits = readout.starts_with('-') ? readout.substr(1) : readout;
     const std::size_t point = digits.find('.');
     const auto allDigits = [](std::string_view part) {
-        return !part.empty() && std::ranges::all_of(part, [](char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; });
+        return !part.empty() && std::all_of(part.begin(), part.end(), [](char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; });
     };
     if (point == std::string_view::npos || !allDigits(digits.substr(0, point)) || !allDigits(digits.substr(point + 1)))
         return std::string(readout);
