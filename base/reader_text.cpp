@@ -59,7 +59,9 @@ std::string ReaderReadoutText(std::string_view readout)
     const std::string_view digits = readout.starts_with('-') ? readout.substr(1) : readout;
     const std::size_t point = digits.find('.');
     const auto allDigits = [](std::string_view part) {
-        return !part.empty() && std::all_of(part.begin(), part.end(), [](char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; });
+        // Emscripten's standard library has no std::ranges::all_of, and the page builds this file.
+        return !part.empty() && std::all_of(part.begin(), part.end(),
+                                            [](char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; });
     };
     if (point == std::string_view::npos || !allDigits(digits.substr(0, point)) || !allDigits(digits.substr(point + 1)))
         return std::string(readout);
@@ -83,6 +85,15 @@ std::string ReaderDateTimeText(std::string_view iso)
             return std::string(iso);
     }
     return fmt::format("{}. {}. {}. {}", iso.substr(0, 4), iso.substr(5, 2), iso.substr(8, 2), iso.substr(11, 8));
+}
+
+std::string_view OptionArticle(std::string_view option)
+{
+    while (option.starts_with('-'))
+        option.remove_prefix(1);
+    // An x is read by its name, iksz, so it too begins with a vowel.
+    constexpr std::string_view VowelSounds = "aeiouxAEIOUX";
+    return !option.empty() && VowelSounds.find(option.front()) != std::string_view::npos ? "az" : "a";
 }
 
 std::string_view ReaderArticle(std::uint64_t number)

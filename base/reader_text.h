@@ -28,3 +28,7 @@ std::string ReaderDateTimeText(std::string_view isoDateTime);
 // The article before a number, "a" or "az", as its Hungarian name begins:
 // "az 1.", "a 4.", "az 5.", "a 10.", "az 50.", "a 100.", "az 1000.".
 std::string_view ReaderArticle(std::uint64_t number);
+
+// The article before an option, as its name sounds without the dashes:
+// "az --unfold", "az --energy", "az --xlsx" (iksz), "a --field", "a --seed".
+std::string_view OptionArticle(std::string_view option);

@@ -144,7 +144,8 @@ std::variant<Arguments, HelpAsked, std::string> ReadArguments(const std::vector<
             return HelpAsked{};
         if (argument == "--seeds" || argument == "--first-seed" || argument == "--counts") {
             if (i + 1 == arguments.size())
-                return ProgramName + ": a " + argument + " kapcsoló után hiányzik az érték";
+                return ProgramName + ": " + std::string(OptionArticle(argument)) + " " + argument
+                     + " kapcsoló után hiányzik az érték";
             const std::string& value = arguments[++i];
             const std::optional<std::uint32_t> number = UnsignedText(value);
             if (argument == "--counts" && !value.empty())

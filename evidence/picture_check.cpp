@@ -2,7 +2,7 @@
 
 #include "base/file_reading.h"
 #include "base/write_fault.h"
-#include "evidence/file_writing.h"
+#include "files/file_writing.h"
 #include "evidence/picture_digest.h"
 #include "evidence/record_reading.h"
 #include "record/jpeg_segments.h"

@@ -1,6 +1,6 @@
 #include "ui/jpeg_writer.h"
 
-#include "evidence/file_writing.h"
+#include "files/file_writing.h"
 #include "evidence/picture_digest.h"
 
 #include <QImage>

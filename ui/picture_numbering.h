@@ -1,6 +1,6 @@
 #pragma once
 
-#include "evidence/file_writing.h"
+#include "files/file_writing.h"
 
 #include <QByteArrayView>
 #include <QString>

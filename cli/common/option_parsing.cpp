@@ -1,5 +1,7 @@
 #include "cli/common/option_parsing.h"
 
+#include "base/reader_text.h"
+
 CommandLineError UnknownOption(const std::string& option)
 {
     return {"vantor-cli: ismeretlen kapcsoló: „" + option + "”"};
@@ -12,7 +14,7 @@ CommandLineError UnexpectedArgument(const std::string& argument)
 
 CommandLineError MissingValue(const std::string& option)
 {
-    return {"vantor-cli: a " + option + " kapcsoló után hiányzik az érték"};
+    return {"vantor-cli: " + std::string(OptionArticle(option)) + " " + option + " kapcsoló után hiányzik az érték"};
 }
 
 CommandLineError RefusedValue(const std::string& option, const std::string& value, const std::string& why)
@@ -27,5 +29,5 @@ CommandLineError RefusedDecimalComma(const std::string& option, const std::strin
 
 CommandLineError MissingOption(const std::string& option, const std::string& meaning)
 {
-    return {"vantor-cli: hiányzik a " + option + " kapcsoló (" + meaning + ")"};
+    return {"vantor-cli: hiányzik " + std::string(OptionArticle(option)) + " " + option + " kapcsoló (" + meaning + ")"};
 }

@@ -1,6 +1,6 @@
 #include "cli/common/output_file.h"
 
-#include "evidence/file_writing.h"
+#include "files/file_writing.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include "base/file_reading.h"
 #include "base/overloaded.h"
 #include "cli/common/output_file.h"
-#include "evidence/file_writing.h"
+#include "files/file_writing.h"
 
 #include <QFileInfo>
 #include <QTemporaryDir>

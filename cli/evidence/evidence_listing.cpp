@@ -1,7 +1,7 @@
 #include "cli/evidence/evidence_listing.h"
 
 #include "record/evidence_record.h"
-#include "evidence/file_writing.h"
+#include "files/file_writing.h"
 #include "identification/contestant_code.h"
 
 #include <QDir>

@@ -72,7 +72,7 @@ const CommandGrammar<ScanOptions>& ScanGrammar()
         const OptionRule<ScanOptions> plot{
             .name = "--plot",
             .value = "FÁJL.png",
-            .help = "a keV-re jutó beütésszám és (a --unfold mellett) a visszafejtett spektrum a 95%-os "
+            .help = "a keV-re jutó beütésszám és (az --unfold mellett) a visszafejtett spektrum a 95%-os "
                     "intervallumaival, a valódi N·s(W) vonalként, alatta az eltérések szórásban, egy PNG-rajzon",
             .read = Path(&ScanOptions::plotPath),
             .why = FileNameWanted};
@@ -92,7 +92,7 @@ const CommandGrammar<ScanOptions>& ScanGrammar()
                 "véletlenszám-sorozat pontról pontra folytatódik). Kiírja a pontonkénti beütésszámot, az "
                 "energiaablak szélességét és a keV-re jutó beütésszámot, összeveti a forrás spektrumával, és "
                 "kérésre CSV-fájlba, Excel-munkafüzetbe és PNG-rajzba menti. Minden ponthoz kiszámítja a forrásból "
-                "várható beütésszámot és a mért beütésszám eltérését ettől, szórásban; a --unfold a "
+                "várható beütésszámot és a mért beütésszám eltérését ettől, szórásban; az --unfold a "
                 "beütésszámokból és az energiaablakokból visszafejti a forrás spektrumát (legalább "
                 + std::to_string(FewestUnfoldingPoints) + " pont és nem nulla indukció kell hozzá).",
             .rules = {run.field, from, to, step, run.slit, count, csv, xlsx, plot, run.threads, run.source, run.seed,
@@ -118,17 +118,17 @@ std::string UnfoldingRefusalText(const UnfoldingRefusal& refusal)
 {
     switch (refusal.reason) {
     case UnfoldingRefusal::Reason::TooFewPoints:
-        return "vantor-cli: a --unfold legalább " + std::to_string(FewestUnfoldingPoints)
+        return "vantor-cli: az --unfold legalább " + std::to_string(FewestUnfoldingPoints)
             + " mérési pontot kíván, de a pásztázásnak csak " + std::to_string(refusal.points) + " pontja van";
     case UnfoldingRefusal::Reason::NoMagneticField:
-        return "vantor-cli: a --unfold mágneses indukció nélkül nem használható: 0 µT mellett nincs energiaablak";
+        return "vantor-cli: az --unfold mágneses indukció nélkül nem használható: 0 µT mellett nincs energiaablak";
     case UnfoldingRefusal::Reason::PointWithoutBand:
-        return "vantor-cli: a --unfold nem használható: " + GeneralNumberText(refusal.energyKeV)
+        return "vantor-cli: az --unfold nem használható: " + GeneralNumberText(refusal.energyKeV)
             + " keV-nél nincs energiaablak (az alsó széle nem volna pozitív)";
     case UnfoldingRefusal::Reason::NoBandMeetsSource:
         break;
     }
-    return "vantor-cli: a --unfold nem használható: a pásztázás egyik energiaablaka sem fedi át a forrás spektrumát";
+    return "vantor-cli: az --unfold nem használható: a pásztázás egyik energiaablaka sem fedi át a forrás spektrumát";
 }
 
 // The steps of a scan after its first point. Counted from the first energy

@@ -124,7 +124,7 @@ void DrawTitleAndLegend(QPainter& painter, bool unfolded)
     painter.setPen(QColor(FrameColour));
     painter.drawText(QRectF(0, 8, ScanPlotSize.width(), 28), Qt::AlignCenter, "A forrás spektruma a mérésből");
 
-    const QString measured = "beütés / ablakszélesség";
+    const QString measured = "beütésszám / energiaablak szélessége";
     const QString recovered = "visszafejtett, 95%-os intervallummal";
     const QString source = "valódi N·s(W)";
     SetPixelFont(painter, 14);

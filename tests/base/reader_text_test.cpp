@@ -48,6 +48,16 @@ TEST(ReaderText, ArticleFollowsTheSpokenNumber)
         EXPECT_EQ(ReaderArticle(c.number), c.article) << c.number;
 }
 
+TEST(ReaderText, OptionArticleFollowsTheSoundOfItsName)
+{
+    EXPECT_EQ(OptionArticle("--unfold"), "az");
+    EXPECT_EQ(OptionArticle("--energy"), "az");
+    EXPECT_EQ(OptionArticle("--xlsx"), "az");
+    EXPECT_EQ(OptionArticle("--field"), "a");
+    EXPECT_EQ(OptionArticle("--seed"), "a");
+    EXPECT_EQ(OptionArticle("-h"), "a");
+}
+
 TEST(ReaderText, FixedDecimals)
 {
     EXPECT_EQ(ReaderFixedText(7193.24, 1), "7193,2");

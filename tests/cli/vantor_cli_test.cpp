@@ -257,15 +257,15 @@ TEST(VantorCli, UnfoldingRefusesScansItCannotRead)
         std::string message;
     };
     for (const Case& c : {Case{"--field 1000 --from 10 --to 40 --step 10",
-                               "vantor-cli: a --unfold legalább 5 mérési pontot kíván, de a pásztázásnak csak 4 pontja van\n"},
+                               "vantor-cli: az --unfold legalább 5 mérési pontot kíván, de a pásztázásnak csak 4 pontja van\n"},
                           Case{"--field 0 --from 10 --to 50 --step 10",
-                               "vantor-cli: a --unfold mágneses indukció nélkül nem használható: 0 µT mellett nincs "
+                               "vantor-cli: az --unfold mágneses indukció nélkül nem használható: 0 µT mellett nincs "
                                "energiaablak\n"},
                           Case{"--field 1000 --from 0 --to 40 --step 10",
-                               "vantor-cli: a --unfold nem használható: 0 keV-nél nincs energiaablak (az alsó "
+                               "vantor-cli: az --unfold nem használható: 0 keV-nél nincs energiaablak (az alsó "
                                "széle nem volna pozitív)\n"},
                           Case{"--field 1000 --from 300 --to 500 --step 50",
-                               "vantor-cli: a --unfold nem használható: a pásztázás egyik energiaablaka sem fedi át a "
+                               "vantor-cli: az --unfold nem használható: a pásztázás egyik energiaablaka sem fedi át a "
                                "forrás spektrumát\n"}}) {
         const Outcome outcome = RunCli("scan " + c.scan + " --count 10 --unfold --csv " + csv);
         EXPECT_EQ(outcome.status, 2) << c.scan;

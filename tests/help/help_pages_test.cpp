@@ -86,7 +86,7 @@ TEST(HelpPages, UsageDescribesEveryControlAndTheTasks)
                               "Hibás adat!! Ide csak nem-negatív szám írható!",
                               "Hibás adat!! Ide csak pozitív egész szám írható!",
                               "Ide csak pozitív egész szám írható!!", "Feladatok",
-                              "10 keV-től 150 keV-ig", "beütésszám / ablakszélesség",
+                              "10 keV-től 150 keV-ig", "beütésszám / energiaablak szélessége",
                               "Mit hordoz a mentett kép?", "„módosítva”", "vantor --teacher", "„A kép nem menthető: …”",
                               "Forrás választás"})
         EXPECT_TRUE(text.contains(QString::fromUtf8(topic))) << topic;

@@ -1,4 +1,4 @@
-#include "evidence/file_writing.h"
+#include "files/file_writing.h"
 #include "ui/picture_numbering.h"
 
 #include <QCoreApplication>

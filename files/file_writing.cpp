@@ -1,4 +1,4 @@
-#include "evidence/file_writing.h"
+#include "files/file_writing.h"
 
 #include <QDir>
 #include <QFile>
