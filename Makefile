@@ -118,9 +118,11 @@ WEB_ENV := NODE_PATH=/usr/share/nodejs
 $(WEB_CONFIGURED):
 	@$(WEB_ENV) emcmake cmake -S . -B $(WEB_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
 
-# The browser edition: one page, $(WEB_BUILD)/vantor.html, that opens offline.
+# The browser edition: one page, $(WEB_BUILD)/vantor.html, that opens offline;
+# it carries html2canvas, which npm puts into web/node_modules.
 web:
 	@scripts/install-deps web
+	@cd web && { [ -d node_modules/html2canvas ] || npm ci --no-audit --no-fund; }
 	@$(MAKE) --no-print-directory $(WEB_CONFIGURED)
 	@$(WEB_ENV) cmake --build $(WEB_BUILD)
 

@@ -11,6 +11,7 @@ enum class EvidenceStatus {
     Implausible,  // intact, but no run of the program could have written the record
     Link,         // a symbolic link or a junction, which is never followed
     Leftover,     // the temporary file of a save killed before the picture took its name
+    Practice,     // intact, but saved by the browser edition: never contest evidence
 };
 
 // The status's word in the listing, the CSV and the jury's page.
@@ -24,6 +25,7 @@ constexpr std::string_view StatusName(EvidenceStatus status)
     case EvidenceStatus::Implausible: return "valószínűtlen";
     case EvidenceStatus::Link: return "link";
     case EvidenceStatus::Leftover: return "ideiglenes fájl";
+    case EvidenceStatus::Practice: return "gyakorló kép";
     }
     return "hibás fájl";
 }

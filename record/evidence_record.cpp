@@ -52,6 +52,22 @@ std::span<const EvidenceField> EvidenceFields()
     return Fields;
 }
 
+std::string BrowserEditionProgram(std::string_view version)
+{
+    return std::string(version) + std::string(BrowserEditionMark);
+}
+
+bool SavedByBrowserEdition(const EvidenceRecord& record)
+{
+    return record.program.ends_with(BrowserEditionMark);
+}
+
+std::string_view ProgramVersion(const EvidenceRecord& record)
+{
+    const std::string_view program = record.program;
+    return SavedByBrowserEdition(record) ? program.substr(0, program.size() - BrowserEditionMark.size()) : program;
+}
+
 std::string FieldText(const EvidenceRecord& record, const EvidenceField& field)
 {
     return std::visit(Overloaded{

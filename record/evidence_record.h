@@ -22,6 +22,10 @@ inline constexpr int EvidenceFormatVersion = 3;
 inline constexpr std::array<std::string_view, EvidenceFormatVersion> FirstVersionWritingLayout{
     std::string_view("2.2.0.3"), std::string_view("2.2.0.3"), std::string_view("2.2.0.3")};
 
+// The browser edition writes its version with this mark after it
+// ("2.2.0.3-web"): its pictures are for practice, never contest evidence.
+inline constexpr std::string_view BrowserEditionMark("-web");
+
 // The contestant of a picture that the jury saved.
 inline constexpr std::string_view JuryContestant("jury");
 
@@ -87,6 +91,15 @@ struct EvidenceField {
 // Every field, in the order of the record above, so that the JSON, its
 // reader and the reports cannot disagree on the list.
 std::span<const EvidenceField> EvidenceFields();
+
+// The program field of a picture that the browser edition of version saves.
+std::string BrowserEditionProgram(std::string_view version);
+
+// Whether the browser edition saved the record.
+bool SavedByBrowserEdition(const EvidenceRecord& record);
+
+// The version of the program that saved the record, without the edition's mark.
+std::string_view ProgramVersion(const EvidenceRecord& record);
 
 // A field's value as plain text: numbers in decimal (the shortest text that
 // reads back the same double), "true" or "false", empty for a missing number.

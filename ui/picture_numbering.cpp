@@ -1,5 +1,7 @@
 #include "ui/picture_numbering.h"
 
+#include "ui/layout/picture_name.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QStringList>
@@ -18,11 +20,6 @@ int TwoDigitPrefix(const QString& name)
     if (name.size() < 2 || !IsDecimalDigit(name[0]) || !IsDecimalDigit(name[1]))
         return 0;
     return (name[0].unicode() - u'0') * 10 + (name[1].unicode() - u'0');
-}
-
-QString NumberText(int number)
-{
-    return QString::number(number).rightJustified(2, u'0');
 }
 
 // A folder where names are taken this often in a row is not one to wait for.
@@ -67,7 +64,7 @@ QString NumberedPicturePath(const QString& workFolder, const QString& chosenPath
         largest = std::max(largest, TwoDigitPrefix(name));
     const QString name = QFileInfo(chosenPath).fileName();
     for (int number = largest + 1;; ++number) {
-        const QString prefix = NumberText(number) + u'_';
+        const QString prefix = QString::fromStdString(PictureNumberPrefix(number));
         const QString path = workFolder + prefix + name + QStringLiteral(".jpg");
         if (!InUse(names, prefix) && !QFileInfo::exists(path))
             return path;

@@ -3,6 +3,7 @@
 
 #include "core/simulation.h"
 #include "generated/vantor_version.h"
+#include "record/picture_sealing.h"
 #include "ui/layout/about_texts.h"
 #include "ui/layout/apparatus_drawing.h"
 #include "ui/layout/colours.h"
@@ -198,6 +199,37 @@ val Messages(PageWindow& window)
     return messages;
 }
 
+val Bytes(std::string_view bytes)
+{
+    val array = val::global("Uint8Array").new_(bytes.size());
+    array.call<void>("set", val(emscripten::typed_memory_view(bytes.size(), reinterpret_cast<const std::uint8_t*>(bytes.data()))));
+    return array;
+}
+
+std::string BytesOf(const val& array)
+{
+    const std::vector<std::uint8_t> bytes = emscripten::convertJSArrayToNumberVector<std::uint8_t>(array);
+    return std::string(bytes.begin(), bytes.end());
+}
+
+// The JPEG of the page's canvas with the window's record in it, the offset of
+// the digest's digits, and the name to download it under.
+val PageWindowPicture(PageWindow& window, val jpeg, std::string name, std::string savedAt, bool teacherMode)
+{
+    const PagePicture picture = window.PictureToSeal(BytesOf(jpeg), name, savedAt, teacherMode);
+    val object = val::object();
+    object.set("file", Bytes(picture.picture.file));
+    object.set("digestAt", picture.picture.digestAt);
+    object.set("fileName", picture.fileName);
+    return object;
+}
+
+// The picture with digest, the browser's SHA-256 of file, in place.
+val SealedPicture(val file, std::size_t digestAt, std::string digest)
+{
+    return Bytes(Sealed({BytesOf(file), digestAt}, digest));
+}
+
 val Counts(const PageWindow& window)
 {
     const RunState& run = window.Sim().run;
@@ -237,6 +269,7 @@ EMSCRIPTEN_BINDINGS(vantor)
     emscripten::function("drawing", &Drawing);
     emscripten::function("about", &About);
     emscripten::function("fillFunnel", &FillFunnel);
+    emscripten::function("sealed", &SealedPicture);
     emscripten::class_<PageWindow>("PageWindow")
         .constructor<>()
         .function("controls", &Controls)
@@ -250,5 +283,6 @@ EMSCRIPTEN_BINDINGS(vantor)
         .function("tracks", &Tracks)
         .function("messages", &Messages)
         .function("counts", &Counts)
-        .function("countOrigin", &Origin);
+        .function("countOrigin", &Origin)
+        .function("pictureToSeal", &PageWindowPicture);
 }

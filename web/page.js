@@ -17,6 +17,7 @@ const page = {
   lastFocus: null,
   refocus: null,
   flying: false,
+  capturing: false,   // a picture is being taken: the run waits
   longestSliceMs: 0,
 };
 
@@ -263,11 +264,11 @@ function openDialog(title, build, buttons, onClose) {
   build(dialog);
   const row = document.createElement("div");
   row.className = "buttons";
-  const close = () => {
+  const close = (caption) => {
     backdrop.remove();
     page.modal = null;
     document.getElementById("Stage").inert = false;
-    if (onClose) onClose();
+    if (onClose) onClose(caption);
     if (page.refocus) {
       const element = page.refocus;
       page.refocus = null;
@@ -282,7 +283,7 @@ function openDialog(title, build, buttons, onClose) {
     const button = document.createElement("button");
     button.type = "button";
     button.textContent = caption;
-    button.addEventListener("click", close);
+    button.addEventListener("click", () => close(caption));
     row.append(button);
   }
   dialog.append(row);
@@ -293,7 +294,7 @@ function openDialog(title, build, buttons, onClose) {
     if ((event.key === "Escape" || event.key === "Enter") && !onButton) {
       event.preventDefault();
       event.stopPropagation();
-      close();
+      close(event.key === "Enter" ? buttons[0] : buttons[buttons.length - 1]);
     }
   });
   backdrop.append(dialog);
@@ -356,6 +357,10 @@ function fly() {
   const channel = new MessageChannel();
   let painted = true;
   const slice = () => {
+    if (page.capturing) {
+      setTimeout(() => channel.port2.postMessage(null), FrameBudgetMs);
+      return;
+    }
     const started = performance.now();
     const going = page.win.flyFor(FrameBudgetMs);
     page.longestSliceMs = Math.max(page.longestSliceMs, performance.now() - started);
@@ -472,9 +477,9 @@ function setUpMenus() {
   item("Feladatok1", () => showHelp(0));
   item("Aprogramhasznlata1", () => showHelp(1));
   item("Loadsource1", chooseSource);
-  // The source choice and the help pages are the teacher's, as in the
-  // window; the page saves no pictures, so a contestant's "Fájl" is empty.
-  for (const id of ["File1", "Loadsource1", "Feladatok1", "Aprogramhasznlata1"])
+  item("Kpernymentse1", askPictureName);
+  // The source choice and the help pages are the teacher's, as in the window.
+  for (const id of ["Loadsource1", "Feladatok1", "Aprogramhasznlata1"])
     document.getElementById(id).hidden = !page.teacher;
   document.getElementById("OpenDialog1").addEventListener("change", async (event) => {
     const file = event.target.files[0];
@@ -521,6 +526,68 @@ function chooseSource() {
     dialog.append(body);
   }, ["Mégse"]);
   dialog.id = "SourceChoice";
+}
+
+// "Képernyő mentése" asks for a name, which may be a code; no one is
+// identified. The picture downloads as NN_<name>.jpg.
+function askPictureName() {
+  let box;
+  const dialog = openDialog("Képernyő mentése", (dialog) => {
+    const body = document.createElement("label");
+    body.className = "body";
+    body.textContent = "Fájlnév: ";
+    box = document.createElement("input");
+    box.type = "text";
+    box.id = "PictureName";
+    box.value = "kep";
+    body.append(box);
+    dialog.append(body);
+  }, ["Mentés", "Mégse"], (caption) => {
+    const name = box.value.trim();
+    if (caption === "Mentés" && name !== "") savePicture(name);
+  });
+  dialog.id = "SaveDialog1";
+  box.focus();
+  box.select();
+}
+
+// Local time with its offset from UTC, as the window's pictures carry it.
+function localTime(moment) {
+  const two = (number) => String(number).padStart(2, "0");
+  const offset = -moment.getTimezoneOffset();
+  return `${moment.getFullYear()}-${two(moment.getMonth() + 1)}-${two(moment.getDate())}T` +
+    `${two(moment.getHours())}:${two(moment.getMinutes())}:${two(moment.getSeconds())}` +
+    `${offset < 0 ? "-" : "+"}${two(Math.floor(Math.abs(offset) / 60))}:${two(Math.abs(offset) % 60)}`;
+}
+
+// The client area as the window's picture shows it, drawn by html2canvas at
+// the window's own size, the record of the same moment sealed into it by the
+// window's code with the browser's SHA-256. The run waits meanwhile, so that
+// the picture and its record show the same counts.
+async function savePicture(name) {
+  page.capturing = true;
+  try {
+    render();
+    const client = document.getElementById("Client");
+    // Drawn unscaled, at the window's own size, however the page is scaled to fit.
+    const canvas = await html2canvas(client, {
+      scale: 1, logging: false, width: client.offsetWidth, height: client.offsetHeight,
+      onclone: (copy) => { copy.getElementById("Form1").style.transform = ""; },
+    });
+    const blob = await new Promise((resolve) => canvas.toBlob(resolve, "image/jpeg", 0.9));
+    const jpeg = new Uint8Array(await blob.arrayBuffer());
+    const picture = page.win.pictureToSeal(jpeg, name, localTime(new Date()), page.teacher);
+    const digest = new Uint8Array(await crypto.subtle.digest("SHA-256", picture.file));
+    const hex = Array.from(digest, (byte) => byte.toString(16).padStart(2, "0")).join("");
+    const sealed = page.module.sealed(picture.file, picture.digestAt, hex);
+    const link = document.createElement("a");
+    link.href = URL.createObjectURL(new Blob([sealed], { type: "image/jpeg" }));
+    link.download = picture.fileName;
+    link.click();
+    setTimeout(() => URL.revokeObjectURL(link.href), 60000);
+  } finally {
+    page.capturing = false;
+  }
 }
 
 function showAbout() {

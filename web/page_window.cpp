@@ -3,10 +3,13 @@
 #include "core/band_readout.h"
 #include "core/measurement.h"
 #include "core/settings_rules.h"
+#include "generated/vantor_version.h"
 #include "spectrum/source_spectrum.h"
 #include "ui/layout/colours.h"
+#include "ui/layout/picture_name.h"
 #include "ui/layout/track_line.h"
 #include "ui/layout/window_layout.h"
+#include "ui/layout/window_record.h"
 #include "ui/layout/window_texts.h"
 
 #include <emscripten.h>
@@ -246,6 +249,16 @@ void PageWindow::ShowRefusal(const std::string& text)
 void PageWindow::ShowSourceError(const std::string& message)
 {
     m_messages.push_back({SourceErrorTitle, message});
+}
+
+PagePicture PageWindow::PictureToSeal(std::string_view jpeg, const std::string& name, const std::string& savedAt,
+                                      bool teacherMode)
+{
+    EvidenceRecord record = WindowRecord(*this, m_slitStep, m_sim.run, m_run.Origin(), Control("Panel9").text);
+    record.program = BrowserEditionProgram(VantorVersion);
+    record.teacherMode = teacherMode;
+    record.savedAt = savedAt;
+    return {::PictureToSeal(jpeg, std::move(record)), NumberedPictureName(++m_picturesSaved, name)};
 }
 
 void PageWindow::ShowSourceName(const std::string& name)

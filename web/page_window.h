@@ -2,6 +2,7 @@
 
 #include "core/measurement_view.h"
 #include "core/simulation.h"
+#include "record/picture_sealing.h"
 #include "ui/layout/apparatus_drawing.h"
 #include "ui/layout/run_handlers.h"
 #include "ui/layout/settings_handlers.h"
@@ -30,6 +31,13 @@ struct ControlState {
 struct PageMessage {
     std::string title;
     std::string text;
+};
+
+// A picture "Képernyő mentése" is to download: its bytes with the record in
+// place, to be sealed with the browser's SHA-256, and its numbered name.
+struct PagePicture {
+    UnsealedPicture picture;
+    std::string fileName;
 };
 
 // The measurement window of the browser page: the handlers of the desktop
@@ -72,6 +80,12 @@ public:
     // Where the counts shown come from, which a saved picture states.
     const CountOrigin& Origin() const { return m_run.Origin(); }
 
+    // "Képernyő mentése": jpeg, the page's client area as the window's picture
+    // shows it, with the record of the window now, naming the browser edition
+    // and no one, and the name the page's next picture takes after name.
+    PagePicture PictureToSeal(std::string_view jpeg, const std::string& name, const std::string& savedAt,
+                              bool teacherMode);
+
     // MeasurementView
     void ShowLaunched(const RunState& run) override;
     void ShowDetected(std::int32_t detectedCount) override;
@@ -108,6 +122,7 @@ private:
     bool m_launchesToShow = false;
     bool m_detectionsToShow = false;
     bool m_paused = false;   // the last slice ended at a turn, its particle waiting
+    int m_picturesSaved = 0;
     std::vector<std::uint32_t> m_trackPixels;
     int m_trackWidth = 0;
     int m_trackHeight = 0;

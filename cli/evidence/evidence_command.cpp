@@ -57,11 +57,28 @@ std::variant<PlausibilityContext, std::string> Context(const EvidenceOptions& op
     return context;
 }
 
+// A picture of the browser edition is a practice picture wherever it lies:
+// the page asks no one who they are. Its counts are still judged, as a
+// picture of nobody's folder, so that a teacher sees whether they can be.
+EvidenceRow PracticeRow(EvidenceRow row, const PlausibilityContext& context)
+{
+    EvidenceRecord record = *row.check.record;
+    record.program = ProgramVersion(record);
+    row.plausibility = CheckPlausibility(record, QString(), context);
+    row.check.status = EvidenceStatus::Practice;
+    row.check.reason = QStringLiteral("a böngészős változat mentette, versenyeredménynek nem számít");
+    if (row.plausibility.implausible)
+        row.check.reason += QStringLiteral("; valószínűtlen is: ") + *row.plausibility.implausible;
+    return row;
+}
+
 EvidenceRow CheckedRow(const PictureFile& file, const PlausibilityContext& context)
 {
     EvidenceRow row{file, CheckPictureFile(file.path)};
     if (row.check.status != EvidenceStatus::Intact || !row.check.record)
         return row;
+    if (SavedByBrowserEdition(*row.check.record))
+        return PracticeRow(std::move(row), context);
     row.plausibility = CheckPlausibility(*row.check.record, file.owner, context);
     if (row.plausibility.implausible) {
         row.check.status = EvidenceStatus::Implausible;

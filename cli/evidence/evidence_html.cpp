@@ -42,6 +42,7 @@ span.unreadable { background: #6a1b9a; } article.unreadable { border-left-color:
 span.implausible { background: #ad1457; } article.implausible { border-left-color: #ad1457; }
 span.link { background: #37474f; } article.link { border-left-color: #37474f; }
 span.leftover { background: #795548; } article.leftover { border-left-color: #795548; }
+span.practice { background: #00838f; } article.practice { border-left-color: #00838f; }
 )";
 
 QString StatusClass(EvidenceStatus status)
@@ -59,6 +60,8 @@ QString StatusClass(EvidenceStatus status)
         return QStringLiteral("link");
     case EvidenceStatus::Leftover:
         return QStringLiteral("leftover");
+    case EvidenceStatus::Practice:
+        return QStringLiteral("practice");
     case EvidenceStatus::Unreadable:
         break;
     }
@@ -174,6 +177,9 @@ QString Summary(const std::vector<EvidenceRow>& rows)
     QString html = QStringLiteral("<p class=\"summary\">Összesen %1 kép:").arg(PictureCount(rows));
     for (EvidenceStatus status : ReportedStatuses)
         html += Count(rows, status);
+    for (EvidenceStatus other : CountedWhenPresent)
+        if (CountOf(rows, other) > 0)
+            html += Count(rows, other);
     for (EvidenceStatus other : OtherEntries)
         if (CountOf(rows, other) > 0)
             html += Count(rows, other);

@@ -58,7 +58,8 @@ const CommandGrammar<EvidenceOptions>& EvidenceGrammar()
                 + Quoted(EvidenceStatus::NoRecord) + ", " + Quoted(EvidenceStatus::Unreadable) + " vagy "
                 + Quoted(EvidenceStatus::Implausible) + ", és az ok. A mappákban álló linket nem követi: ez külön sorba "
                   "kerül, " + Quoted(EvidenceStatus::Link) + " állapottal, amely azt is megmondja, hova mutat; egy félbemaradt "
-                  "mentés maradéka " + Quoted(EvidenceStatus::Leftover) + ". "
+                  "mentés maradéka " + Quoted(EvidenceStatus::Leftover) + ", a böngészős változattal mentett kép "
+                + Quoted(EvidenceStatus::Practice) + ". "
                 "Az állapotok jelentését és azt, hogy mit nem tud az ellenőrzés kimutatni, a szervezők útmutatója "
                 "írja le.",
             .rules = {csv, xlsx, html, source},

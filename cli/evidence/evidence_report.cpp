@@ -105,7 +105,7 @@ QString RowNote(const EvidenceRow& row)
     // An intact picture of another is flagged with that reason already.
     const std::optional<EvidenceRecord>& record = row.check.record;
     if (record && !row.file.owner.isEmpty() && QString::fromStdString(record->contestant) != row.file.owner
-        && row.check.status != EvidenceStatus::Implausible)
+        && row.check.status != EvidenceStatus::Implausible && row.check.status != EvidenceStatus::Practice)
         notes << SavedBy(QString::fromStdString(record->contestant)) + QStringLiteral(" mentette");
     notes << row.plausibility.notes;
     if (SavedInTeacherMode(row))
@@ -173,6 +173,9 @@ std::string EvidenceSummary(const std::vector<EvidenceRow>& rows)
     for (EvidenceStatus status : ReportedStatuses)
         counts << QStringLiteral("%1 %2").arg(CountOf(rows, status)).arg(StatusText(status));
     QString extra;
+    for (EvidenceStatus other : CountedWhenPresent)
+        if (const qsizetype count = CountOf(rows, other); count > 0)
+            extra += QStringLiteral("; %1 %2").arg(count).arg(StatusText(other));
     for (EvidenceStatus other : OtherEntries)
         if (const qsizetype count = CountOf(rows, other); count > 0)
             extra += QStringLiteral("; %1 %2").arg(count).arg(StatusText(other));

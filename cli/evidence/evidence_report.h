@@ -20,6 +20,10 @@ inline constexpr EvidenceStatus ReportedStatuses[] = {EvidenceStatus::Intact, Ev
                                                       EvidenceStatus::Modified, EvidenceStatus::NoRecord,
                                                       EvidenceStatus::Unreadable};
 
+// Pictures counted after those only where there are any: the browser
+// edition's practice pictures.
+inline constexpr EvidenceStatus CountedWhenPresent[] = {EvidenceStatus::Practice};
+
 // What else stands among the pictures, each a row of its own, counted after
 // them where there is any.
 inline constexpr EvidenceStatus OtherEntries[] = {EvidenceStatus::Link, EvidenceStatus::Leftover};
@@ -50,7 +54,7 @@ QString StatusWithNote(const EvidenceRow& row);
 std::string EvidenceTable(const std::vector<EvidenceRow>& rows);
 
 // "Összesen 3 kép: 1 rendben, 0 valószínűtlen, 1 módosítva, 1 nincs adat,
-// 0 hibás fájl", followed by "; 2 link", "; 1 ideiglenes fájl", "; 1 tanári módban mentve"
+// 0 hibás fájl", followed by "; 1 gyakorló kép", "; 2 link", "; 1 ideiglenes fájl", "; 1 tanári módban mentve"
 // and "; 1 az ellenőrzőnél újabb programmal mentve" when there are such.
 std::string EvidenceSummary(const std::vector<EvidenceRow>& rows);
 

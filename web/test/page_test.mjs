@@ -6,10 +6,12 @@
 //   VANTOR_BROWSER  chromium (the default) or firefox
 //   CHROMIUM        Chromium, /usr/bin/chromium unless set
 //   FIREFOX         Firefox, /usr/bin/firefox-esr unless set
+//   VANTOR_KEEP_PICTURE  where to keep a copy of the saved picture, to look at
 
 import { after, before, describe, test } from "node:test";
 import assert from "node:assert/strict";
-import { execFileSync } from "node:child_process";
+import { execFileSync, spawnSync } from "node:child_process";
+import crypto from "node:crypto";
 import fs from "node:fs";
 import os from "node:os";
 import path from "node:path";
@@ -45,8 +47,8 @@ after(async () => {
 });
 
 // A freshly opened page: a fresh program.
-async function openPage(width = 1366, height = 768, screen = {}) {
-  const page = await browser.newPage();
+async function openPage(width = 1366, height = 768, screen = {}, context = browser) {
+  const page = await context.newPage();
   const errors = [];
   page.on("pageerror", (error) => errors.push(error.message));
   page.errors = errors;
@@ -435,10 +437,11 @@ describe("run control", () => {
 });
 
 describe("menus", () => {
-  test("the contest's page offers the About box only; the teacher's the help pages and the source choice", async () => {
+  test("the contest's page offers picture saving and the About box; the teacher's the help pages and the source choice", async () => {
     const page = await openPage();
     assert.deepEqual(await page.$$eval("#MainMenu1 button[role=menuitem]", (items) => items.filter(
-      (item) => !item.hidden && !item.closest(".menu").hidden).map((item) => item.textContent)), ["Névjegy"]);
+      (item) => !item.hidden && !item.closest(".menu").hidden).map((item) => item.textContent)),
+                     ["Képernyő mentése", "Névjegy"]);
     await page.click("#Sg1 .menu-title");
     await page.click("#Nvjegy1");
     assert.equal(await page.$eval("#AboutBox_Label6", (label) => label.textContent), "Verzió:  2.2.0.3 (böngészős változat)");
@@ -468,6 +471,67 @@ describe("menus", () => {
     await chooser.accept([path.resolve("../data/sources/p32.for")]);
     await teacher.waitForFunction(() => document.getElementById("Panel9").textContent.includes("P-32"));
     await teacher.close();
+  });
+});
+
+// The record's JSON in a saved picture's comment, and the file's SHA-256 with
+// the digest's own digits read as '0', as docs/picture-record.md tells the
+// jury to recompute it.
+function recordOf(file) {
+  const bytes = fs.readFileSync(file);
+  const text = bytes.toString("latin1");
+  const start = text.indexOf("{\"format\":");
+  const json = JSON.parse(Buffer.from(text.slice(start, text.indexOf("\"}", start) + 2), "latin1").toString("utf8"));
+  const at = text.indexOf("\"digest\":\"") + 10;
+  const zeroed = Buffer.concat([bytes.subarray(0, at), Buffer.alloc(64, "0"), bytes.subarray(at + 64)]);
+  return { json, digest: crypto.createHash("sha256").update(zeroed).digest("hex") };
+}
+
+// One line of vantor-cli's CSV (RFC 4180 quoting, no line breaks in fields).
+function csvFields(line) {
+  return Array.from(line.matchAll(/(?:^|,)("(?:[^"]|"")*"|[^,]*)/g),
+                    ([, field]) => field.startsWith('"') ? field.slice(1, -1).replaceAll('""', '"') : field);
+}
+
+describe("pictures", () => {
+  test("a picture saved after the 677 case downloads as NN_<name>.jpg, and vantor-cli evidence grades it a practice picture",
+       { skip: !fs.existsSync(cli) && "no vantor-cli" }, async () => {
+    const downloads = fs.mkdtempSync(path.join(os.tmpdir(), "vantor-downloads-"));
+    const room = fs.mkdtempSync(path.join(os.tmpdir(), "vantor-room-"));
+    const context = await browser.createBrowserContext({ downloadBehavior: { policy: "allow", downloadPath: downloads } });
+    const page = await openPage(1366, 768, {}, context);
+    await measure(page, { energy: 50, field: 1000, slit: 0, count: 10000 });
+    for (const name of ["gyakorlas", "masodik"]) {
+      await page.click("#File1 .menu-title");
+      await page.click("#Kpernymentse1");
+      await page.waitForSelector("#SaveDialog1");
+      await typeOver(page, "PictureName", name);
+      await page.keyboard.press("Enter");
+    }
+    const saved = ["01_gyakorlas.jpg", "02_masodik.jpg"].map((name) => path.join(downloads, name));
+    for (let waited = 0; !saved.every((file) => fs.existsSync(file)) && waited < 30000; waited += 100)
+      await new Promise((resolve) => setTimeout(resolve, 100));
+    assert.deepEqual(fs.readdirSync(downloads).sort(), ["01_gyakorlas.jpg", "02_masodik.jpg"]);
+    assert.deepEqual(page.errors, []);
+    await context.close();
+
+    const { json, digest } = recordOf(saved[0]);
+    assert.equal(json.digest, digest);
+    assert.equal(json.program, "2.2.0.3-web");
+    assert.deepEqual([json.launched, json.detected, json.passWidthKeV.trim(), json.contestant], [10000, 677, "7.122", ""]);
+    fs.mkdirSync(path.join(room, "21"));
+    fs.copyFileSync(saved[0], path.join(room, "21", "01_gyakorlas.jpg"));
+    const csv = path.join(downloads, "terem.csv");
+    const check = spawnSync(cli, ["evidence", room, "--csv", csv], { encoding: "utf8" });
+    assert.equal(check.status, 3, check.stdout + check.stderr);
+    const [header, row] = fs.readFileSync(csv, "utf8").trim().split("\n").map(csvFields);
+    const field = (name) => row[header.indexOf(name)];
+    assert.deepEqual([field("status"), field("launched"), field("detected"), field("digest")],
+                     ["gyakorló kép", "10000", "677", digest]);
+    assert.match(check.stdout, /Összesen 1 kép: 0 rendben, .*; 1 gyakorló kép/);
+    if (process.env.VANTOR_KEEP_PICTURE) fs.copyFileSync(saved[0], process.env.VANTOR_KEEP_PICTURE);
+    fs.rmSync(downloads, { recursive: true, force: true });
+    fs.rmSync(room, { recursive: true, force: true });
   });
 });
 

@@ -98,6 +98,32 @@ TEST_F(EvidenceCommand, EveryPictureIntactExitsWith0AndAPictureIsListedOnce)
     EXPECT_NE(outcome.output.find("Összesen 1 kép: 1 rendben,"), std::string::npos) << outcome.output;
 }
 
+// The browser edition identifies no one: its pictures are practice wherever
+// they lie and never pass, but their counts are still judged.
+TEST_F(EvidenceCommand, TheBrowserEditionsPicturesArePracticeWhereverTheyLie)
+{
+    EvidenceRecord practice = RecordOf(QString(), 1000);
+    practice.program = BrowserEditionProgram(practice.program);
+    Save(QStringLiteral("21/01_gyakorlas.jpg"), SealedTestPicture(practice));
+    EvidenceRecord impossible = practice;
+    impossible.detected = 500;
+    Save(QStringLiteral("22/01_sok.jpg"), SealedTestPicture(impossible));
+
+    const CommandOutcome room = Run({Room()});
+
+    EXPECT_EQ(room.exitStatus, ExitFlagged);
+    const std::string reason = "gyakorló kép: a böngészős változat mentette, versenyeredménynek nem számít";
+    EXPECT_NE(room.output.find(reason + "\n"), std::string::npos) << room.output;
+    EXPECT_NE(room.output.find(reason + "; valószínűtlen is: a beütésszám (500)"), std::string::npos) << room.output;
+    EXPECT_NE(room.output.find("Összesen 2 kép: 0 rendben, 0 valószínűtlen, 0 módosítva, 0 nincs adat, 0 hibás fájl; "
+                               "2 gyakorló kép\n"),
+              std::string::npos)
+        << room.output;
+    const CommandOutcome alone = Run({PathText(QStringLiteral("21/01_gyakorlas.jpg"))});
+    EXPECT_EQ(alone.exitStatus, ExitFlagged);
+    EXPECT_NE(alone.output.find(reason + "\n"), std::string::npos) << alone.output;
+}
+
 TEST_F(EvidenceCommand, APathThatDoesNotExistIsABadArgument)
 {
     const CommandOutcome outcome = Run({Room(), PathText(QStringLiteral("23"))});
