@@ -1,5 +1,4 @@
 #include "app/console_output.h"
-#include "app/qt_translation.h"
 #include "app/start_options.h"
 #include "app/typefaces.h"
 #include "core/simulation.h"
@@ -7,6 +6,7 @@
 #include "generated/vantor_version.h"
 #include "identification/work_root.h"
 #include "spectrum/shipped_sources_folder.h"
+#include "translation/qt_translation.h"
 #include "ui/tform1.h"
 
 #include <QApplication>

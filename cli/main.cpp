@@ -1,4 +1,3 @@
-#include "app/qt_translation.h"
 #include "cli/command_line.h"
 #include "cli/common/utf8_console.h"
 #include "cli/common/utf8_text.h"
@@ -8,6 +7,7 @@
 #include "cli/scan/scan_command.h"
 #include "generated/vantor_version.h"
 #include "spectrum/shipped_sources_folder.h"
+#include "translation/qt_translation.h"
 
 #include <QCoreApplication>
 #include <QTranslator>

@@ -1,4 +1,4 @@
-#include "app/qt_translation.h"
+#include "translation/qt_translation.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
