@@ -1,6 +1,7 @@
 #include "core/band_readout.h"
 
 #include "base/number_text.h"
+#include "core/pass_band.h"
 #include "core/physics_constants.h"
 #include "core/simulation.h"
 

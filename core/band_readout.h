@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/pass_band.h"
+#include "core/pass_band_record.h"
 
 #include <optional>
 #include <string>

@@ -3,7 +3,7 @@
 #include "core/filter_settings.h"
 #include "core/measurement_view.h"
 #include "core/particle.h"
-#include "core/pass_band.h"
+#include "core/pass_band_record.h"
 #include "core/run_state.h"
 #include "core/walls.h"
 #include "spectrum/random_uniform.h"

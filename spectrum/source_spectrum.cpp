@@ -11,17 +11,6 @@
 
 namespace {
 
-// The spline is solved as one dense system of four equations a row, whose
-// memory grows with the square and whose time with the cube of the rows: a
-// thousand rows would take minutes. 200 rows load in a fraction of a second,
-// ten times as many as the shipped tables have.
-constexpr std::size_t MaxRows = 200;
-
-// Beta sources end at a few MeV, the hardest in use below 4. Beyond 5 MeV
-// a table is in other units, and the band search, which reaches about
-// 2 MeV either side of the pass energy, could no longer bound the band.
-constexpr double MaxEnergyMeV = 5.0;
-
 struct TableRow {
     double energy;
     double intensity;
@@ -87,7 +76,7 @@ std::optional<SourceError> ReadRow(const std::string& line, int lineNumber, Tabl
     // energy would leave no range to draw energies from.
     if (*energy < 0.0)
         return SourceError{lineNumber, "az energia negatív: " + Quoted(energyField)};
-    if (*energy > MaxEnergyMeV)
+    if (*energy > MaxSourceEnergyMeV)
         return SourceError{lineNumber, "az energia túl nagy (legfeljebb 5 MeV): " + Quoted(energyField)};
     const std::optional<double> intensity = ScanWholeNumber(intensityField);
     if (!intensity)
@@ -221,7 +210,7 @@ std::optional<SourceError> LoadSourceSpectrum(const std::vector<std::string>& li
     // energy the source gives would lie under it.
     if (!(*endpoint > 0.0))
         return SourceError{2, "a határenergia nem pozitív: " + Quoted(endpointText)};
-    if (*endpoint > MaxEnergyMeV)
+    if (*endpoint > MaxSourceEnergyMeV)
         return SourceError{2, "a határenergia túl nagy (legfeljebb 5 MeV): " + Quoted(endpointText)};
 
     std::size_t rowsEnd = lines.size();
@@ -230,8 +219,8 @@ std::optional<SourceError> LoadSourceSpectrum(const std::vector<std::string>& li
     TPoints knots;
     for (std::size_t i = 2; i < rowsEnd; ++i) {
         const int lineNumber = static_cast<int>(i) + 1;
-        if (knots.size() == MaxRows)
-            return SourceError{lineNumber, "legfeljebb " + std::to_string(MaxRows) + " táblázatsor lehet"};
+        if (knots.size() == MostSourceRows)
+            return SourceError{lineNumber, "legfeljebb " + std::to_string(MostSourceRows) + " táblázatsor lehet"};
         TableRow row{};
         if (auto error = ReadRow(lines[i], lineNumber, row))
             return error;
@@ -239,7 +228,7 @@ std::optional<SourceError> LoadSourceSpectrum(const std::vector<std::string>& li
             return SourceError{lineNumber, "az energia nem nagyobb, mint az előző soré"};
         knots.push_back({row.energy, row.intensity});
     }
-    if (knots.size() < 2)
+    if (knots.size() < FewestSourceRows)
         return SourceError{static_cast<int>(rowsEnd) + 1, "legalább két táblázatsor kell"};
     // Without intensity there is nothing to draw energies from; and the band
     // readouts, cut at the endpoint, would hide electrons the table gives.

@@ -2,6 +2,7 @@
 
 #include "spectrum/spline3.h"
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <vector>
@@ -17,6 +18,18 @@ struct SourceSpectrum {
     double SampleStep = 0.001;    // grid spacing of the maximum search
     double SpectrumMax = 0.0;
 };
+
+// A spline needs two rows. It is solved as one dense system of four
+// equations a row, whose memory grows with the square and whose time with the
+// cube of the rows: a thousand rows would take minutes. 200 rows load in a
+// fraction of a second, ten times as many as the shipped tables have.
+inline constexpr std::size_t FewestSourceRows = 2;
+inline constexpr std::size_t MostSourceRows = 200;
+
+// Beta sources end at a few MeV, the hardest in use below 4. Beyond 5 MeV
+// a table is in other units, and the band search, which reaches about
+// 2 MeV either side of the pass energy, could no longer bound the band.
+inline constexpr double MaxSourceEnergyMeV = 5.0;
 
 struct SourceError {
     int line;              // 1-based line of the source text; past its end when a line is missing

@@ -1,16 +1,12 @@
 #include "ui/tform1.h"
 
-#include "base/number_text.h"
 #include "core/simulation.h"
 #include "generated/vantor_version.h"
 #include "identification/contestant_code.h"
 #include "ui/layout/window_record.h"
 #include "ui/up_down.h"
 
-#include <QCheckBox>
 #include <QDateTime>
-#include <QLabel>
-#include <QLineEdit>
 
 #include <chrono>
 #include <cstdlib>

@@ -1,7 +1,10 @@
 #pragma once
 
 #include "cli/common/option_parsing.h"
+#include "base/reader_text.h"
 #include "core/settings_rules.h"
+#include "spectrum/source_file.h"
+#include "spectrum/source_spectrum.h"
 
 #include <cstdint>
 #include <limits>
@@ -29,11 +32,15 @@ inline bool IsValidThreadCount(std::int32_t threads)
 }
 
 // What the help says of a source file, wherever one is read.
-inline constexpr const char* SourceFileHelp =
-    "(UTF-8 vagy windows-1250 kódolású, legfeljebb 64 KiB): első sora a forrás neve, a második a határenergia MeV-ben "
-    "(0 és 5 között), utána 2–200 "
-    "„energia<TAB>intenzitás” sor növekvő, 0 és 5 MeV közötti energiákkal és nem negatív, nem mind nulla, a "
-    "határenergia fölött nulla intenzitásokkal";
+inline std::string SourceFileHelp()
+{
+    const std::string most = ReaderNumberText(MaxSourceEnergyMeV);
+    return "(UTF-8 vagy windows-1250 kódolású, legfeljebb " + std::to_string(MaxSourceFileBytes / 1024)
+         + " KiB): első sora a forrás neve, a második a határenergia MeV-ben (0 és " + most + " között), utána "
+         + std::to_string(FewestSourceRows) + "–" + std::to_string(MostSourceRows)
+         + " „energia<TAB>intenzitás” sor növekvő, 0 és " + most
+         + " MeV közötti energiákkal és nem negatív, nem mind nulla, a határenergia fölött nulla intenzitásokkal";
+}
 
 // The --count help, with where the particles are counted.
 inline std::string CountHelp(const std::string& where)
@@ -77,7 +84,7 @@ struct RunRules {
     OptionRule<Options> source{
         .name = "--source",
         .value = "FÁJL",
-        .help = std::string("forrásfájl a beépített C-14 helyett ") + SourceFileHelp,
+        .help = "forrásfájl a beépített C-14 helyett " + SourceFileHelp(),
         .read = Path<Options>(&RunOptions::sourcePath),
         .why = FileNameWanted};
     OptionRule<Options> seed{

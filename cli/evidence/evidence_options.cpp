@@ -39,7 +39,7 @@ const CommandGrammar<EvidenceOptions>& EvidenceGrammar()
         const OptionRule<EvidenceOptions> source{
             .name = "--source",
             .value = "FÁJL",
-            .help = std::string("forrásfájl a beépített és a szállított források mellé ") + SourceFileHelp +
+            .help = "forrásfájl a beépített és a szállított források mellé " + SourceFileHelp() +
                     "; a versenymódban mentett képet mindig a beépített C-14-gyel veti össze; a tanári módban mentett "
                     "kép forrását csak ez a fájl hitelesíti: nélküle az eltérés csak megjegyzés, az ismeretlen "
                     "forrású kép pedig ellenőrizetlen marad",

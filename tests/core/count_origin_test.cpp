@@ -1,5 +1,6 @@
 #include "core/count_origin.h"
 #include "core/measurement.h"
+#include "core/pass_band.h"
 #include "core/simulation.h"
 #include "tests/support/band_at_50kev.h"
 
