@@ -50,10 +50,7 @@ def same_number(cell, text, where):
     if isinstance(cell, bool) or not isinstance(cell, (int, float)):
         problems.append(f"{where}: {cell!r} is no number (CSV {text})")
         return
-    expected = float(text)
-    # libxlsxwriter stores 16 significant digits; the CSV the shortest exact text.
-    expect(abs(cell - expected) <= 2e-16 * max(1.0, abs(expected)) * 8,
-           f"{where}: {cell!r} differs from the CSV's {text}")
+    expect(cell == float(text), f"{where}: {cell!r} differs from the CSV's {text}")
 
 
 def heading_lines(heading, width):
