@@ -1,6 +1,7 @@
 #include "core/measurement.h"
 
 #include "core/flight.h"
+#include "core/particle.h"
 #include "core/pass_band.h"
 #include "core/settings_rules.h"
 #include "core/simulation.h"

@@ -1,6 +1,7 @@
 #include "core/pass_band.h"
 
 #include "core/flight.h"
+#include "core/particle.h"
 #include "core/physics_constants.h"
 #include "core/simulation.h"
 

@@ -2,7 +2,7 @@
 
 #include "core/filter_settings.h"
 #include "core/measurement_view.h"
-#include "core/particle.h"
+#include "core/particle_state.h"
 #include "core/pass_band_record.h"
 #include "core/run_state.h"
 #include "core/walls.h"

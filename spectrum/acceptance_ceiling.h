@@ -1,6 +1,6 @@
 #pragma once
 
-#include "spectrum/source_spectrum.h"
+#include "spectrum/source_spectrum_record.h"
 
 #include <cstddef>
 

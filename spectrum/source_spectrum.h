@@ -1,23 +1,11 @@
 #pragma once
 
-#include "spectrum/spline3.h"
+#include "spectrum/source_spectrum_record.h"
 
 #include <cstddef>
 #include <optional>
 #include <string>
 #include <vector>
-
-// A beta source: a display name, the endpoint energy and the intensity spline.
-// Energies in MeV, intensities relative.
-struct SourceSpectrum {
-    std::string Name;
-    double EndpointEnergy = 0.0;
-    TPoints Knots;
-    TResult Segments;
-    double SampleRange = 1.5;     // candidate energies are drawn from [0, SampleRange)
-    double SampleStep = 0.001;    // grid spacing of the maximum search
-    double SpectrumMax = 0.0;
-};
 
 // A spline needs two rows. It is solved as one dense system of four
 // equations a row, whose memory grows with the square and whose time with the

@@ -2,6 +2,7 @@
 
 #include "core/anchors.h"
 #include "core/measurement.h"
+#include "core/particle.h"
 #include "core/settings_rules.h"
 #include "core/simulation.h"
 #include "dialogs/dialogs.h"

@@ -1,5 +1,6 @@
 #include "core/anchors.h"
 #include "core/flight.h"
+#include "core/particle.h"
 #include "core/settings_rules.h"
 #include "tests/support/simulation_fixture.h"
 

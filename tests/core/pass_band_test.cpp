@@ -1,3 +1,4 @@
+#include "core/particle.h"
 #include "core/pass_band.h"
 #include "core/settings_rules.h"
 #include "tests/support/band_at_50kev.h"

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/measurement.h"
+#include "core/particle.h"
 #include "core/physics_constants.h"
 #include "core/simulation.h"
 
