@@ -457,6 +457,12 @@ describe("menus", () => {
     const frame = await (await teacher.waitForSelector("#HelpViewport")).contentFrame();
     assert.equal(await frame.$eval("h1", (heading) => heading.textContent), "Elméleti bevezető");
     await teacher.click("#HelpDlg button");
+    // The usage page describes the desktop program; the page says first what it does otherwise.
+    await teacher.click("#Sg1 .menu-title");
+    await teacher.click("#Aprogramhasznlata1");
+    const usage = await (await teacher.waitForSelector("#HelpViewport")).contentFrame();
+    assert.match(await usage.$eval("body > p:first-child", (note) => note.textContent), /^A böngészős változatban/);
+    await teacher.click("#HelpDlg button");
     await teacher.click("#File1 .menu-title");
     await teacher.click("#Loadsource1");
     assert.deepEqual(await teacher.$$eval("#SourceChoice .body button", (buttons) => buttons.map((b) => b.textContent)),
