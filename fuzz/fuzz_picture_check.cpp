@@ -3,6 +3,7 @@
 #include "evidence/record_reading.h"
 #include "fuzz/fuzz_check.h"
 #include "record/jpeg_segments.h"
+#include "record/picture_sealing.h"
 #include "record/record_json.h"
 
 #include <QByteArray>
